@@ -1,0 +1,173 @@
+#include "Controls.h"
+
+#include <QFile>
+#include <QIcon>
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace {
+
+void Place(QWidget *control, const char *name, const QRect &geometry)
+{
+    control->setObjectName(QString::fromLatin1(name));
+    control->setGeometry(geometry);
+}
+
+} // namespace
+
+void ClickableLabel::mousePressEvent(QMouseEvent *event)
+{
+    pressed_ = event->button() == Qt::LeftButton;
+}
+
+void ClickableLabel::mouseReleaseEvent(QMouseEvent *event)
+{
+    const bool click = pressed_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
+    pressed_ = false;
+    if (click)
+        emit clicked();
+}
+
+Label::Label(QWidget *parent, const char *name, const QRect &geometry, const QString &caption, Sizing sizing)
+    : ClickableLabel(parent), sizing_(sizing)
+{
+    Place(this, name, geometry);
+    setTextFormat(Qt::PlainText);
+    setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    setAutoFillBackground(true);
+    setCaption(caption);
+}
+
+void Label::setCaption(const QString &caption)
+{
+    setText(caption);
+    fitCaption();
+}
+
+void Label::changeEvent(QEvent *event)
+{
+    ClickableLabel::changeEvent(event);
+    if (event->type() == QEvent::FontChange)
+        fitCaption();
+}
+
+void Label::fitCaption()
+{
+    if (sizing_ == AutoSize)
+        resize(qMax(sizeHint().width(), 1), height());
+}
+
+Image::Image(QWidget *parent, const char *name, const QRect &geometry, const QString &resource)
+    : ClickableLabel(parent)
+{
+    Place(this, name, geometry);
+    setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    if (!resource.isEmpty())
+        setPixmap(QPixmap(resource));
+}
+
+Shape::Shape(QWidget *parent, const char *name, const QRect &geometry) : QWidget(parent)
+{
+    Place(this, name, geometry);
+}
+
+void Shape::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.setPen(Qt::black);
+    painter.setBrush(Qt::white);
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+}
+
+QFrame *MakeBevel(QWidget *parent, const char *name, const QRect &geometry, BevelStyle style)
+{
+    auto *bevel = new QFrame(parent);
+    Place(bevel, name, geometry);
+    switch (style) {
+    case BevelStyle::Lowered:
+        bevel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        break;
+    case BevelStyle::Raised:
+        bevel->setFrameStyle(QFrame::Panel | QFrame::Raised);
+        break;
+    case BevelStyle::Frame:
+        bevel->setFrameStyle(QFrame::Box | QFrame::Sunken);
+        break;
+    }
+    bevel->setAttribute(Qt::WA_TransparentForMouseEvents);
+    return bevel;
+}
+
+Edit::Edit(QWidget *parent, const char *name, const QRect &geometry, const QString &text) : QLineEdit(parent)
+{
+    Place(this, name, geometry);
+    setText(text);
+}
+
+void Edit::focusInEvent(QFocusEvent *event)
+{
+    QLineEdit::focusInEvent(event);
+    if (event->reason() != Qt::MouseFocusReason && event->reason() != Qt::PopupFocusReason)
+        selectAll();
+}
+
+QPushButton *MakeButton(QWidget *parent, const char *name, const QRect &geometry, const QString &caption,
+                        const QString &glyph)
+{
+    auto *button = new QPushButton(caption, parent);
+    Place(button, name, geometry);
+    button->setAutoDefault(true);
+    if (!glyph.isEmpty())
+        button->setIcon(QIcon(glyph));
+    return button;
+}
+
+QToolButton *MakeSpeedButton(QWidget *parent, const char *name, const QRect &geometry, const QString &caption,
+                             const QString &glyph)
+{
+    auto *button = new QToolButton(parent);
+    Place(button, name, geometry);
+    button->setFocusPolicy(Qt::NoFocus);
+    button->setText(caption);
+    if (!glyph.isEmpty()) {
+        button->setIcon(QIcon(glyph));
+        button->setToolButtonStyle(caption.isEmpty() ? Qt::ToolButtonIconOnly : Qt::ToolButtonTextBesideIcon);
+    }
+    return button;
+}
+
+void FocusControl(QWidget *control)
+{
+    control->setFocus(Qt::OtherFocusReason);
+    QWidget *window = control->window();
+    if (window->isVisible())
+        window->activateWindow();
+}
+
+QPlainTextEdit *MakeMemo(QWidget *parent, const char *name, const QRect &geometry, const QString &text,
+                         MemoLook look, bool scrollBar)
+{
+    auto *memo = new QPlainTextEdit(parent);
+    Place(memo, name, geometry);
+    memo->setReadOnly(true);
+    memo->setPlainText(text);
+    memo->setVerticalScrollBarPolicy(scrollBar ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+    memo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    if (look == MemoLook::Flat) {
+        memo->setFrameStyle(QFrame::NoFrame);
+        QPalette palette = memo->palette();
+        palette.setColor(QPalette::Base, palette.color(QPalette::Window));
+        memo->setPalette(palette);
+    } else {
+        memo->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    }
+    return memo;
+}
+
+QString ResourceText(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        qFatal("missing resource %s", qPrintable(path));
+    return QString::fromUtf8(file.readAll()).trimmed();
+}

@@ -1,0 +1,107 @@
+#pragma once
+
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPixmap>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QToolButton>
+
+// The few control kinds the windows are built from, beyond Qt's own buttons.
+// Every control takes its design name as objectName and its design
+// position and size as geometry.
+
+// The base of labels and pictures: both may be clicked (a press and a
+// release of the left button over the control).
+class ClickableLabel : public QLabel {
+    Q_OBJECT
+public:
+    using QLabel::QLabel;
+
+signals:
+    void clicked();
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+
+private:
+    bool pressed_ = false;
+};
+
+// A text label on the window's colour (setAutoFillBackground(false) makes it
+// transparent). Captions are always plain text: a player's name is shown as
+// typed, never read as markup. A self-sizing label follows its caption and
+// font.
+class Label : public ClickableLabel {
+public:
+    enum Sizing { Fixed, AutoSize };
+    Label(QWidget *parent, const char *name, const QRect &geometry, const QString &caption,
+          Sizing sizing = AutoSize);
+
+    QString caption() const { return text(); }
+    void setCaption(const QString &caption);
+
+protected:
+    void changeEvent(QEvent *event) override;
+
+private:
+    void fitCaption();
+
+    Sizing sizing_;
+};
+
+// A picture drawn from its top-left corner, unscaled.
+class Image : public ClickableLabel {
+public:
+    Image(QWidget *parent, const char *name, const QRect &geometry, const QString &resource = {});
+
+    QPixmap picture() const { return pixmap(); }
+    void setPicture(const QPixmap &picture) { setPixmap(picture); }
+};
+
+// A rectangle with a white fill and a thin black outline.
+class Shape : public QWidget {
+public:
+    Shape(QWidget *parent, const char *name, const QRect &geometry);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+};
+
+// Bevels: a sunken box, a raised box, or an etched frame line.
+enum class BevelStyle { Lowered, Raised, Frame };
+QFrame *MakeBevel(QWidget *parent, const char *name, const QRect &geometry, BevelStyle style);
+
+// A one-line edit box that selects its whole text whenever it gains the focus
+// other than by a mouse click, so typing replaces the offered text.
+class Edit : public QLineEdit {
+public:
+    Edit(QWidget *parent, const char *name, const QRect &geometry, const QString &text);
+
+protected:
+    void focusInEvent(QFocusEvent *event) override;
+};
+
+// A push button; Enter presses it while it has the focus, as on a classic
+// desktop.
+QPushButton *MakeButton(QWidget *parent, const char *name, const QRect &geometry, const QString &caption,
+                        const QString &glyph = {});
+
+// A speed button: clicked with the mouse, it never takes the keyboard focus.
+QToolButton *MakeSpeedButton(QWidget *parent, const char *name, const QRect &geometry, const QString &caption,
+                             const QString &glyph = {});
+
+// Gives a control the keyboard focus as the classic desktop does: a control on
+// another window of the program makes that window the active one.
+void FocusControl(QWidget *control);
+
+// A multi-line text box the player reads but cannot edit: sunken, or flat
+// without a border on the window's own colour.
+enum class MemoLook { Sunken, Flat };
+QPlainTextEdit *MakeMemo(QWidget *parent, const char *name, const QRect &geometry, const QString &text,
+                         MemoLook look, bool scrollBar = false);
+
+// A text compiled into the program, such as the manual.
+QString ResourceText(const QString &path);

@@ -1,0 +1,16 @@
+#include "Random.h"
+
+#include <QDateTime>
+
+std::uint32_t RandSeed = 0;
+
+std::uint32_t Random(std::uint32_t n)
+{
+    RandSeed = RandSeed * 134775813u + 1u;
+    return static_cast<std::uint32_t>((std::uint64_t(RandSeed) * n) >> 32);
+}
+
+void Randomize()
+{
+    RandSeed = static_cast<std::uint32_t>(QDateTime::currentDateTimeUtc().time().msecsSinceStartOfDay());
+}

@@ -1,0 +1,90 @@
+#include "RosterWindow.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <QShowEvent>
+
+namespace {
+
+// The window of the program that was active last, kept while the player is
+// away in another program.
+RosterWindow *activeWindow = nullptr;
+
+} // namespace
+
+RosterWindow::RosterWindow(const char *name, const QString &caption, Frame frame, QSize clientSize)
+{
+    setObjectName(QString::fromLatin1(name));
+    setWindowTitle(caption);
+    Qt::WindowFlags flags = Qt::Window;
+    switch (frame) {
+    case Frame::Sizeable:
+        resize(clientSize);
+        break;
+    case Frame::Single:
+        setFixedSize(clientSize);
+        flags |= Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+            | Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint;
+        break;
+    case Frame::Dialog:
+        setFixedSize(clientSize);
+        flags = Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+            | Qt::WindowCloseButtonHint;
+        break;
+    }
+    setWindowFlags(flags);
+}
+
+RosterWindow::~RosterWindow()
+{
+    if (activeWindow == this)
+        activeWindow = nullptr;
+}
+
+QSize RosterWindow::clientOfOuter(QSize outer)
+{
+    return outer - QSize(2 * 4, 19 + 2 * 4);
+}
+
+void RosterWindow::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    if (event->spontaneous())
+        return;
+    if (!shownBefore_) {
+        // Centred the first time only: later showings leave the window where
+        // it was, or where the player moved it.
+        shownBefore_ = true;
+        if (const QScreen *screen = QGuiApplication::primaryScreen()) {
+            QRect placed(QPoint(), frameGeometry().size());
+            placed.moveCenter(screen->availableGeometry().center());
+            move(placed.topLeft());
+        }
+    }
+    // A window comes up active, as on the classic desktop.
+    activateWindow();
+    FormShow();
+}
+
+void RosterWindow::hideEvent(QHideEvent *event)
+{
+    QWidget::hideEvent(event);
+    if (event->spontaneous())
+        return;
+    FormHide();
+    if (activeWindow == this) {
+        activeWindow = nullptr;
+        FormDeactivate();
+    }
+}
+
+bool RosterWindow::event(QEvent *event)
+{
+    if (event->type() == QEvent::WindowActivate && activeWindow != this) {
+        RosterWindow *previous = activeWindow;
+        activeWindow = this;
+        if (previous)
+            previous->FormDeactivate();
+    }
+    return QWidget::event(event);
+}

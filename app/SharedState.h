@@ -1,0 +1,26 @@
+#pragma once
+
+#include "BoundedText.h"
+#include "OneBased.h"
+
+#include <QString>
+#include <cstdint>
+
+// State that crosses windows. Everything else a window keeps stays in its own
+// module. All of it starts zeroed when the program starts.
+
+// Board unit: set by the board window every time it is shown.
+extern OneBased<BoundedText<15>, 2> PlayerNames;
+extern OneBased<std::int8_t, 2> PieceSquare;
+extern std::uint8_t CurrentPlayer;
+
+// Setup unit: 1 while player 1 names and picks, 2 from player 1's pick on.
+extern std::uint8_t SetupStage;
+
+// Numbers are handed between windows as decimal captions; reading one keeps
+// the low 8 bits, and an empty or non-numeric caption reads as 0.
+std::uint8_t CaptionNumber(const QString &caption);
+
+// Puts every unit-level variable of every window back to its start value, as
+// at a fresh start of the program.
+void ZeroUnitState();

@@ -1,0 +1,91 @@
+#include "Startup.h"
+
+#include "DesignFonts.h"
+#include "Random.h"
+#include "SharedState.h"
+#include "forms/Dialog.h"
+#include "forms/End1.h"
+#include "forms/Error1.h"
+#include "forms/Game.h"
+#include "forms/Help1.h"
+#include "forms/Info.h"
+#include "forms/Question.h"
+#include "forms/Title2.h"
+
+#include <QApplication>
+#include <QIcon>
+#include <QStyleFactory>
+
+namespace {
+
+// The silver, button-face look of a classic desktop, the same everywhere.
+void InstallClassicLook()
+{
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    const QColor silver(0xC0, 0xC0, 0xC0);
+    QPalette palette;
+    palette.setColor(QPalette::Window, silver);
+    palette.setColor(QPalette::Button, silver);
+    palette.setColor(QPalette::WindowText, Qt::black);
+    palette.setColor(QPalette::ButtonText, Qt::black);
+    palette.setColor(QPalette::Text, Qt::black);
+    palette.setColor(QPalette::Base, Qt::white);
+    palette.setColor(QPalette::Highlight, QColor(0x00, 0x00, 0x80));
+    palette.setColor(QPalette::HighlightedText, Qt::white);
+    palette.setColor(QPalette::Disabled, QPalette::WindowText, QColor(0x80, 0x80, 0x80));
+    palette.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(0x80, 0x80, 0x80));
+    palette.setColor(QPalette::Disabled, QPalette::Text, QColor(0x80, 0x80, 0x80));
+    QApplication::setPalette(palette);
+}
+
+// The reference is set before the creation event runs, so the event may
+// already reach its own window through it.
+template <class Window>
+void Create(Window *&reference)
+{
+    reference = new Window;
+    reference->FormCreate();
+}
+
+template <class Window>
+void Destroy(Window *&reference)
+{
+    delete reference;
+    reference = nullptr;
+}
+
+} // namespace
+
+void StartUp()
+{
+    ZeroUnitState();
+    Randomize();
+    // Only the desktop's task list shows this name: it is deliberately not the
+    // display name, which Qt would append to every window caption.
+    QApplication::setApplicationName(QStringLiteral("Korvane for Windows"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/piece4.png")));
+    QApplication::setQuitOnLastWindowClosed(false);
+    InstallFontSubstitutes();
+    InstallClassicLook();
+
+    Create(Form1);
+    Create(frmPlayingField);
+    Create(frmerror);
+    Create(frmQuestion);
+    Create(frmDialog);
+    Create(frmHelp);
+    Create(frmEnd);
+    Create(frmProductInfo);
+}
+
+void ShutDown()
+{
+    Destroy(frmProductInfo);
+    Destroy(frmEnd);
+    Destroy(frmHelp);
+    Destroy(frmDialog);
+    Destroy(frmQuestion);
+    Destroy(frmerror);
+    Destroy(frmPlayingField);
+    Destroy(Form1);
+}

@@ -1,0 +1,10 @@
+#pragma once
+
+// Starts the program without showing a window or entering the event loop:
+// seeds the random generator, names the program to the desktop and creates
+// the eight windows hidden, in their fixed order, each running its creation
+// event. The error window may already be on screen afterwards.
+void StartUp();
+
+// Destroys the windows, as when the event loop has ended.
+void ShutDown();

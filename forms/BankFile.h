@@ -1,0 +1,45 @@
+#pragma once
+
+#include "app/BoundedText.h"
+#include "app/OneBased.h"
+
+#include <cstddef>
+#include <functional>
+#include <string_view>
+
+// The question bank file: one entry a line, four fields each ended by a
+// double quote (question, right answer, two wrong answers), 8-bit text kept
+// exactly as read. No window code here, so it can be tried on raw bytes.
+
+inline constexpr std::size_t BankSlots = 100;
+inline constexpr std::size_t BankLineLength = 140;
+inline constexpr char BankFileName[] = "quarl3.tqz";
+
+struct BankEntry {
+    BoundedText<73> question;
+    OneBased<BoundedText<26>, 3> answers; // answer 1 is the right one
+};
+
+// Splits one line as read into its fields. With fewer than four double
+// quotes, the last field found runs to the end of the line and the fields
+// after it are empty.
+BankEntry SplitBankLine(std::string_view line);
+
+// Fills up to the buffer's capacity; returns the bytes read, 0 at the end of
+// the file, or a negative number when reading failed.
+using BankByteSource = std::function<std::ptrdiff_t(char *buffer, std::size_t capacity)>;
+using BankEntrySink = std::function<void(std::size_t slot, const BankEntry &entry)>;
+
+// Reads lines until the end of data, handing line n to slot n. A carriage
+// return ends a line (with one line feed after it); a lone line feed is an
+// ordinary character; Ctrl-Z or the end of the file ends the data. Only the
+// first 140 characters of a line count. There is always at least one line,
+// and lines after the 100th are not read: the tables hold 100 entries.
+// Returns false when the source failed; lines read in full before that have
+// been handed on.
+bool ReadBank(const BankByteSource &source, const BankEntrySink &store);
+
+// Reads the bank file at the given path. A path that is missing, unreadable
+// or not a regular file (a folder, a pipe, a device) fails before anything is
+// read, so it can never hang the caller.
+bool ReadBankFile(const char *path, const BankEntrySink &store);

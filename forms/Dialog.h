@@ -1,0 +1,31 @@
+#pragma once
+
+#include "app/Controls.h"
+#include "app/RosterWindow.h"
+
+// The confirmation dialog for quitting and starting over. Its question text,
+// set by the board window, alone decides what OK does. It dismisses itself as
+// soon as another window of the program becomes active.
+class TfrmDialog : public RosterWindow {
+public:
+    TfrmDialog();
+
+    Label *lblDialog;
+    Image *Image1;
+    QPushButton *btnOk;
+    QPushButton *btnCancel;
+
+protected:
+    void FormDeactivate() override;
+    void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    void btnOkClick();
+    void btnCancelClick();
+};
+
+extern TfrmDialog *frmDialog;
+
+// Starts a new game: the setup window again, the board as at the start, and
+// the question bank read anew.
+void ResetGame();

@@ -1,0 +1,44 @@
+#include "Error1.h"
+
+#include "Title2.h"
+#include "app/DesignFonts.h"
+
+#include <QTimer>
+
+Tfrmerror *frmerror = nullptr;
+
+Tfrmerror::Tfrmerror()
+    : RosterWindow("frmerror", QStringLiteral("Program Error"), Frame::Dialog, QSize(298, 213))
+{
+    setWindowFlag(Qt::WindowStaysOnTopHint);
+    setFont(DesignFont(SystemFace, 13));
+
+    // A raised inner bevel inside a lowered outer one.
+    Panel1 = MakeBevel(this, "Panel1", QRect(8, 8, 281, 153), BevelStyle::Lowered);
+    MakeBevel(Panel1, "Panel1Inner", QRect(1, 1, 279, 151), BevelStyle::Raised);
+    ProductName = new Label(Panel1, "ProductName", QRect(20, 24, 241, 16),
+                            QStringLiteral("The File 'QUARL3.TQZ' is not found!"));
+    ProductName->setFont(DesignFont(SansSerifFace, 13, true));
+    Label1 = new Label(Panel1, "Label1", QRect(19, 72, 249, 16), QStringLiteral("It needs to be in the same directory as"));
+    Label2 = new Label(Panel1, "Label2", QRect(60, 88, 141, 16), QStringLiteral("the KORVWIN.EXE file."));
+    OKButton = MakeButton(this, "OKButton", QRect(111, 178, 77, 27), QStringLiteral("OK"), QStringLiteral(":/tick.png"));
+    OKButton->setFont(DesignFont(SansSerifFace, 11, true));
+    OKButton->setFocus();
+
+    connect(OKButton, &QPushButton::clicked, this, &Tfrmerror::OKButtonClick);
+}
+
+void Tfrmerror::FormShow()
+{
+    // At start-up the setup window is shown after this one; taking the
+    // activation once the event loop runs keeps Enter on the OK button.
+    QTimer::singleShot(0, this, [this] {
+        raise();
+        activateWindow();
+    });
+}
+
+void Tfrmerror::OKButtonClick()
+{
+    Form1->close();
+}

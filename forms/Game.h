@@ -1,0 +1,57 @@
+#pragma once
+
+#include "BoardTrack.h"
+#include "app/Controls.h"
+#include "app/RosterWindow.h"
+
+// The board window, where the game is played: roll, choose a square, move,
+// and hand over to the question window. Its die button is the turn token: it
+// is enabled exactly while the player on turn may roll.
+class TfrmPlayingField : public RosterWindow {
+public:
+    TfrmPlayingField();
+
+    Image *Image1;
+    Image *IcoPiece2;
+    Image *IcoPiece1;
+    Image *IcoDice;
+    Image *IcoSelect2;
+    Image *IcoSelect1;
+    Label *Panel1; // the status bar
+    Label *lblPlayaz;
+    QPushButton *btnDice;
+    QPushButton *btnstartover;
+    QPushButton *Button2;
+    QPushButton *Button3;
+    QPushButton *Button4;
+
+protected:
+    void FormShow() override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void btnDiceClick();
+    void IcoSelect1Click();
+    void IcoSelect2Click();
+    void MoveTo(std::int8_t square, TrackPoint point);
+    void btnstartoverClick();
+    void Button2Click();
+    void Button3Click();
+    void Button4Click();
+    void FormClose();
+    void SetTurnLabel(std::uint8_t player);
+};
+
+extern TfrmPlayingField *frmPlayingField;
+
+// How long the board stands still after a move before the question comes up,
+// in milliseconds. Tests may shorten it.
+extern int MovePauseMs;
+
+// The board unit's own state: the squares and points the last roll offers.
+extern std::int8_t ForwardSquare;
+extern std::int8_t BackwardSquare;
+extern TrackPoint ForwardPoint;
+extern TrackPoint BackwardPoint;
+
+void ZeroBoardState();
