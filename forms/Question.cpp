@@ -8,7 +8,6 @@
 #include "app/SharedState.h"
 #include "app/Windows1252.h"
 
-#include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
 
@@ -157,8 +156,8 @@ void TfrmQuestion::keyPressEvent(QKeyEvent *event)
 {
     // Keys reach the window's own handler only while no control of it holds
     // the focus; a key the Continue button leaves alone must not answer.
-    const QWidget *focused = QApplication::focusWidget();
-    if (focused && focused != this && isAncestorOf(focused))
+    const QWidget *focused = focusWidget();
+    if (focused && focused != this && focused->isVisible() && focused->isEnabled())
         return RosterWindow::keyPressEvent(event);
     FormKeyPress(event);
 }

@@ -2,11 +2,14 @@
 
 #include "app/Startup.h"
 #include "forms/Game.h"
+#include "forms/QuestionState.h"
 #include "forms/Title2.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QKeyEvent>
+#include <QTest>
 #include <QTimer>
 
 QByteArray ShippedBank()
@@ -59,4 +62,46 @@ bool GameHarness::endsProgram(const std::function<void()> &action, int milliseco
     watchdog.start(milliseconds);
     QCoreApplication::exec();
     return !timedOut;
+}
+
+void TypeText(QWidget *target, const QString &text)
+{
+    // One key event per character, carrying its text, so that characters
+    // beyond ASCII can be typed too.
+    for (const QChar ch : text) {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(ch));
+        QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, QString(ch));
+        QCoreApplication::sendEvent(target, &press);
+        QCoreApplication::sendEvent(target, &release);
+    }
+}
+
+void GameHarness::setUpPlayers(const QString &name1, int piece1, const QString &name2, int piece2)
+{
+    Form1->show();
+    if (!QTest::qWaitForWindowActive(Form1))
+        qFatal("the setup window did not become active");
+    for (const auto &[name, piece] : {std::pair(name1, piece1), std::pair(name2, piece2)}) {
+        Form1->Edit1->setFocus();
+        Form1->Edit1->selectAll();
+        TypeText(Form1->Edit1, name);
+        if (name.isEmpty())
+            QTest::keyClick(Form1->Edit1, Qt::Key_Backspace);
+        QTest::keyClick(Form1->Edit1, Qt::Key_Return);
+        QTest::mouseClick(Form1->Pieces[piece - 1], Qt::LeftButton);
+    }
+}
+
+void GameHarness::startGame(const QString &name1, int piece1, const QString &name2, int piece2)
+{
+    setUpPlayers(name1, piece1, name2, piece2);
+    QTest::mouseClick(Form1->btnStart, Qt::LeftButton);
+}
+
+int GameHarness::rightLine()
+{
+    for (std::uint8_t line = 1; line <= 3; ++line)
+        if (AnswerOnLine(AnswerLayout, line) == 1)
+            return line;
+    qFatal("no line holds the right answer");
 }

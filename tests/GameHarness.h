@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QMetaType>
 #include <QString>
+#include <QWidget>
 #include <QTemporaryDir>
 #include <functional>
 
@@ -22,6 +23,16 @@ public:
     QString bankPath() const;
     void writeBank(const QByteArray &bytes) const;
 
+    // Shows the setup window and plays both players' setup through it as a
+    // player would: type a name, leave the box with Enter, click a piece.
+    static void setUpPlayers(const QString &name1, int piece1, const QString &name2, int piece2);
+    // setUpPlayers, then "Start Game".
+    static void startGame(const QString &name1 = QStringLiteral("Alice"), int piece1 = 1,
+                          const QString &name2 = QStringLiteral("Bob"), int piece2 = 2);
+
+    // The answer line (1..3 for A..C) that holds the right answer on screen.
+    static int rightLine();
+
     // Runs the action from inside the event loop, as a player's event would
     // be, and true when the program then ends (its event loop stops).
     static bool endsProgram(const std::function<void()> &action, int milliseconds = 3000);
@@ -30,6 +41,9 @@ private:
     QTemporaryDir dir_;
     QString previousDir_;
 };
+
+// Types text into a control as key presses, any characters.
+void TypeText(QWidget *target, const QString &text);
 
 // The shipped bank's bytes.
 QByteArray ShippedBank();
