@@ -12,6 +12,7 @@ QWidget *AddPage(QTabWidget *book, const QString &caption)
 {
     auto *page = new QWidget;
     page->setObjectName(caption);
+    page->setAutoFillBackground(true); // the window's colour, like its labels
     book->addTab(page, caption);
     return page;
 }
