@@ -192,7 +192,7 @@ void TfrmQuestion::FormDeactivate()
     // An open question stays in front until it is settled.
     if (!(QuestionClosed == "F"))
         return;
-    showNormal();
+    setWindowState(windowState() & ~Qt::WindowMinimized);
     raise();
     activateWindow();
 }

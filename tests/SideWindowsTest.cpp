@@ -1,0 +1,781 @@
+// The side windows driven as a player drives them: the confirmation dialog
+// and the start-over it leads to, the catalogue and the help window.
+#include "GameHarness.h"
+
+#include "app/Random.h"
+#include "app/SharedState.h"
+#include "forms/BoardTrack.h"
+#include "forms/Dialog.h"
+#include "forms/End1.h"
+#include "forms/Error1.h"
+#include "forms/Game.h"
+#include "forms/Help1.h"
+#include "forms/Info.h"
+#include "forms/Question.h"
+#include "forms/QuestionState.h"
+#include "forms/Title2.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QTabBar>
+#include <QTest>
+
+// Runs a helper step and leaves the test at once if the step failed.
+#define STEP(step)                                                                                                     \
+    do {                                                                                                               \
+        step;                                                                                                          \
+        if (QTest::currentTestFailed())                                                                                \
+            return;                                                                                                    \
+    } while (false)
+
+namespace {
+
+const QString QuitText = QStringLiteral("Do you really want to quit?");
+const QString StartOverText = QStringLiteral("Do you really want to start over?");
+
+// Seeds the program's one generator so that the next roll of the die shows
+// these pips; the roll is the first draw a click on the die makes.
+void SeedNextRoll(int pips)
+{
+    for (std::uint32_t seed = 1;; ++seed) {
+        RandSeed = seed;
+        if (static_cast<int>(Random(6)) + 1 == pips) {
+            RandSeed = seed;
+            return;
+        }
+    }
+}
+
+// Both players name themselves and pick a piece on the setup window, which
+// must be up and active with the name box ready, then start the game.
+void SetUpPlayers(const QString &name1, int piece1, const QString &name2, int piece2)
+{
+    QCOMPARE(SetupStage, std::uint8_t(1));
+    QTest::keyClick(Form1->Edit1, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(Form1->Edit1, name1);
+    QTest::keyClick(Form1->Edit1, Qt::Key_Return);
+    QVERIFY(Form1->Pieces[piece1 - 1]->isVisible());
+    QTest::mouseClick(Form1->Pieces[piece1 - 1], Qt::LeftButton);
+    QTest::keyClick(Form1->Edit1, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(Form1->Edit1, name2);
+    QTest::keyClick(Form1->Edit1, Qt::Key_Return);
+    QVERIFY(Form1->Pieces[piece2 - 1]->isVisible());
+    QTest::mouseClick(Form1->Pieces[piece2 - 1], Qt::LeftButton);
+    QVERIFY(Form1->btnStart->isEnabled());
+    QTest::mouseClick(Form1->btnStart, Qt::LeftButton);
+    QVERIFY(frmPlayingField->isVisible());
+    QVERIFY(QTest::qWaitForWindowActive(frmPlayingField));
+}
+
+void StartGame(const QString &name1 = QStringLiteral("Ann"), const QString &name2 = QStringLiteral("Bert"))
+{
+    Form1->show();
+    QVERIFY(QTest::qWaitForWindowActive(Form1));
+    STEP(SetUpPlayers(name1, 1, name2, 2));
+}
+
+// Rolls the die; pips 0 leaves the roll to chance.
+void Roll(int pips = 0)
+{
+    QVERIFY(frmPlayingField->btnDice->isEnabled());
+    if (pips != 0)
+        SeedNextRoll(pips);
+    frmPlayingField->btnDice->click();
+    QVERIFY(frmPlayingField->IcoSelect1->isVisible());
+}
+
+void Move(Image *selector)
+{
+    QTest::mouseClick(selector, Qt::LeftButton);
+    QVERIFY(frmQuestion->isVisible());
+    QVERIFY(QTest::qWaitForWindowActive(frmQuestion));
+}
+
+std::uint8_t RightLine()
+{
+    for (std::uint8_t line = 1; line <= 3; ++line)
+        if (AnswerOnLine(AnswerLayout, line) == 1)
+            return line;
+    return 0;
+}
+
+void Answer(bool right)
+{
+    const std::uint8_t rightLine = RightLine();
+    QVERIFY(rightLine != 0);
+    const std::uint8_t line = right ? rightLine : std::uint8_t(rightLine % 3 + 1);
+    QTest::mouseClick(frmQuestion->AnswerLines[line - 1], Qt::LeftButton);
+    if (!right) {
+        QVERIFY(frmQuestion->btncontinue->isVisible());
+        QTest::mouseClick(frmQuestion->btncontinue, Qt::LeftButton);
+    }
+    QVERIFY(!frmQuestion->isVisible());
+    QVERIFY(QTest::qWaitForWindowActive(frmPlayingField));
+}
+
+void AskStartOver()
+{
+    QTest::mouseClick(frmPlayingField->btnstartover, Qt::LeftButton);
+    QVERIFY(frmDialog->isVisible());
+    QVERIFY(QTest::qWaitForWindowActive(frmDialog));
+}
+
+void ConfirmStartOver()
+{
+    STEP(AskStartOver());
+    QCOMPARE(frmDialog->lblDialog->caption(), StartOverText);
+    QTest::mouseClick(frmDialog->btnOk, Qt::LeftButton);
+    QVERIFY(!frmDialog->isVisible());
+    QVERIFY(Form1->isVisible());
+    QVERIFY(QTest::qWaitForWindowActive(Form1));
+}
+
+int AskedCount()
+{
+    int asked = 0;
+    for (std::size_t slot = 1; slot <= BankSlots; ++slot)
+        asked += QuestionUsed[slot] == "T" ? 1 : 0;
+    return asked;
+}
+
+QString PageOf(const QStackedWidget *book)
+{
+    return book->currentWidget() ? book->currentWidget()->objectName() : QString();
+}
+
+QString HelpPage()
+{
+    return frmHelp->Tabbedbook->tabText(frmHelp->Tabbedbook->currentIndex());
+}
+
+void ClickHelpTab(const QString &caption)
+{
+    QTabBar *tabs = frmHelp->Tabbedbook->tabBar();
+    for (int tab = 0; tab < tabs->count(); ++tab)
+        if (tabs->tabText(tab) == caption)
+            QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(tab).center());
+    QCOMPARE(HelpPage(), caption);
+}
+
+QString ActiveWindowName()
+{
+    const QWidget *active = QApplication::activeWindow();
+    return active ? active->objectName() : QString();
+}
+
+// Sends a key to the window's focused control, as the keyboard does.
+void PressKey(QWidget *window, Qt::Key key)
+{
+    QTest::keyClick(window->windowHandle(), key);
+}
+
+} // namespace
+
+class SideWindowsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    // Confirmation dialog and the start-over it leads to.
+    void boardButtonsAskTheirQuestion_data();
+    void boardButtonsAskTheirQuestion();
+    void okQuitsOnlyOnTheQuitText_data();
+    void okQuitsOnlyOnTheQuitText();
+    void dismissingKeepsTheGame_data();
+    void dismissingKeepsTheGame();
+    void activatingAnotherWindowDismisses_data();
+    void activatingAnotherWindowDismisses();
+    void startOverResetsBoardAndSetup_data();
+    void startOverResetsBoardAndSetup();
+    void startOverTakesAwayLettersWon();
+    void startOverKeepsAskedQuestionMarks();
+    void startOverWithoutBankShowsErrorOverUsableSetup();
+
+    // Catalogue.
+    void catalogueOpensOnItsFirstPage();
+    void catalogueRing_data();
+    void catalogueRing();
+    void catalogueArrowsNeverTakeFocus();
+    void catalogueOkLivesOnContactPageAndHides();
+
+    // Help.
+    void helpPagesAndReopening();
+    void endPictureShowsAbout_data();
+    void endPictureShowsAbout();
+    void helpDieFacesAreSixDistinctPictures();
+    void rollShowsTheMatchingFace_data();
+    void rollShowsTheMatchingFace();
+};
+
+void SideWindowsTest::boardButtonsAskTheirQuestion_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("question");
+
+    QTest::newRow("Quit") << "Button2" << QuitText;
+    QTest::newRow("Start Over") << "btnstartover" << StartOverText;
+}
+
+void SideWindowsTest::boardButtonsAskTheirQuestion()
+{
+    QFETCH(QString, button);
+    QFETCH(QString, question);
+
+    GameHarness game;
+    STEP(StartGame());
+    // Wherever the label was left, the board puts it back at its place.
+    frmDialog->lblDialog->move(5, frmDialog->lblDialog->y());
+    auto *pressed = frmPlayingField->findChild<QPushButton *>(button);
+    QVERIFY(pressed);
+    QTest::mouseClick(pressed, Qt::LeftButton);
+
+    QVERIFY(frmDialog->isVisible());
+    QCOMPARE(frmDialog->lblDialog->caption(), question);
+    QCOMPARE(frmDialog->lblDialog->x(), 69);
+    // The whole question can be read.
+    QVERIFY(frmDialog->lblDialog->width() >= frmDialog->lblDialog->sizeHint().width());
+    QVERIFY2(frmDialog->lblDialog->geometry().right() < frmDialog->width(),
+             qPrintable(QStringLiteral("label ends at %1").arg(frmDialog->lblDialog->geometry().right())));
+    QVERIFY(QTest::qWaitForWindowActive(frmDialog));
+    QCOMPARE(QApplication::focusWidget(), frmDialog->btnOk);
+}
+
+void SideWindowsTest::okQuitsOnlyOnTheQuitText_data()
+{
+    QTest::addColumn<QString>("raisedBy");
+    QTest::addColumn<int>("key"); // 0: OK clicked with the mouse
+    QTest::addColumn<bool>("quits");
+
+    QTest::newRow("Quit, OK clicked") << "Button2" << 0 << true;
+    QTest::newRow("Quit, Enter on OK") << "Button2" << int(Qt::Key_Return) << true;
+    QTest::newRow("Quit, keypad Enter on OK") << "Button2" << int(Qt::Key_Enter) << true;
+    QTest::newRow("Start Over, OK clicked") << "btnstartover" << 0 << false;
+    QTest::newRow("Start Over, Enter on OK") << "btnstartover" << int(Qt::Key_Return) << false;
+    // Only seen if the dialog comes up without the board setting its text.
+    QTest::newRow("first caption, OK clicked") << QString() << 0 << false;
+    QTest::newRow("first caption, Enter on OK") << QString() << int(Qt::Key_Return) << false;
+}
+
+void SideWindowsTest::okQuitsOnlyOnTheQuitText()
+{
+    QFETCH(QString, raisedBy);
+    QFETCH(int, key);
+    QFETCH(bool, quits);
+
+    GameHarness game;
+    STEP(StartGame());
+    if (raisedBy.isEmpty())
+        frmDialog->show();
+    else
+        QTest::mouseClick(frmPlayingField->findChild<QPushButton *>(raisedBy), Qt::LeftButton);
+    QVERIFY(QTest::qWaitForWindowActive(frmDialog));
+    QCOMPARE(QApplication::focusWidget(), frmDialog->btnOk);
+
+    const Action ok = key != 0 ? Action([key] { PressKey(frmDialog, Qt::Key(key)); })
+                               : Action([] { QTest::mouseClick(frmDialog->btnOk, Qt::LeftButton); });
+    // Quitting is at once, with nothing else to wait for.
+    QCOMPARE(GameHarness::endsProgram(ok, quits ? 1000 : 300), quits);
+    if (!quits) {
+        QVERIFY(!frmDialog->isVisible());
+        QVERIFY(Form1->isVisible());
+        QVERIFY(!frmPlayingField->isVisible());
+        QCOMPARE(Form1->lblbar->caption(), QStringLiteral("Player 1:  Enter your name."));
+    }
+}
+
+void SideWindowsTest::dismissingKeepsTheGame_data()
+{
+    QTest::addColumn<QString>("raisedBy");
+    QTest::addColumn<bool>("rolled");
+    QTest::addColumn<Action>("dismiss");
+
+    const Action cancel([] { QTest::mouseClick(frmDialog->btnCancel, Qt::LeftButton); });
+    const Action escape([] { PressKey(frmDialog, Qt::Key_Escape); });
+    const Action tabEnter([] {
+        PressKey(frmDialog, Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), frmDialog->btnCancel);
+        PressKey(frmDialog, Qt::Key_Return);
+    });
+    const Action closeBox([] { frmDialog->close(); });
+
+    QTest::newRow("Quit, Cancel") << "Button2" << false << cancel;
+    QTest::newRow("Quit, Esc") << "Button2" << false << escape;
+    QTest::newRow("Quit, Tab then Enter") << "Button2" << false << tabEnter;
+    QTest::newRow("Quit, close box") << "Button2" << false << closeBox;
+    QTest::newRow("Start Over, Cancel") << "btnstartover" << false << cancel;
+    QTest::newRow("Start Over, Esc") << "btnstartover" << false << escape;
+    QTest::newRow("Start Over, Tab then Enter") << "btnstartover" << false << tabEnter;
+    QTest::newRow("Start Over after a roll, Cancel") << "btnstartover" << true << cancel;
+    QTest::newRow("Start Over after a roll, Esc") << "btnstartover" << true << escape;
+    QTest::newRow("Quit after a roll, Tab then Enter") << "Button2" << true << tabEnter;
+}
+
+void SideWindowsTest::dismissingKeepsTheGame()
+{
+    QFETCH(QString, raisedBy);
+    QFETCH(bool, rolled);
+    QFETCH(Action, dismiss);
+
+    GameHarness game;
+    STEP(StartGame());
+    if (rolled)
+        STEP(Roll(3));
+    const QPoint piece1 = frmPlayingField->IcoPiece1->pos();
+    const QString status = frmPlayingField->Panel1->caption();
+    QTest::mouseClick(frmPlayingField->findChild<QPushButton *>(raisedBy), Qt::LeftButton);
+    QVERIFY(QTest::qWaitForWindowActive(frmDialog));
+    QCOMPARE(QApplication::focusWidget(), frmDialog->btnOk);
+
+    QVERIFY(!GameHarness::endsProgram(dismiss, 300));
+    QVERIFY(!frmDialog->isVisible());
+    QVERIFY(frmPlayingField->isVisible());
+    QVERIFY(!Form1->isVisible());
+    // The game goes on where it was.
+    QCOMPARE(frmPlayingField->IcoPiece1->pos(), piece1);
+    QCOMPARE(frmPlayingField->Panel1->caption(), status);
+    QCOMPARE(frmPlayingField->IcoSelect1->isVisible(), rolled);
+    QCOMPARE(frmPlayingField->IcoSelect2->isVisible(), rolled);
+    QCOMPARE(frmPlayingField->btnDice->isEnabled(), !rolled);
+    if (!rolled)
+        QTRY_COMPARE(QApplication::focusWidget(), frmPlayingField->btnDice);
+}
+
+void SideWindowsTest::activatingAnotherWindowDismisses_data()
+{
+    QTest::addColumn<bool>("rolled");
+    QTest::addColumn<Action>("activate");
+    QTest::addColumn<QString>("activeAfter"); // with the die waiting, the board always is
+
+    const Action board([] { frmPlayingField->activateWindow(); });
+    const Action help([] { frmPlayingField->Button3->click(); });
+    const Action catalogue([] { frmPlayingField->Button4->click(); });
+
+    QTest::newRow("board, die waiting") << false << board << "frmPlayingField";
+    QTest::newRow("help, die waiting") << false << help << "frmPlayingField";
+    QTest::newRow("catalogue, die waiting") << false << catalogue << "frmPlayingField";
+    QTest::newRow("board, destination pending") << true << board << "frmPlayingField";
+    QTest::newRow("help, destination pending") << true << help << "frmHelp";
+    QTest::newRow("catalogue, destination pending") << true << catalogue << "frmProductInfo";
+}
+
+void SideWindowsTest::activatingAnotherWindowDismisses()
+{
+    QFETCH(bool, rolled);
+    QFETCH(Action, activate);
+    QFETCH(QString, activeAfter);
+
+    GameHarness game;
+    STEP(StartGame());
+    if (rolled)
+        STEP(Roll(4));
+    STEP(AskStartOver());
+
+    activate();
+    QTRY_VERIFY(!frmDialog->isVisible());
+    QTRY_COMPARE(ActiveWindowName(), activeAfter);
+    if (rolled) {
+        QVERIFY(!frmPlayingField->btnDice->hasFocus());
+    } else {
+        QTRY_COMPARE(QApplication::focusWidget(), frmPlayingField->btnDice);
+    }
+    // It settles there: nothing pulls the activation elsewhere afterwards.
+    QTest::qWait(100);
+    QCOMPARE(ActiveWindowName(), activeAfter);
+    QVERIFY(!frmDialog->isVisible());
+    // The game is untouched: no start-over happened.
+    QVERIFY(frmPlayingField->isVisible());
+    QVERIFY(!Form1->isVisible());
+    QCOMPARE(frmPlayingField->IcoSelect1->isVisible(), rolled);
+}
+
+void SideWindowsTest::startOverResetsBoardAndSetup_data()
+{
+    QTest::addColumn<int>("stage");
+
+    QTest::newRow("before the first roll") << 0;
+    QTest::newRow("destination pending") << 1;
+    QTest::newRow("player 2's destination pending after a wrong answer") << 2;
+    QTest::newRow("roll again pending after a right answer") << 3;
+}
+
+void SideWindowsTest::startOverResetsBoardAndSetup()
+{
+    QFETCH(int, stage);
+
+    GameHarness game;
+    STEP(StartGame());
+    if (stage >= 2) {
+        STEP(Roll(2));
+        STEP(Move(frmPlayingField->IcoSelect1));
+        STEP(Answer(stage == 3));
+        QCOMPARE(frmQuestion->lblTurn->caption(), QString::number(stage == 3 ? 1 : 2));
+        QVERIFY(frmPlayingField->IcoPiece1->pos() != QPoint(142, 47));
+    }
+    if (stage >= 1)
+        STEP(Roll(3));
+    STEP(ConfirmStartOver());
+
+    TfrmPlayingField *board = frmPlayingField;
+    QVERIFY(!board->isVisible());
+    QVERIFY(!board->IcoSelect1->isVisibleTo(board));
+    QVERIFY(!board->IcoSelect2->isVisibleTo(board));
+    QVERIFY(!board->IcoDice->isVisibleTo(board));
+    QVERIFY(board->btnDice->isEnabled());
+    QCOMPARE(board->IcoPiece1->pos(), QPoint(142, 47));
+    QCOMPARE(board->IcoPiece2->pos(), QPoint(489, 303));
+    QCOMPARE(frmQuestion->lblTurn->caption(), QStringLiteral("1"));
+
+    QCOMPARE(Form1->lblbar->caption(), QStringLiteral("Player 1:  Enter your name."));
+    QCOMPARE(Form1->lblEnter->caption(), QStringLiteral("Enter your name:"));
+    QCOMPARE(Form1->Edit1->text(), QStringLiteral("Player1"));
+    QCOMPARE(Form1->lblplayer1->caption(), QStringLiteral("Player1"));
+    QCOMPARE(Form1->lblplayer2->caption(), QStringLiteral("Player2"));
+    for (Image *piece : Form1->Pieces)
+        QVERIFY2(!piece->isVisible(), qPrintable(piece->objectName()));
+    QVERIFY(!Form1->icop1->isVisible());
+    QVERIFY(!Form1->icop2->isVisible());
+    QVERIFY(!Form1->btnStart->isEnabled());
+    QCOMPARE(SetupStage, std::uint8_t(1));
+    QCOMPARE(QApplication::focusWidget(), Form1->Edit1);
+    // The offered name is selected, so typing replaces it.
+    QCOMPARE(Form1->Edit1->selectedText(), QStringLiteral("Player1"));
+
+    // A new game from the start, player 1 first.
+    STEP(SetUpPlayers(QStringLiteral("Cleo"), 3, QStringLiteral("Dario"), 4));
+    QCOMPARE(board->Panel1->caption(), QStringLiteral("  Click on the Dice to Roll"));
+    QCOMPARE(board->lblPlayaz->caption(), QStringLiteral("Cleo's Turn"));
+    QVERIFY(board->lblPlayaz->isVisible());
+    QCOMPARE(CurrentPlayer, std::uint8_t(1));
+    QCOMPARE(PieceSquare[1], std::int8_t(1));
+    QCOMPARE(PieceSquare[2], std::int8_t(12));
+    QCOMPARE(board->IcoPiece1->picture().toImage(), Form1->Pieces[2]->picture().toImage());
+    QCOMPARE(board->IcoPiece2->picture().toImage(), Form1->Pieces[3]->picture().toImage());
+    QTRY_COMPARE(QApplication::focusWidget(), board->btnDice);
+
+    STEP(Roll(2));
+    QCOMPARE(board->IcoSelect1->pos(), QPoint(BoardTrack[3].left, BoardTrack[3].top));
+    STEP(Move(board->IcoSelect1));
+    QCOMPARE(board->IcoPiece1->pos(), QPoint(BoardTrack[3].left, BoardTrack[3].top));
+    QCOMPARE(board->IcoPiece2->pos(), QPoint(489, 303));
+    QCOMPARE(frmQuestion->lblPlayername->caption(), QStringLiteral("Cleo's"));
+}
+
+void SideWindowsTest::startOverTakesAwayLettersWon()
+{
+    GameHarness game;
+    STEP(StartGame());
+    // A 5 takes player 1 from the first corner to the second, whose letter
+    // ('o') a right answer wins.
+    STEP(Roll(5));
+    STEP(Move(frmPlayingField->IcoSelect1));
+    QCOMPARE(PieceSquare[1], std::int8_t(6));
+    QCOMPARE(frmQuestion->lblStatus->caption(), QStringLiteral("This question is for the square!"));
+    STEP(Answer(true));
+    QCOMPARE(CornerCount[1], std::uint8_t(1));
+    QCOMPARE(CornerLetter[1][2], std::uint8_t(1));
+    STEP(Roll());
+    STEP(ConfirmStartOver());
+
+    for (std::size_t player = 1; player <= 2; ++player) {
+        QCOMPARE(CornerCount[player], std::uint8_t(0));
+        for (std::size_t corner = 1; corner <= 4; ++corner)
+            QCOMPARE(CornerLetter[player][corner], std::uint8_t(0));
+    }
+
+    // In the new game the same corner is worth its letter again.
+    STEP(SetUpPlayers(QStringLiteral("Ann"), 1, QStringLiteral("Bert"), 2));
+    STEP(Roll(5));
+    STEP(Move(frmPlayingField->IcoSelect1));
+    QCOMPARE(frmQuestion->lblStatus->caption(), QStringLiteral("This question is for the square!"));
+    for (Label *place : {frmQuestion->lblLove, frmQuestion->lbllove2, frmQuestion->lblLove3, frmQuestion->lbl4})
+        QCOMPARE(place->caption(), QStringLiteral("*"));
+    STEP(Answer(true));
+    QCOMPARE(CornerCount[1], std::uint8_t(1));
+}
+
+void SideWindowsTest::startOverKeepsAskedQuestionMarks()
+{
+    GameHarness game;
+    STEP(StartGame());
+    STEP(Roll(2));
+    // The question's draw follows the move; replaying it from here in the
+    // next game would draw the same entry first.
+    const std::uint32_t drawSeed = RandSeed;
+    STEP(Move(frmPlayingField->IcoSelect1));
+    const std::uint8_t asked = QuestionCursor;
+    const QString askedText = frmQuestion->lblQuestion->caption();
+    QCOMPARE(QuestionUsed[asked], "T");
+    STEP(Answer(true));
+    const int marks = AskedCount();
+    STEP(Roll());
+    STEP(ConfirmStartOver());
+
+    QCOMPARE(QuestionUsed[asked], "T");
+    QCOMPARE(AskedCount(), marks);
+
+    STEP(SetUpPlayers(QStringLiteral("Ann"), 1, QStringLiteral("Bert"), 2));
+    STEP(Roll(2));
+    RandSeed = drawSeed;
+    STEP(Move(frmPlayingField->IcoSelect1));
+    QVERIFY(QuestionCursor != asked);
+    QVERIFY(frmQuestion->lblQuestion->caption() != askedText);
+}
+
+void SideWindowsTest::startOverWithoutBankShowsErrorOverUsableSetup()
+{
+    GameHarness game;
+    STEP(StartGame());
+    STEP(Roll());
+    QVERIFY(QFile::remove(game.bankPath()));
+    STEP(AskStartOver());
+    QTest::mouseClick(frmDialog->btnOk, Qt::LeftButton);
+
+    QVERIFY(frmerror->isVisible());
+    QVERIFY(frmerror->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    QVERIFY(Form1->isVisible());
+    QVERIFY(!frmPlayingField->isVisible());
+    QTRY_COMPARE(QApplication::activeWindow(), static_cast<QWidget *>(frmerror));
+    QCOMPARE(QApplication::focusWidget(), frmerror->OKButton);
+    QCOMPARE(QApplication::activeModalWidget(), nullptr);
+
+    // The setup window takes the player's name as ever.
+    Form1->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(Form1));
+    QVERIFY(Form1->isEnabled());
+    QCOMPARE(QApplication::focusWidget(), Form1->Edit1);
+    QTest::keyClick(Form1->Edit1, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(Form1->Edit1, QStringLiteral("Dana"));
+    QCOMPARE(Form1->lblplayer1->caption(), QStringLiteral("Dana"));
+    QTest::keyClick(Form1->Edit1, Qt::Key_Return);
+    QVERIFY(Form1->Pieces[0]->isVisible());
+    QVERIFY(frmerror->isVisible());
+}
+
+void SideWindowsTest::catalogueOpensOnItsFirstPage()
+{
+    GameHarness game;
+    TfrmProductInfo *catalogue = frmProductInfo;
+    const auto checkFirstPage = [catalogue] {
+        QCOMPARE(PageOf(catalogue->Notebook1), QStringLiteral("p1"));
+        QCOMPARE(CatalogPage, std::uint8_t(1));
+        QCOMPARE(catalogue->Panel1->caption(), QStringLiteral("Go To Next Page"));
+        QCOMPARE(catalogue->windowTitle(), QStringLiteral("Halvorn Software Catalog - Brovell"));
+    };
+    STEP(checkFirstPage());
+    STEP(StartGame());
+    for (int showing = 1; showing <= 2; ++showing) {
+        QTest::mouseClick(frmPlayingField->Button4, Qt::LeftButton);
+        QVERIFY(catalogue->isVisible());
+        QVERIFY(QTest::qWaitForWindowActive(catalogue));
+        STEP(checkFirstPage());
+        catalogue->close();
+        QVERIFY(!catalogue->isVisible());
+    }
+}
+
+void SideWindowsTest::catalogueRing_data()
+{
+    QTest::addColumn<QString>("clicks"); // '<' previous, '>' next
+    QTest::addColumn<QString>("page");
+    QTest::addColumn<QString>("counter");
+    QTest::addColumn<QString>("caption");
+
+    const QString brovell = QStringLiteral("Halvorn Software Catalog - Brovell");
+    const QString quintarra = QStringLiteral("Halvorn Software Catalog - Quintarra");
+    const QString contact = QStringLiteral("Halvorn Software");
+
+    QTest::newRow("previous") << "<" << "p3" << "Page 3 of 3" << contact;
+    QTest::newRow("next") << ">" << "p2" << "Page 2 of 3" << quintarra;
+    QTest::newRow("previous twice") << "<<" << "p2" << "Page 2 of 3" << quintarra;
+    QTest::newRow("next twice") << ">>" << "p3" << "Page 3 of 3" << contact;
+    QTest::newRow("previous thrice") << "<<<" << "p1" << "Page 1 of 3" << brovell;
+    QTest::newRow("next thrice") << ">>>" << "p1" << "Page 1 of 3" << brovell;
+    QTest::newRow("next then previous") << "><" << "p1" << "Page 1 of 3" << brovell;
+    QTest::newRow("previous then next") << "<>" << "p1" << "Page 1 of 3" << brovell;
+    QTest::newRow("next four times") << ">>>>" << "p2" << "Page 2 of 3" << quintarra;
+    QTest::newRow("previous four times") << "<<<<" << "p3" << "Page 3 of 3" << contact;
+    QTest::newRow("round and back") << ">>><<<<" << "p3" << "Page 3 of 3" << contact;
+}
+
+void SideWindowsTest::catalogueRing()
+{
+    QFETCH(QString, clicks);
+    QFETCH(QString, page);
+    QFETCH(QString, counter);
+    QFETCH(QString, caption);
+
+    GameHarness game;
+    STEP(StartGame());
+    QTest::mouseClick(frmPlayingField->Button4, Qt::LeftButton);
+    QVERIFY(QTest::qWaitForWindowActive(frmProductInfo));
+    for (QChar click : clicks)
+        QTest::mouseClick(click == QLatin1Char('<') ? frmProductInfo->SpeedButton3 : frmProductInfo->SpeedButton4,
+                          Qt::LeftButton);
+
+    QCOMPARE(PageOf(frmProductInfo->Notebook1), page);
+    QCOMPARE(frmProductInfo->Panel1->caption(), counter);
+    QCOMPARE(frmProductInfo->windowTitle(), caption);
+    QCOMPARE(CatalogPage, std::uint8_t(page.mid(1).toInt()));
+    // The arrows stay on every page.
+    QVERIFY(frmProductInfo->SpeedButton3->isVisible());
+    QVERIFY(frmProductInfo->SpeedButton4->isVisible());
+}
+
+void SideWindowsTest::catalogueArrowsNeverTakeFocus()
+{
+    GameHarness game;
+    STEP(StartGame());
+    QTest::mouseClick(frmPlayingField->Button4, Qt::LeftButton);
+    QVERIFY(QTest::qWaitForWindowActive(frmProductInfo));
+    const QList<QToolButton *> arrows = {frmProductInfo->SpeedButton3, frmProductInfo->SpeedButton4};
+    for (QToolButton *arrow : arrows) {
+        QCOMPARE(arrow->focusPolicy(), Qt::NoFocus);
+        for (int click = 1; click <= 3; ++click) {
+            QTest::mouseClick(arrow, Qt::LeftButton);
+            QVERIFY(!arrow->hasFocus());
+            // Tab walks the page without ever stopping on an arrow.
+            for (int tab = 1; tab <= 6; ++tab) {
+                PressKey(frmProductInfo, Qt::Key_Tab);
+                QVERIFY(!arrows.contains(QApplication::focusWidget()));
+            }
+        }
+    }
+}
+
+void SideWindowsTest::catalogueOkLivesOnContactPageAndHides()
+{
+    GameHarness game;
+    TfrmProductInfo *catalogue = frmProductInfo;
+    // One Ok in the whole window, on the contact page.
+    int oks = 0;
+    for (QAbstractButton *button : catalogue->findChildren<QAbstractButton *>())
+        oks += button->text() == QStringLiteral("&Ok") ? 1 : 0;
+    QCOMPARE(oks, 1);
+    QCOMPARE(catalogue->SpeedButton1->text(), QStringLiteral("&Ok"));
+    QWidget *contact = catalogue->Notebook1->findChild<QWidget *>(QStringLiteral("p3"));
+    QVERIFY(contact);
+    QVERIFY(contact->isAncestorOf(catalogue->SpeedButton1));
+
+    STEP(StartGame());
+    QTest::mouseClick(frmPlayingField->Button4, Qt::LeftButton);
+    QVERIFY(QTest::qWaitForWindowActive(catalogue));
+    QVERIFY(!catalogue->SpeedButton1->isVisible());
+    QTest::mouseClick(catalogue->SpeedButton3, Qt::LeftButton);
+    QVERIFY(catalogue->SpeedButton1->isVisible());
+
+    QVERIFY(!GameHarness::endsProgram([catalogue] { QTest::mouseClick(catalogue->SpeedButton1, Qt::LeftButton); }, 300));
+    QVERIFY(!catalogue->isVisible());
+    QVERIFY(frmPlayingField->isVisible());
+
+    // It reopens where it was left.
+    QTest::mouseClick(frmPlayingField->Button4, Qt::LeftButton);
+    QVERIFY(catalogue->isVisible());
+    QCOMPARE(PageOf(catalogue->Notebook1), QStringLiteral("p3"));
+    QCOMPARE(catalogue->Panel1->caption(), QStringLiteral("Page 3 of 3"));
+    QCOMPARE(catalogue->windowTitle(), QStringLiteral("Halvorn Software"));
+    QCOMPARE(CatalogPage, std::uint8_t(3));
+}
+
+void SideWindowsTest::helpPagesAndReopening()
+{
+    GameHarness game;
+    const QStringList pages = {QStringLiteral("License"), QStringLiteral("Playing the Game"),
+                               QStringLiteral("Instructions"), QStringLiteral("About")};
+    QCOMPARE(frmHelp->Tabbedbook->count(), pages.size());
+    for (int page = 0; page < pages.size(); ++page)
+        QCOMPARE(frmHelp->Tabbedbook->tabText(page), pages[page]);
+
+    STEP(StartGame());
+    QTest::mouseClick(frmPlayingField->Button3, Qt::LeftButton);
+    QVERIFY(frmHelp->isVisible());
+    QCOMPARE(HelpPage(), QStringLiteral("Playing the Game"));
+    STEP(ClickHelpTab(QStringLiteral("Instructions")));
+    QVERIFY(!GameHarness::endsProgram([] { frmHelp->close(); }, 300));
+    QVERIFY(!frmHelp->isVisible());
+
+    QTest::mouseClick(frmPlayingField->Button3, Qt::LeftButton);
+    QVERIFY(frmHelp->isVisible());
+    QCOMPARE(HelpPage(), QStringLiteral("Instructions"));
+}
+
+void SideWindowsTest::endPictureShowsAbout_data()
+{
+    QTest::addColumn<QString>("pageBefore");
+    QTest::addColumn<bool>("helpOpen");
+
+    for (const char *page : {"License", "Playing the Game", "Instructions", "About"}) {
+        QTest::addRow("help hidden on %s", page) << QString::fromLatin1(page) << false;
+        QTest::addRow("help open on %s", page) << QString::fromLatin1(page) << true;
+    }
+}
+
+void SideWindowsTest::endPictureShowsAbout()
+{
+    QFETCH(QString, pageBefore);
+    QFETCH(bool, helpOpen);
+
+    GameHarness game;
+    frmHelp->show();
+    QVERIFY(QTest::qWaitForWindowActive(frmHelp));
+    STEP(ClickHelpTab(pageBefore));
+    // The player moved the help window aside.
+    frmHelp->move(frmHelp->pos() + QPoint(-40, 30));
+    const QPoint placed = frmHelp->pos();
+    if (!helpOpen)
+        frmHelp->close();
+
+    frmEnd->show();
+    QVERIFY(QTest::qWaitForWindowActive(frmEnd));
+    QTest::mouseClick(frmEnd->Image9, Qt::LeftButton);
+    QVERIFY(frmHelp->isVisible());
+    QCOMPARE(HelpPage(), QStringLiteral("About"));
+    QCOMPARE(frmHelp->pos(), placed);
+    QVERIFY(frmEnd->isVisible());
+
+    // Ok on the About page hides help and nothing more.
+    QVERIFY(frmHelp->Button1->isVisible());
+    QVERIFY(!GameHarness::endsProgram([] { QTest::mouseClick(frmHelp->Button1, Qt::LeftButton); }, 300));
+    QVERIFY(!frmHelp->isVisible());
+    QVERIFY(frmEnd->isVisible());
+}
+
+void SideWindowsTest::helpDieFacesAreSixDistinctPictures()
+{
+    GameHarness game;
+    QList<QImage> faces;
+    for (int pips = 1; pips <= 6; ++pips) {
+        const Image *face = frmHelp->DieFace(pips);
+        QVERIFY(face);
+        QCOMPARE(face->objectName(), QStringLiteral("dice%1").arg(pips));
+        QCOMPARE(face->picture().size(), QSize(32, 32));
+        const QImage image = face->picture().toImage();
+        for (int other = 0; other < faces.size(); ++other)
+            QVERIFY2(image != faces[other], qPrintable(QStringLiteral("dice%1 is dice%2").arg(pips).arg(other + 1)));
+        faces.append(image);
+    }
+}
+
+void SideWindowsTest::rollShowsTheMatchingFace_data()
+{
+    QTest::addColumn<int>("pips");
+    for (int pips = 1; pips <= 6; ++pips)
+        QTest::addRow("%d", pips) << pips;
+}
+
+void SideWindowsTest::rollShowsTheMatchingFace()
+{
+    QFETCH(int, pips);
+
+    GameHarness game;
+    STEP(StartGame());
+    // No face before the first roll.
+    QVERIFY(!frmPlayingField->IcoDice->isVisible() || frmPlayingField->IcoDice->picture().isNull());
+    STEP(Roll(pips));
+    QVERIFY(frmPlayingField->IcoDice->isVisible());
+    QCOMPARE(frmPlayingField->IcoDice->picture().toImage(), frmHelp->DieFace(pips)->picture().toImage());
+    // The face shown is the roll the move uses: player 1 sets out from square 1.
+    const TrackPoint ahead = BoardTrack[static_cast<std::size_t>(1 + pips)];
+    QCOMPARE(frmPlayingField->IcoSelect1->pos(), QPoint(ahead.left, ahead.top));
+}
+
+QTEST_MAIN(SideWindowsTest)
+#include "SideWindowsTest.moc"
