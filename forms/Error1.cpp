@@ -30,8 +30,9 @@ Tfrmerror::Tfrmerror()
 
 void Tfrmerror::FormShow()
 {
-    // At start-up the setup window is shown after this one; taking the
-    // activation once the event loop runs keeps Enter on the OK button.
+    // At start-up the setup window is shown after this one, and some
+    // desktops hand it the keyboard as it maps; taking the activation back
+    // once the event loop runs keeps Enter on the OK button.
     QTimer::singleShot(0, this, [this] {
         raise();
         activateWindow();
