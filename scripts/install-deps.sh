@@ -9,7 +9,10 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libgl-dev
   qt6-qpa-plugins
   fonts-liberation2 fonts-dejavu-core
-  xvfb xauth imagemagick
+  xvfb xauth imagemagick xdotool
+  clang-14 libclang-rt-14-dev
+  libbenchmark-dev
+  dpkg-dev fakeroot file lintian desktop-file-utils appstream
 )
 
 missing=()
