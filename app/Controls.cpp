@@ -57,10 +57,12 @@ void Label::fitCaption()
         resize(qMax(sizeHint().width(), 1), height());
 }
 
-Image::Image(QWidget *parent, const char *name, const QRect &geometry, const QString &resource)
+Image::Image(QWidget *parent, const char *name, const QRect &geometry, const QString &resource,
+             const QString &spokenName)
     : ClickableLabel(parent)
 {
     Place(this, name, geometry);
+    setAccessibleName(spokenName);
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
     if (!resource.isEmpty())
         setPixmap(QPixmap(resource));

@@ -55,7 +55,8 @@ private:
 // A picture drawn from its top-left corner, unscaled.
 class Image : public ClickableLabel {
 public:
-    Image(QWidget *parent, const char *name, const QRect &geometry, const QString &resource = {});
+    Image(QWidget *parent, const char *name, const QRect &geometry, const QString &resource = {},
+          const QString &spokenName = {});
 
     QPixmap picture() const { return pixmap(); }
     void setPicture(const QPixmap &picture) { setPixmap(picture); }

@@ -24,7 +24,8 @@ TfrmDialog::TfrmDialog()
     // Every caller replaces this text before the dialog is seen.
     lblDialog = new Label(this, "lblDialog", QRect(69, 29, 175, 16), QStringLiteral("Do you really want to Quit?"));
     lblDialog->setFont(DesignFont(SystemFace, 13, true));
-    Image1 = new Image(this, "Image1", QRect(16, 8, 49, 57), QStringLiteral(":/warning.png"));
+    Image1 = new Image(this, "Image1", QRect(16, 8, 49, 57), QStringLiteral(":/warning.png"),
+                       QStringLiteral("Warning"));
     btnOk = MakeButton(this, "btnOk", QRect(43, 79, 77, 27), QStringLiteral("OK"));
     btnOk->setDefault(true);
     btnCancel = MakeButton(this, "btnCancel", QRect(140, 79, 77, 27), QStringLiteral("Cancel"));

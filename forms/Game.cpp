@@ -56,9 +56,12 @@ TfrmPlayingField::TfrmPlayingField()
 
     // Pictures from the bottom of the drawing order up; the buttons and the
     // status bar lie over all of them.
-    Image1 = new Image(this, "Image1", QRect(-3, 15, 641, 360), QStringLiteral(":/board.png"));
-    IcoPiece2 = new Image(this, "IcoPiece2", QRect(489, 303, 35, 39), QStringLiteral(":/piece2.png"));
-    IcoPiece1 = new Image(this, "IcoPiece1", QRect(142, 47, 35, 37), QStringLiteral(":/piece1.png"));
+    Image1 = new Image(this, "Image1", QRect(-3, 15, 641, 360), QStringLiteral(":/board.png"),
+                       QStringLiteral("Game board"));
+    IcoPiece2 = new Image(this, "IcoPiece2", QRect(489, 303, 35, 39), QStringLiteral(":/piece2.png"),
+                          QStringLiteral("Player 2's piece"));
+    IcoPiece1 = new Image(this, "IcoPiece1", QRect(142, 47, 35, 37), QStringLiteral(":/piece1.png"),
+                          QStringLiteral("Player 1's piece"));
     IcoDice = new Image(this, "IcoDice", QRect(358, 165, 35, 36));
     IcoSelect2 = new Image(this, "IcoSelect2", QRect(46, 261, 35, 36), QStringLiteral(":/select.png"));
     IcoSelect2->hide();
@@ -107,6 +110,7 @@ void TfrmPlayingField::btnDiceClick()
 {
     const int roll = static_cast<int>(Random(6)) + 1;
     IcoDice->setPicture(frmHelp->DieFace(roll)->picture());
+    IcoDice->setAccessibleName(QStringLiteral("Die showing %1").arg(roll));
     IcoDice->show();
     CurrentPlayer = CaptionNumber(frmQuestion->lblTurn->caption());
     const std::int8_t from = CurrentPlayer == 1 ? PieceSquare[1] : PieceSquare[2];
@@ -115,8 +119,10 @@ void TfrmPlayingField::btnDiceClick()
     ForwardPoint = BoardTrack[ForwardSquare];
     BackwardPoint = BoardTrack[BackwardSquare];
     Place(IcoSelect1, ForwardPoint);
+    IcoSelect1->setAccessibleName(QStringLiteral("Move forward to square %1").arg(ForwardSquare));
     IcoSelect1->show();
     Place(IcoSelect2, BackwardPoint);
+    IcoSelect2->setAccessibleName(QStringLiteral("Move backward to square %1").arg(BackwardSquare));
     IcoSelect2->show();
     Panel1->setCaption(QStringLiteral("  Click on the square where you want to move.  "));
     SetTurnLabel(CurrentPlayer);

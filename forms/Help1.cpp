@@ -38,9 +38,11 @@ TfrmHelp::TfrmHelp() : RosterWindow("frmHelp", QStringLiteral("Korvane Help"), F
     Memo1 = MakeMemo(license, "Memo1", QRect(16, 25, 385, 296), ResourceText(QStringLiteral(":/texts/license.txt")),
                      MemoLook::Sunken);
     Memo1->setFont(DesignFont(SansSerifFace, 11));
+    Memo1->setAccessibleName(QStringLiteral("Licence terms"));
 
     QWidget *playing = AddPage(Tabbedbook, QStringLiteral("Playing the Game"));
-    Image1 = new Image(playing, "Image1", QRect(30, 30, 322, 194), QStringLiteral(":/help_board.png"));
+    Image1 = new Image(playing, "Image1", QRect(30, 30, 322, 194), QStringLiteral(":/help_board.png"),
+                       QStringLiteral("The board's corners: L and O above, V and E below"));
     Label4 = new Label(playing, "Label4", QRect(16, 248, 340, 57),
                        QStringLiteral("Correctly answer a question from each corner square to win.  Each corner "
                                       "represents a different letter.  Spell the word 'Love' to win!"),
@@ -52,6 +54,7 @@ TfrmHelp::TfrmHelp() : RosterWindow("frmHelp", QStringLiteral("Korvane Help"), F
     Memo3 = MakeMemo(instructions, "Memo3", QRect(16, 24, 385, 321),
                      ResourceText(QStringLiteral(":/texts/manual.txt")), MemoLook::Sunken, true);
     Memo3->setFont(DesignFont(TimesFace, 13));
+    Memo3->setAccessibleName(QStringLiteral("Manual"));
     QPalette silver = Memo3->palette();
     silver.setColor(QPalette::Base, silver.color(QPalette::Window));
     Memo3->setPalette(silver);
@@ -67,15 +70,19 @@ TfrmHelp::TfrmHelp() : RosterWindow("frmHelp", QStringLiteral("Korvane Help"), F
     Label2->setFont(DesignFont(TimesFace, 13));
     for (int pips = 1; pips <= 6; ++pips) {
         const QByteArray name = "dice" + QByteArray::number(pips);
-        Dice[static_cast<std::size_t>(pips - 1)] =
-            new Image(about, name.constData(), DieFacePlace(pips), QStringLiteral(":/die%1.png").arg(pips));
+        Image *face = new Image(about, name.constData(), DieFacePlace(pips), QStringLiteral(":/die%1.png").arg(pips));
+        face->setAccessibleName(QStringLiteral("Die face %1").arg(pips));
+        Dice[static_cast<std::size_t>(pips - 1)] = face;
     }
-    Icon = new Image(about, "Icon", QRect(172, 97, 45, 48), QStringLiteral(":/emblem.png"));
+    Icon = new Image(about, "Icon", QRect(172, 97, 45, 48), QStringLiteral(":/emblem.png"),
+                     QStringLiteral("Korvane emblem"));
     Memo4 = MakeMemo(about, "Memo4", QRect(64, 152, 281, 81),
                      ResourceText(QStringLiteral(":/texts/about_invitation.txt")), MemoLook::Flat);
     Memo4->setFont(DesignFont(TimesFace, 16));
+    Memo4->setAccessibleName(QStringLiteral("Write to us"));
     Memo2 = MakeMemo(about, "Memo2", QRect(124, 241, 149, 59),
                      ResourceText(QStringLiteral(":/texts/about_address.txt")), MemoLook::Sunken);
+    Memo2->setAccessibleName(QStringLiteral("Postal address"));
     Button1 = MakeButton(about, "Button1", QRect(152, 320, 81, 25), QStringLiteral("Ok"));
     connect(Button1, &QPushButton::clicked, this, &TfrmHelp::Button1Click);
 

@@ -22,9 +22,13 @@ Label *LetterPlace(QWidget *parent, const char *name, const QRect &geometry)
     return place;
 }
 
-QString LetterOrStar(std::uint8_t won, char letter)
+// A letter place shows its letter once won, a star before; a screen reader
+// says which.
+void ShowLetter(Label *place, std::uint8_t won, char letter)
 {
-    return QString(QChar::fromLatin1(won == 1 ? letter : '*'));
+    place->setCaption(QString(QChar::fromLatin1(won == 1 ? letter : '*')));
+    place->setAccessibleName(won == 1 ? QStringLiteral("Letter %1 won").arg(letter)
+                                      : QStringLiteral("Letter %1 not won yet").arg(letter));
 }
 
 } // namespace
@@ -51,7 +55,8 @@ TfrmQuestion::TfrmQuestion()
                             Label::Fixed);
     lblQuestion->setFont(DesignFont(SystemFace, 16, true));
     lblQuestion->setWordWrap(true);
-    Image1 = new Image(this, "Image1", QRect(113, 31, 32, 37));
+    Image1 = new Image(this, "Image1", QRect(113, 31, 32, 37), QString(),
+                       QStringLiteral("Piece of the player on turn"));
     Bevel4 = MakeBevel(this, "Bevel4", QRect(20, 18, 145, 63), BevelStyle::Lowered);
     lblPlayername = new Label(this, "lblPlayername", QRect(34, 32, 52, 17), QStringLiteral("Player's"));
     lblPlayername->setFont(DesignFont(TimesFace, 15));
@@ -115,10 +120,10 @@ void TfrmQuestion::FormShow()
     // The letter places spell L, o, v, e; the corners along the track carry
     // L, o, e, v.
     const OneBased<std::uint8_t, 4> &letters = CornerLetter[QuestionPlayer];
-    lblLove->setCaption(LetterOrStar(letters[1], 'L'));
-    lbllove2->setCaption(LetterOrStar(letters[2], 'o'));
-    lblLove3->setCaption(LetterOrStar(letters[4], 'v'));
-    lbl4->setCaption(LetterOrStar(letters[3], 'e'));
+    ShowLetter(lblLove, letters[1], 'L');
+    ShowLetter(lbllove2, letters[2], 'o');
+    ShowLetter(lblLove3, letters[4], 'v');
+    ShowLetter(lbl4, letters[3], 'e');
 
     AnswerVerdict = "F";
     PickQuestion();

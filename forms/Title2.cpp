@@ -23,6 +23,13 @@ constexpr std::array<QRect, 8> PiecePlaces = {
     QRect(179, 246, 38, 35), QRect(85, 246, 38, 35), QRect(131, 246, 38, 35), QRect(40, 246, 33, 35),
 };
 
+// What each piece shows, for players who cannot see the pictures.
+const std::array<QString, 8> PieceNames = {
+    QStringLiteral("yellow star"), QStringLiteral("sailboat"), QStringLiteral("green frog"),
+    QStringLiteral("red heart"),   QStringLiteral("purple crown"), QStringLiteral("key"),
+    QStringLiteral("pink flower"), QStringLiteral("teddy bear"),
+};
+
 } // namespace
 
 TForm1::TForm1()
@@ -36,6 +43,7 @@ TForm1::TForm1()
     for (int piece = 1; piece <= 8; ++piece) {
         const QByteArray name = "Image" + QByteArray::number(piece);
         Image *image = new Image(this, name.constData(), PiecePlaces[piece - 1], PiecePicture(piece));
+        image->setAccessibleName(QStringLiteral("Playing piece %1: %2").arg(piece).arg(PieceNames[piece - 1]));
         image->hide();
         connect(image, &Image::clicked, this, [this, piece] { ImageClick(piece); });
         Pieces[piece - 1] = image;
@@ -46,16 +54,19 @@ TForm1::TForm1()
                        QStringLiteral(" Player one, enter your name then press [Tab] or [Enter]."), Label::Fixed);
     lblplayer1 = new Label(this, "lblplayer1", QRect(287, 202, 54, 16), QStringLiteral("Player 1"));
     lblplayer2 = new Label(this, "lblplayer2", QRect(375, 202, 54, 16), QStringLiteral("Player 2"));
-    icop2 = new Image(this, "icop2", QRect(379, 230, 38, 43));
-    icop1 = new Image(this, "icop1", QRect(291, 230, 38, 43));
+    icop2 = new Image(this, "icop2", QRect(379, 230, 38, 43), QString(), QStringLiteral("Player 2's piece"));
+    icop1 = new Image(this, "icop1", QRect(291, 230, 38, 43), QString(), QStringLiteral("Player 1's piece"));
     lblpieces = new Label(this, "lblpieces", QRect(32, 176, 97, 16), QStringLiteral("Playing Pieces"));
     bilevel = MakeBevel(this, "bilevel", QRect(272, 192, 185, 97), BevelStyle::Frame);
-    Image9 = new Image(this, "Image9", QRect(18, 22, 447, 84), QStringLiteral(":/banner.png"));
+    Image9 = new Image(this, "Image9", QRect(18, 22, 447, 84), QStringLiteral(":/banner.png"),
+                       QStringLiteral("Korvane: a game of questions, corners and Love"));
     // Edit2 lies wholly behind the name box and only gives the focus a place
     // to go when the name box is left while "Start Game" is disabled, so
     // that leaving the name box always runs Edit1Exit.
     Edit2 = new Edit(this, "Edit2", QRect(199, 134, 58, 24), QStringLiteral("Edit2"));
+    Edit2->setAccessibleName(QStringLiteral("Spare box: now click a playing piece"));
     Edit1 = new Edit(this, "Edit1", QRect(195, 134, 121, 24), QStringLiteral("Player1"));
+    Edit1->setAccessibleName(QStringLiteral("Your name"));
     btnStart = MakeButton(this, "btnStart", QRect(371, 304, 86, 33), QStringLiteral("Start Game"));
     btnStart->setEnabled(false);
 
