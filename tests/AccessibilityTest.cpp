@@ -1,7 +1,6 @@
 // Every control that carries meaning has a name a screen reader can speak.
 #include "GameHarness.h"
 
-#include "app/Random.h"
 #include "app/SharedState.h"
 #include "forms/Game.h"
 #include "forms/Question.h"
@@ -84,13 +83,7 @@ void AccessibilityTest::namesFollowThePlay()
     QFETCH(QString, backward);
     GameHarness game;
     GameHarness::startGame();
-    for (std::uint32_t seed = 0;; ++seed) {
-        RandSeed = seed;
-        if (int(Random(6)) + 1 == roll) {
-            RandSeed = seed;
-            break;
-        }
-    }
+    GameHarness::seedNextRoll(roll);
     frmPlayingField->btnDice->click();
     QCOMPARE(SpokenName(frmPlayingField->IcoDice), QStringLiteral("Die showing %1").arg(roll));
     QCOMPARE(SpokenName(frmPlayingField->IcoSelect1), forward);

@@ -14,16 +14,6 @@
 
 namespace {
 
-// A seed whose first die draw is the given roll.
-std::uint32_t SeedRolling(int roll)
-{
-    for (std::uint32_t seed = 0;; ++seed) {
-        RandSeed = seed;
-        if (static_cast<int>(Random(6)) + 1 == roll)
-            return seed;
-    }
-}
-
 QPoint PointOf(std::int8_t square)
 {
     return QPoint(BoardTrack[square].left, BoardTrack[square].top);
@@ -64,7 +54,7 @@ void BoardTest::rollShowsItsFaceAndBothDestinations()
     QFETCH(int, backward);
     GameHarness game;
     GameHarness::startGame();
-    RandSeed = SeedRolling(roll);
+    GameHarness::seedNextRoll(roll);
     frmPlayingField->btnDice->click();
 
     TfrmPlayingField *board = frmPlayingField;
@@ -94,7 +84,7 @@ void BoardTest::moveHandsTheSquareToTheQuestionWindow()
     QFETCH(int, square);
     GameHarness game;
     GameHarness::startGame(QStringLiteral("Fifteen Letters and more"), 4, QStringLiteral("Bob"), 2);
-    RandSeed = SeedRolling(5);
+    GameHarness::seedNextRoll(5);
     TfrmPlayingField *board = frmPlayingField;
     board->btnDice->click();
     QTest::mouseClick(forward ? board->IcoSelect1 : board->IcoSelect2, Qt::LeftButton);
@@ -117,11 +107,11 @@ void BoardTest::aFrameOverTheOtherPieceTakesTheClick()
     GameHarness game;
     GameHarness::startGame();
     // Player 1 goes back 6 to square 17, then back 5 onto player 2's square 12.
-    RandSeed = SeedRolling(6);
+    GameHarness::seedNextRoll(6);
     frmPlayingField->btnDice->click();
     QTest::mouseClick(frmPlayingField->IcoSelect2, Qt::LeftButton);
     QTest::mouseClick(frmQuestion->AnswerLines[GameHarness::rightLine() - 1], Qt::LeftButton);
-    RandSeed = SeedRolling(5);
+    GameHarness::seedNextRoll(5);
     frmPlayingField->btnDice->click();
     QCOMPARE(BackwardSquare, std::int8_t(12));
     QCOMPARE(frmPlayingField->IcoSelect2->pos(), frmPlayingField->IcoPiece2->pos());

@@ -1,6 +1,7 @@
 #include "GameHarness.h"
 
 #include "app/Startup.h"
+#include "app/Random.h"
 #include "forms/Game.h"
 #include "forms/QuestionState.h"
 #include "forms/Title2.h"
@@ -96,6 +97,17 @@ void GameHarness::startGame(const QString &name1, int piece1, const QString &nam
 {
     setUpPlayers(name1, piece1, name2, piece2);
     QTest::mouseClick(Form1->btnStart, Qt::LeftButton);
+}
+
+void GameHarness::seedNextRoll(int pips)
+{
+    for (std::uint32_t seed = 0;; ++seed) {
+        RandSeed = seed;
+        if (static_cast<int>(Random(6)) + 1 == pips) {
+            RandSeed = seed;
+            return;
+        }
+    }
 }
 
 int GameHarness::rightLine()

@@ -30,6 +30,10 @@ public:
     static void startGame(const QString &name1 = QStringLiteral("Alice"), int piece1 = 1,
                           const QString &name2 = QStringLiteral("Bob"), int piece2 = 2);
 
+    // Seeds the shared generator so that the next roll of the die shows
+    // the given number of pips.
+    static void seedNextRoll(int pips);
+
     // The answer line (1..3 for A..C) that holds the right answer on screen.
     static int rightLine();
 

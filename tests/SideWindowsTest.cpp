@@ -33,19 +33,6 @@ namespace {
 const QString QuitText = QStringLiteral("Do you really want to quit?");
 const QString StartOverText = QStringLiteral("Do you really want to start over?");
 
-// Seeds the program's one generator so that the next roll of the die shows
-// these pips; the roll is the first draw a click on the die makes.
-void SeedNextRoll(int pips)
-{
-    for (std::uint32_t seed = 1;; ++seed) {
-        RandSeed = seed;
-        if (static_cast<int>(Random(6)) + 1 == pips) {
-            RandSeed = seed;
-            return;
-        }
-    }
-}
-
 // Both players name themselves and pick a piece on the setup window, which
 // must be up and active with the name box ready, then start the game.
 void SetUpPlayers(const QString &name1, int piece1, const QString &name2, int piece2)
@@ -79,7 +66,7 @@ void Roll(int pips = 0)
 {
     QVERIFY(frmPlayingField->btnDice->isEnabled());
     if (pips != 0)
-        SeedNextRoll(pips);
+        GameHarness::seedNextRoll(pips);
     frmPlayingField->btnDice->click();
     QVERIFY(frmPlayingField->IcoSelect1->isVisible());
 }
