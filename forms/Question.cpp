@@ -206,6 +206,10 @@ void TfrmQuestion::FormHide()
 {
     lblStatus->setCaption(QString());
     btncontinue->hide();
+    // Hidden with its window already going, the button would stay the
+    // window's focus: Enter or Space on the next question would press it
+    // and pass the turn unanswered.
+    btncontinue->clearFocus();
     TfrmPlayingField *board = frmPlayingField;
     if (AnswerVerdict == "T") {
         if (lblcorner->caption() == QLatin1String("T")) {

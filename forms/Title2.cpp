@@ -106,8 +106,10 @@ void TForm1::FormShow()
 void TForm1::closeEvent(QCloseEvent *event)
 {
     // The main window: closing it ends the program, even while it is hidden.
+    // Not quit(): that first closes every window and gives up if one
+    // refuses, as an open question always does.
     event->accept();
-    QCoreApplication::quit();
+    QCoreApplication::exit(0);
 }
 
 bool TForm1::eventFilter(QObject *watched, QEvent *event)
