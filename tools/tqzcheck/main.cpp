@@ -214,7 +214,8 @@ std::vector<std::string> CheckLine(std::string_view raw, const BankEntry &entry)
     }
     const std::string_view read = raw.substr(0, BankLineLength);
     const Fields loaded = FieldsOf(entry);
-    const Fields split = FieldsOf(SplitBankLine(read));
+    const BankEntry resplit = SplitBankLine(read); // kept alive: Fields views into it
+    const Fields split = FieldsOf(resplit);
     if (loaded != split)
         findings.push_back("tqzcheck splits this line differently from the game: please report this");
 
