@@ -1,9 +1,12 @@
 #include "Controls.h"
 
 #include <QFile>
+#include <QGuiApplication>
 #include <QIcon>
+#include <QImage>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPixmapCache>
 
 namespace {
 
@@ -13,7 +16,69 @@ void Place(QWidget *control, const char *name, const QRect &geometry)
     control->setGeometry(geometry);
 }
 
+// Device pixels per pixel on the densest screen.
+qreal ScreenRatio()
+{
+    return qGuiApp ? qGuiApp->devicePixelRatio() : 1.0;
+}
+
+QString CacheKey(const QString &resource, qreal ratio)
+{
+    return QStringLiteral("korvane|%1|").arg(ratio) + resource;
+}
+
+// A plain screen never reads the @2x drawings.
+QImage DecodePicture(const QString &resource, qreal ratio)
+{
+    if (ratio > 1) {
+        QString denseName = resource;
+        const qsizetype dot = denseName.lastIndexOf(QLatin1Char('.'));
+        denseName.insert(dot < 0 ? denseName.size() : dot, QLatin1String("@2x"));
+        QImage dense(denseName);
+        if (!dense.isNull()) {
+            // Brought to the screen's own ratio, so painting copies pixels
+            // one for one instead of stretching them.
+            if (!qFuzzyCompare(ratio, 2.0))
+                dense = dense.scaled((QSizeF(dense.size()) * (ratio / 2)).toSize(), Qt::IgnoreAspectRatio,
+                                     Qt::SmoothTransformation);
+            dense.setDevicePixelRatio(ratio);
+            return dense;
+        }
+    }
+    return QImage(resource);
+}
+
 } // namespace
+
+QPixmap Picture(const QString &resource)
+{
+    const qreal ratio = ScreenRatio();
+    const QString key = CacheKey(resource, ratio);
+    QPixmap picture;
+    if (!QPixmapCache::find(key, &picture)) {
+        picture = QPixmap::fromImage(DecodePicture(resource, ratio));
+        QPixmapCache::insert(key, picture);
+    }
+    return picture;
+}
+
+QPixmap FittedPicture(const QString &resource, const QSize &frame)
+{
+    const qreal ratio = ScreenRatio();
+    const QString key = CacheKey(resource, ratio) + QStringLiteral("|%1x%2").arg(frame.width()).arg(frame.height());
+    QPixmap fitted;
+    if (QPixmapCache::find(key, &fitted))
+        return fitted;
+    // Only the fitted copy is kept: the whole picture is shown nowhere.
+    QPixmap whole;
+    if (!QPixmapCache::find(CacheKey(resource, ratio), &whole))
+        whole = QPixmap::fromImage(DecodePicture(resource, ratio));
+    fitted = whole.scaled((QSizeF(frame) * whole.devicePixelRatio()).toSize(), Qt::KeepAspectRatio,
+                          Qt::SmoothTransformation);
+    fitted.setDevicePixelRatio(whole.devicePixelRatio());
+    QPixmapCache::insert(key, fitted);
+    return fitted;
+}
 
 void ClickableLabel::mousePressEvent(QMouseEvent *event)
 {
@@ -65,7 +130,7 @@ Image::Image(QWidget *parent, const char *name, const QRect &geometry, const QSt
     setAccessibleName(spokenName);
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
     if (!resource.isEmpty())
-        setPixmap(QPixmap(resource));
+        setPixmap(Picture(resource));
 }
 
 Shape::Shape(QWidget *parent, const char *name, const QRect &geometry) : QWidget(parent)

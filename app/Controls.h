@@ -52,6 +52,14 @@ private:
     Sizing sizing_;
 };
 
+// Pictures compiled into the program. Each is decoded once, at the size it is
+// shown, and shared by every control that shows it. On a screen of more than
+// one device pixel per pixel the sharper "@2x" drawing is used, brought to the
+// screen's exact ratio, so a picture keeps its size in pixels and its place.
+QPixmap Picture(const QString &resource);
+// A picture shrunk to fit a frame, its proportions kept.
+QPixmap FittedPicture(const QString &resource, const QSize &frame);
+
 // A picture drawn from its top-left corner, unscaled.
 class Image : public ClickableLabel {
 public:

@@ -26,7 +26,7 @@ Image *FittedImage(QWidget *parent, const char *name, const QRect &geometry, con
                    const QString &spokenName)
 {
     auto *image = new Image(parent, name, geometry, QString(), spokenName);
-    image->setPicture(QPixmap(resource).scaled(geometry.size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    image->setPicture(FittedPicture(resource, geometry.size()));
     return image;
 }
 
