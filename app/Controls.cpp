@@ -116,9 +116,15 @@ void Label::changeEvent(QEvent *event)
         fitCaption();
 }
 
+void Label::showEvent(QShowEvent *event)
+{
+    fitCaption();
+    ClickableLabel::showEvent(event);
+}
+
 void Label::fitCaption()
 {
-    if (sizing_ == AutoSize)
+    if (sizing_ == AutoSize && isVisible())
         resize(qMax(sizeHint().width(), 1), height());
 }
 
@@ -129,8 +135,34 @@ Image::Image(QWidget *parent, const char *name, const QRect &geometry, const QSt
     Place(this, name, geometry);
     setAccessibleName(spokenName);
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    if (!resource.isEmpty())
-        setPixmap(Picture(resource));
+    pending_ = resource;
+}
+
+QPixmap Image::picture() const
+{
+    // Decoding on first use changes nothing a caller can see.
+    const_cast<Image *>(this)->decodePending();
+    return pixmap();
+}
+
+void Image::setPicture(const QPixmap &picture)
+{
+    pending_.clear();
+    setPixmap(picture);
+}
+
+void Image::showEvent(QShowEvent *event)
+{
+    decodePending();
+    ClickableLabel::showEvent(event);
+}
+
+void Image::decodePending()
+{
+    if (pending_.isEmpty())
+        return;
+    setPixmap(Picture(pending_));
+    pending_.clear();
 }
 
 Shape::Shape(QWidget *parent, const char *name, const QRect &geometry) : QWidget(parent)

@@ -33,7 +33,8 @@ private:
 // A text label on the window's colour (setAutoFillBackground(false) makes it
 // transparent). Captions are always plain text: a player's name is shown as
 // typed, never read as markup. A self-sizing label follows its caption and
-// font.
+// font; it is measured while on screen only, since measuring text loads fonts
+// and most labels are built long before their window is shown.
 class Label : public ClickableLabel {
 public:
     enum Sizing { Fixed, AutoSize };
@@ -45,6 +46,7 @@ public:
 
 protected:
     void changeEvent(QEvent *event) override;
+    void showEvent(QShowEvent *event) override;
 
 private:
     void fitCaption();
@@ -66,8 +68,18 @@ public:
     Image(QWidget *parent, const char *name, const QRect &geometry, const QString &resource = {},
           const QString &spokenName = {});
 
-    QPixmap picture() const { return pixmap(); }
-    void setPicture(const QPixmap &picture) { setPixmap(picture); }
+    // The picture is decoded when first shown or asked for, not when the
+    // window is built: most windows stay hidden long after start-up.
+    QPixmap picture() const;
+    void setPicture(const QPixmap &picture);
+
+protected:
+    void showEvent(QShowEvent *event) override;
+
+private:
+    void decodePending();
+
+    QString pending_; // the resource not decoded yet
 };
 
 // A rectangle with a white fill and a thin black outline.
