@@ -14,10 +14,7 @@
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    if (qEnvironmentVariableIsEmpty("KORVANE_SOURCE_DIR"))
-        qputenv("KORVANE_SOURCE_DIR", KORVANE_SOURCE_DIR);
+    UseBenchEnvironment();
     QApplication app(argc, argv);
     const int moves = argc > 1 ? std::max(1, atoi(argv[1])) : 20;
     std::unique_ptr<GameHarness> harness(StartBenchGame());

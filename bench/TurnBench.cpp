@@ -49,10 +49,7 @@ BENCHMARK(BM_Turn<&TurnSpans::moveClickMs>)->Name("Turn/move_click_whole")->UseM
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    if (qEnvironmentVariableIsEmpty("KORVANE_SOURCE_DIR"))
-        qputenv("KORVANE_SOURCE_DIR", KORVANE_SOURCE_DIR);
+    UseBenchEnvironment();
     QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))

@@ -82,6 +82,14 @@ TurnSpans TurnWatch::playTurn()
     return spans;
 }
 
+void UseBenchEnvironment()
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (qEnvironmentVariableIsEmpty("KORVANE_SOURCE_DIR"))
+        qputenv("KORVANE_SOURCE_DIR", KORVANE_SOURCE_DIR);
+}
+
 GameHarness *StartBenchGame()
 {
     auto *harness = new GameHarness(GameHarness::Bank::Shipped);

@@ -43,3 +43,7 @@ private:
 // setup through to the board, as the player would.
 class GameHarness;
 GameHarness *StartBenchGame();
+
+// Runs on the offscreen platform with the shipped bank unless told
+// otherwise; call before the application is constructed.
+void UseBenchEnvironment();
