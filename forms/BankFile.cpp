@@ -10,10 +10,6 @@
 
 namespace {
 
-constexpr char DoubleQuote = '"';
-constexpr char CarriageReturn = '\r';
-constexpr char LineFeed = '\n';
-constexpr char CtrlZ = 26;
 
 // The bytes of the source, a buffer at a time, with the end of data
 // (end of file or Ctrl-Z) and a failed read told apart.
@@ -78,25 +74,33 @@ private:
     bool failed_ = false;
 };
 
-// The field that starts after `from` and ends before the next double quote,
-// or runs to the end of the line when there is none.
-std::string_view FieldFrom(std::string_view line, std::size_t from, std::size_t &quoteAt)
-{
-    quoteAt = line.find(DoubleQuote, from);
-    return line.substr(from, quoteAt == std::string_view::npos ? std::string_view::npos : quoteAt - from);
-}
-
 } // namespace
+
+std::array<std::string_view, BankFieldCount> FieldsAsWritten(std::string_view line)
+{
+    std::array<std::string_view, BankFieldCount> fields;
+    std::size_t from = 0;
+    for (std::size_t field = 0; field < BankFieldCount && from <= line.size(); ++field) {
+        const std::size_t quoteAt = line.find(FieldEnd, from);
+        if (quoteAt == std::string_view::npos) {
+            // The loader takes nothing from a line without any quote.
+            if (field > 0)
+                fields[field] = line.substr(from);
+            break;
+        }
+        fields[field] = line.substr(from, quoteAt - from);
+        from = quoteAt + 1;
+    }
+    return fields;
+}
 
 BankEntry SplitBankLine(std::string_view line)
 {
+    const std::array<std::string_view, BankFieldCount> fields = FieldsAsWritten(line);
     BankEntry entry;
-    std::size_t quoteAt = line.find(DoubleQuote);
-    if (quoteAt == std::string_view::npos)
-        return entry; // no delimiter at all: every field is empty
-    entry.question = line.substr(0, quoteAt);
-    for (std::size_t answer = 1; answer <= 3 && quoteAt != std::string_view::npos; ++answer)
-        entry.answers[answer] = FieldFrom(line, quoteAt + 1, quoteAt);
+    entry.question = fields[0];
+    for (std::size_t answer = 1; answer <= 3; ++answer)
+        entry.answers[answer] = fields[answer];
     return entry;
 }
 

@@ -3,6 +3,7 @@
 #include "app/BoundedText.h"
 #include "app/OneBased.h"
 
+#include <array>
 #include <cstddef>
 #include <functional>
 #include <string_view>
@@ -15,14 +16,26 @@ inline constexpr std::size_t BankSlots = 100;
 inline constexpr std::size_t BankLineLength = 140;
 inline constexpr char BankFileName[] = "quarl3.tqz";
 
+// The bytes that give a bank its shape.
+inline constexpr char FieldEnd = '"';
+inline constexpr char CarriageReturn = '\r';
+inline constexpr char LineFeed = '\n'; // ends a line only after a carriage return
+inline constexpr char CtrlZ = 26;       // ends the data
+
 struct BankEntry {
     BoundedText<73> question;
     OneBased<BoundedText<26>, 3> answers; // answer 1 is the right one
 };
 
-// Splits one line as read into its fields. With fewer than four double
-// quotes, the last field found runs to the end of the line and the fields
-// after it are empty.
+inline constexpr std::size_t BankFieldCount = 4;
+
+// A line's four fields as written, each up to its double quote and not cut to
+// its width. With fewer than four double quotes, the last field found runs
+// to the end of the line and the fields after it are empty; a line without
+// any double quote gives four empty fields.
+std::array<std::string_view, BankFieldCount> FieldsAsWritten(std::string_view line);
+
+// Splits one line as read into its fields, each cut to its width.
 BankEntry SplitBankLine(std::string_view line);
 
 // Fills up to the buffer's capacity; returns the bytes read, 0 at the end of

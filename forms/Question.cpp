@@ -3,6 +3,7 @@
 #include "End1.h"
 #include "Error1.h"
 #include "Game.h"
+#include "QuestionLayout.h"
 #include "Title2.h"
 #include "app/DesignFonts.h"
 #include "app/SharedState.h"
@@ -45,15 +46,13 @@ TfrmQuestion::TfrmQuestion()
     const std::array<QString, 3> designCaptions = {QStringLiteral("A) "), QStringLiteral("B)"), QStringLiteral("C)")};
     for (std::uint8_t line = 1; line <= 3; ++line) {
         const QByteArray name = "lblAnswer" + QByteArray::number(line);
-        Label *answer = new Label(this, name.constData(), QRect(25, 156 + 32 * (line - 1), 375, 20),
-                                  designCaptions[line - 1], Label::Fixed);
-        answer->setFont(DesignFont(TimesFace, 13));
+        Label *answer = new Label(this, name.constData(), AnswerBox(line), designCaptions[line - 1], Label::Fixed);
+        answer->setFont(AnswerFont());
         connect(answer, &Label::clicked, this, [this, line] { AnswerClick(line); });
         AnswerLines[line - 1] = answer;
     }
-    lblQuestion = new Label(this, "lblQuestion", QRect(21, 106, 388, 41), QStringLiteral("Here comes the question."),
-                            Label::Fixed);
-    lblQuestion->setFont(DesignFont(SystemFace, 16, true));
+    lblQuestion = new Label(this, "lblQuestion", QuestionBox, QStringLiteral("Here comes the question."), Label::Fixed);
+    lblQuestion->setFont(QuestionFont());
     lblQuestion->setWordWrap(true);
     Image1 = new Image(this, "Image1", QRect(113, 31, 32, 37), QString(),
                        QStringLiteral("Piece of the player on turn"));
@@ -129,11 +128,9 @@ void TfrmQuestion::FormShow()
     PickQuestion();
     lblQuestion->setCaption(FromWindows1252(QuestionText[QuestionCursor].view()));
     DrawAnswerLayout();
-    static constexpr std::array<const char *, 3> Prefixes = {"A)  ", "B)  ", "C)  "};
     for (std::uint8_t line = 1; line <= 3; ++line) {
-        BoundedText<30> caption(Prefixes[line - 1]);
-        caption.append(AnswerText[QuestionCursor][AnswerOnLine(AnswerLayout, line)].view());
-        AnswerLines[line - 1]->setCaption(FromWindows1252(caption.view()));
+        const std::string_view answer = AnswerText[QuestionCursor][AnswerOnLine(AnswerLayout, line)].view();
+        AnswerLines[line - 1]->setCaption(FromWindows1252(AnswerLineCaption(line, answer).view()));
     }
     QuestionUsed[QuestionCursor] = "T";
 }

@@ -1,0 +1,314 @@
+#include "BankChecks.h"
+
+#include "app/Windows1252.h"
+
+#include <QString>
+
+#include <algorithm>
+#include <cstdio>
+#include <set>
+
+const std::array<const char *, BankFieldCount> BankFieldNames = {
+    "the question", "the right answer", "wrong answer 1", "wrong answer 2"};
+
+namespace {
+
+
+// Long texts quoted in a message keep this many bytes.
+constexpr std::size_t QuotedLength = 40;
+
+using Fields = std::array<std::string_view, BankFieldCount>;
+
+Fields FieldsOf(const BankEntry &entry)
+{
+    return {entry.question.view(), entry.answers[1].view(), entry.answers[2].view(), entry.answers[3].view()};
+}
+
+std::string Format(const char *format, auto... values)
+{
+    const int length = std::snprintf(nullptr, 0, format, values...);
+    std::string text(static_cast<std::size_t>(length), '\0');
+    std::snprintf(text.data(), text.size() + 1, format, values...);
+    return text;
+}
+
+bool IsControl(char16_t ch)
+{
+    return ch < 0x20 || (ch >= 0x7F && ch <= 0x9F);
+}
+
+// An excerpt in a message, in guillemets, as it may hold double quotes.
+std::string Quoted(std::string_view bytes)
+{
+    if (bytes.size() > QuotedLength)
+        return "«" + ShownAsGame(bytes.substr(0, QuotedLength - 3)) + "...»";
+    return "«" + ShownAsGame(bytes) + "»";
+}
+
+// "a", "a and b", "a, b and c".
+std::string JoinedNames(const std::vector<std::string> &names)
+{
+    std::string joined;
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        if (i > 0)
+            joined += i + 1 == names.size() ? " and " : ", ";
+        joined += names[i];
+    }
+    return joined;
+}
+
+// The length of a UTF-8 sequence of two or more bytes starting at `at`, or 0
+// when none starts there; its code point goes to `codePoint`.
+std::size_t Utf8SequenceAt(std::string_view bytes, std::size_t at, char32_t &codePoint)
+{
+    const auto lead = static_cast<unsigned char>(bytes[at]);
+    std::size_t length = 0;
+    char32_t smallest = 0;
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        length = 2, codePoint = lead & 0x1F, smallest = 0x80;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3, codePoint = lead & 0x0F, smallest = 0x800;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4, codePoint = lead & 0x07, smallest = 0x10000;
+    } else {
+        return 0;
+    }
+    if (at + length > bytes.size())
+        return 0;
+    for (std::size_t i = 1; i < length; ++i) {
+        const auto next = static_cast<unsigned char>(bytes[at + i]);
+        if ((next & 0xC0) != 0x80)
+            return 0;
+        codePoint = (codePoint << 6) | (next & 0x3F);
+    }
+    if (codePoint < smallest || codePoint > 0x10FFFF || (codePoint >= 0xD800 && codePoint <= 0xDFFF))
+        return 0;
+    return length;
+}
+
+// Collects one line's problems.
+class LineProblems {
+public:
+    LineProblems(std::size_t line, std::vector<BankProblem> &problems) : line_(line), problems_(problems) {}
+
+    void add(BankProblemKind kind, std::string message, int field = -1)
+    {
+        problems_.push_back({line_, field, kind, std::move(message)});
+    }
+
+private:
+    std::size_t line_;
+    std::vector<BankProblem> &problems_;
+};
+
+// What a field holds besides plain printable ASCII, one problem per kind.
+// Line feeds are left to the line's own problem.
+void CheckCharacters(int field, std::string_view text, LineProblems &problems)
+{
+    std::vector<std::string> utf8, high, control;
+    std::set<std::string> seen;
+    const auto add = [&seen](std::vector<std::string> &list, std::string item) {
+        if (seen.insert(item).second)
+            list.push_back(std::move(item));
+    };
+    for (std::size_t at = 0; at < text.size(); ++at) {
+        const auto byte = static_cast<unsigned char>(text[at]);
+        char32_t codePoint = 0;
+        if (const std::size_t length = Utf8SequenceAt(text, at, codePoint)) {
+            const std::string_view sequence = text.substr(at, length);
+            // The mark's own rendering holds a guillemet, so it goes unquoted.
+            add(utf8, codePoint == 0xFEFF ? "a byte order mark (EF BB BF) shows as " + ShownAsGame(sequence)
+                                          : "«" + std::string(sequence) + "» shows as " + Quoted(sequence));
+            at += length - 1;
+        } else if (byte >= 0x80) {
+            const char16_t shownAs = FromWindows1252(text.substr(at, 1)).at(0).unicode();
+            add(high, IsControl(shownAs) ? Format("0x%02X (no character)", unsigned(byte))
+                                         : Format("0x%02X shows as ", unsigned(byte)) + Quoted(text.substr(at, 1)));
+        } else if ((byte < 0x20 || byte == 0x7F) && byte != static_cast<unsigned char>(LineFeed)) {
+            add(control, Format("0x%02X", unsigned(byte)));
+        }
+    }
+    const char *name = BankFieldNames[std::size_t(field)];
+    if (!utf8.empty())
+        problems.add(BankProblemKind::Utf8Text,
+                     Format("%s holds UTF-8 text the game shows as other characters: ", name) + JoinedNames(utf8), field);
+    if (!high.empty())
+        problems.add(BankProblemKind::HighBytes,
+                     Format("%s holds bytes that are not plain ASCII: ", name) + JoinedNames(high), field);
+    if (!control.empty())
+        problems.add(BankProblemKind::ControlCharacters,
+                     Format("%s holds control characters: ", name) + JoinedNames(control), field);
+}
+
+// Where the first four double quotes are.
+std::vector<std::size_t> QuotesIn(std::string_view line)
+{
+    std::vector<std::size_t> quotes;
+    for (std::size_t at = line.find(FieldEnd); at != std::string_view::npos && quotes.size() < BankFieldCount;
+         at = line.find(FieldEnd, at + 1))
+        quotes.push_back(at);
+    return quotes;
+}
+
+// Everything about one line that does not play as written.
+void CheckLine(std::string_view raw, const BankEntry &entry, LineProblems &problems)
+{
+    if (raw.empty()) {
+        problems.add(BankProblemKind::EmptyLine, "empty line: the slot stays empty");
+        return;
+    }
+    const std::string_view read = raw.substr(0, BankLineLength);
+    const Fields loaded = FieldsOf(entry);
+    const BankEntry resplit = SplitBankLine(read); // kept alive: Fields views into it
+    if (loaded != FieldsOf(resplit))
+        problems.add(BankProblemKind::SplitMismatch,
+                     "the checks split this line differently from the game: please report this");
+
+    // The quotes the loader sees, and those of the whole line. A 4th quote
+    // just past the 140th character only ends a field that is read in full.
+    const std::vector<std::size_t> quotes = QuotesIn(read), written = QuotesIn(raw);
+    const bool wholeFields = written.size() == BankFieldCount && written.back() <= BankLineLength;
+    const char *within = raw.size() > BankLineLength ? " in the first 140 characters" : "";
+
+    if (wholeFields) {
+        if (const std::string_view extra = raw.substr(written.back() + 1); !extra.empty())
+            problems.add(BankProblemKind::TextAfterLastQuote,
+                         "text after the 4th double quote is not used: " + Quoted(extra));
+    } else if (raw.size() > BankLineLength) {
+        problems.add(BankProblemKind::LineTooLong,
+                     Format("the line is %zu characters: the game reads the first %zu and drops ", raw.size(),
+                            BankLineLength)
+                         + Quoted(raw.substr(BankLineLength)));
+    }
+
+    if (quotes.empty()) {
+        problems.add(BankProblemKind::NoQuote,
+                     Format("no double quote%s: the game loads nothing from this line", within));
+    } else {
+        if (quotes.size() < BankFieldCount && !wholeFields) {
+            std::string missing = Format("only %zu of the 4 double quotes%s", quotes.size(), within);
+            if (quotes.back() + 1 < read.size())
+                missing += Format(": %s takes the rest of the line", BankFieldNames[quotes.size()]);
+            problems.add(BankProblemKind::MissingQuotes, missing);
+        }
+        // Each field as written, up to its quote or the end of what is read.
+        for (std::size_t field = 0; field < BankFieldCount && field <= quotes.size(); ++field) {
+            const std::size_t start = field == 0 ? 0 : quotes[field - 1] + 1;
+            const std::size_t end = field < quotes.size() ? quotes[field] : read.size();
+            const std::string_view text = read.substr(start, end - start);
+            if (text.size() > BankFieldWidths[field])
+                problems.add(BankProblemKind::FieldTooLong,
+                             Format("%s is %zu characters: the game keeps %zu and drops ", BankFieldNames[field],
+                                    text.size(), BankFieldWidths[field])
+                                 + Quoted(text.substr(BankFieldWidths[field])),
+                             int(field));
+        }
+        std::vector<std::string> empty;
+        int firstEmpty = -1;
+        for (std::size_t field = 0; field < BankFieldCount; ++field) {
+            if (loaded[field].empty()) {
+                empty.emplace_back(BankFieldNames[field]);
+                if (firstEmpty < 0)
+                    firstEmpty = int(field);
+            }
+        }
+        if (!empty.empty())
+            problems.add(BankProblemKind::EmptyFields,
+                         JoinedNames(empty) + (empty.size() == 1 ? " is empty" : " are empty"), firstEmpty);
+    }
+
+    if (const std::size_t feeds = std::count(raw.begin(), raw.end(), LineFeed); feeds == 1)
+        problems.add(BankProblemKind::LoneLineFeed,
+                     Format("lone line feed (LF) at character %zu: the game reads it as an ordinary "
+                            "character, not a line end",
+                            raw.find(LineFeed) + 1));
+    else if (feeds > 1)
+        problems.add(BankProblemKind::LoneLineFeed,
+                     Format("%zu lone line feeds (LF), the first at character %zu: the game reads them as "
+                            "ordinary characters, not line ends",
+                            feeds, raw.find(LineFeed) + 1));
+
+    for (std::size_t field = 0; field < BankFieldCount; ++field)
+        CheckCharacters(int(field), loaded[field], problems);
+}
+
+} // namespace
+
+std::string ShownAsGame(std::string_view bytes)
+{
+    const QString text = FromWindows1252(bytes);
+    std::string shown;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (IsControl(text[i].unicode()))
+            shown += Format("\\x%02X", unsigned(static_cast<unsigned char>(bytes[std::size_t(i)])));
+        else
+            shown += QString(text[i]).toStdString();
+    }
+    return shown;
+}
+
+RawBankLines SplitRawBank(std::string_view bytes)
+{
+    RawBankLines raw;
+    const std::size_t ctrlZ = bytes.find(CtrlZ);
+    if (ctrlZ != std::string_view::npos) {
+        raw.ctrlZ = true;
+        raw.afterCtrlZ = bytes.size() - ctrlZ - 1;
+        bytes = bytes.substr(0, ctrlZ);
+    }
+    std::size_t at = 0;
+    for (;;) {
+        const std::size_t end = std::min(bytes.find(CarriageReturn, at), bytes.size());
+        raw.lines.push_back(bytes.substr(at, end - at));
+        at = end;
+        if (at < bytes.size()) {
+            at += bytes.compare(at, 2, "\r\n") == 0 ? 2 : 1;
+            raw.endsAtLineEnd = at == bytes.size();
+        }
+        if (at >= bytes.size())
+            return raw;
+    }
+}
+
+BankReport CheckBank(std::string_view bytes)
+{
+    BankReport report;
+    std::size_t offset = 0;
+    const BankByteSource source = [&bytes, &offset](char *buffer, std::size_t capacity) -> std::ptrdiff_t {
+        const std::size_t count = std::min(capacity, bytes.size() - offset);
+        std::copy_n(bytes.data() + offset, count, buffer);
+        offset += count;
+        return std::ptrdiff_t(count);
+    };
+    ReadBank(source, [&report](std::size_t, const BankEntry &entry) { report.entries.push_back(entry); });
+
+    const RawBankLines raw = SplitRawBank(bytes);
+    const std::size_t loaded = report.entries.size();
+    for (std::size_t slot = 1; slot <= loaded; ++slot) {
+        LineProblems problems(slot, report.problems);
+        if (slot <= raw.lines.size())
+            CheckLine(raw.lines[slot - 1], report.entries[slot - 1], problems);
+        // A Ctrl-Z at the very end of the file, as old editors wrote, loses nothing.
+        if (slot == raw.lines.size() && raw.ctrlZ && raw.afterCtrlZ > 0
+            && !(slot == BankSlots && raw.endsAtLineEnd))
+            problems.add(BankProblemKind::CtrlZ,
+                         Format("a Ctrl-Z %s ends the data: the %zu bytes after it are not read",
+                                raw.endsAtLineEnd ? "after this line" : "in this line", raw.afterCtrlZ));
+    }
+
+    LineProblems bank(0, report.problems);
+    if (std::min(raw.lines.size(), BankSlots) != loaded)
+        bank.add(BankProblemKind::CountMismatch,
+                 Format("the checks count %zu lines where the game loads %zu: please report this", raw.lines.size(),
+                        loaded));
+    if (loaded < BankSlots)
+        bank.add(BankProblemKind::SlotsEmpty,
+                 Format(loaded + 1 == BankSlots ? "slot %zu stays empty" : "slots %zu to 100 stay empty", loaded + 1)
+                     + Format(": the game finds only %zu line%s", loaded, loaded == 1 ? "" : "s"));
+    if (raw.lines.size() > BankSlots)
+        bank.add(BankProblemKind::LinesNotRead,
+                 (raw.lines.size() == BankSlots + 1 ? std::string("line 101 is not read")
+                                                    : Format("lines 101 to %zu are not read", raw.lines.size()))
+                     + ": the game holds 100 entries");
+    return report;
+}

@@ -1,0 +1,75 @@
+#pragma once
+
+#include "BankFile.h"
+
+#include <array>
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <type_traits>
+#include <utility>
+#include <vector>
+
+// What a bank author is told about a bank: everything the game's loader will
+// leave out, cut, or show as other characters. No window code here, so
+// tqzcheck and the question editor tell the same story.
+
+// The widths come from the loader's own field types.
+inline constexpr std::array<std::size_t, BankFieldCount> BankFieldWidths = {
+    decltype(BankEntry::question)::capacity,
+    std::remove_cvref_t<decltype(std::declval<BankEntry &>().answers[1])>::capacity,
+    std::remove_cvref_t<decltype(std::declval<BankEntry &>().answers[1])>::capacity,
+    std::remove_cvref_t<decltype(std::declval<BankEntry &>().answers[1])>::capacity,
+};
+
+// "the question", "the right answer", "wrong answer 1", "wrong answer 2".
+extern const std::array<const char *, BankFieldCount> BankFieldNames;
+
+// The file's lines as the loader splits them, kept whole rather than cut at
+// 140, so that what the loader leaves out can be told. They end where the
+// game's data ends: at the end of the file or at a Ctrl-Z.
+struct RawBankLines {
+    std::vector<std::string_view> lines; // views into the bytes split
+    bool endsAtLineEnd = false;          // the data ends just after a line end
+    bool ctrlZ = false;                  // a Ctrl-Z ended the data
+    std::size_t afterCtrlZ = 0;          // bytes after that Ctrl-Z
+};
+RawBankLines SplitRawBank(std::string_view bytes);
+
+enum class BankProblemKind {
+    EmptyLine,          // the slot stays empty
+    SplitMismatch,      // the checks disagree with the loader: a fault to report
+    TextAfterLastQuote, // text after the 4th double quote is not used
+    LineTooLong,        // only the first 140 characters are read
+    NoQuote,            // nothing loads from the line
+    MissingQuotes,      // fewer than 4 double quotes
+    FieldTooLong,       // the game cuts the field to its width
+    EmptyFields,        // one or more fields load empty
+    LoneLineFeed,       // an LF without a CR before it is an ordinary character
+    Utf8Text,           // UTF-8 text the game shows as other characters
+    HighBytes,          // bytes beyond ASCII, shown as Windows-1252
+    ControlCharacters,  // control characters other than LF
+    CtrlZ,              // a Ctrl-Z ends the data before the end of the file
+    CountMismatch,      // the checks count lines differently from the loader
+    SlotsEmpty,         // fewer than 100 lines
+    LinesNotRead,       // lines after the 100th
+};
+
+struct BankProblem {
+    std::size_t line = 0; // 1-based; 0 for the bank as a whole
+    int field = -1;       // 0..3 when the problem lies in one field (the first, for EmptyFields)
+    BankProblemKind kind = BankProblemKind::EmptyLine;
+    std::string message; // UTF-8, as tqzcheck prints it after "line N: "
+};
+
+struct BankReport {
+    std::vector<BankEntry> entries;    // what the game loads, slot 1 first
+    std::vector<BankProblem> problems; // line by line, then the bank's own
+};
+
+// Loads the bytes with the game's loader and checks them.
+BankReport CheckBank(std::string_view bytes);
+
+// Bytes as the game shows them, each one Windows-1252 character, in UTF-8;
+// control characters, which show as nothing useful, are written as \xNN.
+std::string ShownAsGame(std::string_view bytes);
