@@ -1,10 +1,5 @@
 #include "SharedState.h"
 
-#include "forms/End1.h"
-#include "forms/Game.h"
-#include "forms/Info.h"
-#include "forms/QuestionState.h"
-
 OneBased<BoundedText<15>, 2> PlayerNames;
 OneBased<std::int8_t, 2> PieceSquare;
 std::uint8_t CurrentPlayer = 0;
@@ -13,16 +8,4 @@ std::uint8_t SetupStage = 0;
 std::uint8_t CaptionNumber(const QString &caption)
 {
     return static_cast<std::uint8_t>(caption.toInt());
-}
-
-void ZeroUnitState()
-{
-    PlayerNames = {};
-    PieceSquare = {};
-    CurrentPlayer = 0;
-    SetupStage = 0;
-    ZeroBoardState();
-    ZeroQuestionState();
-    ZeroBounceState();
-    CatalogPage = 0;
 }

@@ -20,7 +20,3 @@ extern std::uint8_t SetupStage;
 // Numbers are handed between windows as decimal captions; reading one keeps
 // the low 8 bits, and an empty or non-numeric caption reads as 0.
 std::uint8_t CaptionNumber(const QString &caption);
-
-// Puts every unit-level variable of every window back to its start value, as
-// at a fresh start of the program.
-void ZeroUnitState();

@@ -54,6 +54,20 @@ void Destroy(Window *&reference)
     reference = nullptr;
 }
 
+// Puts every unit-level variable of every window back to its start value, as
+// at a fresh start of the program, so that a test may start it again.
+void ZeroUnitState()
+{
+    PlayerNames = {};
+    PieceSquare = {};
+    CurrentPlayer = 0;
+    SetupStage = 0;
+    ZeroBoardState();
+    ZeroQuestionState();
+    ZeroBounceState();
+    CatalogPage = 0;
+}
+
 } // namespace
 
 void StartUp()
