@@ -10,12 +10,6 @@
 
 TfrmDialog *frmDialog = nullptr;
 
-namespace {
-
-const QString QuitQuestion = QStringLiteral("Do you really want to quit?");
-
-} // namespace
-
 TfrmDialog::TfrmDialog()
     : RosterWindow("frmDialog", QStringLiteral("Korvane for Windows"), Frame::Dialog, QSize(295, 123))
 {

@@ -26,6 +26,10 @@ private:
 
 extern TfrmDialog *frmDialog;
 
+// The two questions the board asks; OK tells them apart by their exact text.
+inline const QString QuitQuestion = QStringLiteral("Do you really want to quit?");
+inline const QString StartOverQuestion = QStringLiteral("Do you really want to start over?");
+
 // Starts a new game: the setup window again, the board as at the start, and
 // the question bank read anew.
 void ResetGame();

@@ -15,7 +15,7 @@
 #include <QThread>
 
 TfrmPlayingField *frmPlayingField = nullptr;
-int MovePauseMs = 1037;
+int MovePauseMs = StandardMovePauseMs;
 std::int8_t ForwardSquare = 0;
 std::int8_t BackwardSquare = 0;
 TrackPoint ForwardPoint{};
@@ -170,14 +170,14 @@ void TfrmPlayingField::btnstartoverClick()
 {
     frmDialog->show();
     frmDialog->lblDialog->move(69, frmDialog->lblDialog->y());
-    frmDialog->lblDialog->setCaption(QStringLiteral("Do you really want to start over?"));
+    frmDialog->lblDialog->setCaption(StartOverQuestion);
 }
 
 void TfrmPlayingField::Button2Click()
 {
     // The dialog's OK quits only on exactly this text.
     frmDialog->lblDialog->move(69, frmDialog->lblDialog->y());
-    frmDialog->lblDialog->setCaption(QStringLiteral("Do you really want to quit?"));
+    frmDialog->lblDialog->setCaption(QuitQuestion);
     frmDialog->show();
 }
 

@@ -17,13 +17,13 @@ public:
     Image *IcoDice;
     Image *IcoSelect2;
     Image *IcoSelect1;
-    Label *Panel1; // the status bar
-    Label *lblPlayaz;
+    Label *Panel1;    // the status bar
+    Label *lblPlayaz; // whose turn it is, at the status bar's right
     QPushButton *btnDice;
     QPushButton *btnstartover;
-    QPushButton *Button2;
-    QPushButton *Button3;
-    QPushButton *Button4;
+    QPushButton *Button2; // "Quit"
+    QPushButton *Button3; // "Help"
+    QPushButton *Button4; // the catalogue of the maker's other titles
 
 protected:
     void FormShow() override;
@@ -45,7 +45,8 @@ private:
 extern TfrmPlayingField *frmPlayingField;
 
 // How long the board stands still after a move before the question comes up,
-// in milliseconds. Tests may shorten it.
+// in milliseconds. Tests may shorten it, then put the standard pause back.
+inline constexpr int StandardMovePauseMs = 1037;
 extern int MovePauseMs;
 
 // The board unit's own state: the squares and points the last roll offers.

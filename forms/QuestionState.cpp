@@ -1,5 +1,6 @@
 #include "QuestionState.h"
 
+#include "BoardTrack.h"
 #include "app/Random.h"
 
 OneBased<BoundedText<73>, BankSlots> QuestionText;
@@ -48,13 +49,10 @@ void StoreBankEntry(std::size_t slot, const BankEntry &entry)
 
 std::uint8_t CornerIndexOfSquare(int square)
 {
-    switch (square) {
-    case 1: return 1;
-    case 6: return 2;
-    case 12: return 3;
-    case 18: return 4;
-    default: return 0;
-    }
+    for (std::size_t corner = 0; corner < CornerSquares.size(); ++corner)
+        if (CornerSquares[corner] == square)
+            return static_cast<std::uint8_t>(corner + 1);
+    return 0;
 }
 
 void PickQuestion()
@@ -84,7 +82,6 @@ std::uint8_t AnswerOnLine(std::uint8_t layout, std::uint8_t line)
 
 void CheckAnswer()
 {
-    if ((AnswerLayout == 1 && ChosenAnswer == 1) || (AnswerLayout == 2 && ChosenAnswer == 3)
-        || (AnswerLayout == 3 && ChosenAnswer == 2))
+    if (AnswerOnLine(AnswerLayout, ChosenAnswer) == 1)
         AnswerVerdict = "T";
 }

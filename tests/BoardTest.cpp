@@ -153,7 +153,7 @@ void BoardTest::pauseBlocksForItsLength()
 {
     GameHarness game;
     GameHarness::startGame();
-    MovePauseMs = 1037;
+    MovePauseMs = StandardMovePauseMs;
     frmPlayingField->btnDice->click();
     QElapsedTimer clock;
     clock.start();

@@ -34,7 +34,7 @@ GameHarness::GameHarness(Bank bank) : previousDir_(QDir::currentPath())
 GameHarness::~GameHarness()
 {
     ShutDown();
-    MovePauseMs = 1037;
+    MovePauseMs = StandardMovePauseMs;
     QDir::setCurrent(previousDir_);
 }
 
