@@ -1,5 +1,6 @@
 // The question bank loader: line ends, end of data, the 100-slot limit, the
 // field split, bytes kept as read, and which paths the file reader refuses.
+#include "BankLines.h"
 #include "app/Windows1252.h"
 #include "forms/BankFile.h"
 
@@ -23,23 +24,6 @@
 #include <vector>
 
 namespace {
-
-struct Slot {
-    int slot = 0;
-    QByteArray question, answer1, answer2, answer3;
-};
-using Slots = QList<Slot>;
-
-QByteArray Bytes(std::string_view text)
-{
-    return QByteArray(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-Slot SlotOf(std::size_t slot, const BankEntry &entry)
-{
-    return {int(slot), Bytes(entry.question.view()), Bytes(entry.answers[1].view()),
-            Bytes(entry.answers[2].view()), Bytes(entry.answers[3].view())};
-}
 
 // What a load handed on, in the order it was handed on.
 struct Load {
@@ -69,31 +53,6 @@ Load LoadBytes(const QByteArray &bytes, qsizetype chunk, bool failAfter = false)
     };
     load.ok = ReadBank(source, Collect(load));
     return load;
-}
-
-QByteArray Line(const QByteArray &q, const QByteArray &a1, const QByteArray &a2, const QByteArray &a3)
-{
-    return q + '"' + a1 + '"' + a2 + '"' + a3 + '"';
-}
-
-// n well-formed lines, line i asking "Question i", each ended by CR LF.
-QByteArray NumberedLines(int n)
-{
-    QByteArray bytes;
-    for (int i = 1; i <= n; ++i)
-        bytes += Line("Question " + QByteArray::number(i), "Right " + QByteArray::number(i), "Second", "Third")
-                 + "\r\n";
-    return bytes;
-}
-
-Slot Numbered(int i)
-{
-    return {i, "Question " + QByteArray::number(i), "Right " + QByteArray::number(i), "Second", "Third"};
-}
-
-Slot Empty(int slot)
-{
-    return {slot, {}, {}, {}, {}};
 }
 
 // Runs a file read on its own thread, so a reader that blocks or never stops

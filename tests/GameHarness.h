@@ -19,7 +19,6 @@ public:
     GameHarness(const GameHarness &) = delete;
     GameHarness &operator=(const GameHarness &) = delete;
 
-    QString folder() const { return dir_.path(); }
     QString bankPath() const;
     void writeBank(const QByteArray &bytes) const;
 

@@ -2,6 +2,7 @@
 // regular file, huge and malformed files, odd bytes and line ends. Start-up
 // must stay quick, show the error window exactly when the bank cannot be read,
 // fill the tables by the bank rules and never touch the file.
+#include "BankLines.h"
 #include "GameHarness.h"
 
 #include "app/Startup.h"
@@ -29,45 +30,6 @@ namespace {
 
 // Creates the hostile bank at the given path.
 using Stage = std::function<void(const QByteArray &path)>;
-
-struct Slot {
-    int slot = 0;
-    QByteArray question, answer1, answer2, answer3;
-};
-using Slots = QList<Slot>;
-
-QByteArray Bytes(std::string_view text)
-{
-    return QByteArray(text.data(), qsizetype(text.size()));
-}
-
-QByteArray Line(const QByteArray &q, const QByteArray &a1, const QByteArray &a2, const QByteArray &a3)
-{
-    return q + '"' + a1 + '"' + a2 + '"' + a3 + '"';
-}
-
-QByteArray NumberedLine(int i)
-{
-    return Line("Question " + QByteArray::number(i), "Right " + QByteArray::number(i), "Second", "Third");
-}
-
-QByteArray NumberedLines(int n, const QByteArray &end)
-{
-    QByteArray bytes;
-    for (int i = 1; i <= n; ++i)
-        bytes += NumberedLine(i) + end;
-    return bytes;
-}
-
-Slot Numbered(int i)
-{
-    return {i, "Question " + QByteArray::number(i), "Right " + QByteArray::number(i), "Second", "Third"};
-}
-
-Slot Empty(int slot)
-{
-    return {slot, {}, {}, {}, {}};
-}
 
 Stage File(const QByteArray &bytes)
 {

@@ -1,5 +1,6 @@
 // The question bank that ships with the game: its file layout, and that the
 // loader takes every line in whole.
+#include "BankLines.h"
 #include "forms/BankFile.h"
 
 #include <QByteArray>
@@ -15,11 +16,6 @@ QByteArray BankPath()
 {
     return QFile::encodeName(qEnvironmentVariable("KORVANE_SOURCE_DIR") + QStringLiteral("/data/")
                              + QLatin1StringView(BankFileName));
-}
-
-QByteArray Bytes(std::string_view text)
-{
-    return QByteArray(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 } // namespace

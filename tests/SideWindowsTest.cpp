@@ -34,31 +34,14 @@ const QString QuitText = QStringLiteral("Do you really want to quit?");
 const QString StartOverText = QStringLiteral("Do you really want to start over?");
 
 // Both players name themselves and pick a piece on the setup window, which
-// must be up and active with the name box ready, then start the game.
-void SetUpPlayers(const QString &name1, int piece1, const QString &name2, int piece2)
+// must be ready for player 1, then start the game.
+void StartGame(const QString &name1 = QStringLiteral("Ann"), int piece1 = 1,
+               const QString &name2 = QStringLiteral("Bert"), int piece2 = 2)
 {
     QCOMPARE(SetupStage, std::uint8_t(1));
-    QTest::keyClick(Form1->Edit1, Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClicks(Form1->Edit1, name1);
-    QTest::keyClick(Form1->Edit1, Qt::Key_Return);
-    QVERIFY(Form1->Pieces[piece1 - 1]->isVisible());
-    QTest::mouseClick(Form1->Pieces[piece1 - 1], Qt::LeftButton);
-    QTest::keyClick(Form1->Edit1, Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClicks(Form1->Edit1, name2);
-    QTest::keyClick(Form1->Edit1, Qt::Key_Return);
-    QVERIFY(Form1->Pieces[piece2 - 1]->isVisible());
-    QTest::mouseClick(Form1->Pieces[piece2 - 1], Qt::LeftButton);
-    QVERIFY(Form1->btnStart->isEnabled());
-    QTest::mouseClick(Form1->btnStart, Qt::LeftButton);
+    GameHarness::startGame(name1, piece1, name2, piece2);
     QVERIFY(frmPlayingField->isVisible());
     QVERIFY(QTest::qWaitForWindowActive(frmPlayingField));
-}
-
-void StartGame(const QString &name1 = QStringLiteral("Ann"), const QString &name2 = QStringLiteral("Bert"))
-{
-    Form1->show();
-    QVERIFY(QTest::qWaitForWindowActive(Form1));
-    STEP(SetUpPlayers(name1, 1, name2, 2));
 }
 
 // Rolls the die; pips 0 leaves the roll to chance.
@@ -78,19 +61,10 @@ void Move(Image *selector)
     QVERIFY(QTest::qWaitForWindowActive(frmQuestion));
 }
 
-std::uint8_t RightLine()
-{
-    for (std::uint8_t line = 1; line <= 3; ++line)
-        if (AnswerOnLine(AnswerLayout, line) == 1)
-            return line;
-    return 0;
-}
-
 void Answer(bool right)
 {
-    const std::uint8_t rightLine = RightLine();
-    QVERIFY(rightLine != 0);
-    const std::uint8_t line = right ? rightLine : std::uint8_t(rightLine % 3 + 1);
+    const int rightLine = GameHarness::rightLine();
+    const int line = right ? rightLine : rightLine % 3 + 1;
     QTest::mouseClick(frmQuestion->AnswerLines[line - 1], Qt::LeftButton);
     if (!right) {
         QVERIFY(frmQuestion->btncontinue->isVisible());
@@ -427,7 +401,7 @@ void SideWindowsTest::startOverResetsBoardAndSetup()
     QCOMPARE(Form1->Edit1->selectedText(), QStringLiteral("Player1"));
 
     // A new game from the start, player 1 first.
-    STEP(SetUpPlayers(QStringLiteral("Cleo"), 3, QStringLiteral("Dario"), 4));
+    STEP(StartGame(QStringLiteral("Cleo"), 3, QStringLiteral("Dario"), 4));
     QCOMPARE(board->Panel1->caption(), QStringLiteral("  Click on the Dice to Roll"));
     QCOMPARE(board->lblPlayaz->caption(), QStringLiteral("Cleo's Turn"));
     QVERIFY(board->lblPlayaz->isVisible());
@@ -469,7 +443,7 @@ void SideWindowsTest::startOverTakesAwayLettersWon()
     }
 
     // In the new game the same corner is worth its letter again.
-    STEP(SetUpPlayers(QStringLiteral("Ann"), 1, QStringLiteral("Bert"), 2));
+    STEP(StartGame(QStringLiteral("Ann"), 1, QStringLiteral("Bert"), 2));
     STEP(Roll(5));
     STEP(Move(frmPlayingField->IcoSelect1));
     QCOMPARE(frmQuestion->lblStatus->caption(), QStringLiteral("This question is for the square!"));
@@ -499,7 +473,7 @@ void SideWindowsTest::startOverKeepsAskedQuestionMarks()
     QCOMPARE(QuestionUsed[asked], "T");
     QCOMPARE(AskedCount(), marks);
 
-    STEP(SetUpPlayers(QStringLiteral("Ann"), 1, QStringLiteral("Bert"), 2));
+    STEP(StartGame(QStringLiteral("Ann"), 1, QStringLiteral("Bert"), 2));
     STEP(Roll(2));
     RandSeed = drawSeed;
     STEP(Move(frmPlayingField->IcoSelect1));

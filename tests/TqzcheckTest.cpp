@@ -1,6 +1,7 @@
 // The bank checker run as a bank author runs it: on the shipped bank, and on
 // banks broken in each way the loader has a rule for, with the exit status,
 // the findings and the summary it must print.
+#include "BankLines.h"
 #include "app/Windows1252.h"
 #include "forms/BankFile.h"
 
@@ -34,22 +35,12 @@ QString LastLine(const QString &text)
     return text.trimmed().section(QLatin1Char('\n'), -1);
 }
 
-QByteArray Line(const QByteArray &q, const QByteArray &a1, const QByteArray &a2, const QByteArray &a3)
-{
-    return q + '"' + a1 + '"' + a2 + '"' + a3 + '"';
-}
-
-QByteArray Numbered(int i)
-{
-    return Line("Question " + QByteArray::number(i), "Right " + QByteArray::number(i), "Second", "Third");
-}
-
 // n well-formed lines, each ended by CR LF, with line `at` (if any) replaced.
 QByteArray Bank(int n, int at = 0, const QByteArray &replacement = {})
 {
     QByteArray bytes;
     for (int i = 1; i <= n; ++i)
-        bytes += (i == at ? replacement : Numbered(i)) + "\r\n";
+        bytes += (i == at ? replacement : NumberedLine(i)) + "\r\n";
     return bytes;
 }
 
