@@ -957,6 +957,40 @@ void paintContactPicture(QPainter &p)
     p.restore();
 }
 
+// The question editor's icon: a question card with three answer lines, the
+// game's heart in its corner and a pencil across it, so it reads as "edit
+// the game's questions" beside the game's own heart.
+void paintEditorIcon(QPainter &p)
+{
+    const QRectF card(3.5, 2.5, 21, 27);
+    p.setPen(outlinePen(1.4));
+    p.setBrush(vga::white);
+    p.drawRoundedRect(card, 2, 2);
+    p.fillPath(questionMark(QPointF(11, 10), 11), vga::navy);
+    p.setPen(QPen(vga::grey, 1.6, Qt::SolidLine, Qt::RoundCap));
+    for (int line = 0; line < 3; ++line)
+        p.drawLine(QPointF(7, 18.5 + line * 3.5), QPointF(line == 0 ? 20 : 17, 18.5 + line * 3.5));
+
+    const QPainterPath heart = heartPath(QRectF(16, 4, 7, 6.5));
+    p.fillPath(heart, vga::red);
+
+    // The pencil, drawn along its own axis and turned across the card.
+    p.save();
+    p.translate(27, 9);
+    p.rotate(50);
+    const QPainterPath body = polygonPath(QPolygonF({QPointF(-2.6, 0), QPointF(2.6, 0), QPointF(2.6, 17),
+                                                     QPointF(0, 22), QPointF(-2.6, 17)}));
+    p.fillPath(body, vga::yellow);
+    p.fillPath(polygonPath(QPolygonF({QPointF(-2.6, 17), QPointF(2.6, 17), QPointF(0, 22)})), QColor(0xF0, 0xD0, 0xA0));
+    p.fillPath(polygonPath(QPolygonF({QPointF(-0.9, 20.2), QPointF(0.9, 20.2), QPointF(0, 22)})), vga::black);
+    p.fillRect(QRectF(-2.6, -3, 5.2, 3), vga::fuchsia);
+    p.fillRect(QRectF(-2.6, 0, 5.2, 1.6), vga::silver);
+    QPainterPath whole = body;
+    whole.addRect(QRectF(-2.6, -3, 5.2, 3));
+    strokeOutline(p, merged(whole), 1.2);
+    p.restore();
+}
+
 // ---------------------------------------------------------------- output
 
 using Paint = std::function<void(QPainter &)>;
@@ -1022,4 +1056,7 @@ void paintIconArt(const QDir &out)
     for (int size : {16, 24, 32, 48, 64, 128, 256})
         write(render(paintPiece4, QSize(32, 32), size / 32.0, false),
               out.filePath(QStringLiteral("icon-%1.png").arg(size)));
+    for (int size : {16, 24, 32, 48, 64, 128, 256})
+        write(render(paintEditorIcon, QSize(32, 32), size / 32.0, false),
+              out.filePath(QStringLiteral("editor-icon-%1.png").arg(size)));
 }
