@@ -1,5 +1,7 @@
 #pragma once
 
+#include "BankDocument.h"
+
 #include "forms/BankChecks.h"
 
 #include <QAbstractTableModel>
@@ -16,7 +18,7 @@ class QUndoStack;
 struct UnencodableField {
     int row = 0;
     int column = 0;
-    QChar character;
+    QString character; // two code units for a character beyond the BMP
 };
 
 // The bank as the editor's table shows it: one row per line as the game
@@ -27,6 +29,14 @@ class BankTableModel : public QAbstractTableModel {
     Q_OBJECT
 
 public:
+    enum Role {
+        // int: the characters the game would get from the cell's field as
+        // written, for the counters (the cut itself is the checks' to tell).
+        FieldLengthRole = Qt::UserRole + 1,
+        // int: the characters the game keeps of the column's field.
+        FieldWidthRole,
+    };
+
     explicit BankTableModel(QUndoStack *undoStack, QObject *parent = nullptr);
 
     // Replaces the whole bank with the bytes of a file and clears the undo stack.
@@ -34,6 +44,9 @@ public:
     // What Save writes: Windows-1252, CR LF; lines not edited keep their bytes.
     QByteArray bytes() const;
     std::optional<UnencodableField> firstUnencodable() const;
+    // What the live problems panel lists: CheckBank(bytes()), with a
+    // character Windows-1252 lacks counted as the '?' it would become.
+    const BankReport &report() const;
 
     int rowCount(const QModelIndex &parent = {}) const override;
     int columnCount(const QModelIndex &parent = {}) const override;
@@ -43,17 +56,41 @@ public:
     // Edit role only; refuses (false) text holding a double quote.
     bool setData(const QModelIndex &index, const QVariant &value, int role = Qt::EditRole) override;
 
-    // Row edits, each one undo step.
+    // Row edits, each one undo step. Removing every line leaves one empty
+    // line, as the game always reads one.
     void insertBlankRows(int row, int count);
     void removeLines(int row, int count);
+    // destinationRow counts before the move, as in QAbstractItemModel::moveRows:
+    // one line down is moveLines(row, 1, row + 2).
     void moveLines(int row, int count, int destinationRow);
+    // Four fields a line, tab-separated, lines joined by newlines, rows in
+    // order; a field holding a tab or a line feed is quoted, as spreadsheets do.
     QString linesAsTabSeparated(const QList<int> &rows) const;
+    // Each text line a new row from `row` on; false when there is nothing to paste.
     bool pasteTabSeparated(int row, const QString &text);
+    // RFC 4180 records, UTF-8 or else Windows-1252; a first record whose
+    // first field reads "Question" is a header and skipped. False when the
+    // file holds no record.
     bool importCsv(int row, const QByteArray &csv);
 
     // One-click fixes for a problem CheckBank reported on these bytes.
     bool canFix(const BankProblem &problem) const;
     void fix(const BankProblem &problem);
+
+private:
+    friend class LineSpliceCommand;
+    struct Move {
+        int row = 0;
+        int count = 0;
+        int destination = 0;
+    };
+    void push(BankSplice splice, const QString &text, std::optional<Move> move = std::nullopt);
+    // Does a splice (or undoes it, with the splice reversed), telling the views.
+    void apply(const BankSplice &splice, std::optional<Move> move);
+    std::vector<BankLine> linesFromRecords(const QList<QStringList> &records) const;
+
+    QUndoStack *undoStack_;
+    BankDocument document_;
 
 signals:
     // After every change, undo and redo included: for the live checks and the preview.
