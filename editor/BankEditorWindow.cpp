@@ -28,7 +28,7 @@
 #include <QStatusBar>
 #include <QTableView>
 #include <QUndoStack>
-#include <QVBoxLayout>
+#include <QHBoxLayout>
 
 namespace {
 
@@ -71,7 +71,7 @@ BankEditorWindow::BankEditorWindow(QWidget *parent)
     model_->load({});
     updateTitle();
     refreshChecks();
-    resize(1180, 680);
+    resize(1100, 760);
 }
 
 BankEditorWindow::~BankEditorWindow() = default;
@@ -90,22 +90,26 @@ void BankEditorWindow::buildLayout()
                             | QAbstractItemView::AnyKeyPressed);
     table_->setWordWrap(false);
     table_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+    // Room for a typical answer and its counter; the question takes the rest.
+    const int answerWidth = table_->fontMetrics().horizontalAdvance(QStringLiteral("Wrong answer 1 is here 00/26"));
     for (int column = 1; column < model_->columnCount(); ++column)
-        table_->horizontalHeader()->setSectionResizeMode(column, QHeaderView::Interactive);
+        table_->setColumnWidth(column, answerWidth);
     table_->verticalHeader()->setDefaultAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
     preview_ = new QuestionPreview(this);
     problems_ = new ProblemPanel(this, [this](const BankProblem &problem) { return model_->canFix(problem); });
 
-    auto *side = new QWidget(this);
-    auto *sideLayout = new QVBoxLayout(side);
-    sideLayout->setContentsMargins(0, 0, 0, 0);
-    sideLayout->addWidget(preview_);
-    sideLayout->addWidget(problems_, 1);
+    // The table spans the window; the preview and the problems share the
+    // strip below it.
+    auto *below = new QWidget(this);
+    auto *belowLayout = new QHBoxLayout(below);
+    belowLayout->setContentsMargins(0, 0, 0, 0);
+    belowLayout->addWidget(preview_);
+    belowLayout->addWidget(problems_, 1);
 
-    auto *splitter = new QSplitter(this);
+    auto *splitter = new QSplitter(Qt::Vertical, this);
     splitter->addWidget(table_);
-    splitter->addWidget(side);
+    splitter->addWidget(below);
     splitter->setStretchFactor(0, 1);
     splitter->setCollapsible(0, false);
     setCentralWidget(splitter);

@@ -3,6 +3,7 @@
 #include "BankTableModel.h"
 #include "FieldEdit.h"
 
+#include <QApplication>
 #include <QPainter>
 #include <QPersistentModelIndex>
 
@@ -22,24 +23,27 @@ void FieldDelegate::paint(QPainter *painter, const QStyleOptionViewItem &option,
 {
     const int length = index.data(BankTableModel::FieldLengthRole).toInt();
     const int width = index.data(BankTableModel::FieldWidthRole).toInt();
-    const QString counter = QStringLiteral("%1/%2").arg(length).arg(width);
-    const int room = option.fontMetrics.horizontalAdvance(QStringLiteral("000/%1").arg(width)) + 6;
+    QStyleOptionViewItem item = option;
+    initStyleOption(&item, index);
+    const QWidget *view = option.widget;
+    QStyle *style = view ? view->style() : QApplication::style();
 
-    // The text keeps clear of the counter at the cell's right edge.
-    QStyleOptionViewItem text = option;
-    text.rect.setRight(option.rect.right() - room);
-    QStyledItemDelegate::paint(painter, option, QModelIndex());
-    QStyledItemDelegate::paint(painter, text, index);
+    // The cell's background and selection span the whole cell; its text keeps
+    // clear of the counter at the right edge.
+    style->drawPrimitive(QStyle::PE_PanelItemViewItem, &item, painter, view);
+    QStyleOptionViewItem text = item;
+    text.rect.setRight(item.rect.right() - item.fontMetrics.horizontalAdvance(QStringLiteral("000/%1").arg(width)) - 6);
+    style->drawControl(QStyle::CE_ItemViewItem, &text, painter, view);
 
-    const bool over = length > width;
-    if (length == 0 && !(option.state & QStyle::State_Selected))
+    const bool selected = item.state & QStyle::State_Selected;
+    if (length == 0 && !selected)
         return;
     painter->save();
-    const bool selected = option.state & QStyle::State_Selected;
-    painter->setPen(over       ? QColor(Qt::red)
-                    : selected ? option.palette.color(QPalette::HighlightedText)
-                               : option.palette.color(QPalette::Disabled, QPalette::Text));
-    painter->drawText(option.rect.adjusted(0, 0, -3, 0), Qt::AlignRight | Qt::AlignVCenter, counter);
+    painter->setPen(length > width ? QColor(Qt::red)
+                    : selected     ? item.palette.color(QPalette::HighlightedText)
+                                   : item.palette.color(QPalette::Disabled, QPalette::Text));
+    painter->drawText(item.rect.adjusted(0, 0, -3, 0), Qt::AlignRight | Qt::AlignVCenter,
+                      QStringLiteral("%1/%2").arg(length).arg(width));
     painter->restore();
 }
 

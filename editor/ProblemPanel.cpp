@@ -71,8 +71,11 @@ void ProblemPanel::setProblems(std::vector<BankProblem> problems)
     const int current = list_->currentRow();
     problems_ = std::move(problems);
     list_->clear();
-    for (const BankProblem &problem : problems_)
-        list_->addItem(Describe(problem));
+    for (const BankProblem &problem : problems_) {
+        auto *item = new QListWidgetItem(Describe(problem), list_);
+        if (canFix_(problem))
+            item->setToolTip(QStringLiteral("Fix can put this right in one step."));
+    }
     if (!problems_.empty())
         list_->setCurrentRow(std::min(current, int(problems_.size()) - 1), QItemSelectionModel::NoUpdate);
 }
