@@ -116,6 +116,7 @@ void BankEditorWindow::buildLayout()
 
     lineCount_ = new QLabel(this);
     lineCount_->setObjectName(QStringLiteral("lineCount"));
+    lineCount_->setAccessibleName(QStringLiteral("Line count"));
     statusBar()->addPermanentWidget(lineCount_);
 
     setTabOrder(table_, problems_->list());

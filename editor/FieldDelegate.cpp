@@ -10,6 +10,7 @@
 QWidget *FieldDelegate::createEditor(QWidget *parent, const QStyleOptionViewItem &, const QModelIndex &index) const
 {
     auto *edit = new FieldEdit(parent, index.data(BankTableModel::FieldWidthRole).toInt());
+    edit->setAccessibleName(index.model()->headerData(index.column(), Qt::Horizontal).toString());
     // createEditor is const, yet the delegate reports on the editor it made.
     auto *self = const_cast<FieldDelegate *>(this);
     connect(edit, &FieldEdit::hint, self, &FieldDelegate::hint);

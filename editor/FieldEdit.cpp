@@ -48,7 +48,6 @@ QList<int> UnencodablePositions(const QString &text)
 FieldEdit::FieldEdit(QWidget *parent, int width) : QLineEdit(parent), width_(width)
 {
     setObjectName(QStringLiteral("fieldEdit"));
-    setAccessibleName(QStringLiteral("Field text"));
     setValidator(new FieldValidator(this, [this](const QString &refused) {
         explain(refused.contains(QLatin1Char('"'))
                     ? QStringLiteral("A double quote cannot go in a field: the game reads it as the end of the field.")
@@ -88,10 +87,15 @@ void FieldEdit::markUnencodable()
         formats.append({QInputMethodEvent::TextFormat, position - cursorPosition(), 1, marked});
     QInputMethodEvent event(QString(), formats);
     QCoreApplication::sendEvent(this, &event);
-    if (!positions.isEmpty())
+    // Told once per new mark, so other hints are not drowned out as typing goes on.
+    if (positions.size() > marked_) {
+        const int at = positions.last();
+        const bool pair = text()[at].isLowSurrogate() && at > 0;
         explain(QStringLiteral("“%1” is not in the game's character set (Windows-1252): "
                                "the bank cannot be saved until it is replaced.")
-                    .arg(text().mid(positions.first(), text()[positions.first()].isHighSurrogate() ? 2 : 1)));
+                    .arg(text().mid(pair ? at - 1 : at, pair ? 2 : 1)));
+    }
+    marked_ = int(positions.size());
     update();
 }
 

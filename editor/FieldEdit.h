@@ -26,4 +26,5 @@ private:
     QString counterText() const;
 
     int width_;
+    int marked_ = 0; // characters marked so far
 };

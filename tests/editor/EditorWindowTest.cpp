@@ -80,6 +80,7 @@ void EditorWindowTest::typingThroughFocus_data()
     QTest::newRow("double quote refused") << "Ro\"me" << "Rome" << true;
     QTest::newRow("only a double quote") << "\"" << "" << true;
     QTest::newRow("Windows-1252 accents and euro") << "Café €" << "Café €" << false;
+    QTest::newRow("character outside Windows-1252 kept, marked") << "Gdańsk" << "Gdańsk" << true;
 }
 
 void EditorWindowTest::typingThroughFocus()
