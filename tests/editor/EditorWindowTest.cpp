@@ -69,6 +69,8 @@ private slots:
     void previewCutsAsTheGame();
     void unsavedChangesPrompt_data();
     void unsavedChangesPrompt();
+    void rowCommands_data();
+    void rowCommands();
 };
 
 void EditorWindowTest::typingThroughFocus_data()
@@ -229,6 +231,48 @@ void EditorWindowTest::unsavedChangesPrompt()
         QCOMPARE(window.currentFile().isEmpty(), proceeds);
     else
         QCOMPARE(window.isVisible(), !proceeds);
+}
+
+void EditorWindowTest::rowCommands_data()
+{
+    QTest::addColumn<QList<int>>("selected");
+    QTest::addColumn<QStringList>("actions");
+    QTest::addColumn<QString>("questions"); // first letters of the questions, top down
+    QTest::newRow("delete rows apart") << QList<int>{0, 2} << QStringList{"actionDeleteRows"} << "L";
+    QTest::newRow("move two rows down") << QList<int>{0, 1} << QStringList{"actionMoveDown"} << "SCL";
+    QTest::newRow("move up from the top does nothing") << QList<int>{0} << QStringList{"actionMoveUp"} << "CLS";
+    QTest::newRow("cut then paste at the top") << QList<int>{2} << QStringList{"actionCut", "actionPaste"} << "SCL";
+    QTest::newRow("copy then paste duplicates") << QList<int>{1} << QStringList{"actionCopy", "actionPaste"} << "LCLS";
+    QTest::newRow("insert below the current row") << QList<int>{0} << QStringList{"actionInsertRow"} << "C LS";
+}
+
+void EditorWindowTest::rowCommands()
+{
+    QFETCH(QList<int>, selected);
+    QFETCH(QStringList, actions);
+    QFETCH(QString, questions);
+    QTemporaryDir folder;
+    BankEditorWindow window;
+    QVERIFY(window.openFile(WriteBank(folder, ThreeLines)));
+    Activate(window);
+    QTableView *table = Table(window);
+    table->setCurrentIndex(window.model()->index(selected.first(), 0));
+    for (const int row : selected)
+        table->selectionModel()->select(window.model()->index(row, 0), QItemSelectionModel::Select);
+    for (const QString &action : actions) {
+        window.findChild<QAction *>(action)->trigger();
+        table->setCurrentIndex(window.model()->index(0, 0)); // pasting goes above the current row
+    }
+    QString shown;
+    for (int row = 0; row < window.model()->rowCount(); ++row)
+        shown += window.model()->index(row, 0).data().toString().left(1).leftJustified(1);
+    QCOMPARE(shown, questions);
+
+    // Undo takes every command back, down to the bytes as opened.
+    QAction *undo = window.findChild<QAction *>(QStringLiteral("actionUndo"));
+    while (undo->isEnabled())
+        undo->trigger();
+    QCOMPARE(window.model()->bytes(), ThreeLines);
 }
 
 QTEST_MAIN(EditorWindowTest)
