@@ -202,8 +202,24 @@ BankSplice BankDocument::planReplace(int row, int count, std::vector<BankLine> l
             lines.insert(lines.begin(), std::move(previous));
         }
     }
+    if (next && row + count + 1 == lineCount()) {
+        // An empty file's one line needs an end once lines come before it.
+        BankLine last = *next;
+        MendEnd(last, nullptr, total <= 1);
+        if (last != *next) {
+            splice.before.push_back(*next);
+            lines.push_back(std::move(last));
+        }
+    }
     splice.after = std::move(lines);
     return splice;
+}
+
+BankSplice BankDocument::planInsert(int row, std::vector<BankLine> lines) const
+{
+    if (lineCount() == 1 && line(0) == BankLine{})
+        return planReplace(0, 1, std::move(lines));
+    return planReplace(row, 0, std::move(lines));
 }
 
 BankSplice BankDocument::planMove(int row, int count, int destination) const

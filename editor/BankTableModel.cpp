@@ -209,7 +209,7 @@ bool BankTableModel::pasteTabSeparated(int row, const QString &text)
     const std::vector<BankLine> lines = linesFromRecords(DelimitedText::Parse(text, QLatin1Char('\t')));
     if (lines.empty() || row < 0 || row > rowCount())
         return false;
-    push(document_.planReplace(row, 0, lines), tr("Paste %n line(s)", nullptr, int(lines.size())));
+    push(document_.planInsert(row, lines), tr("Paste %n line(s)", nullptr, int(lines.size())));
     return true;
 }
 
@@ -224,7 +224,7 @@ bool BankTableModel::importCsv(int row, const QByteArray &csv)
     });
     if (records.isEmpty() || row < 0 || row > rowCount())
         return false;
-    push(document_.planReplace(row, 0, linesFromRecords(records)),
+    push(document_.planInsert(row, linesFromRecords(records)),
          tr("Import %n line(s)", nullptr, int(records.size())));
     return true;
 }
