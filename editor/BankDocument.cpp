@@ -152,14 +152,9 @@ std::optional<BankDocument::Unencodable> BankDocument::firstUnencodable() const
 {
     for (int row = 0; row < lineCount(); ++row) {
         for (int column = 0; column < int(BankFieldCount); ++column) {
-            const QString &typed = line(row).typed[std::size_t(column)];
-            for (qsizetype at = 0; at < typed.size(); ++at) {
-                const qsizetype length = typed[at].isHighSurrogate() && at + 1 < typed.size() ? 2 : 1;
-                const QString character = typed.mid(at, length);
-                if (!FieldText::IsEncodable(character))
-                    return Unencodable{row, column, character};
-                at += length - 1;
-            }
+            const QString character = FieldText::FirstUnencodable(line(row).typed[std::size_t(column)]);
+            if (!character.isNull())
+                return Unencodable{row, column, character};
         }
     }
     return std::nullopt;

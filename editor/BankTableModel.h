@@ -46,6 +46,7 @@ public:
     std::optional<UnencodableField> firstUnencodable() const;
     // What the live problems panel lists: CheckBank(bytes()), with a
     // character Windows-1252 lacks counted as the '?' it would become.
+    // Worked out once per change; valid until the next bankChanged().
     const BankReport &report() const;
 
     int rowCount(const QModelIndex &parent = {}) const override;
