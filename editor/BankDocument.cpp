@@ -232,8 +232,14 @@ BankSplice BankDocument::planMove(int row, int count, int destination) const
 
 void BankDocument::apply(const BankSplice &splice)
 {
+    // Lines replaced one for one are assigned in place: a keystroke then
+    // never shifts the lines after it.
+    const std::size_t common = std::min(splice.before.size(), splice.after.size());
     const auto first = lines_.begin() + splice.row;
-    lines_.erase(first, first + qsizetype(splice.before.size()));
-    lines_.insert(lines_.begin() + splice.row, splice.after.begin(), splice.after.end());
+    std::copy_n(splice.after.begin(), common, first);
+    if (splice.after.size() > common)
+        lines_.insert(first + qsizetype(common), splice.after.begin() + qsizetype(common), splice.after.end());
+    else
+        lines_.erase(first + qsizetype(common), first + qsizetype(splice.before.size()));
     report_.reset();
 }
