@@ -152,14 +152,9 @@ std::optional<BankDocument::Unencodable> BankDocument::firstUnencodable() const
 {
     for (int row = 0; row < lineCount(); ++row) {
         for (int column = 0; column < int(BankFieldCount); ++column) {
-            const QString &typed = line(row).typed[std::size_t(column)];
-            for (qsizetype at = 0; at < typed.size(); ++at) {
-                const qsizetype length = typed[at].isHighSurrogate() && at + 1 < typed.size() ? 2 : 1;
-                const QString character = typed.mid(at, length);
-                if (!FieldText::IsEncodable(character))
-                    return Unencodable{row, column, character};
-                at += length - 1;
-            }
+            const QString character = FieldText::FirstUnencodable(line(row).typed[std::size_t(column)]);
+            if (!character.isNull())
+                return Unencodable{row, column, character};
         }
     }
     return std::nullopt;
@@ -202,8 +197,24 @@ BankSplice BankDocument::planReplace(int row, int count, std::vector<BankLine> l
             lines.insert(lines.begin(), std::move(previous));
         }
     }
+    if (next && row + count + 1 == lineCount()) {
+        // An empty file's one line needs an end once lines come before it.
+        BankLine last = *next;
+        MendEnd(last, nullptr, total <= 1);
+        if (last != *next) {
+            splice.before.push_back(*next);
+            lines.push_back(std::move(last));
+        }
+    }
     splice.after = std::move(lines);
     return splice;
+}
+
+BankSplice BankDocument::planInsert(int row, std::vector<BankLine> lines) const
+{
+    if (lineCount() == 1 && line(0) == BankLine{})
+        return planReplace(0, 1, std::move(lines));
+    return planReplace(row, 0, std::move(lines));
 }
 
 BankSplice BankDocument::planMove(int row, int count, int destination) const
@@ -221,8 +232,14 @@ BankSplice BankDocument::planMove(int row, int count, int destination) const
 
 void BankDocument::apply(const BankSplice &splice)
 {
+    // Lines replaced one for one are assigned in place: a keystroke then
+    // never shifts the lines after it.
+    const std::size_t common = std::min(splice.before.size(), splice.after.size());
     const auto first = lines_.begin() + splice.row;
-    lines_.erase(first, first + qsizetype(splice.before.size()));
-    lines_.insert(lines_.begin() + splice.row, splice.after.begin(), splice.after.end());
+    std::copy_n(splice.after.begin(), common, first);
+    if (splice.after.size() > common)
+        lines_.insert(first + qsizetype(common), splice.after.begin() + qsizetype(common), splice.after.end());
+    else
+        lines_.erase(first + qsizetype(common), first + qsizetype(splice.before.size()));
     report_.reset();
 }

@@ -67,8 +67,12 @@ public:
     // Puts `lines` in place of `count` lines from `row`, adding the line ends
     // the bank then needs (a line followed by others must end, and an empty
     // last line must end to exist); the splice may so reach one line further
-    // back. A bank always keeps at least one line, as the game always reads one.
+    // either way. A bank always keeps at least one line, as the game always
+    // reads one.
     BankSplice planReplace(int row, int count, std::vector<BankLine> lines) const;
+    // Inserts lines before `row`; a new bank's one empty line gives way to
+    // them, as it is no line the author wrote.
+    BankSplice planInsert(int row, std::vector<BankLine> lines) const;
     // Moves `count` lines from `row` to stand before line `destination`
     // (counted before the move), as QAbstractItemModel::moveRows does.
     BankSplice planMove(int row, int count, int destination) const;

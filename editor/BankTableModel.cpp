@@ -29,6 +29,30 @@ bool IsRead(int row)
     return row < int(BankSlots);
 }
 
+// An undo step's name, for one line or several.
+QString Counted(int count, const char *one, const char *many)
+{
+    return count == 1 ? BankTableModel::tr(one) : BankTableModel::tr(many).arg(count);
+}
+
+QString FixName(const BankProblem &problem)
+{
+    const int line = int(problem.line);
+    switch (problem.kind) {
+    case BankProblemKind::LoneLineFeed:
+        return BankTableModel::tr("End line %1 at its line feeds").arg(line);
+    case BankProblemKind::Utf8Text:
+        return BankTableModel::tr("Read the UTF-8 text on line %1").arg(line);
+    case BankProblemKind::TextAfterLastQuote:
+        return BankTableModel::tr("Drop the text after the fourth double quote on line %1").arg(line);
+    default:
+        return BankTableModel::tr("Cut %1 on line %2 to %3 characters")
+            .arg(BankTableModel::tr(ColumnNames[problem.field]).toLower())
+            .arg(line)
+            .arg(BankFieldWidths[std::size_t(problem.field)]);
+    }
+}
+
 } // namespace
 
 BankTableModel::BankTableModel(QUndoStack *undoStack, QObject *parent)
@@ -79,7 +103,8 @@ QVariant BankTableModel::data(const QModelIndex &index, int role) const
         return {};
     const int row = index.row();
     const int column = index.column();
-    const bool unencodable = !document_.line(row).typed[std::size_t(column)].isNull();
+    const QString &typed = document_.line(row).typed[std::size_t(column)];
+    const bool unencodable = !typed.isNull();
     switch (role) {
     case Qt::DisplayRole:
     case Qt::EditRole:
@@ -94,9 +119,12 @@ QVariant BankTableModel::data(const QModelIndex &index, int role) const
         return IsRead(row) ? QVariant() : QGuiApplication::palette().color(QPalette::Disabled, QPalette::Text);
     case Qt::ToolTipRole:
         if (unencodable)
-            return tr("Holds a character the game's code page (Windows-1252) lacks: "
-                      "replace it before saving.");
-        return IsRead(row) ? QVariant() : tr("The game reads only the first %1 lines: this one is never asked.").arg(BankSlots);
+            return tr("The game's character set (Windows-1252) has no \u201C%1\u201D: "
+                      "replace it before saving.")
+                .arg(FieldText::FirstUnencodable(typed));
+        if (!IsRead(row))
+            return tr("The game reads only the first %1 lines: this one is never asked.").arg(BankSlots);
+        return {};
     default:
         return {};
     }
@@ -156,14 +184,14 @@ void BankTableModel::insertBlankRows(int row, int count)
     if (row < 0 || row > rowCount() || count <= 0)
         return;
     push(document_.planReplace(row, 0, std::vector<BankLine>(std::size_t(count), BankLines::Blank())),
-         tr("Insert %n line(s)", nullptr, count));
+         Counted(count, "Insert a line", "Insert %1 lines"));
 }
 
 void BankTableModel::removeLines(int row, int count)
 {
     if (row < 0 || count <= 0 || row + count > rowCount())
         return;
-    push(document_.planReplace(row, count, {}), tr("Delete %n line(s)", nullptr, count));
+    push(document_.planReplace(row, count, {}), Counted(count, "Delete a line", "Delete %1 lines"));
 }
 
 void BankTableModel::moveLines(int row, int count, int destinationRow)
@@ -171,7 +199,7 @@ void BankTableModel::moveLines(int row, int count, int destinationRow)
     if (row < 0 || count <= 0 || row + count > rowCount() || destinationRow < 0 || destinationRow > rowCount()
         || (destinationRow >= row && destinationRow <= row + count))
         return;
-    push(document_.planMove(row, count, destinationRow), tr("Move %n line(s)", nullptr, count),
+    push(document_.planMove(row, count, destinationRow), Counted(count, "Move a line", "Move %1 lines"),
          Move{row, count, destinationRow});
 }
 
@@ -209,7 +237,7 @@ bool BankTableModel::pasteTabSeparated(int row, const QString &text)
     const std::vector<BankLine> lines = linesFromRecords(DelimitedText::Parse(text, QLatin1Char('\t')));
     if (lines.empty() || row < 0 || row > rowCount())
         return false;
-    push(document_.planReplace(row, 0, lines), tr("Paste %n line(s)", nullptr, int(lines.size())));
+    push(document_.planInsert(row, lines), Counted(int(lines.size()), "Paste a line", "Paste %1 lines"));
     return true;
 }
 
@@ -224,8 +252,8 @@ bool BankTableModel::importCsv(int row, const QByteArray &csv)
     });
     if (records.isEmpty() || row < 0 || row > rowCount())
         return false;
-    push(document_.planReplace(row, 0, linesFromRecords(records)),
-         tr("Import %n line(s)", nullptr, int(records.size())));
+    push(document_.planInsert(row, linesFromRecords(records)),
+         Counted(int(records.size()), "Import a line", "Import %1 lines"));
     return true;
 }
 
@@ -243,7 +271,7 @@ void BankTableModel::fix(const BankProblem &problem)
     std::optional<std::vector<BankLine>> fixed = BankFixes::Fixed(document_.line(row), problem);
     if (!fixed)
         return;
-    push(document_.planReplace(row, 1, std::move(*fixed)), tr("Fix line %1").arg(row + 1));
+    push(document_.planReplace(row, 1, std::move(*fixed)), FixName(problem));
 }
 
 void BankTableModel::push(BankSplice splice, const QString &text, std::optional<Move> move)

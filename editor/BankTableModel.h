@@ -46,6 +46,7 @@ public:
     std::optional<UnencodableField> firstUnencodable() const;
     // What the live problems panel lists: CheckBank(bytes()), with a
     // character Windows-1252 lacks counted as the '?' it would become.
+    // Worked out once per change; valid until the next bankChanged().
     const BankReport &report() const;
 
     int rowCount(const QModelIndex &parent = {}) const override;
@@ -66,7 +67,10 @@ public:
     // Four fields a line, tab-separated, lines joined by newlines, rows in
     // order; a field holding a tab or a line feed is quoted, as spreadsheets do.
     QString linesAsTabSeparated(const QList<int> &rows) const;
-    // Each text line a new row from `row` on; false when there is nothing to paste.
+    // Each text line a new row from `row` on; false when there is nothing to
+    // paste. Pasted and imported text that a field cannot hold is fitted:
+    // straight double quotes become typographic ones, line breaks and tabs
+    // spaces. In a new bank, the rows take the place of its one empty line.
     bool pasteTabSeparated(int row, const QString &text);
     // RFC 4180 records, UTF-8 or else Windows-1252; a first record whose
     // first field reads "Question" is a header and skipped. False when the

@@ -33,6 +33,16 @@ bool IsEncodable(QStringView text)
     return FromWindows1252(ToWindows1252(copy)) == copy;
 }
 
+QString FirstUnencodable(QStringView text)
+{
+    for (qsizetype at = 0; at < text.size(); at += IsSurrogatePairAt(text, at) ? 2 : 1) {
+        const QStringView character = text.sliced(at, IsSurrogatePairAt(text, at) ? 2 : 1);
+        if (!IsEncodable(character))
+            return character.toString();
+    }
+    return {};
+}
+
 qsizetype GameLength(QStringView text)
 {
     qsizetype length = 0;

@@ -14,6 +14,10 @@ bool CanHold(QStringView text);
 // True when Windows-1252 has every character of the text.
 bool IsEncodable(QStringView text);
 
+// The first character Windows-1252 lacks (two code units for one beyond
+// the BMP), or a null string.
+QString FirstUnencodable(QStringView text);
+
 // The characters the game keeps of the text: one per character, a
 // character beyond the BMP included.
 qsizetype GameLength(QStringView text);
