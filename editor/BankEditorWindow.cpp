@@ -24,6 +24,7 @@
 #include <QMimeData>
 #include <QPushButton>
 #include <QSaveFile>
+#include <QSettings>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QTableView>
@@ -33,6 +34,8 @@
 namespace {
 
 const QString BankFilter = QStringLiteral("Question banks (*.tqz);;All files (*)");
+const QString GeometryKey = QStringLiteral("windowGeometry");
+const QString SplitterKey = QStringLiteral("splitterState");
 
 QAction *MakeAction(QWidget *owner, const char *name, const QString &text, const QList<QKeySequence> &keys)
 {
@@ -72,6 +75,9 @@ BankEditorWindow::BankEditorWindow(QWidget *parent)
     updateTitle();
     refreshChecks();
     resize(1100, 760);
+    const QSettings settings;
+    restoreGeometry(settings.value(GeometryKey).toByteArray());
+    splitter_->restoreState(settings.value(SplitterKey).toByteArray());
 }
 
 BankEditorWindow::~BankEditorWindow() = default;
@@ -107,12 +113,12 @@ void BankEditorWindow::buildLayout()
     belowLayout->addWidget(preview_);
     belowLayout->addWidget(problems_, 1);
 
-    auto *splitter = new QSplitter(Qt::Vertical, this);
-    splitter->addWidget(table_);
-    splitter->addWidget(below);
-    splitter->setStretchFactor(0, 1);
-    splitter->setCollapsible(0, false);
-    setCentralWidget(splitter);
+    splitter_ = new QSplitter(Qt::Vertical, this);
+    splitter_->addWidget(table_);
+    splitter_->addWidget(below);
+    splitter_->setStretchFactor(0, 1);
+    splitter_->setCollapsible(0, false);
+    setCentralWidget(splitter_);
 
     lineCount_ = new QLabel(this);
     lineCount_->setObjectName(QStringLiteral("lineCount"));
@@ -415,8 +421,10 @@ void BankEditorWindow::copyRows()
 
 void BankEditorWindow::cutRows()
 {
+    undoStack_->beginMacro(QStringLiteral("Cut Rows"));
     copyRows();
     deleteRows();
+    undoStack_->endMacro();
 }
 
 void BankEditorWindow::pasteRows()
@@ -526,6 +534,9 @@ void BankEditorWindow::closeEvent(QCloseEvent *event)
 {
     delegate_->finishEditing();
     if (closeSettled_ || (undoStack_->isClean() && !launcher_->isRunning())) {
+        QSettings settings;
+        settings.setValue(GeometryKey, saveGeometry());
+        settings.setValue(SplitterKey, splitter_->saveState());
         event->accept();
         return;
     }

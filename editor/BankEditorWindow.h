@@ -10,6 +10,7 @@ class FieldDelegate;
 class GameLauncher;
 class ProblemPanel;
 class QLabel;
+class QSplitter;
 class QTableView;
 class QUndoStack;
 class QuestionPreview;
@@ -78,6 +79,7 @@ private:
     QUndoStack *undoStack_;
     BankTableModel *model_;
     QTableView *table_ = nullptr;
+    QSplitter *splitter_ = nullptr;
     FieldDelegate *delegate_ = nullptr;
     ProblemPanel *problems_ = nullptr;
     QuestionPreview *preview_ = nullptr;

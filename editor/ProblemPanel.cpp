@@ -30,7 +30,7 @@ ProblemPanel::ProblemPanel(QWidget *parent, FixTest canFix) : QWidget(parent), c
     list_->setContextMenuPolicy(Qt::ActionsContextMenu);
     title->setBuddy(list_);
 
-    fixButton_ = new QPushButton(QStringLiteral("&Fix"), this);
+    fixButton_ = new QPushButton(QStringLiteral("Fi&x"), this);
     fixButton_->setObjectName(QStringLiteral("fixButton"));
     fixButton_->setAccessibleName(QStringLiteral("Fix the selected problem"));
     fixButton_->setToolTip(QStringLiteral("Fix the selected problem the way the game expects"));

@@ -23,8 +23,9 @@ int main(int argc, char **argv)
     options.process(app);
 
     BankEditorWindow window;
+    // Shown first, so a message about the file stands over the window.
+    window.show();
     if (!options.positionalArguments().isEmpty())
         window.openFile(options.positionalArguments().constFirst());
-    window.show();
     return QApplication::exec();
 }
