@@ -2,5 +2,5 @@
 
 #include <QIcon>
 
-// The editor's window icon, drawn at every size the desktop asks for.
+// The editor's window icon, one drawing for each size the desktop asks for.
 QIcon EditorIcon();
