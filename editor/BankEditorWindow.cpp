@@ -73,7 +73,6 @@ BankEditorWindow::BankEditorWindow(QWidget *parent)
 
     model_->load({});
     updateTitle();
-    refreshChecks();
     resize(1100, 760);
     const QSettings settings;
     restoreGeometry(settings.value(GeometryKey).toByteArray());

@@ -9,6 +9,8 @@
 #include <QToolTip>
 #include <QValidator>
 
+#include <functional>
+
 namespace {
 
 // Refuses text a field cannot hold, telling why through a callback: typing,

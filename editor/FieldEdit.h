@@ -2,8 +2,6 @@
 
 #include <QLineEdit>
 
-#include <functional>
-
 // The table's cell editor. A double quote cannot be typed or pasted in (the
 // game ends a field with it), a counter shows the length against the width
 // the game keeps, and characters Windows-1252 lacks are marked as typed.

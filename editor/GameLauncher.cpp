@@ -57,8 +57,9 @@ QString GameLauncher::start(const PlayPlan &plan, const QString &bankPath)
         emit failed(QStringLiteral("The game could not be started: %1").arg(game_->errorString()));
         finish();
     });
-    game_->start();
+    // Told before starting: a start that fails at once reports the end at once.
     emit runningChanged(true);
+    game_->start();
     return {};
 }
 
