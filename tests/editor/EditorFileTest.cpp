@@ -3,6 +3,7 @@
 // leaves the old file whole, and no path can hang or change a file on open.
 #include "BankEditorWindow.h"
 #include "BankTableModel.h"
+#include "TestFiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -18,19 +19,6 @@
 #include <unistd.h>
 
 namespace {
-
-void Write(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(bytes), bytes.size());
-}
-
-QByteArray Read(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
 
 QByteArray Lines(int count, const QByteArray &end)
 {
@@ -93,13 +81,13 @@ void EditorFileTest::roundTripUnedited()
     QFETCH(QByteArray, bytes);
     const QString source = folder_.filePath(QStringLiteral("source.tqz"));
     const QString copy = folder_.filePath(QStringLiteral("copy.tqz"));
-    Write(source, bytes);
+    WriteFile(source, bytes);
     BankEditorWindow window;
     QVERIFY(window.openFile(source));
     QVERIFY(!window.isWindowModified());
     QVERIFY(window.saveFile(copy));
-    QCOMPARE(Read(copy), bytes);
-    QCOMPARE(Read(source), bytes);
+    QCOMPARE(ReadFile(copy), bytes);
+    QCOMPARE(ReadFile(source), bytes);
 }
 
 void EditorFileTest::refusesCharacterOutsideCodePage_data()
@@ -121,7 +109,7 @@ void EditorFileTest::refusesCharacterOutsideCodePage()
     QFETCH(QString, named);
     const QString path = folder_.filePath(QStringLiteral("refused.tqz"));
     const QByteArray bytes = Lines(3, "\r\n");
-    Write(path, bytes);
+    WriteFile(path, bytes);
     BankEditorWindow window;
     QVERIFY(window.openFile(path));
     QVERIFY(window.model()->setData(window.model()->index(row, column), text, Qt::EditRole));
@@ -129,7 +117,7 @@ void EditorFileTest::refusesCharacterOutsideCodePage()
     QVERIFY(!window.saveFile(path));
     QCOMPARE(messages.count(), 1);
     QVERIFY2(messages.first().first().toString().contains(named), qPrintable(messages.first().first().toString()));
-    QCOMPARE(Read(path), bytes);
+    QCOMPARE(ReadFile(path), bytes);
     QVERIFY(window.isWindowModified());
 }
 
@@ -146,7 +134,7 @@ void EditorFileTest::failedSaveKeepsOldFile()
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("bank.tqz"));
     const QByteArray old = Lines(100, "\r\n");
-    Write(path, old);
+    WriteFile(path, old);
     BankEditorWindow window;
     QVERIFY(window.openFile(path));
     // Long enough that a write would have to pass the limit below.
@@ -173,7 +161,7 @@ void EditorFileTest::failedSaveKeepsOldFile()
     }
     QVERIFY(!saved);
     QCOMPARE(messages.count(), 1);
-    QCOMPARE(Read(path), old);
+    QCOMPARE(ReadFile(path), old);
     QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{QStringLiteral("bank.tqz")});
     QVERIFY(window.isWindowModified());
 }
@@ -210,19 +198,19 @@ void EditorFileTest::badInputs()
     else if (kind == QLatin1String("unreadable")) {
         if (::geteuid() == 0)
             QSKIP("root reads any file");
-        Write(path, Lines(3, "\r\n"));
+        WriteFile(path, Lines(3, "\r\n"));
         QVERIFY(::chmod(name.constData(), 0) == 0);
     } else if (kind == QLatin1String("huge")) {
         QFile file(path);
         QVERIFY(file.open(QIODevice::WriteOnly) && file.resize(300LL * 1024 * 1024));
     } else if (kind == QLatin1String("random"))
-        Write(path, RandomBytes(100000));
+        WriteFile(path, RandomBytes(100000));
     struct stat before {};
     const bool existed = ::lstat(name.constData(), &before) == 0;
 
     // A bank already open stays open, untouched, when another cannot be.
     const QString good = folder.filePath(QStringLiteral("good.tqz"));
-    Write(good, Lines(2, "\r\n"));
+    WriteFile(good, Lines(2, "\r\n"));
     BankEditorWindow window;
     QVERIFY(window.openFile(good));
     QSignalSpy messages(&window, &BankEditorWindow::messageShown);

@@ -4,11 +4,11 @@
 #include "BankEditorWindow.h"
 #include "BankTableModel.h"
 #include "QuestionPreview.h"
+#include "TestFiles.h"
 
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
-#include <QFile>
 #include <QListWidget>
 #include <QStandardPaths>
 #include <QStatusBar>
@@ -25,9 +25,7 @@ const QByteArray ThreeLines = "Capital of France?\"Paris\"Lyon\"Nice\"\r\n"
 QString WriteBank(const QTemporaryDir &folder, const QByteArray &bytes)
 {
     const QString path = folder.filePath(QStringLiteral("bank.tqz"));
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-        qFatal("cannot write the bank");
+    WriteFile(path, bytes);
     return path;
 }
 
@@ -224,9 +222,7 @@ void EditorWindowTest::unsavedChangesPrompt()
     QVERIFY(box && box->isVisible());
     box->button(QMessageBox::StandardButton(answer))->click();
 
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    QCOMPARE(file.readAll().contains("Marseille"), savedOnDisk);
+    QCOMPARE(ReadFile(path).contains("Marseille"), savedOnDisk);
     if (command == QLatin1String("new"))
         QCOMPARE(window.currentFile().isEmpty(), proceeds);
     else

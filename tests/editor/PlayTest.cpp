@@ -3,6 +3,7 @@
 // goes when the game ends.
 #include "GameLauncher.h"
 #include "PlayPlan.h"
+#include "TestFiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -16,11 +17,10 @@ namespace {
 void MakeGame(const QString &folder, const QString &log = QStringLiteral("/dev/null"))
 {
     QVERIFY(QDir().mkpath(folder));
-    QFile game(folder + QStringLiteral("/korvwin"));
-    QVERIFY(game.open(QIODevice::WriteOnly));
-    game.write("#!/bin/sh\npwd > '" + QFile::encodeName(log) + "'\ncat quarl3.tqz >> '" + QFile::encodeName(log) + "'\n");
-    game.close();
-    QVERIFY(game.setPermissions(game.permissions() | QFile::ExeOwner));
+    const QString game = folder + QStringLiteral("/korvwin");
+    const QByteArray quotedLog = "'" + QFile::encodeName(log) + "'";
+    WriteFile(game, "#!/bin/sh\npwd > " + quotedLog + "\ncat quarl3.tqz >> " + quotedLog + "\n");
+    QVERIFY(QFile::setPermissions(game, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
 }
 
 } // namespace
@@ -90,10 +90,7 @@ void PlayTest::runsOnTheBank()
     const QString bankFolder = root.filePath(QStringLiteral("banks"));
     QVERIFY(QDir().mkpath(bankFolder));
     const QString bank = bankFolder + QLatin1Char('/') + bankName;
-    QFile file(bank);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write("Q?\"A\"B\"C\"\r\n");
-    file.close();
+    WriteFile(bank, "Q?\"A\"B\"C\"\r\n");
 
     GameLauncher launcher;
     QSignalSpy running(&launcher, &GameLauncher::runningChanged);
@@ -105,10 +102,11 @@ void PlayTest::runsOnTheBank()
     QVERIFY(!launcher.isRunning());
     QCOMPARE(failed.count(), 0);
 
-    QFile record(log);
-    QVERIFY(record.open(QIODevice::ReadOnly));
-    const QString folder = QString::fromLocal8Bit(record.readLine()).trimmed();
-    QCOMPARE(record.readAll(), QByteArray("Q?\"A\"B\"C\"\r\n"));
+    // The stand-in wrote its folder on the first line, then the bank it found.
+    const QByteArray record = ReadFile(log);
+    const qsizetype firstLineEnd = record.indexOf('\n');
+    const QString folder = QString::fromLocal8Bit(record.left(firstLineEnd));
+    QCOMPARE(record.mid(firstLineEnd + 1), QByteArray("Q?\"A\"B\"C\"\r\n"));
     if (plan.copyBank) {
         QVERIFY(folder != bankFolder);
         QVERIFY2(!QFileInfo::exists(folder), "the copy outlived the game");
