@@ -42,6 +42,8 @@ public:
     // Replaces the whole bank with the bytes of a file and clears the undo stack.
     void load(const QByteArray &bytes);
     // What Save writes: Windows-1252, CR LF; lines not edited keep their bytes.
+    // A character Windows-1252 lacks stands as '?', so Save must refuse
+    // while firstUnencodable() finds one.
     QByteArray bytes() const;
     std::optional<UnencodableField> firstUnencodable() const;
     // What the live problems panel lists: CheckBank(bytes()), with a
@@ -80,6 +82,8 @@ public:
     // One-click fixes for a problem CheckBank reported on these bytes.
     bool canFix(const BankProblem &problem) const;
     void fix(const BankProblem &problem);
+    // Every fixable problem of the kind that report() lists, fixed as one undo step.
+    void fixAll(BankProblemKind kind);
 
 private:
     friend class LineSpliceCommand;
