@@ -117,7 +117,7 @@ QVariant BankTableModel::data(const QModelIndex &index, int role) const
         return {};
     const int row = index.row();
     const int column = index.column();
-    const QString &typed = document_.line(row).typed[std::size_t(column)];
+    const QString typed = document_.line(row).typedField(column);
     const bool unencodable = !typed.isNull();
     switch (role) {
     case Qt::DisplayRole:
