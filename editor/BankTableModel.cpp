@@ -257,7 +257,7 @@ bool BankTableModel::pasteTabSeparated(int row, const QString &text)
 
 bool BankTableModel::importCsv(int row, const QByteArray &csv)
 {
-    QList<QStringList> records = DelimitedText::Parse(DelimitedText::DecodeCsv(csv), QLatin1Char(','));
+    QList<QStringList> records = DelimitedText::ParseCsv(csv);
     if (!records.isEmpty() && records.front().front().trimmed().compare(tr(ColumnNames[0]), Qt::CaseInsensitive) == 0)
         records.removeFirst();
     // Blank lines hold no question.

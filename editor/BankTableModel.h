@@ -74,9 +74,10 @@ public:
     // straight double quotes become typographic ones, line breaks and tabs
     // spaces. In a new bank, the rows take the place of its one empty line.
     bool pasteTabSeparated(int row, const QString &text);
-    // RFC 4180 records, UTF-8 or else Windows-1252; a first record whose
-    // first field reads "Question" is a header and skipped. False when the
-    // file holds no record.
+    // RFC 4180 records (DelimitedText::ParseCsv says which encodings and
+    // separators); a first record whose first field reads "Question" is a
+    // header and skipped, and so are blank records. False when the file holds
+    // no record.
     bool importCsv(int row, const QByteArray &csv);
 
     // One-click fixes for a problem CheckBank reported on these bytes.
