@@ -57,7 +57,7 @@ QByteArray EndBytes(LineEnd end)
 
 QString Field(const BankLine &line, int column)
 {
-    const QString &typed = line.typed[std::size_t(column)];
+    const QString typed = line.typedField(column);
     if (!typed.isNull())
         return typed;
     return FromWindows1252(FieldsAsWritten(View(line.text))[std::size_t(column)]);
@@ -82,19 +82,25 @@ BankLine WithField(const BankLine &line, int column, const QString &text)
     const std::string_view rest = TextAfterFields(written);
     BankLine edited;
     edited.end = LineEnd::CrLf;
-    edited.typed = line.typed;
     for (std::size_t field = 0; field < BankFieldCount; ++field) {
         edited.text += int(field) == column ? Encoded(text) : Bytes(fields[field]);
         edited.text += FieldEnd;
     }
     edited.text += Bytes(rest);
-    edited.typed[std::size_t(column)] = FieldText::IsEncodable(text) ? QString() : text;
+    const QString typed = FieldText::IsEncodable(text) ? QString() : text;
+    if (!typed.isNull() || !line.typed.isEmpty()) {
+        edited.typed = line.typed;
+        edited.typed.resize(BankFieldCount);
+        edited.typed[column] = typed;
+        if (std::all_of(edited.typed.begin(), edited.typed.end(), [](const QString &field) { return field.isNull(); }))
+            edited.typed.clear();
+    }
     return edited;
 }
 
 BankLine Blank()
 {
-    return {QByteArray(BankFieldCount, FieldEnd), LineEnd::CrLf, {}};
+    return {QByteArray(BankFieldCount, FieldEnd), {}, LineEnd::CrLf};
 }
 
 BankLine FromFields(const std::array<QString, BankFieldCount> &fields)
@@ -124,7 +130,7 @@ void BankDocument::load(QByteArrayView bytes)
         const std::size_t stop = std::size_t(text.data() - all.data()) + text.size();
         const std::size_t next = i + 1 < raw.lines.size() ? std::size_t(raw.lines[i + 1].data() - all.data()) : dataEnd;
         const LineEnd end = next - stop == 2 ? LineEnd::CrLf : next - stop == 1 ? LineEnd::CarriageReturn : LineEnd::None;
-        lines_.push_back({Bytes(text), end, {}});
+        lines_.push_back({Bytes(text), {}, end});
     }
     tail_ = bytes.sliced(qsizetype(dataEnd)).toByteArray();
     report_.reset();
@@ -151,8 +157,10 @@ QString BankDocument::field(int row, int column) const
 std::optional<BankDocument::Unencodable> BankDocument::firstUnencodable() const
 {
     for (int row = 0; row < lineCount(); ++row) {
+        if (line(row).typed.isEmpty())
+            continue;
         for (int column = 0; column < int(BankFieldCount); ++column) {
-            const QString character = FieldText::FirstUnencodable(line(row).typed[std::size_t(column)]);
+            const QString character = FieldText::FirstUnencodable(line(row).typedField(column));
             if (!character.isNull())
                 return Unencodable{row, column, character};
         }

@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 
 #include <array>
 #include <cstdint>
@@ -18,11 +19,14 @@ enum class LineEnd : std::uint8_t { None, CarriageReturn, CrLf };
 struct BankLine {
     // The bytes the game gets; a typed character Windows-1252 lacks stands here as '?'.
     QByteArray text;
+    // Empty, or one entry a field: a field holding characters Windows-1252
+    // lacks, exactly as typed, and null for the others. Saving is refused
+    // while one is left. Kept apart so that a line costs little: a file can
+    // hold millions of them.
+    QStringList typed;
     LineEnd end = LineEnd::None;
-    // A field holding characters Windows-1252 lacks, exactly as typed; null
-    // for every other field. Saving is refused while one is left.
-    std::array<QString, BankFieldCount> typed;
 
+    QString typedField(int column) const { return typed.value(column); }
     bool operator==(const BankLine &) const = default;
 };
 

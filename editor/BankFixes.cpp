@@ -21,12 +21,11 @@ std::string_view View(const QByteArray &bytes)
 std::optional<std::vector<BankLine>> SplitAtLineFeeds(const BankLine &line)
 {
     // The pieces are bytes; a field kept as typed has no bytes to split yet.
-    const bool typed = std::any_of(line.typed.begin(), line.typed.end(), [](const QString &t) { return !t.isNull(); });
-    if (typed || !line.text.contains(LineFeed))
+    if (!line.typed.isEmpty() || !line.text.contains(LineFeed))
         return std::nullopt;
     std::vector<BankLine> lines;
     for (const QByteArray &piece : line.text.split(LineFeed))
-        lines.push_back({piece, LineEnd::CrLf, {}});
+        lines.push_back({piece, {}, LineEnd::CrLf});
     lines.back().end = line.end;
     // A final line feed already ended the last line.
     if (lines.back().text.isEmpty() && line.end == LineEnd::None)
@@ -65,7 +64,7 @@ QString DecodedUtf8(std::string_view bytes)
 
 std::optional<std::vector<BankLine>> DecodeUtf8(const BankLine &line, int field)
 {
-    if (!line.typed[std::size_t(field)].isNull())
+    if (!line.typedField(field).isNull())
         return std::nullopt;
     const std::string_view written = FieldsAsWritten(View(line.text))[std::size_t(field)];
     const QString decoded = DecodedUtf8(written);

@@ -53,6 +53,20 @@ QString FixName(const BankProblem &problem)
     }
 }
 
+QString FixAllName(BankProblemKind kind)
+{
+    switch (kind) {
+    case BankProblemKind::LoneLineFeed:
+        return BankTableModel::tr("End every line at its line feeds");
+    case BankProblemKind::Utf8Text:
+        return BankTableModel::tr("Read the UTF-8 text on every line");
+    case BankProblemKind::TextAfterLastQuote:
+        return BankTableModel::tr("Drop the text after the fourth double quote on every line");
+    default:
+        return BankTableModel::tr("Cut every field to its width");
+    }
+}
+
 } // namespace
 
 BankTableModel::BankTableModel(QUndoStack *undoStack, QObject *parent)
@@ -103,7 +117,7 @@ QVariant BankTableModel::data(const QModelIndex &index, int role) const
         return {};
     const int row = index.row();
     const int column = index.column();
-    const QString &typed = document_.line(row).typed[std::size_t(column)];
+    const QString typed = document_.line(row).typedField(column);
     const bool unencodable = !typed.isNull();
     switch (role) {
     case Qt::DisplayRole:
@@ -243,7 +257,7 @@ bool BankTableModel::pasteTabSeparated(int row, const QString &text)
 
 bool BankTableModel::importCsv(int row, const QByteArray &csv)
 {
-    QList<QStringList> records = DelimitedText::Parse(DelimitedText::DecodeCsv(csv), QLatin1Char(','));
+    QList<QStringList> records = DelimitedText::ParseCsv(csv);
     if (!records.isEmpty() && records.front().front().trimmed().compare(tr(ColumnNames[0]), Qt::CaseInsensitive) == 0)
         records.removeFirst();
     // Blank lines hold no question.
@@ -272,6 +286,21 @@ void BankTableModel::fix(const BankProblem &problem)
     if (!fixed)
         return;
     push(document_.planReplace(row, 1, std::move(*fixed)), FixName(problem));
+}
+
+void BankTableModel::fixAll(BankProblemKind kind)
+{
+    std::vector<BankProblem> fixable;
+    for (const BankProblem &problem : report().problems)
+        if (problem.kind == kind && canFix(problem))
+            fixable.push_back(problem);
+    if (fixable.empty())
+        return;
+    undoStack_->beginMacro(FixAllName(kind));
+    // From the last line up, as splitting a line moves the lines after it.
+    for (auto problem = fixable.rbegin(); problem != fixable.rend(); ++problem)
+        fix(*problem);
+    undoStack_->endMacro();
 }
 
 void BankTableModel::push(BankSplice splice, const QString &text, std::optional<Move> move)

@@ -42,6 +42,8 @@ public:
     // Replaces the whole bank with the bytes of a file and clears the undo stack.
     void load(const QByteArray &bytes);
     // What Save writes: Windows-1252, CR LF; lines not edited keep their bytes.
+    // A character Windows-1252 lacks stands as '?', so Save must refuse
+    // while firstUnencodable() finds one.
     QByteArray bytes() const;
     std::optional<UnencodableField> firstUnencodable() const;
     // What the live problems panel lists: CheckBank(bytes()), with a
@@ -72,14 +74,17 @@ public:
     // straight double quotes become typographic ones, line breaks and tabs
     // spaces. In a new bank, the rows take the place of its one empty line.
     bool pasteTabSeparated(int row, const QString &text);
-    // RFC 4180 records, UTF-8 or else Windows-1252; a first record whose
-    // first field reads "Question" is a header and skipped. False when the
-    // file holds no record.
+    // RFC 4180 records (DelimitedText::ParseCsv says which encodings and
+    // separators); a first record whose first field reads "Question" is a
+    // header and skipped, and so are blank records. False when the file holds
+    // no record.
     bool importCsv(int row, const QByteArray &csv);
 
     // One-click fixes for a problem CheckBank reported on these bytes.
     bool canFix(const BankProblem &problem) const;
     void fix(const BankProblem &problem);
+    // Every fixable problem of the kind that report() lists, fixed as one undo step.
+    void fixAll(BankProblemKind kind);
 
 private:
     friend class LineSpliceCommand;

@@ -4,6 +4,9 @@
 
 #include <QStringDecoder>
 
+#include <algorithm>
+#include <optional>
+
 namespace DelimitedText {
 
 namespace {
@@ -31,6 +34,18 @@ qsizetype ReadQuoted(QStringView text, qsizetype at, QChar separator, QString &f
         }
     }
     return at; // an unclosed quote runs to the end
+}
+
+QString DecodedCsv(QByteArrayView bytes)
+{
+    const std::optional<QStringConverter::Encoding> marked = QStringConverter::encodingForData(bytes);
+    QStringDecoder decoder(marked.value_or(QStringConverter::Utf8), QStringDecoder::Flag::Stateless);
+    QString text = decoder(bytes);
+    if (decoder.hasError())
+        return FromWindows1252(std::string_view(bytes.data(), std::size_t(bytes.size())));
+    if (text.startsWith(QChar(0xFEFF)))
+        text.remove(0, 1);
+    return text;
 }
 
 } // namespace
@@ -81,15 +96,13 @@ QString TabSeparatedRow(const QStringList &fields)
     return written.join(QLatin1Char('\t'));
 }
 
-QString DecodeCsv(QByteArrayView bytes)
+QList<QStringList> ParseCsv(QByteArrayView bytes)
 {
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QString text = utf8(bytes);
-    if (utf8.hasError())
-        return FromWindows1252(std::string_view(bytes.data(), std::size_t(bytes.size())));
-    if (text.startsWith(QChar(0xFEFF)))
-        text.remove(0, 1);
-    return text;
+    const QString text = DecodedCsv(bytes);
+    QList<QStringList> byCommas = Parse(text, QLatin1Char(','));
+    QList<QStringList> bySemicolons = Parse(text, QLatin1Char(';'));
+    const auto width = [](const QList<QStringList> &records) { return records.isEmpty() ? 0 : records.front().size(); };
+    return width(bySemicolons) > width(byCommas) ? bySemicolons : byCommas;
 }
 
 } // namespace DelimitedText

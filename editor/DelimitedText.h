@@ -20,8 +20,11 @@ QList<QStringList> Parse(QStringView text, QChar separator);
 // double quote is quoted, so it comes back whole.
 QString TabSeparatedRow(const QStringList &fields);
 
-// A CSV file's text: UTF-8 (its byte order mark dropped) when the bytes are
-// valid UTF-8, else Windows-1252, as older spreadsheets save.
-QString DecodeCsv(QByteArrayView bytes);
+// A CSV file's records. Its text is in the encoding its byte order mark
+// names, else UTF-8 when the bytes are valid UTF-8, else Windows-1252, as
+// older spreadsheets save. Fields are separated by commas, or by semicolons
+// when these cut the first record into more fields, as spreadsheets write
+// CSV where the comma is the decimal mark.
+QList<QStringList> ParseCsv(QByteArrayView bytes);
 
 } // namespace DelimitedText

@@ -6,8 +6,9 @@
 // that slot; the line's other fields (when it was read whole) and every
 // other line must stay as they were, and so must whatever follows a Ctrl-Z;
 // the saved bytes must open as the same lines, and undoing the edit must
-// give back the original bytes. Any broken rule
-// traps, so libFuzzer keeps the input.
+// give back the original bytes. Lines inserted, deleted or moved must save as
+// the lines shown, and undo as the original bytes. Any broken rule traps, so
+// libFuzzer keeps the input.
 #include "editor/BankDocument.h"
 
 #include "app/Windows1252.h"
@@ -79,19 +80,19 @@ std::string ReadableValue(std::string_view from, std::size_t length)
     return value;
 }
 
-} // namespace
-
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
+// The saved bytes open as the very lines the document holds: no line end
+// lost, none gained, none merged with the next line's bytes.
+void CheckReopens(const BankDocument &document, const char *why)
 {
-    const QByteArray original(reinterpret_cast<const char *>(data), qsizetype(size));
-    BankDocument document;
-    document.load(original);
-    Check(document.bytes() == original, "bytes opened and saved unedited changed");
-    Check(document.lineCount() == int(SplitRawBank(View(original)).lines.size()),
-          "the document counts lines differently from the checks");
+    BankDocument reopened;
+    reopened.load(document.bytes());
+    Check(reopened.lineCount() == document.lineCount(), why);
+    for (int i = 0; i < document.lineCount(); ++i)
+        Check(reopened.line(i).text == document.line(i).text, why);
+}
 
-    // The edit, drawn from the input so that a crash replays.
-    std::uint64_t hash = Hash(data, size);
+void CheckFieldEdit(BankDocument &document, const QByteArray &original, std::uint64_t hash)
+{
     const int row = int(hash % std::uint64_t(std::min(document.lineCount(), int(BankSlots))));
     hash /= BankSlots;
     const int column = int(hash % BankFieldCount);
@@ -100,9 +101,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const auto width = BankFieldWidths[std::size_t(column)];
     const auto lineWithout = std::size_t(BankLines::WithField(line, column, {}).text.size());
     if (lineWithout > BankLineLength)
-        return 0;
+        return;
     const std::size_t length = std::min<std::size_t>(hash % (width + 1), BankLineLength - lineWithout);
-    const std::string value = ReadableValue(View(original).substr(size ? (hash >> 8) % size : 0), length);
+    const std::string value =
+        ReadableValue(View(original).substr(original.isEmpty() ? 0 : (hash >> 8) % std::size_t(original.size())), length);
 
     const bool readWhole = std::size_t(line.text.size()) <= BankLineLength;
     const std::vector<Fields> before = Load(View(original));
@@ -128,14 +130,62 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     Check(newLines.afterCtrlZ == oldLines.afterCtrlZ
               && saved.endsWith(original.right(qsizetype(oldLines.afterCtrlZ))),
           "the bytes after the Ctrl-Z changed");
-
-    BankDocument reopened;
-    reopened.load(saved);
-    Check(reopened.lineCount() == document.lineCount(), "the saved bank opens with another number of lines");
-    for (int i = 0; i < document.lineCount(); ++i)
-        Check(reopened.line(i).text == document.line(i).text, "the saved bank opens with other lines");
+    CheckReopens(document, "the bank saved after an edit opens with other lines");
 
     document.apply({splice.row, splice.after, splice.before});
     Check(document.bytes() == original, "undoing the edit did not give back the original bytes");
+}
+
+// Inserting, deleting or moving lines, where line ends must be added: the
+// result must open as the lines shown, and undo must give the bytes back.
+void CheckRowEdit(BankDocument &document, const QByteArray &original, std::uint64_t hash)
+{
+    const auto draw = [&hash](int bound) {
+        const int drawn = int(hash % std::uint64_t(bound));
+        hash /= std::uint64_t(bound);
+        return drawn;
+    };
+    const int lines = document.lineCount();
+    const int row = draw(lines + 1);
+    BankSplice splice;
+    switch (draw(3)) {
+    case 0:
+        splice = document.planReplace(row, 0, std::vector<BankLine>(std::size_t(1 + draw(3)), BankLines::Blank()));
+        break;
+    case 1:
+        splice = document.planReplace(std::min(row, lines - 1), 1 + draw(lines - std::min(row, lines - 1)), {});
+        break;
+    default: {
+        const int from = std::min(row, lines - 1);
+        const int count = 1 + draw(lines - from);
+        const int destination = draw(lines + 1);
+        if (destination >= from && destination <= from + count)
+            return;
+        splice = document.planMove(from, count, destination);
+        break;
+    }
+    }
+    document.apply(splice);
+    Check(document.lineCount() > 0, "a row edit left no line");
+    CheckReopens(document, "the bank saved after a row edit opens with other lines");
+    document.apply({splice.row, splice.after, splice.before});
+    Check(document.bytes() == original, "undoing a row edit did not give back the original bytes");
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
+{
+    const QByteArray original(reinterpret_cast<const char *>(data), qsizetype(size));
+    BankDocument document;
+    document.load(original);
+    Check(document.bytes() == original, "bytes opened and saved unedited changed");
+    Check(document.lineCount() == int(SplitRawBank(View(original)).lines.size()),
+          "the document counts lines differently from the checks");
+
+    // The edits are drawn from the input, so that a crash replays.
+    const std::uint64_t hash = Hash(data, size);
+    CheckFieldEdit(document, original, hash);
+    CheckRowEdit(document, original, hash * 0x9E3779B97F4A7C15ull + 1);
     return 0;
 }

@@ -122,6 +122,17 @@ private slots:
         QCOMPARE(editor.model.bytes(), bytes);
     }
 
+    void fixAllIsOneStepFromTheLastLineUp()
+    {
+        const QByteArray bytes = "a\nb\r\nc\"d\nq\"\r\ne\nf\ng";
+        Editor editor(bytes);
+        editor.model.fixAll(BankProblemKind::LoneLineFeed);
+        QCOMPARE(editor.model.bytes(), QByteArray("a\r\nb\r\nc\"d\r\nq\"\r\ne\r\nf\r\ng"));
+        QCOMPARE(editor.stack.count(), 1);
+        editor.stack.undo();
+        QCOMPARE(editor.model.bytes(), bytes);
+    }
+
     void unfixableProblemsOfferNoFix()
     {
         Editor editor("\r\nq\"a\r\n");

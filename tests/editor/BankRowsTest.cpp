@@ -136,6 +136,11 @@ private slots:
             << QByteArray("caf\xe9\"b\"c\"d\"\r\n");
         QTest::newRow("Windows-1252 bytes, LF records, blank lines skipped")
             << QByteArray("caf\xe9,b\n\n\x80,x\n") << QByteArray("caf\xe9\"b\"\"\"\r\n\x80\"x\"\"\"\r\n");
+        QTest::newRow("UTF-16 named by its byte order mark")
+            << QByteArray("\xff\xfeQ\0,\0\xac\x20\n\0", 10) << QByteArray("Q\"\x80\"\"\"\r\n");
+        QTest::newRow("semicolons, as where the comma is the decimal mark")
+            << QByteArray("Pi to 2 places?;3,14;3,41;\"a;b\"\r\n")
+            << QByteArray("Pi to 2 places?\"3,14\"3,41\"a;b\"\r\n");
         QTest::newRow("quoted commas, quotes and line breaks")
             << QByteArray("\"a, \"\"b\"\"\",x\n\"line\r\nbreak\",y,z,w,v")
             << QByteArray("a, \x93" "b\x94\"x\"\"\"\r\nline break\"y\"z\"w\"\r\n");
