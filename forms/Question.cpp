@@ -40,9 +40,9 @@ TfrmQuestion::TfrmQuestion()
 {
     setFont(DesignFont(SystemFace, 13));
 
-    Bevel1 = MakeBevel(this, "Bevel1", QRect(20, 183, 389, 26), BevelStyle::Lowered);
-    Bevel2 = MakeBevel(this, "Bevel2", QRect(20, 151, 389, 26), BevelStyle::Lowered);
-    Bevel3 = MakeBevel(this, "Bevel3", QRect(20, 215, 389, 26), BevelStyle::Lowered);
+    Bevel1 = MakeBevel(this, "Bevel1", AnswerBevel(2), BevelStyle::Lowered);
+    Bevel2 = MakeBevel(this, "Bevel2", AnswerBevel(1), BevelStyle::Lowered);
+    Bevel3 = MakeBevel(this, "Bevel3", AnswerBevel(3), BevelStyle::Lowered);
     const std::array<QString, 3> designCaptions = {QStringLiteral("A) "), QStringLiteral("B)"), QStringLiteral("C)")};
     for (std::uint8_t line = 1; line <= 3; ++line) {
         const QByteArray name = "lblAnswer" + QByteArray::number(line);

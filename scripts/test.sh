@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds the game with its tests and runs them all:
 # the test suite, the suite again under the address and undefined-behaviour
-# sanitizers, a bounded fuzzing run of the bank loader, and the package checks.
+# sanitizers, bounded fuzzing runs of the bank loader and of the editor's bank
+# document, and the package checks.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 bash "$root/scripts/install-deps.sh"

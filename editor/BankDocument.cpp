@@ -1,0 +1,253 @@
+#include "BankDocument.h"
+
+#include "FieldText.h"
+
+#include "app/Windows1252.h"
+
+#include <algorithm>
+
+namespace {
+
+std::string_view View(const QByteArray &bytes)
+{
+    return {bytes.constData(), std::size_t(bytes.size())};
+}
+
+QByteArray Bytes(std::string_view view)
+{
+    return QByteArray(view.data(), qsizetype(view.size()));
+}
+
+QByteArray Encoded(const QString &text)
+{
+    return QByteArray::fromStdString(ToWindows1252(text));
+}
+
+// Gives the line the end it needs before `following` (none when it is
+// last): a line with another after it must end, and must end with CR LF
+// when that one starts with a line feed, or the pair would read as CR LF;
+// an empty last line exists only with a line end, unless it is the only one.
+void MendEnd(BankLine &line, const BankLine *following, bool only)
+{
+    if (following) {
+        if (line.end == LineEnd::None
+            || (line.end == LineEnd::CarriageReturn && following->text.startsWith(LineFeed)))
+            line.end = LineEnd::CrLf;
+    } else if (line.text.isEmpty() && line.end == LineEnd::None && !only) {
+        line.end = LineEnd::CrLf;
+    }
+}
+
+} // namespace
+
+namespace BankLines {
+
+QByteArray EndBytes(LineEnd end)
+{
+    switch (end) {
+    case LineEnd::None:
+        return {};
+    case LineEnd::CarriageReturn:
+        return QByteArrayLiteral("\r");
+    case LineEnd::CrLf:
+        return QByteArrayLiteral("\r\n");
+    }
+    return {};
+}
+
+QString Field(const BankLine &line, int column)
+{
+    const QString typed = line.typedField(column);
+    if (!typed.isNull())
+        return typed;
+    return FromWindows1252(FieldsAsWritten(View(line.text))[std::size_t(column)]);
+}
+
+std::string_view TextAfterFields(std::string_view written)
+{
+    std::size_t at = 0;
+    for (std::size_t quote = 0; quote < BankFieldCount; ++quote) {
+        at = written.find(FieldEnd, at);
+        if (at == std::string_view::npos)
+            return quote == 0 ? written : std::string_view();
+        ++at;
+    }
+    return written.substr(at);
+}
+
+BankLine WithField(const BankLine &line, int column, const QString &text)
+{
+    const std::string_view written = View(line.text);
+    const auto fields = FieldsAsWritten(written);
+    const std::string_view rest = TextAfterFields(written);
+    BankLine edited;
+    edited.end = LineEnd::CrLf;
+    for (std::size_t field = 0; field < BankFieldCount; ++field) {
+        edited.text += int(field) == column ? Encoded(text) : Bytes(fields[field]);
+        edited.text += FieldEnd;
+    }
+    edited.text += Bytes(rest);
+    const QString typed = FieldText::IsEncodable(text) ? QString() : text;
+    if (!typed.isNull() || !line.typed.isEmpty()) {
+        edited.typed = line.typed;
+        edited.typed.resize(BankFieldCount);
+        edited.typed[column] = typed;
+        if (std::all_of(edited.typed.begin(), edited.typed.end(), [](const QString &field) { return field.isNull(); }))
+            edited.typed.clear();
+    }
+    return edited;
+}
+
+BankLine Blank()
+{
+    return {QByteArray(BankFieldCount, FieldEnd), {}, LineEnd::CrLf};
+}
+
+BankLine FromFields(const std::array<QString, BankFieldCount> &fields)
+{
+    BankLine line = Blank();
+    for (std::size_t field = 0; field < BankFieldCount; ++field)
+        line = WithField(line, int(field), fields[field]);
+    return line;
+}
+
+} // namespace BankLines
+
+BankDocument::BankDocument()
+{
+    load({});
+}
+
+void BankDocument::load(QByteArrayView bytes)
+{
+    const std::string_view all(bytes.data(), std::size_t(bytes.size()));
+    const RawBankLines raw = SplitRawBank(all);
+    const std::size_t dataEnd = raw.ctrlZ ? all.size() - raw.afterCtrlZ - 1 : all.size();
+    lines_.clear();
+    lines_.reserve(raw.lines.size());
+    for (std::size_t i = 0; i < raw.lines.size(); ++i) {
+        const std::string_view text = raw.lines[i];
+        const std::size_t stop = std::size_t(text.data() - all.data()) + text.size();
+        const std::size_t next = i + 1 < raw.lines.size() ? std::size_t(raw.lines[i + 1].data() - all.data()) : dataEnd;
+        const LineEnd end = next - stop == 2 ? LineEnd::CrLf : next - stop == 1 ? LineEnd::CarriageReturn : LineEnd::None;
+        lines_.push_back({Bytes(text), {}, end});
+    }
+    tail_ = bytes.sliced(qsizetype(dataEnd)).toByteArray();
+    report_.reset();
+}
+
+QByteArray BankDocument::bytes() const
+{
+    qsizetype size = tail_.size();
+    for (const BankLine &line : lines_)
+        size += line.text.size() + 2;
+    QByteArray bytes;
+    bytes.reserve(size);
+    for (const BankLine &line : lines_)
+        bytes += line.text + BankLines::EndBytes(line.end);
+    bytes += tail_;
+    return bytes;
+}
+
+QString BankDocument::field(int row, int column) const
+{
+    return BankLines::Field(line(row), column);
+}
+
+std::optional<BankDocument::Unencodable> BankDocument::firstUnencodable() const
+{
+    for (int row = 0; row < lineCount(); ++row) {
+        if (line(row).typed.isEmpty())
+            continue;
+        for (int column = 0; column < int(BankFieldCount); ++column) {
+            const QString character = FieldText::FirstUnencodable(line(row).typedField(column));
+            if (!character.isNull())
+                return Unencodable{row, column, character};
+        }
+    }
+    return std::nullopt;
+}
+
+const BankReport &BankDocument::report() const
+{
+    if (report_)
+        return *report_;
+    // The checks read the first 100 lines and only count the others, so
+    // those stand in as bare line ends; a Ctrl-Z tail then matters no more.
+    const std::size_t read = std::min(lines_.size(), BankSlots);
+    QByteArray checked;
+    for (std::size_t row = 0; row < read; ++row)
+        checked += lines_[row].text + BankLines::EndBytes(lines_[row].end);
+    if (lines_.size() > BankSlots)
+        checked += QByteArray(qsizetype(lines_.size() - BankSlots), CarriageReturn);
+    else
+        checked += tail_;
+    report_ = CheckBank(View(checked));
+    return *report_;
+}
+
+BankSplice BankDocument::planReplace(int row, int count, std::vector<BankLine> lines) const
+{
+    const auto first = lines_.begin() + row;
+    BankSplice splice{row, {first, first + count}, {}};
+    const int total = lineCount() - count + int(lines.size());
+    if (total == 0)
+        lines.emplace_back();
+    const BankLine *next = row + count < lineCount() ? &line(row + count) : nullptr;
+    for (std::size_t i = 0; i < lines.size(); ++i)
+        MendEnd(lines[i], i + 1 < lines.size() ? &lines[i + 1] : next, total <= 1);
+    if (row > 0) {
+        BankLine previous = line(row - 1);
+        MendEnd(previous, lines.empty() ? next : &lines.front(), total <= 1);
+        if (previous != line(row - 1)) {
+            --splice.row;
+            splice.before.insert(splice.before.begin(), line(row - 1));
+            lines.insert(lines.begin(), std::move(previous));
+        }
+    }
+    if (next && row + count + 1 == lineCount()) {
+        // An empty file's one line needs an end once lines come before it.
+        BankLine last = *next;
+        MendEnd(last, nullptr, total <= 1);
+        if (last != *next) {
+            splice.before.push_back(*next);
+            lines.push_back(std::move(last));
+        }
+    }
+    splice.after = std::move(lines);
+    return splice;
+}
+
+BankSplice BankDocument::planInsert(int row, std::vector<BankLine> lines) const
+{
+    if (lineCount() == 1 && line(0) == BankLine{})
+        return planReplace(0, 1, std::move(lines));
+    return planReplace(row, 0, std::move(lines));
+}
+
+BankSplice BankDocument::planMove(int row, int count, int destination) const
+{
+    if (destination >= row && destination <= row + count)
+        return {row, {}, {}};
+    const int from = std::min(row, destination);
+    const int to = std::max(row + count, destination);
+    std::vector<BankLine> moved(lines_.begin() + from, lines_.begin() + to);
+    // Rotating the span brings the block to its place and closes the gap it leaves.
+    const int shift = destination < row ? row - from : count;
+    std::rotate(moved.begin(), moved.begin() + shift, moved.end());
+    return planReplace(from, to - from, std::move(moved));
+}
+
+void BankDocument::apply(const BankSplice &splice)
+{
+    // Lines replaced one for one are assigned in place: a keystroke then
+    // never shifts the lines after it.
+    const std::size_t common = std::min(splice.before.size(), splice.after.size());
+    const auto first = lines_.begin() + splice.row;
+    std::copy_n(splice.after.begin(), common, first);
+    if (splice.after.size() > common)
+        lines_.insert(first + qsizetype(common), splice.after.begin() + qsizetype(common), splice.after.end());
+    else
+        lines_.erase(first + qsizetype(common), first + qsizetype(splice.before.size()));
+    report_.reset();
+}

@@ -1,0 +1,108 @@
+#pragma once
+
+#include "forms/BankChecks.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+// How one line of the bank ends. Each line keeps its own, so a file opened
+// and saved unedited comes back byte for byte.
+enum class LineEnd : std::uint8_t { None, CarriageReturn, CrLf };
+
+// One line as the game reads it: a run of bytes up to its line end.
+struct BankLine {
+    // The bytes the game gets; a typed character Windows-1252 lacks stands here as '?'.
+    QByteArray text;
+    // Empty, or one entry a field: a field holding characters Windows-1252
+    // lacks, exactly as typed, and null for the others. Saving is refused
+    // while one is left. Kept apart so that a line costs little: a file can
+    // hold millions of them.
+    QStringList typed;
+    LineEnd end = LineEnd::None;
+
+    QString typedField(int column) const { return typed.value(column); }
+    bool operator==(const BankLine &) const = default;
+};
+
+// Replaces `before` (lines from `row` on) with `after`: every change to a
+// bank is one of these, and undoing it swaps the two back.
+struct BankSplice {
+    int row = 0;
+    std::vector<BankLine> before;
+    std::vector<BankLine> after;
+};
+
+// The bank file as a list of lines, cut exactly where the game cuts them,
+// with whatever follows a Ctrl-Z kept as a tail. Qt Core only, so it can be
+// fuzzed.
+class BankDocument {
+public:
+    BankDocument();
+
+    void load(QByteArrayView bytes);
+    // What Save writes: untouched lines keep their bytes; the caller refuses
+    // to save while firstUnencodable() finds a character.
+    QByteArray bytes() const;
+
+    int lineCount() const { return int(lines_.size()); }
+    const BankLine &line(int row) const { return lines_[std::size_t(row)]; }
+    // The field as written (not cut to its width), as the author sees it.
+    QString field(int row, int column) const;
+
+    // The first field holding a character Windows-1252 lacks: row, column
+    // and that character (two code units for one beyond the BMP).
+    struct Unencodable {
+        int row = 0;
+        int column = 0;
+        QString character;
+    };
+    std::optional<Unencodable> firstUnencodable() const;
+
+    // What CheckBank says about bytes(), without writing out lines the game
+    // never reads.
+    const BankReport &report() const;
+
+    // Puts `lines` in place of `count` lines from `row`, adding the line ends
+    // the bank then needs (a line followed by others must end, and an empty
+    // last line must end to exist); the splice may so reach one line further
+    // either way. A bank always keeps at least one line, as the game always
+    // reads one.
+    BankSplice planReplace(int row, int count, std::vector<BankLine> lines) const;
+    // Inserts lines before `row`; a new bank's one empty line gives way to
+    // them, as it is no line the author wrote.
+    BankSplice planInsert(int row, std::vector<BankLine> lines) const;
+    // Moves `count` lines from `row` to stand before line `destination`
+    // (counted before the move), as QAbstractItemModel::moveRows does.
+    BankSplice planMove(int row, int count, int destination) const;
+    // Swaps splice.before for splice.after; apply the reversed splice to undo.
+    void apply(const BankSplice &splice);
+
+private:
+    std::vector<BankLine> lines_;
+    QByteArray tail_; // from the Ctrl-Z that ends the data, included
+    mutable std::optional<BankReport> report_;
+};
+
+// Building lines: a new or edited line is its four fields in Windows-1252,
+// each ended by a double quote, ended by CR LF.
+namespace BankLines {
+// The field's text as the author sees it.
+QString Field(const BankLine &line, int column);
+// The line with one field replaced; what follows its 4th double quote stays.
+// Text without any double quote, which the game never reads, is kept after
+// the four new ones, where the checks still point at it.
+// What follows the 4th double quote, or the whole line when it holds none:
+// text the game never reads.
+std::string_view TextAfterFields(std::string_view written);
+BankLine WithField(const BankLine &line, int column, const QString &text);
+BankLine FromFields(const std::array<QString, BankFieldCount> &fields);
+// A row with four empty fields.
+BankLine Blank();
+QByteArray EndBytes(LineEnd end);
+} // namespace BankLines

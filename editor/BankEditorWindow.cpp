@@ -1,0 +1,579 @@
+#include "BankEditorWindow.h"
+
+#include "BankFileReader.h"
+#include "BankTableModel.h"
+#include "EditorIcon.h"
+#include "FieldDelegate.h"
+#include "GameLauncher.h"
+#include "LineCountSummary.h"
+#include "ProblemPanel.h"
+#include "QuestionPreview.h"
+#include "RecentFiles.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QHeaderView>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QPushButton>
+#include <QSaveFile>
+#include <QSettings>
+#include <QSplitter>
+#include <QStatusBar>
+#include <QTableView>
+#include <QUndoStack>
+#include <QHBoxLayout>
+
+namespace {
+
+const QString BankFilter = QStringLiteral("Question banks (*.tqz);;All files (*)");
+const QString GeometryKey = QStringLiteral("windowGeometry");
+const QString SplitterKey = QStringLiteral("splitterState");
+
+QAction *MakeAction(QWidget *owner, const char *name, const QString &text, const QList<QKeySequence> &keys)
+{
+    auto *action = new QAction(text, owner);
+    action->setObjectName(QString::fromLatin1(name));
+    action->setShortcuts(keys);
+    owner->addAction(action);
+    return action;
+}
+
+// The first local file of a drag, if any.
+QString DroppedFile(const QMimeData *data)
+{
+    for (const QUrl &url : data->urls())
+        if (url.isLocalFile())
+            return url.toLocalFile();
+    return {};
+}
+
+} // namespace
+
+BankEditorWindow::BankEditorWindow(QWidget *parent)
+    : QMainWindow(parent), undoStack_(new QUndoStack(this)), model_(new BankTableModel(undoStack_, this)),
+      launcher_(new GameLauncher(this))
+{
+    setObjectName(QStringLiteral("BankEditorWindow"));
+    setWindowIcon(EditorIcon());
+    setAcceptDrops(true);
+    buildLayout();
+    buildActions();
+
+    connect(model_, &BankTableModel::bankChanged, this, &BankEditorWindow::refreshChecks);
+    connect(undoStack_, &QUndoStack::cleanChanged, this, &BankEditorWindow::updateTitle);
+    connect(launcher_, &GameLauncher::failed, this, [this](const QString &text) { showMessage(QMessageBox::Warning, text); });
+
+    model_->load({});
+    updateTitle();
+    resize(1100, 760);
+    const QSettings settings;
+    restoreGeometry(settings.value(GeometryKey).toByteArray());
+    splitter_->restoreState(settings.value(SplitterKey).toByteArray());
+}
+
+BankEditorWindow::~BankEditorWindow() = default;
+
+void BankEditorWindow::buildLayout()
+{
+    table_ = new QTableView(this);
+    table_->setObjectName(QStringLiteral("entryTable"));
+    table_->setAccessibleName(QStringLiteral("Questions"));
+    table_->setAccessibleDescription(QStringLiteral("One row per line of the bank: the question, the right answer "
+                                                    "and two wrong answers."));
+    table_->setModel(model_);
+    delegate_ = new FieldDelegate(table_);
+    table_->setItemDelegate(delegate_);
+    table_->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed
+                            | QAbstractItemView::AnyKeyPressed);
+    table_->setWordWrap(false);
+    table_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+    // Room for a typical answer and its counter; the question takes the rest.
+    const int answerWidth = table_->fontMetrics().horizontalAdvance(QStringLiteral("Wrong answer 1 is here 00/26"));
+    for (int column = 1; column < model_->columnCount(); ++column)
+        table_->setColumnWidth(column, answerWidth);
+    table_->verticalHeader()->setDefaultAlignment(Qt::AlignRight | Qt::AlignVCenter);
+
+    preview_ = new QuestionPreview(this);
+    problems_ = new ProblemPanel(this, [this](const BankProblem &problem) { return model_->canFix(problem); });
+
+    // The table spans the window; the preview and the problems share the
+    // strip below it.
+    auto *below = new QWidget(this);
+    auto *belowLayout = new QHBoxLayout(below);
+    belowLayout->setContentsMargins(0, 0, 0, 0);
+    belowLayout->addWidget(preview_);
+    belowLayout->addWidget(problems_, 1);
+
+    splitter_ = new QSplitter(Qt::Vertical, this);
+    splitter_->addWidget(table_);
+    splitter_->addWidget(below);
+    splitter_->setStretchFactor(0, 1);
+    splitter_->setCollapsible(0, false);
+    setCentralWidget(splitter_);
+
+    lineCount_ = new QLabel(this);
+    lineCount_->setObjectName(QStringLiteral("lineCount"));
+    lineCount_->setAccessibleName(QStringLiteral("Line count"));
+    statusBar()->addPermanentWidget(lineCount_);
+
+    setTabOrder(table_, problems_->list());
+    setTabOrder(problems_->list(), problems_->fixButton());
+
+    connect(table_->selectionModel(), &QItemSelectionModel::currentChanged, this, &BankEditorWindow::refreshPreview);
+    connect(delegate_, &FieldDelegate::editing, this, &BankEditorWindow::previewTyping);
+    connect(delegate_, &FieldDelegate::closeEditor, this, &BankEditorWindow::refreshPreview);
+    connect(delegate_, &FieldDelegate::hint, this, [this](const QString &text) { statusBar()->showMessage(text, 8000); });
+    connect(problems_, &ProblemPanel::problemChosen, this, &BankEditorWindow::showProblemCell);
+    connect(problems_, &ProblemPanel::fixRequested, this, [this](const BankProblem &problem) { model_->fix(problem); });
+}
+
+void BankEditorWindow::buildActions()
+{
+    QMenu *file = menuBar()->addMenu(QStringLiteral("&File"));
+    QAction *newAction = MakeAction(this, "actionNew", QStringLiteral("&New"), QKeySequence::keyBindings(QKeySequence::New));
+    QAction *open = MakeAction(this, "actionOpen", QStringLiteral("&Open…"), QKeySequence::keyBindings(QKeySequence::Open));
+    QMenu *recent = new QMenu(QStringLiteral("Open &Recent"), file);
+    QAction *saveAction = MakeAction(this, "actionSave", QStringLiteral("&Save"), QKeySequence::keyBindings(QKeySequence::Save));
+    QAction *saveAsAction = MakeAction(this, "actionSaveAs", QStringLiteral("Save &As…"),
+                                 {QKeySequence(QKeySequence::SaveAs).isEmpty() ? QKeySequence(QStringLiteral("Ctrl+Shift+S"))
+                                                                               : QKeySequence(QKeySequence::SaveAs)});
+    QAction *importCsv = MakeAction(this, "actionImportCsv", QStringLiteral("&Import CSV…"), {QKeySequence(QStringLiteral("Ctrl+Shift+I"))});
+    QAction *play = MakeAction(this, "actionPlay", QStringLiteral("&Play This Bank"),
+                               {QKeySequence(Qt::Key_F5), QKeySequence(QStringLiteral("Ctrl+R"))});
+    QAction *quit = MakeAction(this, "actionQuit", QStringLiteral("&Quit"), QKeySequence::keyBindings(QKeySequence::Quit));
+    play->setStatusTip(QStringLiteral("Save the bank, then play it in Korvane"));
+    file->addActions({newAction, open});
+    file->addMenu(recent);
+    file->addActions({saveAction, saveAsAction});
+    file->addSeparator();
+    file->addAction(importCsv);
+    file->addSeparator();
+    file->addAction(play);
+    file->addSeparator();
+    file->addAction(quit);
+    recentFiles_ = new RecentFiles(recent);
+
+    QMenu *edit = menuBar()->addMenu(QStringLiteral("&Edit"));
+    QAction *undo = undoStack_->createUndoAction(this, QStringLiteral("&Undo"));
+    undo->setObjectName(QStringLiteral("actionUndo"));
+    undo->setShortcuts(QKeySequence::Undo);
+    QAction *redo = undoStack_->createRedoAction(this, QStringLiteral("&Redo"));
+    redo->setObjectName(QStringLiteral("actionRedo"));
+    redo->setShortcuts(QKeySequence::Redo);
+    addActions({undo, redo});
+    QAction *cut = MakeAction(this, "actionCut", QStringLiteral("Cu&t Rows"), QKeySequence::keyBindings(QKeySequence::Cut));
+    QAction *copy = MakeAction(this, "actionCopy", QStringLiteral("&Copy Rows"), QKeySequence::keyBindings(QKeySequence::Copy));
+    QAction *paste = MakeAction(this, "actionPaste", QStringLiteral("&Paste Rows"), QKeySequence::keyBindings(QKeySequence::Paste));
+    QAction *insert = MakeAction(this, "actionInsertRow", QStringLiteral("&Insert Row"),
+                                 {QKeySequence(QStringLiteral("Ctrl+Return")), QKeySequence(Qt::Key_Insert)});
+    QAction *remove = MakeAction(this, "actionDeleteRows", QStringLiteral("&Delete Rows"),
+                                 QKeySequence::keyBindings(QKeySequence::Delete));
+    QAction *up = MakeAction(this, "actionMoveUp", QStringLiteral("Move &Up"), {QKeySequence(QStringLiteral("Ctrl+Up"))});
+    QAction *down = MakeAction(this, "actionMoveDown", QStringLiteral("Move Do&wn"), {QKeySequence(QStringLiteral("Ctrl+Down"))});
+    QAction *selectAll = MakeAction(this, "actionSelectAll", QStringLiteral("Select &All"),
+                                    QKeySequence::keyBindings(QKeySequence::SelectAll));
+    QAction *fix = MakeAction(this, "actionFix", QStringLiteral("&Fix Selected Problem"), {QKeySequence(QStringLiteral("Ctrl+Shift+F"))});
+    edit->addActions({undo, redo});
+    edit->addSeparator();
+    edit->addActions({cut, copy, paste});
+    edit->addSeparator();
+    edit->addActions({insert, remove, up, down});
+    edit->addSeparator();
+    edit->addActions({selectAll, fix});
+
+    QMenu *help = menuBar()->addMenu(QStringLiteral("&Help"));
+    QAction *about = MakeAction(this, "actionAbout", QStringLiteral("&About Korvane Question Editor"), {});
+    help->addAction(about);
+
+    connect(newAction, &QAction::triggered, this, [this] { settleChanges([this] { newBank(); }); });
+    connect(open, &QAction::triggered, this, [this] { settleChanges([this] { chooseFileToOpen(); }); });
+    connect(recentFiles_, &RecentFiles::openRequested, this,
+            [this](const QString &path) { settleChanges([this, path] { openFile(path); }); });
+    connect(saveAction, &QAction::triggered, this, [this] { save([] {}); });
+    connect(saveAsAction, &QAction::triggered, this, [this] { saveAs([] {}); });
+    connect(importCsv, &QAction::triggered, this, &BankEditorWindow::importCsv);
+    connect(play, &QAction::triggered, this, &BankEditorWindow::play);
+    connect(quit, &QAction::triggered, this, &QWidget::close);
+    connect(cut, &QAction::triggered, this, &BankEditorWindow::cutRows);
+    connect(copy, &QAction::triggered, this, &BankEditorWindow::copyRows);
+    connect(paste, &QAction::triggered, this, &BankEditorWindow::pasteRows);
+    connect(insert, &QAction::triggered, this, &BankEditorWindow::insertRow);
+    connect(remove, &QAction::triggered, this, &BankEditorWindow::deleteRows);
+    connect(up, &QAction::triggered, this, [this] { moveRows(-1); });
+    connect(down, &QAction::triggered, this, [this] { moveRows(+1); });
+    connect(selectAll, &QAction::triggered, table_, &QTableView::selectAll);
+    connect(fix, &QAction::triggered, problems_->fixButton(), &QPushButton::click);
+    connect(problems_, &ProblemPanel::currentChanged, this, [this, fix] { fix->setEnabled(problems_->currentCanBeFixed()); });
+    connect(about, &QAction::triggered, this, [this] {
+        showMessage(QMessageBox::Information,
+                    QStringLiteral("<b>Korvane Question Editor %1</b><p>Write the questions for your own game of "
+                                   "Korvane: a hundred of them, each with its right answer and two wrong ones. "
+                                   "Every line is checked as you type, shown the way the game will show it, and "
+                                   "one key plays the bank.</p>")
+                        .arg(QStringLiteral(KORVANE_VERSION)));
+    });
+    connect(launcher_, &GameLauncher::runningChanged, this, [this, play](bool running) {
+        play->setEnabled(!running);
+        statusBar()->showMessage(running ? QStringLiteral("The game is running.") : QString());
+    });
+}
+
+void BankEditorWindow::showMessage(QMessageBox::Icon icon, const QString &text)
+{
+    auto *box = new QMessageBox(icon, QStringLiteral("Korvane Question Editor"), text, QMessageBox::Ok, this);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
+    emit messageShown(text);
+}
+
+bool BankEditorWindow::openFile(const QString &path)
+{
+    const BankFileRead read = ReadBankBytes(path);
+    if (!read.error.isEmpty()) {
+        showMessage(QMessageBox::Warning, read.error);
+        return false;
+    }
+    model_->load(read.bytes);
+    currentFile_ = QFileInfo(path).absoluteFilePath();
+    recentFiles_->add(currentFile_);
+    updateTitle();
+    table_->setCurrentIndex(model_->index(0, 0));
+    return true;
+}
+
+bool BankEditorWindow::saveFile(const QString &path)
+{
+    delegate_->finishEditing();
+    if (const std::optional<UnencodableField> bad = model_->firstUnencodable()) {
+        table_->setCurrentIndex(model_->index(bad->row, bad->column));
+        showMessage(QMessageBox::Warning,
+                    QStringLiteral("The bank was not saved: row %1, %2, holds “%3”, a character the game cannot "
+                                   "show (it uses Windows-1252). Replace it, then save again.")
+                        .arg(bad->row + 1)
+                        .arg(QString::fromUtf8(BankFieldNames[std::size_t(bad->column)]), QString(bad->character)));
+        return false;
+    }
+    // Written beside the old file and renamed over it only once complete, so
+    // a failure at any point leaves the old file as it was. Unbuffered: a
+    // buffered QSaveFile flushes at commit and renames even when that flush
+    // fails, as on a full disk.
+    QSaveFile file(path);
+    const QByteArray bytes = model_->bytes();
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) || file.write(bytes) != bytes.size() || !file.commit()) {
+        showMessage(QMessageBox::Warning, QStringLiteral("“%1” could not be saved: %2. The file on disk is unchanged.")
+                                              .arg(QDir::toNativeSeparators(path), file.errorString()));
+        return false;
+    }
+    undoStack_->setClean();
+    currentFile_ = QFileInfo(path).absoluteFilePath();
+    recentFiles_->add(currentFile_);
+    updateTitle();
+    statusBar()->showMessage(QStringLiteral("Saved %1").arg(QDir::toNativeSeparators(currentFile_)), 4000);
+    return true;
+}
+
+void BankEditorWindow::settleChanges(const std::function<void()> &next)
+{
+    delegate_->finishEditing();
+    if (undoStack_->isClean()) {
+        next();
+        return;
+    }
+    const QString name = currentFile_.isEmpty() ? QStringLiteral("the new bank") : QFileInfo(currentFile_).fileName();
+    auto *box = new QMessageBox(QMessageBox::Warning, QStringLiteral("Unsaved Changes"),
+                                QStringLiteral("Save the changes to %1 first?").arg(name),
+                                QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, this);
+    box->setObjectName(QStringLiteral("unsavedChangesBox"));
+    box->setInformativeText(QStringLiteral("Changes not saved are lost."));
+    box->setDefaultButton(QMessageBox::Save);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    connect(box, &QMessageBox::finished, this, [this, box, next] {
+        switch (box->standardButton(box->clickedButton())) {
+        case QMessageBox::Save:
+            save(next);
+            break;
+        case QMessageBox::Discard:
+            next();
+            break;
+        default:
+            break;
+        }
+    });
+    box->open();
+}
+
+void BankEditorWindow::save(const std::function<void()> &next)
+{
+    if (currentFile_.isEmpty())
+        saveAs(next);
+    else if (saveFile(currentFile_))
+        next();
+}
+
+void BankEditorWindow::saveAs(const std::function<void()> &next)
+{
+    delegate_->finishEditing();
+    const QString start = currentFile_.isEmpty() ? QDir::homePath() : currentFile_;
+    auto *dialog = new QFileDialog(this, QStringLiteral("Save Bank As"), start, BankFilter);
+    dialog->setObjectName(QStringLiteral("saveDialog"));
+    dialog->setAcceptMode(QFileDialog::AcceptSave);
+    dialog->setDefaultSuffix(QStringLiteral("tqz"));
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialog, &QFileDialog::fileSelected, this, [this, next](const QString &path) {
+        if (saveFile(path))
+            next();
+    });
+    dialog->open();
+}
+
+void BankEditorWindow::chooseFileToOpen()
+{
+    const QString start = currentFile_.isEmpty() ? QDir::homePath() : QFileInfo(currentFile_).absolutePath();
+    auto *dialog = new QFileDialog(this, QStringLiteral("Open Bank"), start, BankFilter);
+    dialog->setObjectName(QStringLiteral("openDialog"));
+    dialog->setFileMode(QFileDialog::ExistingFile);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialog, &QFileDialog::fileSelected, this, [this](const QString &path) { openFile(path); });
+    dialog->open();
+}
+
+void BankEditorWindow::newBank()
+{
+    model_->load({});
+    currentFile_.clear();
+    updateTitle();
+    table_->setCurrentIndex(model_->index(0, 0));
+}
+
+void BankEditorWindow::importCsv()
+{
+    auto *dialog = new QFileDialog(this, QStringLiteral("Import CSV"), QDir::homePath(),
+                                   QStringLiteral("Comma-separated values (*.csv);;All files (*)"));
+    dialog->setObjectName(QStringLiteral("importDialog"));
+    dialog->setFileMode(QFileDialog::ExistingFile);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialog, &QFileDialog::fileSelected, this, [this](const QString &path) {
+        const BankFileRead read = ReadBankBytes(path);
+        const int row = table_->currentIndex().isValid() ? table_->currentIndex().row() + 1 : model_->rowCount();
+        if (!read.error.isEmpty())
+            showMessage(QMessageBox::Warning, read.error);
+        else if (!model_->importCsv(row, read.bytes))
+            showMessage(QMessageBox::Warning,
+                        QStringLiteral("“%1” holds no rows to import. Each row needs a question and its three "
+                                       "answers, separated by commas.")
+                            .arg(QDir::toNativeSeparators(path)));
+    });
+    dialog->open();
+}
+
+void BankEditorWindow::play()
+{
+    delegate_->finishEditing();
+    if (!currentFile_.isEmpty() && undoStack_->isClean())
+        startGame();
+    else
+        save([this] { startGame(); });
+}
+
+void BankEditorWindow::startGame()
+{
+    const PlayPlan plan = PlanPlay(currentFile_, QCoreApplication::applicationDirPath());
+    const QString error = launcher_->start(plan, currentFile_);
+    if (!error.isEmpty())
+        showMessage(QMessageBox::Warning, error);
+}
+
+QList<int> BankEditorWindow::selectedRows() const
+{
+    QList<int> rows;
+    for (const QModelIndex &index : table_->selectionModel()->selectedIndexes())
+        rows.append(index.row());
+    if (rows.isEmpty() && table_->currentIndex().isValid())
+        rows.append(table_->currentIndex().row());
+    std::sort(rows.begin(), rows.end());
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+    return rows;
+}
+
+void BankEditorWindow::selectRows(int first, int count)
+{
+    const int column = std::max(table_->currentIndex().column(), 0);
+    table_->setCurrentIndex(model_->index(first, column));
+    table_->selectionModel()->select(QItemSelection(model_->index(first, 0), model_->index(first + count - 1, model_->columnCount() - 1)),
+                                     QItemSelectionModel::ClearAndSelect);
+}
+
+void BankEditorWindow::copyRows()
+{
+    const QList<int> rows = selectedRows();
+    if (!rows.isEmpty())
+        QGuiApplication::clipboard()->setText(model_->linesAsTabSeparated(rows));
+}
+
+void BankEditorWindow::cutRows()
+{
+    undoStack_->beginMacro(QStringLiteral("Cut Rows"));
+    copyRows();
+    deleteRows();
+    undoStack_->endMacro();
+}
+
+void BankEditorWindow::pasteRows()
+{
+    const QString text = QGuiApplication::clipboard()->text();
+    const int row = table_->currentIndex().isValid() ? table_->currentIndex().row() : model_->rowCount();
+    if (!model_->pasteTabSeparated(row, text))
+        showMessage(QMessageBox::Warning,
+                    QStringLiteral("The clipboard holds no rows to paste. Copy rows from this editor or cells from "
+                                   "a spreadsheet: a question and its three answers in four columns."));
+}
+
+void BankEditorWindow::insertRow()
+{
+    const int row = table_->currentIndex().isValid() ? table_->currentIndex().row() + 1 : model_->rowCount();
+    model_->insertBlankRows(row, 1);
+    const QModelIndex first = model_->index(row, 0);
+    table_->setCurrentIndex(first);
+    table_->edit(first);
+}
+
+void BankEditorWindow::deleteRows()
+{
+    const QList<int> rows = selectedRows();
+    if (rows.isEmpty())
+        return;
+    // Runs of neighbouring rows go in one step each, from the bottom up so the
+    // rows still to go keep their numbers; undo takes them all back at once.
+    undoStack_->beginMacro(rows.size() == 1 ? QStringLiteral("Delete Row") : QStringLiteral("Delete Rows"));
+    for (qsizetype end = rows.size(); end > 0;) {
+        qsizetype start = end - 1;
+        while (start > 0 && rows[start - 1] == rows[start] - 1)
+            --start;
+        model_->removeLines(rows[start], int(end - start));
+        end = start;
+    }
+    undoStack_->endMacro();
+    table_->setCurrentIndex(model_->index(std::min(rows.front(), model_->rowCount() - 1), 0));
+}
+
+void BankEditorWindow::moveRows(int step)
+{
+    const QList<int> rows = selectedRows();
+    if (rows.isEmpty())
+        return;
+    // The whole span from the first selected row to the last moves as one block.
+    const int first = rows.front();
+    const int count = rows.back() - first + 1;
+    if (first + step < 0 || first + count + step > model_->rowCount())
+        return;
+    model_->moveLines(first, count, step < 0 ? first - 1 : first + count + 1);
+    selectRows(first + step, count);
+}
+
+void BankEditorWindow::showProblemCell(const BankProblem &problem)
+{
+    if (problem.line == 0)
+        return;
+    const QModelIndex cell = model_->index(int(problem.line) - 1, std::max(problem.field, 0));
+    table_->setCurrentIndex(cell);
+    table_->scrollTo(cell);
+    table_->setFocus(Qt::OtherFocusReason);
+}
+
+void BankEditorWindow::refreshChecks()
+{
+    problems_->setProblems(model_->report().problems);
+    lineCount_->setText(LineCountSummary(model_->rowCount()));
+    refreshPreview();
+}
+
+void BankEditorWindow::refreshPreview()
+{
+    const QModelIndex current = table_->currentIndex();
+    if (!current.isValid()) {
+        preview_->clear();
+        return;
+    }
+    const std::vector<BankEntry> &loaded = model_->report().entries;
+    const std::size_t row = std::size_t(current.row());
+    if (row < loaded.size()) {
+        preview_->showEntry(loaded[row], true);
+        return;
+    }
+    previewTyping({}, {});
+}
+
+void BankEditorWindow::previewTyping(const QModelIndex &index, const QString &text)
+{
+    const int row = index.isValid() ? index.row() : table_->currentIndex().row();
+    std::array<QString, BankFieldCount> fields;
+    for (int column = 0; column < int(BankFieldCount); ++column)
+        fields[std::size_t(column)] = index.isValid() && column == index.column()
+                                          ? text
+                                          : model_->index(row, column).data(Qt::EditRole).toString();
+    preview_->showEntry(EntryOfFields(fields), row < int(BankSlots));
+}
+
+void BankEditorWindow::updateTitle()
+{
+    const QString name = currentFile_.isEmpty() ? QStringLiteral("Untitled") : QFileInfo(currentFile_).fileName();
+    setWindowTitle(QStringLiteral("%1[*] — Korvane Question Editor").arg(name));
+    setWindowModified(!undoStack_->isClean());
+}
+
+void BankEditorWindow::closeEvent(QCloseEvent *event)
+{
+    delegate_->finishEditing();
+    if (closeSettled_ || (undoStack_->isClean() && !launcher_->isRunning())) {
+        QSettings settings;
+        settings.setValue(GeometryKey, saveGeometry());
+        settings.setValue(SplitterKey, splitter_->saveState());
+        event->accept();
+        return;
+    }
+    event->ignore();
+    const auto closeNow = [this] {
+        closeSettled_ = true;
+        close();
+    };
+    if (!launcher_->isRunning()) {
+        settleChanges(closeNow);
+        return;
+    }
+    auto *box = new QMessageBox(QMessageBox::Question, QStringLiteral("Game Running"),
+                                QStringLiteral("The game started from this editor is still running. Closing the "
+                                               "editor ends the game too."),
+                                QMessageBox::Cancel, this);
+    box->setObjectName(QStringLiteral("gameRunningBox"));
+    QPushButton *end = box->addButton(QStringLiteral("&End Game and Close"), QMessageBox::AcceptRole);
+    box->setDefaultButton(end);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    connect(box, &QMessageBox::finished, this, [this, box, end, closeNow] {
+        if (box->clickedButton() == end)
+            settleChanges(closeNow);
+    });
+    box->open();
+}
+
+void BankEditorWindow::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (!DroppedFile(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void BankEditorWindow::dropEvent(QDropEvent *event)
+{
+    const QString path = DroppedFile(event->mimeData());
+    if (path.isEmpty())
+        return;
+    event->acceptProposedAction();
+    settleChanges([this, path] { openFile(path); });
+}

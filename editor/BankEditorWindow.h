@@ -1,0 +1,91 @@
+#pragma once
+
+#include <QMainWindow>
+#include <QMessageBox>
+
+#include <functional>
+
+class BankTableModel;
+class FieldDelegate;
+class GameLauncher;
+class ProblemPanel;
+class QLabel;
+class QSplitter;
+class QTableView;
+class QUndoStack;
+class QuestionPreview;
+class RecentFiles;
+struct BankProblem;
+
+// The question editor: the bank as a table, one row per line as the game
+// reads it, with its problems listed live and the selected question drawn as
+// the game shows it.
+class BankEditorWindow : public QMainWindow {
+    Q_OBJECT
+
+public:
+    explicit BankEditorWindow(QWidget *parent = nullptr);
+    ~BankEditorWindow() override;
+
+    // Each returns false, with a message shown, on failure. Neither asks about
+    // unsaved changes: the menu commands and drops do that before calling them.
+    bool openFile(const QString &path);
+    bool saveFile(const QString &path);
+
+    QString currentFile() const { return currentFile_; }
+    BankTableModel *model() const { return model_; }
+
+signals:
+    // Every message box the window opens, with its text.
+    void messageShown(const QString &text);
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
+
+private:
+    void buildActions();
+    void buildLayout();
+
+    // Message boxes are window-modal and never block the caller.
+    void showMessage(QMessageBox::Icon icon, const QString &text);
+    // Runs next once unsaved changes are saved or discarded; not at all when
+    // the user cancels or the save fails.
+    void settleChanges(const std::function<void()> &next);
+    void save(const std::function<void()> &next);
+    void saveAs(const std::function<void()> &next);
+    void chooseFileToOpen();
+    void newBank();
+    void importCsv();
+    void play();
+    void startGame();
+
+    void cutRows();
+    void copyRows();
+    void pasteRows();
+    void insertRow();
+    void deleteRows();
+    void moveRows(int step);
+    QList<int> selectedRows() const;
+    void selectRows(int first, int count);
+
+    void showProblemCell(const BankProblem &problem);
+    void refreshChecks();
+    void refreshPreview();
+    void previewTyping(const QModelIndex &index, const QString &text);
+    void updateTitle();
+
+    QUndoStack *undoStack_;
+    BankTableModel *model_;
+    QTableView *table_ = nullptr;
+    QSplitter *splitter_ = nullptr;
+    FieldDelegate *delegate_ = nullptr;
+    ProblemPanel *problems_ = nullptr;
+    QuestionPreview *preview_ = nullptr;
+    QLabel *lineCount_ = nullptr;
+    RecentFiles *recentFiles_ = nullptr;
+    GameLauncher *launcher_;
+    QString currentFile_;
+    bool closeSettled_ = false;
+};

@@ -1,0 +1,116 @@
+#include "BankFixes.h"
+
+#include "FieldText.h"
+
+#include "app/Windows1252.h"
+
+#include <QList>
+#include <QStringDecoder>
+
+#include <algorithm>
+
+namespace BankFixes {
+
+namespace {
+
+std::string_view View(const QByteArray &bytes)
+{
+    return {bytes.constData(), std::size_t(bytes.size())};
+}
+
+std::optional<std::vector<BankLine>> SplitAtLineFeeds(const BankLine &line)
+{
+    // The pieces are bytes; a field kept as typed has no bytes to split yet.
+    if (!line.typed.isEmpty() || !line.text.contains(LineFeed))
+        return std::nullopt;
+    std::vector<BankLine> lines;
+    for (const QByteArray &piece : line.text.split(LineFeed))
+        lines.push_back({piece, {}, LineEnd::CrLf});
+    lines.back().end = line.end;
+    // A final line feed already ended the last line.
+    if (lines.back().text.isEmpty() && line.end == LineEnd::None)
+        lines.pop_back();
+    return lines;
+}
+
+// The byte count of the UTF-8 sequence its lead byte announces, or 0.
+int SequenceLength(unsigned char lead)
+{
+    return lead >= 0xC2 && lead <= 0xDF ? 2 : lead >= 0xE0 && lead <= 0xEF ? 3 : lead >= 0xF0 && lead <= 0xF4 ? 4 : 0;
+}
+
+// Valid UTF-8 sequences become their characters; every other byte stays the
+// Windows-1252 character it always was. A byte order mark is no text and goes.
+QString DecodedUtf8(std::string_view bytes)
+{
+    QString text;
+    for (std::size_t at = 0; at < bytes.size();) {
+        const std::size_t length = std::size_t(SequenceLength(static_cast<unsigned char>(bytes[at])));
+        if (length > 0 && at + length <= bytes.size()) {
+            QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+            const QString character = utf8(QByteArrayView(bytes.data() + at, qsizetype(length)));
+            if (!utf8.hasError()) {
+                if (character != QChar(0xFEFF))
+                    text += character;
+                at += length;
+                continue;
+            }
+        }
+        text += FromWindows1252(bytes.substr(at, 1));
+        ++at;
+    }
+    return text;
+}
+
+std::optional<std::vector<BankLine>> DecodeUtf8(const BankLine &line, int field)
+{
+    if (!line.typedField(field).isNull())
+        return std::nullopt;
+    const std::string_view written = FieldsAsWritten(View(line.text))[std::size_t(field)];
+    const QString decoded = DecodedUtf8(written);
+    if (decoded == FromWindows1252(written))
+        return std::nullopt;
+    return std::vector{BankLines::WithField(line, field, decoded)};
+}
+
+std::optional<std::vector<BankLine>> DropTextAfterFields(const BankLine &line)
+{
+    const std::string_view written = View(line.text);
+    const std::string_view rest = BankLines::TextAfterFields(written);
+    if (rest.empty() || rest.size() == written.size())
+        return std::nullopt;
+    BankLine fixed = line;
+    fixed.text.chop(qsizetype(rest.size()));
+    fixed.end = LineEnd::CrLf;
+    return std::vector{fixed};
+}
+
+std::optional<std::vector<BankLine>> CutField(const BankLine &line, int field)
+{
+    const QString text = BankLines::Field(line, field);
+    const auto width = qsizetype(BankFieldWidths[std::size_t(field)]);
+    if (FieldText::GameLength(text) <= width)
+        return std::nullopt;
+    return std::vector{BankLines::WithField(line, field, FieldText::CutTo(text, width))};
+}
+
+} // namespace
+
+std::optional<std::vector<BankLine>> Fixed(const BankLine &line, const BankProblem &problem)
+{
+    const bool inField = problem.field >= 0 && problem.field < int(BankFieldCount);
+    switch (problem.kind) {
+    case BankProblemKind::LoneLineFeed:
+        return SplitAtLineFeeds(line);
+    case BankProblemKind::Utf8Text:
+        return inField ? DecodeUtf8(line, problem.field) : std::nullopt;
+    case BankProblemKind::TextAfterLastQuote:
+        return DropTextAfterFields(line);
+    case BankProblemKind::FieldTooLong:
+        return inField ? CutField(line, problem.field) : std::nullopt;
+    default:
+        return std::nullopt;
+    }
+}
+
+} // namespace BankFixes

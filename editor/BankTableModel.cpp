@@ -1,0 +1,334 @@
+#include "BankTableModel.h"
+
+#include "BankFixes.h"
+#include "DelimitedText.h"
+#include "FieldText.h"
+#include "LineSpliceCommand.h"
+
+#include <QColor>
+#include <QGuiApplication>
+#include <QPalette>
+#include <QUndoStack>
+
+#include <algorithm>
+
+namespace {
+
+const char *const ColumnNames[BankFieldCount] = {
+    QT_TRANSLATE_NOOP("BankTableModel", "Question"),
+    QT_TRANSLATE_NOOP("BankTableModel", "Right answer"),
+    QT_TRANSLATE_NOOP("BankTableModel", "Wrong answer 1"),
+    QT_TRANSLATE_NOOP("BankTableModel", "Wrong answer 2"),
+};
+
+// Translucent, so the mark reads on light and dark palettes alike.
+const QColor UnencodableBackground(220, 40, 40, 70);
+
+bool IsRead(int row)
+{
+    return row < int(BankSlots);
+}
+
+// An undo step's name, for one line or several.
+QString Counted(int count, const char *one, const char *many)
+{
+    return count == 1 ? BankTableModel::tr(one) : BankTableModel::tr(many).arg(count);
+}
+
+QString FixName(const BankProblem &problem)
+{
+    const int line = int(problem.line);
+    switch (problem.kind) {
+    case BankProblemKind::LoneLineFeed:
+        return BankTableModel::tr("End line %1 at its line feeds").arg(line);
+    case BankProblemKind::Utf8Text:
+        return BankTableModel::tr("Read the UTF-8 text on line %1").arg(line);
+    case BankProblemKind::TextAfterLastQuote:
+        return BankTableModel::tr("Drop the text after the fourth double quote on line %1").arg(line);
+    default:
+        return BankTableModel::tr("Cut %1 on line %2 to %3 characters")
+            .arg(BankTableModel::tr(ColumnNames[problem.field]).toLower())
+            .arg(line)
+            .arg(BankFieldWidths[std::size_t(problem.field)]);
+    }
+}
+
+QString FixAllName(BankProblemKind kind)
+{
+    switch (kind) {
+    case BankProblemKind::LoneLineFeed:
+        return BankTableModel::tr("End every line at its line feeds");
+    case BankProblemKind::Utf8Text:
+        return BankTableModel::tr("Read the UTF-8 text on every line");
+    case BankProblemKind::TextAfterLastQuote:
+        return BankTableModel::tr("Drop the text after the fourth double quote on every line");
+    default:
+        return BankTableModel::tr("Cut every field to its width");
+    }
+}
+
+} // namespace
+
+BankTableModel::BankTableModel(QUndoStack *undoStack, QObject *parent)
+    : QAbstractTableModel(parent), undoStack_(undoStack)
+{
+}
+
+void BankTableModel::load(const QByteArray &bytes)
+{
+    beginResetModel();
+    document_.load(bytes);
+    endResetModel();
+    undoStack_->clear();
+    emit bankChanged();
+}
+
+QByteArray BankTableModel::bytes() const
+{
+    return document_.bytes();
+}
+
+std::optional<UnencodableField> BankTableModel::firstUnencodable() const
+{
+    const auto found = document_.firstUnencodable();
+    if (!found)
+        return std::nullopt;
+    return UnencodableField{found->row, found->column, found->character};
+}
+
+const BankReport &BankTableModel::report() const
+{
+    return document_.report();
+}
+
+int BankTableModel::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : document_.lineCount();
+}
+
+int BankTableModel::columnCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : int(BankFieldCount);
+}
+
+QVariant BankTableModel::data(const QModelIndex &index, int role) const
+{
+    if (!checkIndex(index, CheckIndexOption::IndexIsValid))
+        return {};
+    const int row = index.row();
+    const int column = index.column();
+    const QString typed = document_.line(row).typedField(column);
+    const bool unencodable = !typed.isNull();
+    switch (role) {
+    case Qt::DisplayRole:
+    case Qt::EditRole:
+        return document_.field(row, column);
+    case FieldLengthRole:
+        return int(FieldText::GameLength(document_.field(row, column)));
+    case FieldWidthRole:
+        return int(BankFieldWidths[std::size_t(column)]);
+    case Qt::BackgroundRole:
+        return unencodable ? QVariant(UnencodableBackground) : QVariant();
+    case Qt::ForegroundRole:
+        return IsRead(row) ? QVariant() : QGuiApplication::palette().color(QPalette::Disabled, QPalette::Text);
+    case Qt::ToolTipRole:
+        if (unencodable)
+            return tr("The game's character set (Windows-1252) has no \u201C%1\u201D: "
+                      "replace it before saving.")
+                .arg(FieldText::FirstUnencodable(typed));
+        if (!IsRead(row))
+            return tr("The game reads only the first %1 lines: this one is never asked.").arg(BankSlots);
+        return {};
+    default:
+        return {};
+    }
+}
+
+QVariant BankTableModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation == Qt::Vertical) {
+        if (role == Qt::DisplayRole)
+            return section + 1;
+        if (!IsRead(section) && role == Qt::ForegroundRole)
+            return QGuiApplication::palette().color(QPalette::Disabled, QPalette::Text);
+        if (!IsRead(section) && role == Qt::ToolTipRole)
+            return tr("Not read: the game holds %1 questions.").arg(BankSlots);
+        return {};
+    }
+    if (section < 0 || section >= int(BankFieldCount))
+        return {};
+    const int width = int(BankFieldWidths[std::size_t(section)]);
+    switch (role) {
+    case Qt::DisplayRole:
+        return tr(ColumnNames[section]);
+    case Qt::ToolTipRole:
+        return tr("The game shows the first %1 characters.").arg(width);
+    case FieldWidthRole:
+        return width;
+    default:
+        return {};
+    }
+}
+
+Qt::ItemFlags BankTableModel::flags(const QModelIndex &index) const
+{
+    if (!checkIndex(index, CheckIndexOption::IndexIsValid))
+        return Qt::NoItemFlags;
+    return Qt::ItemIsSelectable | Qt::ItemIsEnabled | Qt::ItemIsEditable | Qt::ItemNeverHasChildren;
+}
+
+bool BankTableModel::setData(const QModelIndex &index, const QVariant &value, int role)
+{
+    if (role != Qt::EditRole || !checkIndex(index, CheckIndexOption::IndexIsValid))
+        return false;
+    const QString text = value.toString();
+    if (!FieldText::CanHold(text))
+        return false;
+    const int row = index.row();
+    const int column = index.column();
+    if (text == document_.field(row, column))
+        return true;
+    push(document_.planReplace(row, 1, {BankLines::WithField(document_.line(row), column, text)}),
+         tr("Edit %1 on line %2").arg(tr(ColumnNames[column]).toLower()).arg(row + 1));
+    return true;
+}
+
+void BankTableModel::insertBlankRows(int row, int count)
+{
+    if (row < 0 || row > rowCount() || count <= 0)
+        return;
+    push(document_.planReplace(row, 0, std::vector<BankLine>(std::size_t(count), BankLines::Blank())),
+         Counted(count, "Insert a line", "Insert %1 lines"));
+}
+
+void BankTableModel::removeLines(int row, int count)
+{
+    if (row < 0 || count <= 0 || row + count > rowCount())
+        return;
+    push(document_.planReplace(row, count, {}), Counted(count, "Delete a line", "Delete %1 lines"));
+}
+
+void BankTableModel::moveLines(int row, int count, int destinationRow)
+{
+    if (row < 0 || count <= 0 || row + count > rowCount() || destinationRow < 0 || destinationRow > rowCount()
+        || (destinationRow >= row && destinationRow <= row + count))
+        return;
+    push(document_.planMove(row, count, destinationRow), Counted(count, "Move a line", "Move %1 lines"),
+         Move{row, count, destinationRow});
+}
+
+QString BankTableModel::linesAsTabSeparated(const QList<int> &rows) const
+{
+    QList<int> ordered = rows;
+    std::sort(ordered.begin(), ordered.end());
+    ordered.erase(std::unique(ordered.begin(), ordered.end()), ordered.end());
+    QStringList lines;
+    for (const int row : ordered) {
+        if (row < 0 || row >= rowCount())
+            continue;
+        QStringList fields;
+        for (int column = 0; column < int(BankFieldCount); ++column)
+            fields += document_.field(row, column);
+        lines += DelimitedText::TabSeparatedRow(fields);
+    }
+    return lines.join(QLatin1Char('\n'));
+}
+
+std::vector<BankLine> BankTableModel::linesFromRecords(const QList<QStringList> &records) const
+{
+    std::vector<BankLine> lines;
+    for (const QStringList &record : records) {
+        std::array<QString, BankFieldCount> fields;
+        for (qsizetype field = 0; field < std::min(record.size(), qsizetype(BankFieldCount)); ++field)
+            fields[std::size_t(field)] = FieldText::Fitted(record[field]);
+        lines.push_back(BankLines::FromFields(fields));
+    }
+    return lines;
+}
+
+bool BankTableModel::pasteTabSeparated(int row, const QString &text)
+{
+    const std::vector<BankLine> lines = linesFromRecords(DelimitedText::Parse(text, QLatin1Char('\t')));
+    if (lines.empty() || row < 0 || row > rowCount())
+        return false;
+    push(document_.planInsert(row, lines), Counted(int(lines.size()), "Paste a line", "Paste %1 lines"));
+    return true;
+}
+
+bool BankTableModel::importCsv(int row, const QByteArray &csv)
+{
+    QList<QStringList> records = DelimitedText::ParseCsv(csv);
+    if (!records.isEmpty() && records.front().front().trimmed().compare(tr(ColumnNames[0]), Qt::CaseInsensitive) == 0)
+        records.removeFirst();
+    // Blank lines hold no question.
+    records.removeIf([](const QStringList &record) {
+        return std::all_of(record.begin(), record.end(), [](const QString &field) { return field.isEmpty(); });
+    });
+    if (records.isEmpty() || row < 0 || row > rowCount())
+        return false;
+    push(document_.planInsert(row, linesFromRecords(records)),
+         Counted(int(records.size()), "Import a line", "Import %1 lines"));
+    return true;
+}
+
+bool BankTableModel::canFix(const BankProblem &problem) const
+{
+    const int row = int(problem.line) - 1;
+    return row >= 0 && row < rowCount() && BankFixes::Fixed(document_.line(row), problem).has_value();
+}
+
+void BankTableModel::fix(const BankProblem &problem)
+{
+    const int row = int(problem.line) - 1;
+    if (row < 0 || row >= rowCount())
+        return;
+    std::optional<std::vector<BankLine>> fixed = BankFixes::Fixed(document_.line(row), problem);
+    if (!fixed)
+        return;
+    push(document_.planReplace(row, 1, std::move(*fixed)), FixName(problem));
+}
+
+void BankTableModel::fixAll(BankProblemKind kind)
+{
+    std::vector<BankProblem> fixable;
+    for (const BankProblem &problem : report().problems)
+        if (problem.kind == kind && canFix(problem))
+            fixable.push_back(problem);
+    if (fixable.empty())
+        return;
+    undoStack_->beginMacro(FixAllName(kind));
+    // From the last line up, as splitting a line moves the lines after it.
+    for (auto problem = fixable.rbegin(); problem != fixable.rend(); ++problem)
+        fix(*problem);
+    undoStack_->endMacro();
+}
+
+void BankTableModel::push(BankSplice splice, const QString &text, std::optional<Move> move)
+{
+    undoStack_->push(new LineSpliceCommand(this, std::move(splice), move, text));
+}
+
+void BankTableModel::apply(const BankSplice &splice, std::optional<Move> move)
+{
+    const int before = int(splice.before.size());
+    const int after = int(splice.after.size());
+    const int common = std::min(before, after);
+    if (move) {
+        beginMoveRows({}, move->row, move->row + move->count - 1, {}, move->destination);
+        document_.apply(splice);
+        endMoveRows();
+    } else {
+        if (before > after)
+            beginRemoveRows({}, splice.row + after, splice.row + before - 1);
+        else if (after > before)
+            beginInsertRows({}, splice.row + before, splice.row + after - 1);
+        document_.apply(splice);
+        if (before > after)
+            endRemoveRows();
+        else if (after > before)
+            endInsertRows();
+    }
+    if (common > 0)
+        emit dataChanged(index(splice.row, 0), index(splice.row + common - 1, int(BankFieldCount) - 1));
+    emit bankChanged();
+}

@@ -1,0 +1,107 @@
+#pragma once
+
+#include "BankDocument.h"
+
+#include "forms/BankChecks.h"
+
+#include <QAbstractTableModel>
+#include <QByteArray>
+#include <QList>
+#include <QString>
+
+#include <optional>
+
+class QUndoStack;
+
+// A field holding a character that Windows-1252 lacks; saving is refused
+// while one is left.
+struct UnencodableField {
+    int row = 0;
+    int column = 0;
+    QString character; // two code units for a character beyond the BMP
+};
+
+// The bank as the editor's table shows it: one row per line as the game
+// reads it (rows past the 100th included, marked as not read), columns 0 to 3
+// the question, the right answer and the two wrong answers as written.
+// Every change goes through the undo stack given.
+class BankTableModel : public QAbstractTableModel {
+    Q_OBJECT
+
+public:
+    enum Role {
+        // int: the characters the game would get from the cell's field as
+        // written, for the counters (the cut itself is the checks' to tell).
+        FieldLengthRole = Qt::UserRole + 1,
+        // int: the characters the game keeps of the column's field.
+        FieldWidthRole,
+    };
+
+    explicit BankTableModel(QUndoStack *undoStack, QObject *parent = nullptr);
+
+    // Replaces the whole bank with the bytes of a file and clears the undo stack.
+    void load(const QByteArray &bytes);
+    // What Save writes: Windows-1252, CR LF; lines not edited keep their bytes.
+    // A character Windows-1252 lacks stands as '?', so Save must refuse
+    // while firstUnencodable() finds one.
+    QByteArray bytes() const;
+    std::optional<UnencodableField> firstUnencodable() const;
+    // What the live problems panel lists: CheckBank(bytes()), with a
+    // character Windows-1252 lacks counted as the '?' it would become.
+    // Worked out once per change; valid until the next bankChanged().
+    const BankReport &report() const;
+
+    int rowCount(const QModelIndex &parent = {}) const override;
+    int columnCount(const QModelIndex &parent = {}) const override;
+    QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
+    Qt::ItemFlags flags(const QModelIndex &index) const override;
+    // Edit role only; refuses (false) text holding a double quote.
+    bool setData(const QModelIndex &index, const QVariant &value, int role = Qt::EditRole) override;
+
+    // Row edits, each one undo step. Removing every line leaves one empty
+    // line, as the game always reads one.
+    void insertBlankRows(int row, int count);
+    void removeLines(int row, int count);
+    // destinationRow counts before the move, as in QAbstractItemModel::moveRows:
+    // one line down is moveLines(row, 1, row + 2).
+    void moveLines(int row, int count, int destinationRow);
+    // Four fields a line, tab-separated, lines joined by newlines, rows in
+    // order; a field holding a tab or a line feed is quoted, as spreadsheets do.
+    QString linesAsTabSeparated(const QList<int> &rows) const;
+    // Each text line a new row from `row` on; false when there is nothing to
+    // paste. Pasted and imported text that a field cannot hold is fitted:
+    // straight double quotes become typographic ones, line breaks and tabs
+    // spaces. In a new bank, the rows take the place of its one empty line.
+    bool pasteTabSeparated(int row, const QString &text);
+    // RFC 4180 records (DelimitedText::ParseCsv says which encodings and
+    // separators); a first record whose first field reads "Question" is a
+    // header and skipped, and so are blank records. False when the file holds
+    // no record.
+    bool importCsv(int row, const QByteArray &csv);
+
+    // One-click fixes for a problem CheckBank reported on these bytes.
+    bool canFix(const BankProblem &problem) const;
+    void fix(const BankProblem &problem);
+    // Every fixable problem of the kind that report() lists, fixed as one undo step.
+    void fixAll(BankProblemKind kind);
+
+private:
+    friend class LineSpliceCommand;
+    struct Move {
+        int row = 0;
+        int count = 0;
+        int destination = 0;
+    };
+    void push(BankSplice splice, const QString &text, std::optional<Move> move = std::nullopt);
+    // Does a splice (or undoes it, with the splice reversed), telling the views.
+    void apply(const BankSplice &splice, std::optional<Move> move);
+    std::vector<BankLine> linesFromRecords(const QList<QStringList> &records) const;
+
+    QUndoStack *undoStack_;
+    BankDocument document_;
+
+signals:
+    // After every change, undo and redo included: for the live checks and the preview.
+    void bankChanged();
+};

@@ -1,0 +1,6 @@
+#pragma once
+
+#include <QIcon>
+
+// The editor's window icon, one drawing for each size the desktop asks for.
+QIcon EditorIcon();

@@ -1,0 +1,108 @@
+#include "FieldEdit.h"
+
+#include "FieldText.h"
+
+#include <QCoreApplication>
+#include <QInputMethodEvent>
+#include <QPainter>
+#include <QTextCharFormat>
+#include <QToolTip>
+#include <QValidator>
+
+#include <functional>
+
+namespace {
+
+// Refuses text a field cannot hold, telling why through a callback: typing,
+// pasting and dropping all pass through the validator.
+class FieldValidator : public QValidator {
+public:
+    FieldValidator(QObject *parent, std::function<void(const QString &)> refused)
+        : QValidator(parent), refused_(std::move(refused))
+    {
+    }
+
+    State validate(QString &input, int &) const override
+    {
+        if (FieldText::CanHold(input))
+            return Acceptable;
+        refused_(input);
+        return Invalid;
+    }
+
+private:
+    std::function<void(const QString &)> refused_;
+};
+
+// Where the characters Windows-1252 lacks stand, in UTF-16 units; each half
+// of a surrogate pair fails on its own, so both are marked.
+QList<int> UnencodablePositions(const QString &text)
+{
+    QList<int> positions;
+    for (int i = 0; i < text.size(); ++i)
+        if (!FieldText::IsEncodable(QStringView(text).mid(i, 1)))
+            positions.append(i);
+    return positions;
+}
+
+} // namespace
+
+FieldEdit::FieldEdit(QWidget *parent, int width) : QLineEdit(parent), width_(width)
+{
+    setObjectName(QStringLiteral("fieldEdit"));
+    setValidator(new FieldValidator(this, [this](const QString &refused) {
+        explain(refused.contains(QLatin1Char('"'))
+                    ? QStringLiteral("A double quote cannot go in a field: the game reads it as the end of the field.")
+                    : QStringLiteral("Line breaks and Ctrl-Z cannot go in a field: the game reads them as the end "
+                                     "of the line or of the bank."));
+    }));
+    // Room for the widest counter, so the text never runs under it.
+    setTextMargins(0, 0, fontMetrics().horizontalAdvance(QStringLiteral("000/%1").arg(width)) + 8, 0);
+    connect(this, &QLineEdit::textChanged, this, &FieldEdit::markUnencodable);
+}
+
+QString FieldEdit::counterText() const
+{
+    return QStringLiteral("%1/%2").arg(FieldText::GameLength(text())).arg(width_);
+}
+
+void FieldEdit::paintEvent(QPaintEvent *event)
+{
+    QLineEdit::paintEvent(event);
+    QPainter painter(this);
+    const bool over = FieldText::GameLength(text()) > width_;
+    painter.setPen(over ? QColor(Qt::red) : palette().color(QPalette::Disabled, QPalette::Text));
+    painter.drawText(rect().adjusted(0, 0, -4, 0), Qt::AlignRight | Qt::AlignVCenter, counterText());
+}
+
+void FieldEdit::markUnencodable()
+{
+    const QList<int> positions = UnencodablePositions(text());
+    QTextCharFormat marked;
+    marked.setBackground(QColor(255, 200, 200));
+    marked.setUnderlineStyle(QTextCharFormat::WaveUnderline);
+    marked.setUnderlineColor(Qt::red);
+    // Formats given with an input method event colour the line edit's own
+    // text without changing it; the start is relative to the cursor.
+    QList<QInputMethodEvent::Attribute> formats;
+    for (const int position : positions)
+        formats.append({QInputMethodEvent::TextFormat, position - cursorPosition(), 1, marked});
+    QInputMethodEvent event(QString(), formats);
+    QCoreApplication::sendEvent(this, &event);
+    // Told once per new mark, so other hints are not drowned out as typing goes on.
+    if (positions.size() > marked_) {
+        const int at = positions.last();
+        const bool pair = text()[at].isLowSurrogate() && at > 0;
+        explain(QStringLiteral("“%1” is not in the game's character set (Windows-1252): "
+                               "the bank cannot be saved until it is replaced.")
+                    .arg(text().mid(pair ? at - 1 : at, pair ? 2 : 1)));
+    }
+    marked_ = int(positions.size());
+    update();
+}
+
+void FieldEdit::explain(const QString &text)
+{
+    QToolTip::showText(mapToGlobal(QPoint(0, height())), text, this);
+    emit hint(text);
+}

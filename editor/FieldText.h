@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QString>
+#include <QStringView>
+
+// What may stand in a field of the bank, and how text from elsewhere is
+// made to fit.
+namespace FieldText {
+
+// False for text holding a double quote, a carriage return, a line feed or
+// a Ctrl-Z: each would end the field, the line or the bank early.
+bool CanHold(QStringView text);
+
+// True when Windows-1252 has every character of the text.
+bool IsEncodable(QStringView text);
+
+// The first character Windows-1252 lacks (two code units for one beyond
+// the BMP), or a null string.
+QString FirstUnencodable(QStringView text);
+
+// The characters the game keeps of the text: one per character, a
+// character beyond the BMP included.
+qsizetype GameLength(QStringView text);
+
+// The text cut to at most `width` characters as the game counts them.
+QString CutTo(const QString &text, qsizetype width);
+
+// Text pasted or imported, made fit for a field: a straight double quote
+// becomes the opening or closing typographic one (both in Windows-1252),
+// line breaks and tabs become single spaces, Ctrl-Z is dropped.
+QString Fitted(const QString &text);
+
+} // namespace FieldText

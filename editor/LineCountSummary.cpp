@@ -1,0 +1,24 @@
+#include "LineCountSummary.h"
+
+#include "forms/BankFile.h"
+
+QString LineCountSummary(int lines)
+{
+    const int slotCount = int(BankSlots);
+    const QString count = lines == 1 ? QStringLiteral("1 line") : QStringLiteral("%1 lines").arg(lines);
+    if (lines < slotCount) {
+        const int blank = slotCount - lines;
+        // The game draws its questions from all 100 slots, filled or not.
+        return QStringLiteral("%1 of %2: the game still draws from all %2 slots, so %3 of its questions come up "
+                              "blank, with empty answers")
+            .arg(count)
+            .arg(slotCount)
+            .arg(blank);
+    }
+    if (lines == slotCount)
+        return QStringLiteral("%1: the game reads them all").arg(count);
+    return QStringLiteral("%1: the game reads the first %2 and never shows the other %3")
+        .arg(count)
+        .arg(slotCount)
+        .arg(lines - slotCount);
+}

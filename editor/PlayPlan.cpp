@@ -1,0 +1,22 @@
+#include "PlayPlan.h"
+
+#include "forms/BankFile.h"
+
+#include <QFileInfo>
+#include <QStandardPaths>
+
+PlayPlan PlanPlay(const QString &bankPath, const QString &editorFolder, const QStringList &searchFolders)
+{
+    const QString name = QString::fromLatin1(GameExecutableName);
+    PlayPlan plan;
+    plan.game = QStandardPaths::findExecutable(name, {editorFolder});
+    if (plan.game.isEmpty())
+        plan.game = QStandardPaths::findExecutable(name, searchFolders);
+
+    // The game opens the name exactly as written, case included.
+    const QFileInfo bank(bankPath);
+    plan.copyBank = bank.fileName() != QLatin1String(BankFileName);
+    if (!plan.copyBank)
+        plan.folder = bank.absolutePath();
+    return plan;
+}

@@ -1,0 +1,101 @@
+#include "ProblemPanel.h"
+
+#include <QAction>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+QString Describe(const BankProblem &problem)
+{
+    const QString message = QString::fromStdString(problem.message);
+    return problem.line == 0 ? QStringLiteral("Bank: %1").arg(message)
+                             : QStringLiteral("Line %1: %2").arg(problem.line).arg(message);
+}
+
+} // namespace
+
+ProblemPanel::ProblemPanel(QWidget *parent, FixTest canFix) : QWidget(parent), canFix_(std::move(canFix))
+{
+    auto *title = new QLabel(QStringLiteral("&Problems"), this);
+    list_ = new QListWidget(this);
+    list_->setObjectName(QStringLiteral("problemList"));
+    list_->setAccessibleName(QStringLiteral("Problems"));
+    list_->setAccessibleDescription(QStringLiteral("What the game would leave out, cut or show differently. "
+                                                   "Press Enter to go to the field."));
+    list_->setWordWrap(true);
+    list_->setContextMenuPolicy(Qt::ActionsContextMenu);
+    title->setBuddy(list_);
+
+    fixButton_ = new QPushButton(QStringLiteral("Fi&x"), this);
+    fixButton_->setObjectName(QStringLiteral("fixButton"));
+    fixButton_->setAccessibleName(QStringLiteral("Fix the selected problem"));
+    fixButton_->setToolTip(QStringLiteral("Fix the selected problem the way the game expects"));
+    fixButton_->setAutoDefault(false);
+
+    auto *fixEntry = new QAction(QStringLiteral("Fix"), list_);
+    list_->addAction(fixEntry);
+
+    auto *header = new QHBoxLayout;
+    header->addWidget(title);
+    header->addStretch();
+    header->addWidget(fixButton_);
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addLayout(header);
+    layout->addWidget(list_);
+
+    const auto chosen = [this](QListWidgetItem *item) {
+        emit problemChosen(problems_[std::size_t(list_->row(item))]);
+    };
+    connect(list_, &QListWidget::itemClicked, this, chosen);
+    connect(list_, &QListWidget::itemActivated, this, chosen);
+    connect(list_, &QListWidget::currentRowChanged, this, [this, fixEntry] {
+        fixButton_->setEnabled(currentCanBeFixed());
+        fixEntry->setEnabled(currentCanBeFixed());
+        emit currentChanged();
+    });
+    connect(fixButton_, &QPushButton::clicked, this, &ProblemPanel::requestFix);
+    connect(fixEntry, &QAction::triggered, this, &ProblemPanel::requestFix);
+    fixButton_->setEnabled(false);
+    fixEntry->setEnabled(false);
+}
+
+void ProblemPanel::setProblems(std::vector<BankProblem> problems)
+{
+    // The same row stays current across refreshes, so fixing or typing does
+    // not throw the reader back to the top.
+    const int current = list_->currentRow();
+    problems_ = std::move(problems);
+    list_->clear();
+    for (const BankProblem &problem : problems_) {
+        auto *item = new QListWidgetItem(Describe(problem), list_);
+        if (canFix_(problem))
+            item->setToolTip(QStringLiteral("Fix can put this right in one step."));
+    }
+    if (!problems_.empty())
+        list_->setCurrentRow(std::min(current, int(problems_.size()) - 1), QItemSelectionModel::NoUpdate);
+}
+
+std::optional<BankProblem> ProblemPanel::currentProblem() const
+{
+    const int row = list_->currentRow();
+    if (row < 0 || row >= int(problems_.size()))
+        return std::nullopt;
+    return problems_[std::size_t(row)];
+}
+
+bool ProblemPanel::currentCanBeFixed() const
+{
+    const std::optional<BankProblem> problem = currentProblem();
+    return problem && canFix_(*problem);
+}
+
+void ProblemPanel::requestFix()
+{
+    if (const std::optional<BankProblem> problem = currentProblem(); problem && canFix_(*problem))
+        emit fixRequested(*problem);
+}

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "forms/BankChecks.h"
+
+#include <QWidget>
+
+#include <functional>
+#include <optional>
+#include <vector>
+
+class QListWidget;
+class QPushButton;
+
+// The live list of what the bank checks report, one row per problem, with a
+// button that fixes the chosen one when the model knows how.
+class ProblemPanel : public QWidget {
+    Q_OBJECT
+
+public:
+    using FixTest = std::function<bool(const BankProblem &)>;
+    ProblemPanel(QWidget *parent, FixTest canFix);
+
+    void setProblems(std::vector<BankProblem> problems);
+    std::optional<BankProblem> currentProblem() const;
+    bool currentCanBeFixed() const;
+
+    QListWidget *list() const { return list_; }
+    QPushButton *fixButton() const { return fixButton_; }
+
+signals:
+    // Clicked, or Enter pressed on it.
+    void problemChosen(const BankProblem &problem);
+    void fixRequested(const BankProblem &problem);
+    void currentChanged();
+
+private:
+    void requestFix();
+
+    FixTest canFix_;
+    std::vector<BankProblem> problems_;
+    QListWidget *list_ = nullptr;
+    QPushButton *fixButton_ = nullptr;
+};

@@ -1,0 +1,191 @@
+// Feeds arbitrary bytes to the question editor's bank document. Opened and
+// saved unedited, any bytes come back identical. Then one field is edited
+// to a value the game can read back whole (drawn from the input: no double
+// quote or line break, within its width, its line within 140 characters,
+// in one of the 100 slots read): the game's loader must read that value in
+// that slot; the line's other fields (when it was read whole) and every
+// other line must stay as they were, and so must whatever follows a Ctrl-Z;
+// the saved bytes must open as the same lines, and undoing the edit must
+// give back the original bytes. Lines inserted, deleted or moved must save as
+// the lines shown, and undo as the original bytes. Any broken rule traps, so
+// libFuzzer keeps the input.
+#include "editor/BankDocument.h"
+
+#include "app/Windows1252.h"
+#include "forms/BankChecks.h"
+
+#include <algorithm>
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <cstring>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace {
+
+using Fields = std::array<std::string, BankFieldCount>;
+
+void Check(bool holds, const char *why)
+{
+    if (holds)
+        return;
+    std::fprintf(stderr, "bank document rule broken: %s\n", why);
+    __builtin_trap();
+}
+
+std::string_view View(const QByteArray &bytes)
+{
+    return {bytes.constData(), std::size_t(bytes.size())};
+}
+
+// What the game's loader hands on, slot 1 first.
+std::vector<Fields> Load(std::string_view bytes)
+{
+    std::vector<Fields> loaded;
+    std::size_t at = 0;
+    const BankByteSource source = [&](char *buffer, std::size_t capacity) -> std::ptrdiff_t {
+        const std::size_t count = std::min(capacity, bytes.size() - at);
+        std::memcpy(buffer, bytes.data() + at, count);
+        at += count;
+        return std::ptrdiff_t(count);
+    };
+    ReadBank(source, [&loaded](std::size_t, const BankEntry &entry) {
+        loaded.push_back({std::string(entry.question.view()), std::string(entry.answers[1].view()),
+                         std::string(entry.answers[2].view()), std::string(entry.answers[3].view())});
+    });
+    return loaded;
+}
+
+std::uint64_t Hash(const std::uint8_t *data, std::size_t size)
+{
+    std::uint64_t hash = 1469598103934665603ull;
+    for (std::size_t i = 0; i < size; ++i)
+        hash = (hash ^ data[i]) * 1099511628211ull;
+    return hash;
+}
+
+// Input bytes the game reads back whole in a field: no double quote, line
+// break or Ctrl-Z.
+std::string ReadableValue(std::string_view from, std::size_t length)
+{
+    std::string value;
+    for (const char byte : from) {
+        if (value.size() == length)
+            break;
+        if (byte != FieldEnd && byte != CarriageReturn && byte != LineFeed && byte != CtrlZ)
+            value += byte;
+    }
+    return value;
+}
+
+// The saved bytes open as the very lines the document holds: no line end
+// lost, none gained, none merged with the next line's bytes.
+void CheckReopens(const BankDocument &document, const char *why)
+{
+    BankDocument reopened;
+    reopened.load(document.bytes());
+    Check(reopened.lineCount() == document.lineCount(), why);
+    for (int i = 0; i < document.lineCount(); ++i)
+        Check(reopened.line(i).text == document.line(i).text, why);
+}
+
+void CheckFieldEdit(BankDocument &document, const QByteArray &original, std::uint64_t hash)
+{
+    const int row = int(hash % std::uint64_t(std::min(document.lineCount(), int(BankSlots))));
+    hash /= BankSlots;
+    const int column = int(hash % BankFieldCount);
+    hash /= BankFieldCount;
+    const BankLine &line = document.line(row);
+    const auto width = BankFieldWidths[std::size_t(column)];
+    const auto lineWithout = std::size_t(BankLines::WithField(line, column, {}).text.size());
+    if (lineWithout > BankLineLength)
+        return;
+    const std::size_t length = std::min<std::size_t>(hash % (width + 1), BankLineLength - lineWithout);
+    const std::string value =
+        ReadableValue(View(original).substr(original.isEmpty() ? 0 : (hash >> 8) % std::size_t(original.size())), length);
+
+    const bool readWhole = std::size_t(line.text.size()) <= BankLineLength;
+    const std::vector<Fields> before = Load(View(original));
+    const BankSplice splice = document.planReplace(row, 1, {BankLines::WithField(line, column, FromWindows1252(value))});
+    document.apply(splice);
+    const QByteArray saved = document.bytes();
+    const std::vector<Fields> after = Load(View(saved));
+
+    Check(after.size() == before.size(), "the edit changed the number of slots read");
+    Check(after[std::size_t(row)][std::size_t(column)] == value, "the game does not read the value written");
+    for (std::size_t slot = 0; slot < after.size(); ++slot)
+        Check(slot == std::size_t(row) || after[slot] == before[slot], "another slot changed");
+    // A line read whole before keeps its other fields.
+    for (std::size_t field = 0; field < BankFieldCount; ++field)
+        Check(int(field) == column || !readWhole || after[std::size_t(row)][field] == before[std::size_t(row)][field],
+              "another field of the edited line changed");
+
+    const RawBankLines oldLines = SplitRawBank(View(original));
+    const RawBankLines newLines = SplitRawBank(View(saved));
+    Check(newLines.lines.size() == oldLines.lines.size(), "the edit changed the number of lines");
+    for (std::size_t i = 0; i < newLines.lines.size(); ++i)
+        Check(i == std::size_t(row) || newLines.lines[i] == oldLines.lines[i], "another line changed");
+    Check(newLines.afterCtrlZ == oldLines.afterCtrlZ
+              && saved.endsWith(original.right(qsizetype(oldLines.afterCtrlZ))),
+          "the bytes after the Ctrl-Z changed");
+    CheckReopens(document, "the bank saved after an edit opens with other lines");
+
+    document.apply({splice.row, splice.after, splice.before});
+    Check(document.bytes() == original, "undoing the edit did not give back the original bytes");
+}
+
+// Inserting, deleting or moving lines, where line ends must be added: the
+// result must open as the lines shown, and undo must give the bytes back.
+void CheckRowEdit(BankDocument &document, const QByteArray &original, std::uint64_t hash)
+{
+    const auto draw = [&hash](int bound) {
+        const int drawn = int(hash % std::uint64_t(bound));
+        hash /= std::uint64_t(bound);
+        return drawn;
+    };
+    const int lines = document.lineCount();
+    const int row = draw(lines + 1);
+    BankSplice splice;
+    switch (draw(3)) {
+    case 0:
+        splice = document.planReplace(row, 0, std::vector<BankLine>(std::size_t(1 + draw(3)), BankLines::Blank()));
+        break;
+    case 1:
+        splice = document.planReplace(std::min(row, lines - 1), 1 + draw(lines - std::min(row, lines - 1)), {});
+        break;
+    default: {
+        const int from = std::min(row, lines - 1);
+        const int count = 1 + draw(lines - from);
+        const int destination = draw(lines + 1);
+        if (destination >= from && destination <= from + count)
+            return;
+        splice = document.planMove(from, count, destination);
+        break;
+    }
+    }
+    document.apply(splice);
+    Check(document.lineCount() > 0, "a row edit left no line");
+    CheckReopens(document, "the bank saved after a row edit opens with other lines");
+    document.apply({splice.row, splice.after, splice.before});
+    Check(document.bytes() == original, "undoing a row edit did not give back the original bytes");
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
+{
+    const QByteArray original(reinterpret_cast<const char *>(data), qsizetype(size));
+    BankDocument document;
+    document.load(original);
+    Check(document.bytes() == original, "bytes opened and saved unedited changed");
+    Check(document.lineCount() == int(SplitRawBank(View(original)).lines.size()),
+          "the document counts lines differently from the checks");
+
+    // The edits are drawn from the input, so that a crash replays.
+    const std::uint64_t hash = Hash(data, size);
+    CheckFieldEdit(document, original, hash);
+    CheckRowEdit(document, original, hash * 0x9E3779B97F4A7C15ull + 1);
+    return 0;
+}

@@ -1,0 +1,197 @@
+// The editor's live checks and one-click fixes: the report is the game's own
+// checks on the bytes Save would write, each fix writes what it promises in
+// one undo step, and a character the code page lacks is held and found.
+#include "editor/BankTableModel.h"
+
+#include "forms/BankChecks.h"
+
+#include <QApplication>
+#include <QTest>
+#include <QUndoStack>
+
+namespace {
+
+struct Editor {
+    QUndoStack stack;
+    BankTableModel model{&stack};
+
+    explicit Editor(const QByteArray &bytes) { model.load(bytes); }
+};
+
+QByteArray Lines(int count, const QByteArray &line)
+{
+    QByteArray bytes;
+    for (int i = 0; i < count; ++i)
+        bytes += line;
+    return bytes;
+}
+
+// Every entry and problem, as text, so a difference shows where it lies.
+QStringList Described(const BankReport &report)
+{
+    QStringList described;
+    for (const BankEntry &entry : report.entries)
+        described += QString::fromLatin1(QByteArray::fromStdString(
+            std::string(entry.question.view()) + '|' + std::string(entry.answers[1].view()) + '|'
+            + std::string(entry.answers[2].view()) + '|' + std::string(entry.answers[3].view())));
+    for (const BankProblem &problem : report.problems)
+        described += QStringLiteral("%1/%2/%3: %4")
+                         .arg(problem.line)
+                         .arg(problem.field)
+                         .arg(int(problem.kind))
+                         .arg(QString::fromStdString(problem.message));
+    return described;
+}
+
+std::optional<BankProblem> Find(const BankReport &report, BankProblemKind kind, int line)
+{
+    for (const BankProblem &problem : report.problems)
+        if (problem.kind == kind && int(problem.line) == line)
+            return problem;
+    return std::nullopt;
+}
+
+const QByteArray Good = "q\"a\"b\"c\"\r\n";
+
+} // namespace
+
+class BankChecksTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void reportIsTheChecksOnTheSavedBytes_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<int>("editedRow"); // -1: none
+        QTest::newRow("fewer than 100 lines, Ctrl-Z in the last") << "x\"y\r\n" + Good + "z\x1a" "after" << -1;
+        QTest::newRow("exactly 100 lines and a tail") << Lines(100, Good) + "\x1atail" << -1;
+        QTest::newRow("101 lines, a problem on the 100th") << Lines(99, Good) + "long\"" + QByteArray(40, 'x') + "\"\"\"\r\n" + Good << -1;
+        QTest::newRow("250 lines after an edit past the 100th") << Lines(249, Good) + "last\x1a\r\nz" << 200;
+        QTest::newRow("edit on the 100th of 105 lines, CR only") << Lines(105, "q\"a\"b\"c\"\r") << 99;
+    }
+    void reportIsTheChecksOnTheSavedBytes()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(int, editedRow);
+        Editor editor(bytes);
+        if (editedRow >= 0)
+            QVERIFY(editor.model.setData(editor.model.index(editedRow, 2), QString(30, QLatin1Char('w'))));
+        const QByteArray saved = editor.model.bytes();
+        QCOMPARE(Described(editor.model.report()), Described(CheckBank({saved.constData(), std::size_t(saved.size())})));
+    }
+
+    void fixes_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<int>("line");
+        QTest::addColumn<QByteArray>("saved");
+        QTest::newRow("LF-only file becomes CR LF lines")
+            << QByteArray("q1\"a\"b\"c\"\nq2\"a\"b\"c\"\n") << int(BankProblemKind::LoneLineFeed) << 1
+            << QByteArray("q1\"a\"b\"c\"\r\nq2\"a\"b\"c\"\r\n");
+        QTest::newRow("LF before a CR LF keeps the empty line")
+            << QByteArray("a\n\r\nb") << int(BankProblemKind::LoneLineFeed) << 1 << QByteArray("a\r\n\r\nb");
+        QTest::newRow("UTF-8 decoded, a Windows-1252 byte beside it kept")
+            << QByteArray("\xe9t\xc3\xa9\"a\"b\"c\"\r\n") << int(BankProblemKind::Utf8Text) << 1
+            << QByteArray("\xe9t\xe9\"a\"b\"c\"\r\n");
+        QTest::newRow("UTF-8 byte order mark dropped")
+            << QByteArray("\xef\xbb\xbfq\"a\"b\"c\"\r\n") << int(BankProblemKind::Utf8Text) << 1 << Good;
+        QTest::newRow("text after the 4th quote dropped")
+            << QByteArray("x\r\nq\"a\"b\"c\"note\"") << int(BankProblemKind::TextAfterLastQuote) << 2
+            << "x\r\n" + Good;
+        QTest::newRow("answer cut to 26")
+            << "q\"" + QByteArray(30, 'a') + "\"b\"c\"\r" << int(BankProblemKind::FieldTooLong) << 1
+            << "q\"" + QByteArray(26, 'a') + "\"b\"c\"\r\n";
+    }
+    void fixes()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(int, kind);
+        QFETCH(int, line);
+        QFETCH(QByteArray, saved);
+        Editor editor(bytes);
+        const std::optional<BankProblem> problem = Find(editor.model.report(), BankProblemKind(kind), line);
+        QVERIFY(problem);
+        QVERIFY(editor.model.canFix(*problem));
+        editor.model.fix(*problem);
+        QCOMPARE(editor.model.bytes(), saved);
+        QVERIFY(!Find(editor.model.report(), BankProblemKind(kind), line));
+        QVERIFY(!editor.model.canFix(*problem));
+        QCOMPARE(editor.stack.count(), 1);
+        editor.stack.undo();
+        QCOMPARE(editor.model.bytes(), bytes);
+    }
+
+    void fixAllIsOneStepFromTheLastLineUp()
+    {
+        const QByteArray bytes = "a\nb\r\nc\"d\nq\"\r\ne\nf\ng";
+        Editor editor(bytes);
+        editor.model.fixAll(BankProblemKind::LoneLineFeed);
+        QCOMPARE(editor.model.bytes(), QByteArray("a\r\nb\r\nc\"d\r\nq\"\r\ne\r\nf\r\ng"));
+        QCOMPARE(editor.stack.count(), 1);
+        editor.stack.undo();
+        QCOMPARE(editor.model.bytes(), bytes);
+    }
+
+    void unfixableProblemsOfferNoFix()
+    {
+        Editor editor("\r\nq\"a\r\n");
+        for (const BankProblem &problem : editor.model.report().problems)
+            QVERIFY2(!editor.model.canFix(problem), problem.message.c_str());
+    }
+
+    void unencodableCharactersAreHeldAndFound_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<int>("column");
+        QTest::addColumn<QString>("typed"); // empty: fix the line's UTF-8 instead
+        QTest::addColumn<QString>("character");
+        QTest::newRow("typed CJK") << Good << 1 << QStringLiteral("答え") << QStringLiteral("答");
+        QTest::newRow("typed emoji, after encodable text")
+            << Good << 3 << QStringLiteral("ok €\U0001F600") << QStringLiteral("\U0001F600");
+        QTest::newRow("UTF-8 fix of a character the code page lacks")
+            << QByteArray("\xe2\x86\x92 q\"a\"b\"c\"") << 0 << QString() << QStringLiteral("→");
+    }
+    void unencodableCharactersAreHeldAndFound()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(int, column);
+        QFETCH(QString, typed);
+        QFETCH(QString, character);
+        Editor editor(bytes);
+        QVERIFY(!editor.model.firstUnencodable());
+        if (typed.isEmpty()) {
+            editor.model.fix(*Find(editor.model.report(), BankProblemKind::Utf8Text, 1));
+            typed = character + QStringLiteral(" q");
+        } else {
+            QVERIFY(editor.model.setData(editor.model.index(0, column), typed));
+        }
+        const auto check = [&] {
+            const std::optional<UnencodableField> found = editor.model.firstUnencodable();
+            QVERIFY(found);
+            QCOMPARE(found->row, 0);
+            QCOMPARE(found->column, column);
+            QCOMPARE(found->character, character);
+            QCOMPARE(editor.model.data(editor.model.index(0, column)).toString(), typed);
+            QVERIFY(editor.model.data(editor.model.index(0, column), Qt::BackgroundRole).isValid());
+        };
+        check();
+        // Another edit of the line, and undoing it, keep the text as typed.
+        const int other = column == 0 ? 1 : 0;
+        QVERIFY(editor.model.setData(editor.model.index(0, other), QStringLiteral("new")));
+        check();
+        editor.stack.undo();
+        check();
+        QVERIFY(editor.model.setData(editor.model.index(0, column), QStringLiteral("plain")));
+        QVERIFY(!editor.model.firstUnencodable());
+    }
+};
+
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    BankChecksTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "BankChecksTest.moc"

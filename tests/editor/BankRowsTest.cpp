@@ -1,0 +1,172 @@
+// Row edits, paste and import: each writes exactly the bytes it must, leaves
+// a bank that reads back as the rows shown, and undoes to the bytes it found.
+#include "editor/BankTableModel.h"
+
+#include <QApplication>
+#include <QTest>
+#include <QUndoStack>
+
+#include <functional>
+
+namespace {
+
+using Edit = std::function<void(BankTableModel &)>;
+
+struct Editor {
+    QUndoStack stack;
+    BankTableModel model{&stack};
+
+    explicit Editor(const QByteArray &bytes) { model.load(bytes); }
+};
+
+QStringList Rows(const BankTableModel &model)
+{
+    QStringList rows;
+    for (int row = 0; row < model.rowCount(); ++row) {
+        QStringList fields;
+        for (int column = 0; column < model.columnCount(); ++column)
+            fields += model.data(model.index(row, column)).toString();
+        rows += fields.join(QLatin1Char('|'));
+    }
+    return rows;
+}
+
+// The edit writes `saved`, the rows shown are what the game would read from
+// it, and one undo step brings back the original bytes (redo the new ones).
+void CheckEdit(const QByteArray &bytes, const Edit &edit, const QByteArray &saved)
+{
+    Editor editor(bytes);
+    edit(editor.model);
+    QCOMPARE(editor.model.bytes(), saved);
+    QCOMPARE(Rows(editor.model), Rows(Editor(saved).model));
+    QCOMPARE(editor.stack.count(), 1);
+    editor.stack.undo();
+    QCOMPARE(editor.model.bytes(), bytes);
+    QCOMPARE(Rows(editor.model), Rows(Editor(bytes).model));
+    editor.stack.redo();
+    QCOMPARE(editor.model.bytes(), saved);
+}
+
+const QByteArray Blank = "\"\"\"\"\r\n";
+
+} // namespace
+
+Q_DECLARE_METATYPE(Edit)
+
+class BankRowsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void rowEdits_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<Edit>("edit");
+        QTest::addColumn<QByteArray>("saved");
+        QTest::newRow("insert after a last line with no end")
+            << QByteArray("a\"b\"c\"d\"") << Edit([](BankTableModel &m) { m.insertBlankRows(1, 1); })
+            << "a\"b\"c\"d\"\r\n" + Blank;
+        QTest::newRow("insert above an empty file's line")
+            << QByteArray() << Edit([](BankTableModel &m) { m.insertBlankRows(0, 2); }) << Blank + Blank + "\r\n";
+        QTest::newRow("insert keeps a CR-only file's ends")
+            << QByteArray("a\rb\r") << Edit([](BankTableModel &m) { m.insertBlankRows(1, 1); })
+            << "a\r" + Blank + "b\r";
+        QTest::newRow("insert before the Ctrl-Z")
+            << QByteArray("a\x1a\r\nz") << Edit([](BankTableModel &m) { m.insertBlankRows(1, 1); })
+            << "a\r\n" + Blank + "\x1a\r\nz";
+        QTest::newRow("delete the last line")
+            << QByteArray("a\r\nb") << Edit([](BankTableModel &m) { m.removeLines(1, 1); }) << QByteArray("a\r\n");
+        QTest::newRow("delete joins a CR end to a line feed")
+            << QByteArray("a\rb\r\n\nc") << Edit([](BankTableModel &m) { m.removeLines(1, 1); })
+            << QByteArray("a\r\n\nc");
+        QTest::newRow("delete every line keeps the tail")
+            << QByteArray("a\r\nb\r\n\x1az") << Edit([](BankTableModel &m) { m.removeLines(0, 2); })
+            << QByteArray("\x1az");
+        QTest::newRow("move the last line to the top")
+            << QByteArray("a\r\nb\r\nc") << Edit([](BankTableModel &m) { m.moveLines(2, 1, 0); })
+            << QByteArray("c\r\na\r\nb\r\n");
+        QTest::newRow("move two lines down past two")
+            << QByteArray("1\r2\r3\r\n4\n") << Edit([](BankTableModel &m) { m.moveLines(0, 2, 4); })
+            << QByteArray("3\r\n4\n\r\n1\r2\r");
+    }
+    void rowEdits()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(Edit, edit);
+        QFETCH(QByteArray, saved);
+        CheckEdit(bytes, edit, saved);
+    }
+
+    void paste_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QByteArray>("saved");
+        const QByteArray first = "x\"y\"z\"w\"\r\n";
+        QTest::newRow("spreadsheet rows with a trailing newline")
+            << QStringLiteral("Q1\tA\tB\tC\nQ2\tA2\n") << first + "Q1\"A\"B\"C\"\r\nQ2\"A2\"\"\"\r\n";
+        QTest::newRow("CR LF lines, an empty line in between")
+            << QStringLiteral("Q1\tA\r\n\r\nQ3") << first + "Q1\"A\"\"\"\r\n" + Blank + "Q3\"\"\"\"\r\n";
+        QTest::newRow("extra columns dropped, quotes made typographic")
+            << QStringLiteral("Who said \"hi\"?\tA\tB\tC\tsource") << first + "Who said \x93hi\x94?\"A\"B\"C\"\r\n";
+        QTest::newRow("a quoted cell's line break becomes a space")
+            << QStringLiteral("\"two\nlines\"\t\"say \"\"yes\"\"\"") << first + "two lines\"say \x93yes\x94\"\"\"\r\n";
+    }
+    void paste()
+    {
+        QFETCH(QString, text);
+        QFETCH(QByteArray, saved);
+        CheckEdit("x\"y\"z\"w\"", [&](BankTableModel &m) { QVERIFY(m.pasteTabSeparated(1, text)); }, saved);
+    }
+
+    void copyPastesBackTheSameRows()
+    {
+        Editor editor("q\"a\nb\"c\"d\"\r\nr\"s\"t\"u\"\r\n");
+        const QString copied = editor.model.linesAsTabSeparated({1, 0});
+        QCOMPARE(copied, QStringLiteral("q\t\"a\nb\"\tc\td\nr\ts\tt\tu"));
+        QVERIFY(editor.model.pasteTabSeparated(2, copied));
+        QCOMPARE(editor.model.data(editor.model.index(2, 1)).toString(), QStringLiteral("a b"));
+        QCOMPARE(editor.model.data(editor.model.index(3, 3)).toString(), QStringLiteral("u"));
+    }
+
+    void importCsv_data()
+    {
+        QTest::addColumn<QByteArray>("csv");
+        QTest::addColumn<QByteArray>("saved");
+        QTest::newRow("UTF-8 with a header row and a BOM")
+            << QByteArray("\xef\xbb\xbfQuestion,Right answer,Wrong 1,Wrong 2\r\ncaf\xc3\xa9,b,c,d\r\n")
+            << QByteArray("caf\xe9\"b\"c\"d\"\r\n");
+        QTest::newRow("Windows-1252 bytes, LF records, blank lines skipped")
+            << QByteArray("caf\xe9,b\n\n\x80,x\n") << QByteArray("caf\xe9\"b\"\"\"\r\n\x80\"x\"\"\"\r\n");
+        QTest::newRow("UTF-16 named by its byte order mark")
+            << QByteArray("\xff\xfeQ\0,\0\xac\x20\n\0", 10) << QByteArray("Q\"\x80\"\"\"\r\n");
+        QTest::newRow("semicolons, as where the comma is the decimal mark")
+            << QByteArray("Pi to 2 places?;3,14;3,41;\"a;b\"\r\n")
+            << QByteArray("Pi to 2 places?\"3,14\"3,41\"a;b\"\r\n");
+        QTest::newRow("quoted commas, quotes and line breaks")
+            << QByteArray("\"a, \"\"b\"\"\",x\n\"line\r\nbreak\",y,z,w,v")
+            << QByteArray("a, \x93" "b\x94\"x\"\"\"\r\nline break\"y\"z\"w\"\r\n");
+    }
+    void importCsv()
+    {
+        QFETCH(QByteArray, csv);
+        QFETCH(QByteArray, saved);
+        CheckEdit({}, [&](BankTableModel &m) { QVERIFY(m.importCsv(0, csv)); }, saved);
+    }
+
+    void nothingToAddIsNoUndoStep()
+    {
+        Editor editor("a\r\n");
+        QVERIFY(!editor.model.pasteTabSeparated(0, QString()));
+        QVERIFY(!editor.model.importCsv(0, "Question,Right answer\r\n\r\n"));
+        editor.model.moveLines(0, 1, 1);
+        QCOMPARE(editor.stack.count(), 0);
+    }
+};
+
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    BankRowsTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "BankRowsTest.moc"

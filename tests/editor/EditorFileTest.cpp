@@ -1,0 +1,234 @@
+// Opening and saving through the editor's window: what the author did not
+// touch comes back byte for byte, nothing is ever saved as '?', a failed save
+// leaves the old file whole, and no path can hang or change a file on open.
+#include "BankEditorWindow.h"
+#include "BankTableModel.h"
+#include "TestFiles.h"
+
+#include <QDir>
+#include <QFile>
+#include <QRandomGenerator>
+#include <QSignalSpy>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <csignal>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+QByteArray Lines(int count, const QByteArray &end)
+{
+    QByteArray bytes;
+    for (int i = 1; i <= count; ++i)
+        bytes += "Question " + QByteArray::number(i) + "?\"Right\"Wrong\"Also wrong\"" + end;
+    return bytes;
+}
+
+QByteArray RandomBytes(int size)
+{
+    QByteArray bytes(size, Qt::Uninitialized);
+    QRandomGenerator generator(14);
+    for (char &byte : bytes)
+        byte = char(generator.bounded(256));
+    return bytes;
+}
+
+} // namespace
+
+class EditorFileTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+
+    void roundTripUnedited_data();
+    void roundTripUnedited();
+    void refusesCharacterOutsideCodePage_data();
+    void refusesCharacterOutsideCodePage();
+    void failedSaveKeepsOldFile_data();
+    void failedSaveKeepsOldFile();
+    void badInputs_data();
+    void badInputs();
+
+private:
+    QTemporaryDir folder_;
+};
+
+void EditorFileTest::roundTripUnedited_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::newRow("100 lines, CR LF") << Lines(100, "\r\n");
+    QTest::newRow("LF-only line ends kept") << Lines(3, "\n");
+    QTest::newRow("CR-only line ends kept") << Lines(3, "\r");
+    QTest::newRow("mixed ends, none at the end") << Lines(2, "\r\n") + Lines(1, "\r") + "Last?\"a\"b\"c\"";
+    QTest::newRow("empty file") << QByteArray();
+    QTest::newRow("blank lines") << QByteArray("\r\n\r\n\r\n");
+    QTest::newRow("Ctrl-Z and tail") << Lines(2, "\r\n") + "\x1a" + "after the end\r\nmore";
+    QTest::newRow("past the 100th line") << Lines(130, "\r\n");
+    QTest::newRow("long line, text after the 4th quote") << QByteArray(200, 'x') + "\"a\"b\"c\"d\"tail\"\r\n";
+    QTest::newRow("missing quotes") << QByteArray("No quote at all\r\nOne\"quote\r\n");
+    QTest::newRow("UTF-8 and high bytes") << QByteArray("Caf\xc3\xa9?\"\xe9\"\x80\"\x81\x8d\"\r\n");
+    QTest::newRow("control characters") << QByteArray("Tab\there\x01\"a\x7f\"b\"c\"\r\n");
+    QTest::newRow("random bytes") << RandomBytes(20000);
+}
+
+void EditorFileTest::roundTripUnedited()
+{
+    QFETCH(QByteArray, bytes);
+    const QString source = folder_.filePath(QStringLiteral("source.tqz"));
+    const QString copy = folder_.filePath(QStringLiteral("copy.tqz"));
+    WriteFile(source, bytes);
+    BankEditorWindow window;
+    QVERIFY(window.openFile(source));
+    QVERIFY(!window.isWindowModified());
+    QVERIFY(window.saveFile(copy));
+    QCOMPARE(ReadFile(copy), bytes);
+    QCOMPARE(ReadFile(source), bytes);
+}
+
+void EditorFileTest::refusesCharacterOutsideCodePage_data()
+{
+    QTest::addColumn<int>("row");
+    QTest::addColumn<int>("column");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("named");
+    QTest::newRow("Polish letter in a question") << 0 << 0 << QStringLiteral("Gdańsk?") << QStringLiteral("row 1, the question");
+    QTest::newRow("Greek in wrong answer 2") << 2 << 3 << QStringLiteral("π") << QStringLiteral("row 3, wrong answer 2");
+    QTest::newRow("emoji beyond the BMP") << 1 << 1 << QStringLiteral("Yes 🙂") << QStringLiteral("row 2, the right answer");
+}
+
+void EditorFileTest::refusesCharacterOutsideCodePage()
+{
+    QFETCH(int, row);
+    QFETCH(int, column);
+    QFETCH(QString, text);
+    QFETCH(QString, named);
+    const QString path = folder_.filePath(QStringLiteral("refused.tqz"));
+    const QByteArray bytes = Lines(3, "\r\n");
+    WriteFile(path, bytes);
+    BankEditorWindow window;
+    QVERIFY(window.openFile(path));
+    QVERIFY(window.model()->setData(window.model()->index(row, column), text, Qt::EditRole));
+    QSignalSpy messages(&window, &BankEditorWindow::messageShown);
+    QVERIFY(!window.saveFile(path));
+    QCOMPARE(messages.count(), 1);
+    QVERIFY2(messages.first().first().toString().contains(named), qPrintable(messages.first().first().toString()));
+    QCOMPARE(ReadFile(path), bytes);
+    QVERIFY(window.isWindowModified());
+}
+
+void EditorFileTest::failedSaveKeepsOldFile_data()
+{
+    QTest::addColumn<QString>("failure");
+    QTest::newRow("disk full while writing") << QStringLiteral("full");
+    QTest::newRow("read-only folder") << QStringLiteral("read-only");
+}
+
+void EditorFileTest::failedSaveKeepsOldFile()
+{
+    QFETCH(QString, failure);
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("bank.tqz"));
+    const QByteArray old = Lines(100, "\r\n");
+    WriteFile(path, old);
+    BankEditorWindow window;
+    QVERIFY(window.openFile(path));
+    // Long enough that a write would have to pass the limit below.
+    QVERIFY(window.model()->setData(window.model()->index(0, 0), QString(300, QLatin1Char('q')), Qt::EditRole));
+    QSignalSpy messages(&window, &BankEditorWindow::messageShown);
+
+    bool saved = true;
+    if (failure == QLatin1String("full")) {
+        // A file size limit fails the write as a full disk does, even for root.
+        const auto before = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit{};
+        QVERIFY(::getrlimit(RLIMIT_FSIZE, &limit) == 0);
+        const rlimit small{rlim_t(old.size() / 2), limit.rlim_max};
+        QVERIFY(::setrlimit(RLIMIT_FSIZE, &small) == 0);
+        saved = window.saveFile(path);
+        QVERIFY(::setrlimit(RLIMIT_FSIZE, &limit) == 0);
+        std::signal(SIGXFSZ, before);
+    } else {
+        if (::geteuid() == 0)
+            QSKIP("root writes into any folder");
+        QVERIFY(QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::ExeOwner));
+        saved = window.saveFile(path);
+        QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+    QVERIFY(!saved);
+    QCOMPARE(messages.count(), 1);
+    QCOMPARE(ReadFile(path), old);
+    QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{QStringLiteral("bank.tqz")});
+    QVERIFY(window.isWindowModified());
+}
+
+void EditorFileTest::badInputs_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<bool>("opens");
+    QTest::newRow("folder") << "folder" << false;
+    QTest::newRow("FIFO with no writer") << "fifo" << false;
+    QTest::newRow("/dev/zero") << "device" << false;
+    QTest::newRow("dangling link") << "dangling" << false;
+    QTest::newRow("missing file") << "missing" << false;
+    QTest::newRow("unreadable") << "unreadable" << false;
+    QTest::newRow("300 MB file") << "huge" << false;
+    QTest::newRow("random bytes load by the game's rules") << "random" << true;
+}
+
+void EditorFileTest::badInputs()
+{
+    QFETCH(QString, kind);
+    QFETCH(bool, opens);
+    QTemporaryDir folder;
+    QString path = folder.filePath(QStringLiteral("bank.tqz"));
+    const QByteArray name = QFile::encodeName(path);
+    if (kind == QLatin1String("folder"))
+        QVERIFY(QDir().mkdir(path));
+    else if (kind == QLatin1String("fifo"))
+        QVERIFY(::mkfifo(name.constData(), 0600) == 0);
+    else if (kind == QLatin1String("device"))
+        path = QStringLiteral("/dev/zero");
+    else if (kind == QLatin1String("dangling"))
+        QVERIFY(QFile::link(folder.filePath(QStringLiteral("gone.tqz")), path));
+    else if (kind == QLatin1String("unreadable")) {
+        if (::geteuid() == 0)
+            QSKIP("root reads any file");
+        WriteFile(path, Lines(3, "\r\n"));
+        QVERIFY(::chmod(name.constData(), 0) == 0);
+    } else if (kind == QLatin1String("huge")) {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.resize(300LL * 1024 * 1024));
+    } else if (kind == QLatin1String("random"))
+        WriteFile(path, RandomBytes(100000));
+    struct stat before {};
+    const bool existed = ::lstat(name.constData(), &before) == 0;
+
+    // A bank already open stays open, untouched, when another cannot be.
+    const QString good = folder.filePath(QStringLiteral("good.tqz"));
+    WriteFile(good, Lines(2, "\r\n"));
+    BankEditorWindow window;
+    QVERIFY(window.openFile(good));
+    QSignalSpy messages(&window, &BankEditorWindow::messageShown);
+    QCOMPARE(window.openFile(path), opens);
+    QCOMPARE(messages.count(), opens ? 0 : 1);
+    if (!opens) {
+        QVERIFY(!messages.first().first().toString().isEmpty());
+        QCOMPARE(window.currentFile(), good);
+        QCOMPARE(window.model()->rowCount(), 2);
+    }
+    struct stat after {};
+    QCOMPARE(::lstat(name.constData(), &after) == 0, existed);
+    if (existed) {
+        QCOMPARE(after.st_size, before.st_size);
+        QCOMPARE(after.st_mtim.tv_sec, before.st_mtim.tv_sec);
+        QCOMPARE(after.st_mtim.tv_nsec, before.st_mtim.tv_nsec);
+    }
+}
+
+QTEST_MAIN(EditorFileTest)
+#include "EditorFileTest.moc"
