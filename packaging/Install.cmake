@@ -9,6 +9,8 @@ include(GNUInstallDirs)
 # Reverse-DNS on the maker's domain; it names the desktop entry, the icons
 # and the AppStream metadata alike.
 set(KORVANE_APP_ID example.halvorn.Korvane)
+set(KORVEDIT_APP_ID example.halvorn.KorvaneEditor)
+set(KORVANE_BANK_MIME_TYPE application/x-korvane-question-bank)
 set(KORVANE_RELEASE_DATE 2026-12-07)
 
 # The game reads quarl3.tqz from its current folder, so the bank gets a
@@ -23,14 +25,16 @@ set(korvane_generated ${CMAKE_CURRENT_BINARY_DIR}/packaging)
 set(CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
   OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
 
-# The bank checker goes beside the game: Debian keeps a games package's
-# programs in /usr/games.
-install(TARGETS korvwin tqzcheck RUNTIME DESTINATION ${KORVANE_INSTALL_GAMESDIR})
+# The bank checker and the question editor go beside the game: Debian keeps
+# a games package's programs in /usr/games, and the editor finds the game
+# beside itself.
+set(korvane_programs korvwin tqzcheck korvedit)
+install(TARGETS ${korvane_programs} RUNTIME DESTINATION ${KORVANE_INSTALL_GAMESDIR})
 # A stripped install also drops the compilers' .comment notes, as Debian's
 # own packaging tools do.
 install(CODE "
   if(CMAKE_INSTALL_DO_STRIP)
-    foreach(program korvwin tqzcheck)
+    foreach(program ${korvane_programs})
       execute_process(COMMAND \"${CMAKE_OBJCOPY}\" --remove-section=.comment
         \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${KORVANE_INSTALL_GAMESDIR}/\${program}\"
         COMMAND_ERROR_IS_FATAL ANY)
@@ -38,17 +42,28 @@ install(CODE "
   endif()")
 install(FILES data/quarl3.tqz DESTINATION ${KORVANE_INSTALL_BANKDIR})
 
-configure_file(${korvane_packaging}/korvane.desktop.in ${korvane_generated}/${KORVANE_APP_ID}.desktop @ONLY)
-install(FILES ${korvane_generated}/${KORVANE_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
-
-configure_file(${korvane_packaging}/korvane.metainfo.xml.in ${korvane_generated}/${KORVANE_APP_ID}.metainfo.xml @ONLY)
-install(FILES ${korvane_generated}/${KORVANE_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
-
-foreach(size 16 24 32 48 64 128 256)
-  install(FILES assets/icon-${size}.png
-    DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps
-    RENAME ${KORVANE_APP_ID}.png)
+# Each program on the desktop: its entry, its AppStream metadata and its icon.
+foreach(program korvane korvedit)
+  set(app_id ${KORVANE_APP_ID})
+  set(icon icon)
+  if(program STREQUAL korvedit)
+    set(app_id ${KORVEDIT_APP_ID})
+    set(icon editor-icon)
+  endif()
+  configure_file(${korvane_packaging}/${program}.desktop.in ${korvane_generated}/${app_id}.desktop @ONLY)
+  install(FILES ${korvane_generated}/${app_id}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+  configure_file(${korvane_packaging}/${program}.metainfo.xml.in ${korvane_generated}/${app_id}.metainfo.xml @ONLY)
+  install(FILES ${korvane_generated}/${app_id}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+  foreach(size 16 24 32 48 64 128 256)
+    install(FILES assets/${icon}-${size}.png
+      DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps
+      RENAME ${app_id}.png)
+  endforeach()
 endforeach()
+
+# The bank's file type, so a file manager opens *.tqz files with the editor.
+configure_file(${korvane_packaging}/korvane-bank.xml.in ${korvane_generated}/korvane-bank.xml @ONLY)
+install(FILES ${korvane_generated}/korvane-bank.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages)
 
 # The copyright file carries the licence terms the game itself shows, in
 # Debian's machine-readable layout: each line indented, blank lines as " .".
@@ -65,9 +80,10 @@ install(FILES ${korvane_generated}/copyright DESTINATION ${CMAKE_INSTALL_DOCDIR}
 find_program(GZIP_EXECUTABLE gzip REQUIRED)
 configure_file(${korvane_packaging}/korvwin.6.in ${korvane_generated}/korvwin.6 @ONLY)
 configure_file(${korvane_packaging}/tqzcheck.6.in ${korvane_generated}/tqzcheck.6 @ONLY)
+configure_file(${korvane_packaging}/korvedit.6.in ${korvane_generated}/korvedit.6 @ONLY)
 configure_file(${korvane_packaging}/changelog ${korvane_generated}/changelog COPYONLY)
 set(korvane_compressed)
-foreach(name korvwin.6 tqzcheck.6 changelog)
+foreach(name korvwin.6 tqzcheck.6 korvedit.6 changelog)
   add_custom_command(OUTPUT ${korvane_generated}/${name}.gz
     COMMAND ${GZIP_EXECUTABLE} -9nkf ${korvane_generated}/${name}
     DEPENDS ${korvane_generated}/${name}
@@ -75,7 +91,8 @@ foreach(name korvwin.6 tqzcheck.6 changelog)
   list(APPEND korvane_compressed ${korvane_generated}/${name}.gz)
 endforeach()
 add_custom_target(korvane_compressed_docs ALL DEPENDS ${korvane_compressed})
-install(FILES ${korvane_generated}/korvwin.6.gz ${korvane_generated}/tqzcheck.6.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
+install(FILES ${korvane_generated}/korvwin.6.gz ${korvane_generated}/tqzcheck.6.gz ${korvane_generated}/korvedit.6.gz
+  DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
 install(FILES ${korvane_generated}/changelog.gz DESTINATION ${CMAKE_INSTALL_DOCDIR})
 
 set(CPACK_GENERATOR DEB)
@@ -91,8 +108,9 @@ string(CONCAT CPACK_PACKAGE_DESCRIPTION
   "answer right on a corner to win its letter. The first player to spell the\n"
   "whole word wins.\n"
   "\n"
-  "The package holds the game, its bank of 100 questions, and tqzcheck, which\n"
-  "shows bank authors what the game will make of a question bank of their own.")
+  "The package holds the game, its bank of 100 questions, the question editor\n"
+  "korvedit, which writes, checks and plays question banks of your own, and\n"
+  "tqzcheck, which shows on a terminal what the game will make of a bank.")
 set(CPACK_PACKAGING_INSTALL_PREFIX ${CMAKE_INSTALL_PREFIX})
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)

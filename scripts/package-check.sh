@@ -5,7 +5,8 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build="$root/build-package"
-app_id=example.halvorn.Korvane
+app_ids=(example.halvorn.Korvane example.halvorn.KorvaneEditor)
+bank_type=application/x-korvane-question-bank
 
 fail() {
   echo "package-check: $*" >&2
@@ -40,33 +41,51 @@ done
 unpacked="$build/unpacked"
 rm -rf "$unpacked"
 dpkg-deb -x "$deb" "$unpacked"
-desktop="$unpacked/usr/share/applications/$app_id.desktop"
-metainfo="$unpacked/usr/share/metainfo/$app_id.metainfo.xml"
-[ -f "$desktop" ] || fail "no desktop entry $app_id.desktop"
-[ -f "$metainfo" ] || fail "no AppStream metadata $app_id.metainfo.xml"
 
-echo "== desktop-file-validate"
-desktop-file-validate "$desktop" || fail "desktop-file-validate failed"
-echo "== appstreamcli validate"
-appstreamcli validate --no-net "$metainfo" || fail "appstreamcli validate failed"
+# Each program's desktop entry and metadata validate, and point at files the
+# package holds.
+for app_id in "${app_ids[@]}"; do
+  desktop="$unpacked/usr/share/applications/$app_id.desktop"
+  metainfo="$unpacked/usr/share/metainfo/$app_id.metainfo.xml"
+  [ -f "$desktop" ] || fail "no desktop entry $app_id.desktop"
+  [ -f "$metainfo" ] || fail "no AppStream metadata $app_id.metainfo.xml"
 
-entry() { sed -n "s/^$1=//p" "$desktop"; }
-exec_line=$(entry Exec)
-program=${exec_line%% *}
-case "$program" in
-  /*) ;;
-  *) program=/usr/games/$program ;;
-esac
-[ -f "$unpacked$program" ] && [ -x "$unpacked$program" ] || fail "Exec $program is not an executable in the package"
-bank_folder=$(entry Path)
-[ -f "$unpacked$bank_folder/quarl3.tqz" ] || fail "Path $bank_folder holds no quarl3.tqz"
-icon=$(entry Icon)
-for size in 16 24 32 48 64 128 256; do
-  picture="$unpacked/usr/share/icons/hicolor/${size}x$size/apps/$icon.png"
-  [[ "$(file -b "$picture")" == "PNG image data, $size x $size,"* ]] || fail "Icon $icon has no ${size}x$size picture"
+  echo "== desktop-file-validate $app_id"
+  desktop-file-validate "$desktop" || fail "desktop-file-validate failed"
+  echo "== appstreamcli validate $app_id"
+  appstreamcli validate --no-net "$metainfo" || fail "appstreamcli validate failed"
+
+  entry() { sed -n "s/^$1=//p" "$desktop"; }
+  exec_line=$(entry Exec)
+  program=${exec_line%% *}
+  case "$program" in
+    /*) ;;
+    *) program=/usr/games/$program ;;
+  esac
+  [ -f "$unpacked$program" ] && [ -x "$unpacked$program" ] || fail "Exec $program is not an executable in the package"
+  icon=$(entry Icon)
+  for size in 16 24 32 48 64 128 256; do
+    picture="$unpacked/usr/share/icons/hicolor/${size}x$size/apps/$icon.png"
+    [[ "$(file -b "$picture")" == "PNG image data, $size x $size,"* ]] || fail "Icon $icon has no ${size}x$size picture"
+  done
+  grep -q "<launchable type=\"desktop-id\">$(basename "$desktop")</launchable>" "$metainfo" \
+    || fail "the metadata does not launch $(basename "$desktop")"
+  case "$app_id" in
+    *Editor)
+      [ "$(entry MimeType)" = "$bank_type;" ] || fail "the editor's entry does not open $bank_type"
+      [[ "$exec_line" == *" %f" ]] || fail "the editor's entry passes no file"
+      ;;
+    *)
+      bank_folder=$(entry Path)
+      [ -f "$unpacked$bank_folder/quarl3.tqz" ] || fail "Path $bank_folder holds no quarl3.tqz"
+      ;;
+  esac
 done
-grep -q "<launchable type=\"desktop-id\">$(basename "$desktop")</launchable>" "$metainfo" \
-  || fail "the metadata does not launch $(basename "$desktop")"
+
+# The bank's file type is declared for *.tqz.
+mime="$unpacked/usr/share/mime/packages/korvane-bank.xml"
+grep -q "<mime-type type=\"$bank_type\">" "$mime" && grep -q '<glob pattern="\*.tqz"/>' "$mime" \
+  || fail "no MIME type $bank_type for *.tqz"
 newest=$(zcat "$unpacked/usr/share/doc/korvane/changelog.gz" | sed -n 1p)
 [[ "$newest" == "korvane ($(dpkg-deb --field "$deb" Version)) "* ]] || fail "the changelog's newest entry is not this version"
 
