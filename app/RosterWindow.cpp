@@ -98,3 +98,16 @@ bool RosterWindow::event(QEvent *event)
     }
     return QWidget::event(event);
 }
+
+bool RosterWindow::focusNextPrevChild(bool next)
+{
+    // Qt hands the focus of a control being disabled on to the next one in
+    // the tab order; on the classic desktop the window keeps it itself, so a
+    // key pressed twice on a control that disables itself (the die after a
+    // roll) reaches no other control.
+    if (const QWidget *focused = focusWidget(); focused && focused != this && !focused->isEnabled()) {
+        setFocus(Qt::OtherFocusReason);
+        return true;
+    }
+    return QWidget::focusNextPrevChild(next);
+}

@@ -43,6 +43,7 @@ protected:
     void showEvent(QShowEvent *event) override;
     void hideEvent(QHideEvent *event) override;
     bool event(QEvent *event) override;
+    bool focusNextPrevChild(bool next) override;
 
 private:
     bool shownBefore_ = false;
