@@ -4,6 +4,7 @@
 #include <array>
 #include <cerrno>
 #include <cstring>
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -86,7 +87,33 @@ std::string_view FieldFrom(std::string_view line, std::size_t from, std::size_t 
     return line.substr(from, quoteAt == std::string_view::npos ? std::string_view::npos : quoteAt - from);
 }
 
+// Letters compared in either case; other bytes as they are, whatever the
+// locale.
+bool SameIgnoringCase(std::string_view a, std::string_view b)
+{
+    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; };
+    return std::ranges::equal(a, b, {}, lower, lower);
+}
+
 } // namespace
+
+std::string FindBankFile()
+{
+    const std::string_view wanted = BankFileName;
+    struct stat status {};
+    if (::lstat(BankFileName, &status) == 0 || errno != ENOENT)
+        return std::string(wanted);
+    std::string found;
+    if (DIR *folder = ::opendir(".")) {
+        while (const dirent *entry = ::readdir(folder)) {
+            const std::string_view name = entry->d_name;
+            if (SameIgnoringCase(name, wanted) && (found.empty() || name < found))
+                found = name;
+        }
+        ::closedir(folder);
+    }
+    return found.empty() ? std::string(wanted) : found;
+}
 
 BankEntry SplitBankLine(std::string_view line)
 {

@@ -10,9 +10,12 @@
 #include "forms/Help1.h"
 #include "forms/Info.h"
 #include "forms/Question.h"
+#include "forms/QuestionState.h"
 #include "forms/Title2.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFile>
 #include <QPushButton>
 #include <QTest>
 
@@ -25,6 +28,8 @@ private slots:
     void startsWithTheSetupWindowAndHandOffLabels();
     void titleNamesTheProgramWithoutChangingCaptions();
     void missingBankShowsTheErrorWindowOverTheSetupWindow();
+    void bankIsFoundWhateverTheCaseOfItsName_data();
+    void bankIsFoundWhateverTheCaseOfItsName();
     void windowsOtherThanTheMainOneOnlyHideWhenClosed();
     void programEnds_data();
     void programEnds();
@@ -108,6 +113,42 @@ void StartupTest::missingBankShowsTheErrorWindowOverTheSetupWindow()
 
     // Enter on the focused OK button ends the program.
     QVERIFY(GameHarness::endsProgram([] { QTest::keyClick(frmerror->OKButton, Qt::Key_Return); }));
+}
+
+void StartupTest::bankIsFoundWhateverTheCaseOfItsName_data()
+{
+    QTest::addColumn<QStringList>("files");
+    QTest::addColumn<QString>("read"); // empty: none, the error window shows
+
+    QTest::newRow("in capitals") << QStringList{"QUARL3.TQZ"} << "QUARL3.TQZ";
+    QTest::newRow("mixed case") << QStringList{"Quarl3.Tqz"} << "Quarl3.Tqz";
+    QTest::newRow("the exact name wins") << QStringList{"QUARL3.TQZ", "quarl3.tqz"} << "quarl3.tqz";
+    QTest::newRow("several: first in byte order") << QStringList{"quarl3.TQZ", "Quarl3.tqz", "QUARL3.tqz"}
+                                                  << "QUARL3.tqz";
+    QTest::newRow("only like names") << QStringList{"QUARL3.TQZ.BAK", "quarl3", "QUARL3.TQ", "xquarl3.tqz"}
+                                     << QString();
+}
+
+void StartupTest::bankIsFoundWhateverTheCaseOfItsName()
+{
+    QFETCH(QStringList, files);
+    QFETCH(QString, read);
+
+    GameHarness game(GameHarness::Bank::Missing);
+    frmerror->hide();
+    // Each bank asks which file it is.
+    for (const QString &name : files) {
+        QFile bank(QDir(game.folder()).filePath(name));
+        QVERIFY(bank.open(QIODevice::WriteOnly));
+        bank.write(name.toLatin1() + "?\"Yes\"No\"Maybe\"\r\n");
+    }
+    // The loader, as at start-up and at every new game.
+    frmQuestion->FormCreate();
+    QCOMPARE(frmerror->isVisible(), read.isEmpty());
+    if (!read.isEmpty())
+        QCOMPARE(QString::fromLatin1(QuestionText[1].view()), read + QLatin1Char('?'));
+    // The error window names the bank as ever.
+    QCOMPARE(frmerror->ProductName->caption(), QStringLiteral("The File 'QUARL3.TQZ' is not found!"));
 }
 
 void StartupTest::windowsOtherThanTheMainOneOnlyHideWhenClosed()
