@@ -29,6 +29,10 @@ public:
     // caption) so the controls keep their designed room on any desktop.
     static QSize clientOfOuter(QSize outer);
 
+    // Shows the window and leaves the keyboard where it is, which showing a
+    // window otherwise takes.
+    void showWithoutActivating();
+
     // The creation event, run once the window's reference is set.
     virtual void FormCreate() {}
 
@@ -47,4 +51,5 @@ protected:
 
 private:
     bool shownBefore_ = false;
+    bool comesUpActive_ = true;
 };

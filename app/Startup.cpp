@@ -78,6 +78,14 @@ void StartUp()
     Create(frmProductInfo);
 }
 
+void ShowMainWindow()
+{
+    if (frmerror->isVisible())
+        Form1->showWithoutActivating();
+    else
+        Form1->show();
+}
+
 void ShutDown()
 {
     Destroy(frmProductInfo);

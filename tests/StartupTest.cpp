@@ -3,6 +3,7 @@
 
 #include "app/Random.h"
 #include "app/SharedState.h"
+#include "app/Startup.h"
 #include "forms/Dialog.h"
 #include "forms/End1.h"
 #include "forms/Error1.h"
@@ -108,7 +109,7 @@ void StartupTest::missingBankShowsTheErrorWindowOverTheSetupWindow()
     QVERIFY(frmerror->isVisible());
     QVERIFY(frmerror->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     QCOMPARE(frmerror->focusWidget(), frmerror->OKButton);
-    Form1->show();
+    ShowMainWindow();
     QVERIFY(QTest::qWaitForWindowActive(frmerror));
 
     // Enter on the focused OK button ends the program.
