@@ -4,8 +4,8 @@
 
 #include "app/Random.h"
 #include "app/SharedState.h"
-#include "forms/Game.h"
 #include "forms/Dialog.h"
+#include "forms/Game.h"
 #include "forms/Help1.h"
 #include "forms/Info.h"
 #include "forms/Question.h"
@@ -183,7 +183,8 @@ void BoardTest::keysDoNothingWhileTheSquaresWait()
     QVERIFY(frmPlayingField->IcoSelect1->isVisible());
     const std::uint32_t seed = RandSeed;
     PressKey(Qt::Key(key));
-    for (const QWidget *window : std::initializer_list<const QWidget *>{frmProductInfo, frmDialog, frmHelp, frmQuestion})
+    const QList<const QWidget *> others = {frmProductInfo, frmDialog, frmHelp, frmQuestion};
+    for (const QWidget *window : others)
         QVERIFY2(!window->isVisible(), qPrintable(window->objectName()));
     QCOMPARE(QApplication::activeWindow(), frmPlayingField);
     QCOMPARE(RandSeed, seed);
