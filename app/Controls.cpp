@@ -203,11 +203,24 @@ Edit::Edit(QWidget *parent, const char *name, const QRect &geometry, const QStri
     setText(text);
 }
 
+void Edit::takeFocus()
+{
+    setFocus(Qt::OtherFocusReason);
+    selectAll();
+}
+
 void Edit::focusInEvent(QFocusEvent *event)
 {
     QLineEdit::focusInEvent(event);
-    if (event->reason() != Qt::MouseFocusReason && event->reason() != Qt::PopupFocusReason)
+    switch (event->reason()) {
+    case Qt::TabFocusReason:
+    case Qt::BacktabFocusReason:
+    case Qt::ShortcutFocusReason:
         selectAll();
+        break;
+    default:
+        break;
+    }
 }
 
 QPushButton *MakeButton(QWidget *parent, const char *name, const QRect &geometry, const QString &caption,

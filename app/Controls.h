@@ -95,11 +95,19 @@ protected:
 enum class BevelStyle { Lowered, Raised, Frame };
 QFrame *MakeBevel(QWidget *parent, const char *name, const QRect &geometry, BevelStyle style);
 
-// A one-line edit box that selects its whole text whenever it gains the focus
-// other than by a mouse click, so typing replaces the offered text.
+// A one-line edit box that selects its whole text whenever it receives the
+// focus by the keyboard or from the program, so typing replaces the offered
+// text. A click into it places the caret instead, and coming back to its
+// window from another program leaves the text as it was.
 class Edit : public QLineEdit {
 public:
     Edit(QWidget *parent, const char *name, const QRect &geometry, const QString &text);
+
+    // The program gives the box the focus. The text is selected at once: the
+    // box may hold the focus already, or its window may not be active yet and
+    // the focus only arrive with the activation, and neither brings a
+    // focus-in of its own.
+    void takeFocus();
 
 protected:
     void focusInEvent(QFocusEvent *event) override;

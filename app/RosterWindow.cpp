@@ -1,6 +1,6 @@
 #include "RosterWindow.h"
 
-#include <QApplication>
+#include <QGuiApplication>
 #include <QScreen>
 #include <QShowEvent>
 
@@ -9,14 +9,6 @@ namespace {
 // The window of the program that was active last, kept while the player is
 // away in another program.
 RosterWindow *activeWindow = nullptr;
-
-bool StayOnTopWindowShown(const QWidget *besides)
-{
-    for (const QWidget *window : QApplication::topLevelWidgets())
-        if (window != besides && window->isVisible() && window->windowFlags().testFlag(Qt::WindowStaysOnTopHint))
-            return true;
-    return false;
-}
 
 } // namespace
 
@@ -69,11 +61,18 @@ void RosterWindow::showEvent(QShowEvent *event)
             move(placed.topLeft());
         }
     }
-    // A window comes up active, as on the classic desktop, unless one of the
-    // program's always-on-top windows is up: that one keeps the keyboard.
-    if (!StayOnTopWindowShown(this))
+    // A window comes up active, as on the classic desktop: without a window
+    // manager nothing else would activate it.
+    if (comesUpActive_)
         activateWindow();
     FormShow();
+}
+
+void RosterWindow::showWithoutActivating()
+{
+    comesUpActive_ = false;
+    show();
+    comesUpActive_ = true;
 }
 
 void RosterWindow::hideEvent(QHideEvent *event)
@@ -97,4 +96,17 @@ bool RosterWindow::event(QEvent *event)
             previous->FormDeactivate();
     }
     return QWidget::event(event);
+}
+
+bool RosterWindow::focusNextPrevChild(bool next)
+{
+    // Qt hands the focus of a control being disabled on to the next one in
+    // the tab order; on the classic desktop the window keeps it itself, so a
+    // key pressed twice on a control that disables itself (the die after a
+    // roll) reaches no other control.
+    if (const QWidget *focused = focusWidget(); focused && focused != this && !focused->isEnabled()) {
+        setFocus(Qt::OtherFocusReason);
+        return true;
+    }
+    return QWidget::focusNextPrevChild(next);
 }

@@ -29,6 +29,10 @@ public:
     // caption) so the controls keep their designed room on any desktop.
     static QSize clientOfOuter(QSize outer);
 
+    // Shows the window and leaves the keyboard where it is, which showing a
+    // window otherwise takes.
+    void showWithoutActivating();
+
     // The creation event, run once the window's reference is set.
     virtual void FormCreate() {}
 
@@ -43,7 +47,9 @@ protected:
     void showEvent(QShowEvent *event) override;
     void hideEvent(QHideEvent *event) override;
     bool event(QEvent *event) override;
+    bool focusNextPrevChild(bool next) override;
 
 private:
     bool shownBefore_ = false;
+    bool comesUpActive_ = true;
 };

@@ -92,6 +92,14 @@ void StartUp()
     Create(frmProductInfo);
 }
 
+void ShowMainWindow()
+{
+    if (frmerror->isVisible())
+        Form1->showWithoutActivating();
+    else
+        Form1->show();
+}
+
 void ShutDown()
 {
     Destroy(frmProductInfo);

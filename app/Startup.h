@@ -6,5 +6,11 @@
 // event. The error window may already be on screen afterwards.
 void StartUp();
 
+// Shows the main window, as the event loop starts. An error window that came
+// up while the windows were created keeps the keyboard: the setup window is
+// shown beneath it without being activated, so Enter presses the error
+// window's OK.
+void ShowMainWindow();
+
 // Destroys the windows, as when the event loop has ended.
 void ShutDown();

@@ -1,5 +1,4 @@
 #include "Startup.h"
-#include "forms/Title2.h"
 
 #include <QApplication>
 
@@ -7,7 +6,7 @@ int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
     StartUp();
-    Form1->show();
+    ShowMainWindow();
     const int result = QApplication::exec();
     ShutDown();
     return result;

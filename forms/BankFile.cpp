@@ -4,6 +4,7 @@
 #include <array>
 #include <cerrno>
 #include <cstring>
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -74,7 +75,33 @@ private:
     bool failed_ = false;
 };
 
+// Letters compared in either case; other bytes as they are, whatever the
+// locale.
+bool SameIgnoringCase(std::string_view a, std::string_view b)
+{
+    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; };
+    return std::ranges::equal(a, b, {}, lower, lower);
+}
+
 } // namespace
+
+std::string FindBankFile()
+{
+    const std::string_view wanted = BankFileName;
+    struct stat status {};
+    if (::lstat(BankFileName, &status) == 0 || errno != ENOENT)
+        return std::string(wanted);
+    std::string found;
+    if (DIR *folder = ::opendir(".")) {
+        while (const dirent *entry = ::readdir(folder)) {
+            const std::string_view name = entry->d_name;
+            if (SameIgnoringCase(name, wanted) && (found.empty() || name < found))
+                found = name;
+        }
+        ::closedir(folder);
+    }
+    return found.empty() ? std::string(wanted) : found;
+}
 
 std::array<std::string_view, BankFieldCount> FieldsAsWritten(std::string_view line)
 {

@@ -6,6 +6,7 @@
 #include <array>
 #include <cstddef>
 #include <functional>
+#include <string>
 #include <string_view>
 
 // The question bank file: one entry a line, four fields each ended by a
@@ -51,6 +52,13 @@ using BankEntrySink = std::function<void(std::size_t slot, const BankEntry &entr
 // Returns false when the source failed; lines read in full before that have
 // been handed on.
 bool ReadBank(const BankByteSource &source, const BankEntrySink &store);
+
+// The name to open the bank by in the current folder: "quarl3.tqz" when it
+// is there, otherwise the first name in byte order that matches it when the
+// case of letters is ignored, as names are matched on the platform the banks
+// come from (they are often copied in capitals). With no such name it is
+// "quarl3.tqz", which then fails to open.
+std::string FindBankFile();
 
 // Reads the bank file at the given path. A path that is missing, unreadable
 // or not a regular file (a folder, a pipe, a device) fails before anything is

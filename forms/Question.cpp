@@ -92,7 +92,7 @@ void TfrmQuestion::FormCreate()
 {
     // The resets come first, so they hold even when the bank cannot be read.
     ResetPerGameState();
-    if (!ReadBankFile(BankFileName, StoreBankEntry))
+    if (!ReadBankFile(FindBankFile().c_str(), StoreBankEntry))
         frmerror->show();
 }
 

@@ -72,7 +72,7 @@ TForm1::TForm1()
 
     setTabOrder(Edit1, btnStart);
     setTabOrder(btnStart, Edit2);
-    Edit1->setFocus();
+    Edit1->takeFocus();
 
     connect(Edit1, &QLineEdit::textChanged, this, &TForm1::Edit1Change);
     Edit1->installEventFilter(this);
@@ -93,7 +93,7 @@ void TForm1::FormShow()
     frmPlayingField->hide();
     SetupStage = 1;
     Edit1->setText(QStringLiteral("Player1"));
-    Edit1->setFocus();
+    Edit1->takeFocus();
     lblplayer1->setCaption(QStringLiteral("Player1"));
     lblplayer2->setCaption(QStringLiteral("Player2"));
     lblbar->setCaption(QStringLiteral("Player 1:  Enter your name."));
@@ -168,7 +168,7 @@ void TForm1::ImageClick(int piece)
         lblEnter->setCaption(QStringLiteral("Enter your name:"));
         SetupStage = 2;
         Edit1->setText(QStringLiteral("Player2")); // echoed into lblplayer2: the stage is 2 now
-        Edit1->setFocus();
+        Edit1->takeFocus();
     }
 }
 

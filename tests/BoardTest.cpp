@@ -4,11 +4,14 @@
 
 #include "app/Random.h"
 #include "app/SharedState.h"
+#include "forms/Dialog.h"
 #include "forms/Game.h"
 #include "forms/Help1.h"
+#include "forms/Info.h"
 #include "forms/Question.h"
 #include "forms/Title2.h"
 
+#include <QApplication>
 #include <QElapsedTimer>
 #include <QTest>
 
@@ -17,6 +20,14 @@ namespace {
 QPoint PointOf(std::int8_t square)
 {
     return QPoint(BoardTrack[square].left, BoardTrack[square].top);
+}
+
+// A key pressed on the player's keyboard: it goes to the focus.
+void PressKey(Qt::Key key)
+{
+    QWidget *focus = QApplication::focusWidget();
+    QVERIFY(focus && focus->isActiveWindow());
+    QTest::keyClick(focus, key);
 }
 
 } // namespace
@@ -32,6 +43,8 @@ private slots:
     void aFrameOverTheOtherPieceTakesTheClick();
     void clickingAPieceDoesNothing();
     void theDieRollsOncePerMove();
+    void keysDoNothingWhileTheSquaresWait_data();
+    void keysDoNothingWhileTheSquaresWait();
     void pauseBlocksForItsLength();
 };
 
@@ -147,6 +160,40 @@ void BoardTest::theDieRollsOncePerMove()
     QTest::mouseClick(frmPlayingField->btnDice, Qt::LeftButton);
     QCOMPARE(RandSeed, seed);
     QCOMPARE(frmPlayingField->IcoDice->picture().toImage(), face);
+}
+
+void BoardTest::keysDoNothingWhileTheSquaresWait_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::newRow("Space") << int(Qt::Key_Space);
+    QTest::newRow("Enter") << int(Qt::Key_Return);
+    QTest::newRow("keypad Enter") << int(Qt::Key_Enter);
+}
+
+void BoardTest::keysDoNothingWhileTheSquaresWait()
+{
+    QFETCH(int, key);
+    GameHarness game;
+    GameHarness::startGame();
+    QVERIFY(QTest::qWaitForWindowActive(frmPlayingField));
+    QCOMPARE(QApplication::focusWidget(), frmPlayingField->btnDice);
+
+    // A roll by keyboard, then the same key again, as a quick double press.
+    PressKey(Qt::Key(key));
+    QVERIFY(frmPlayingField->IcoSelect1->isVisible());
+    const std::uint32_t seed = RandSeed;
+    PressKey(Qt::Key(key));
+    const QList<const QWidget *> others = {frmProductInfo, frmDialog, frmHelp, frmQuestion};
+    for (const QWidget *window : others)
+        QVERIFY2(!window->isVisible(), qPrintable(window->objectName()));
+    QCOMPARE(QApplication::activeWindow(), frmPlayingField);
+    QCOMPARE(RandSeed, seed);
+    QVERIFY(frmPlayingField->IcoSelect1->isVisible() && frmPlayingField->IcoSelect2->isVisible());
+
+    // Once the question is answered, the die has the focus again.
+    QTest::mouseClick(frmPlayingField->IcoSelect1, Qt::LeftButton);
+    QTest::mouseClick(frmQuestion->AnswerLines[GameHarness::rightLine() - 1], Qt::LeftButton);
+    QTRY_COMPARE(QApplication::focusWidget(), frmPlayingField->btnDice);
 }
 
 void BoardTest::pauseBlocksForItsLength()

@@ -303,7 +303,7 @@ void HostileBankTest::startUp()
     if (error) {
         // The game is still usable as far as it goes: the setup window comes
         // up under the error window, and OK ends the program.
-        Form1->show();
+        ShowMainWindow();
         QVERIFY(Form1->isVisible());
         QVERIFY(frmerror->isVisible());
         QVERIFY(GameHarness::endsProgram([] { QTest::mouseClick(frmerror->OKButton, Qt::LeftButton); }));

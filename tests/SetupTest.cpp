@@ -6,6 +6,7 @@
 #include "forms/Question.h"
 #include "forms/Title2.h"
 
+#include <QApplication>
 #include <QTest>
 
 namespace {
@@ -35,6 +36,8 @@ private slots:
     void player1sPieceChoosesThePrompt();
     void enterMovesOnLikeTabAndTypesNothing();
     void nameBoxSelectsItsTextUnlessClicked();
+    void typingReplacesOnlyANameOfferedAnew_data();
+    void typingReplacesOnlyANameOfferedAnew();
     void leavingWithoutTypingKeepsTheOfferedName();
     void namesAreCutOnTheBoardOnly_data();
     void namesAreCutOnTheBoardOnly();
@@ -168,6 +171,40 @@ void SetupTest::nameBoxSelectsItsTextUnlessClicked()
     QTest::mouseClick(Form1->Edit1, Qt::LeftButton, {}, QPoint(100, 12));
     QCOMPARE(Form1->focusWidget(), Form1->Edit1);
     QVERIFY(Form1->Edit1->selectedText().isEmpty());
+}
+
+void SetupTest::typingReplacesOnlyANameOfferedAnew_data()
+{
+    QTest::addColumn<Action>("before");
+    QTest::addColumn<QString>("typed"); // the name box after typing "Fay"
+
+    QTest::newRow("player 2 offered while the box has the focus") << Action([] {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QTest::mouseClick(Form1->Edit1, Qt::LeftButton, {}, QPoint(100, 12));
+        QTest::mouseClick(Form1->Pieces[0], Qt::LeftButton);
+    }) << "Fay";
+    QTest::newRow("back from another program") << Action([] {
+        TypeText(QApplication::focusWidget(), QStringLiteral("Ann"));
+        QWidget elsewhere;
+        elsewhere.show();
+        elsewhere.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&elsewhere));
+        Form1->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(Form1));
+    }) << "AnnFay";
+}
+
+void SetupTest::typingReplacesOnlyANameOfferedAnew()
+{
+    QFETCH(Action, before);
+    QFETCH(QString, typed);
+    GameHarness game;
+    Form1->show();
+    QVERIFY(QTest::qWaitForWindowActive(Form1));
+    before();
+    QCOMPARE(QApplication::focusWidget(), Form1->Edit1);
+    TypeText(QApplication::focusWidget(), QStringLiteral("Fay"));
+    QCOMPARE(Form1->Edit1->text(), typed);
 }
 
 void SetupTest::leavingWithoutTypingKeepsTheOfferedName()

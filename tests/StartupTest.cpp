@@ -3,6 +3,7 @@
 
 #include "app/Random.h"
 #include "app/SharedState.h"
+#include "app/Startup.h"
 #include "forms/Dialog.h"
 #include "forms/End1.h"
 #include "forms/Error1.h"
@@ -10,9 +11,12 @@
 #include "forms/Help1.h"
 #include "forms/Info.h"
 #include "forms/Question.h"
+#include "forms/QuestionState.h"
 #include "forms/Title2.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFile>
 #include <QPushButton>
 #include <QTest>
 
@@ -25,6 +29,8 @@ private slots:
     void startsWithTheSetupWindowAndHandOffLabels();
     void titleNamesTheProgramWithoutChangingCaptions();
     void missingBankShowsTheErrorWindowOverTheSetupWindow();
+    void bankIsFoundWhateverTheCaseOfItsName_data();
+    void bankIsFoundWhateverTheCaseOfItsName();
     void windowsOtherThanTheMainOneOnlyHideWhenClosed();
     void programEnds_data();
     void programEnds();
@@ -103,11 +109,47 @@ void StartupTest::missingBankShowsTheErrorWindowOverTheSetupWindow()
     QVERIFY(frmerror->isVisible());
     QVERIFY(frmerror->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     QCOMPARE(frmerror->focusWidget(), frmerror->OKButton);
-    Form1->show();
+    ShowMainWindow();
     QVERIFY(QTest::qWaitForWindowActive(frmerror));
 
     // Enter on the focused OK button ends the program.
     QVERIFY(GameHarness::endsProgram([] { QTest::keyClick(frmerror->OKButton, Qt::Key_Return); }));
+}
+
+void StartupTest::bankIsFoundWhateverTheCaseOfItsName_data()
+{
+    QTest::addColumn<QStringList>("files");
+    QTest::addColumn<QString>("read"); // empty: none, the error window shows
+
+    QTest::newRow("in capitals") << QStringList{"QUARL3.TQZ"} << "QUARL3.TQZ";
+    QTest::newRow("mixed case") << QStringList{"Quarl3.Tqz"} << "Quarl3.Tqz";
+    QTest::newRow("the exact name wins") << QStringList{"QUARL3.TQZ", "quarl3.tqz"} << "quarl3.tqz";
+    QTest::newRow("several: first in byte order") << QStringList{"quarl3.TQZ", "Quarl3.tqz", "QUARL3.tqz"}
+                                                  << "QUARL3.tqz";
+    QTest::newRow("only like names") << QStringList{"QUARL3.TQZ.BAK", "quarl3", "QUARL3.TQ", "xquarl3.tqz"}
+                                     << QString();
+}
+
+void StartupTest::bankIsFoundWhateverTheCaseOfItsName()
+{
+    QFETCH(QStringList, files);
+    QFETCH(QString, read);
+
+    GameHarness game(GameHarness::Bank::Missing);
+    frmerror->hide();
+    // Each bank asks which file it is.
+    for (const QString &name : files) {
+        QFile bank(name); // the harness made its folder the current one
+        QVERIFY(bank.open(QIODevice::WriteOnly));
+        bank.write(name.toLatin1() + "?\"Yes\"No\"Maybe\"\r\n");
+    }
+    // The loader, as at start-up and at every new game.
+    frmQuestion->FormCreate();
+    QCOMPARE(frmerror->isVisible(), read.isEmpty());
+    if (!read.isEmpty())
+        QCOMPARE(QString::fromLatin1(QuestionText[1].view()), read + QLatin1Char('?'));
+    // The error window names the bank as ever.
+    QCOMPARE(frmerror->ProductName->caption(), QStringLiteral("The File 'QUARL3.TQZ' is not found!"));
 }
 
 void StartupTest::windowsOtherThanTheMainOneOnlyHideWhenClosed()

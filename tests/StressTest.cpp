@@ -9,6 +9,7 @@
 #include "app/Controls.h"
 #include "app/Random.h"
 #include "app/SharedState.h"
+#include "app/Startup.h"
 #include "forms/BoardTrack.h"
 #include "forms/Dialog.h"
 #include "forms/End1.h"
@@ -417,7 +418,7 @@ void StressTest::startProgram()
     watchControls();
     for (QWidget *window : AllWindows())
         window->setUpdatesEnabled(false);
-    Form1->show(); // as main() does
+    ShowMainWindow(); // as main() does
     Settle();
 }
 

@@ -61,7 +61,7 @@ int main(int argc, char **argv)
     QDir::setCurrent(QDir::tempPath());
     QDir().remove(QStringLiteral("quarl3.tqz"));
     StartUp();
-    Form1->show();
+    ShowMainWindow();
     Shot(frmerror, QStringLiteral("error"));
     ShutDown();
 
