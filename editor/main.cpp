@@ -11,7 +11,7 @@ int main(int argc, char **argv)
     QApplication::setApplicationName(QStringLiteral("korvedit"));
     QApplication::setApplicationDisplayName(QStringLiteral("Korvane Question Editor"));
     QApplication::setApplicationVersion(QStringLiteral(KORVANE_VERSION));
-    QApplication::setDesktopFileName(QStringLiteral("korvedit"));
+    QApplication::setDesktopFileName(QStringLiteral("example.halvorn.KorvaneEditor"));
     InstallFontSubstitutes();
 
     QCommandLineParser options;
