@@ -42,6 +42,8 @@ void PrintUsage(std::FILE *to)
                  "Usage: tqzcheck FILE\n"
                  "Shows, line by line, what Korvane will load from the question bank FILE\n"
                  "and every line that will not play as written.\n"
+                 "The game reads its bank as quarl3.tqz from the folder it starts in, or,\n"
+                 "when there is none, under that name in any case of letters (QUARL3.TQZ).\n"
                  "Exit status: 0 when the bank plays as written, 1 when problems were found,\n"
                  "2 when the file cannot be read.\n");
 }
