@@ -2,6 +2,8 @@
 # Measures the game against a bare Qt window: start-up time to the mapped
 # setup window and idle peak memory on a private X display, then the loader,
 # picker and turn micro-benchmarks and the pause after a move.
+# The question editor is measured beside it: its start-up to an untitled
+# window and, in-process, opening, typing and committing on a large bank.
 # Usage: scripts/benchmark.sh            (BENCH_RUNS=N for more runs; at least 15)
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -55,13 +57,14 @@ echo "Start-up and memory: $runs runs each after a warm-up, alternating, display
 for i in $(seq 0 "$runs"); do
   measure baseline "Baseline" "$work" "$build/bench/korvane_baseline"
   measure korvwin "Korvane for Windows version 1.4" "$root/data" "$build/korvwin"
-  if [ "$i" -eq 0 ]; then : >"$work/baseline"; : >"$work/korvwin"; fi # the warm-up run is dropped
+  measure korvedit "Untitled — Korvane Question Editor" "$work" "$build/korvedit"
+  if [ "$i" -eq 0 ]; then : >"$work/baseline"; : >"$work/korvwin"; : >"$work/korvedit"; fi # the warm-up run is dropped
 done
 
 median() { sort -g | awk '{v[NR]=$1} END {print (NR%2 ? v[(NR+1)/2] : (v[NR/2]+v[NR/2+1])/2)}'; }
 column_of() { awk -v c="$2" '{print $c}' "$work/$1"; }
 declare -A fig
-for p in baseline korvwin; do
+for p in baseline korvwin korvedit; do
   fig[$p.map]=$(column_of $p 1 | median)
   fig[$p.mapmin]=$(column_of $p 1 | sort -g | head -1)
   fig[$p.mapmax]=$(column_of $p 1 | sort -g | tail -1)
@@ -72,15 +75,18 @@ ratio() { awk -v a="$1" -v b="$2" 'BEGIN {printf "%.2f", a / b}'; }
 map_ratio=$(ratio "${fig[korvwin.map]}" "${fig[baseline.map]}")
 cpu_ratio=$(ratio "${fig[korvwin.cpu]}" "${fig[baseline.cpu]}")
 hwm_ratio=$(ratio "${fig[korvwin.hwm]}" "${fig[baseline.hwm]}")
+editor_map_ratio=$(ratio "${fig[korvedit.map]}" "${fig[baseline.map]}")
+editor_cpu_ratio=$(ratio "${fig[korvedit.cpu]}" "${fig[baseline.cpu]}")
 row() { printf '%-9s | %14s | %17s | %14s | %17s\n' "$@"; }
 mb() { awk -v k="$1" 'BEGIN {printf "%.1f", k / 1024}'; }
 one() { awk -v v="$1" 'BEGIN {printf "%.1f", v}'; }
 echo
 row program "to mapped, ms" "min - max, ms" "CPU to map, ms" "idle peak RSS, MB"
-for p in baseline korvwin; do
+for p in baseline korvwin korvedit; do
   row "$p" "$(one "${fig[$p.map]}")" "$(one "${fig[$p.mapmin]}") - $(one "${fig[$p.mapmax]}")" "$(one "${fig[$p.cpu]}")" "$(mb "${fig[$p.hwm]}")"
 done
-row ratio "$map_ratio" "" "$cpu_ratio" "$hwm_ratio"
+row "korvwin/baseline" "$map_ratio" "" "$cpu_ratio" "$hwm_ratio"
+row "korvedit/baseline" "$editor_map_ratio" "" "$editor_cpu_ratio" ""
 echo "(medians; wall time from exec to the MapNotify of the titled window)"
 
 echo
@@ -89,6 +95,8 @@ echo "Micro-benchmarks (Google Benchmark)"
 "$build/bench/korvane_bench_turn" --benchmark_out="$work/turn.csv" --benchmark_out_format=csv
 echo
 "$build/bench/korvane_bench_pause" 20 | tee "$work/pause.txt"
+echo
+"$build/bench/korvane_bench_editor" | tee "$work/editor.txt"
 
 # Targets. A benchmark's time in ms from its CSV line (name in the first column).
 ms_of() { # file name column(real_time=3 or a counter's header)
@@ -117,3 +125,5 @@ for handler in roll move_without_pause question_show answer question_hide; do
 done
 printf '  %-44s %10s  %s\n' "pause after a move in [1037, 1050] ms" "$(grep "board painted" "$work/pause.txt" | awk '{print $7 "-" $11}')" \
   "$(grep -q 'every time: yes' "$work/pause.txt" && echo met || echo 'NOT met')"
+printf '  %-44s %8s x   %s (CPU time to map: %s x)\n' "editor start-up to mapped window <= 1.3 x baseline" \
+  "$editor_map_ratio" "$(verdict "$editor_map_ratio" 1.3)" "$editor_cpu_ratio"
