@@ -13,7 +13,9 @@ PlayPlan PlanPlay(const QString &bankPath, const QString &editorFolder, const QS
     if (plan.game.isEmpty())
         plan.game = QStandardPaths::findExecutable(name, searchFolders);
 
-    // The game opens the name exactly as written, case included.
+    // The game reads quarl3.tqz itself when there is one, and another case of
+    // the name only when there is not: only that exact name is sure to be
+    // the bank it plays.
     const QFileInfo bank(bankPath);
     plan.copyBank = bank.fileName() != QLatin1String(BankFileName);
     if (!plan.copyBank)

@@ -60,6 +60,7 @@ QuestionPreview::QuestionPreview(QWidget *parent) : QWidget(parent)
     note_ = new QLabel(this);
     note_->setObjectName(QStringLiteral("previewNote"));
     note_->setWordWrap(true);
+    note_->setContentsMargins(6, 4, 6, 0);
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);

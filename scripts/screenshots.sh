@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Plays through the real program on a private X display and saves a picture
-# of every window into docs/screenshots.
+# of every window into docs/screenshots, then the question editor at work.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 bash "$root/scripts/install-deps.sh"
 cmake -S "$root" -B "$root/build" -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build "$root/build" -j"$(nproc)" --target korvane_screenshots
+cmake --build "$root/build" -j"$(nproc)" --target korvane_screenshots korvedit_screenshots
 xvfb-run -a -s "-screen 0 1280x1024x24" "$root/build/korvane_screenshots" "$root/data" "$root/docs/screenshots"
+xvfb-run -a -s "-screen 0 1280x1024x24" "$root/build/korvedit_screenshots" "$root/data/quarl3.tqz" "$root/docs/screenshots"

@@ -40,12 +40,6 @@ int RightLine()
     return 1;
 }
 
-void RollAndMove(bool forward)
-{
-    frmPlayingField->btnDice->click();
-    QTest::mouseClick(forward ? frmPlayingField->IcoSelect1 : frmPlayingField->IcoSelect2, Qt::LeftButton);
-}
-
 } // namespace
 
 int main(int argc, char **argv)
@@ -70,7 +64,8 @@ int main(int argc, char **argv)
     StartUp();
     RandSeed = 7;
     Form1->show();
-    QTest::qWaitForWindowActive(Form1);
+    if (!QTest::qWaitForWindowActive(Form1))
+        qFatal("the setup window did not become active");
     Shot(Form1, QStringLiteral("setup-1-naming"));
     Type(Form1->Edit1, QStringLiteral("Rosalind"));
     QTest::keyClick(Form1->Edit1, Qt::Key_Return);

@@ -1,0 +1,54 @@
+// Saves a picture of the question editor at work, for the README: a bank
+// with a few problems, one of them selected, and the preview of its entry.
+// Usage: korvedit_screenshots SHIPPED_BANK OUTPUT_FOLDER
+#include "BankEditorWindow.h"
+#include "app/DesignFonts.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QListWidget>
+#include <QStandardPaths>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QTest>
+
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    if (argc < 3)
+        qFatal("usage: korvedit_screenshots SHIPPED_BANK OUTPUT_FOLDER");
+    QStandardPaths::setTestModeEnabled(true); // keep the user's recent files and window size out of it
+    InstallFontSubstitutes();
+
+    // A teacher's bank in the making: a dozen questions from the shipped
+    // bank, one pasted as UTF-8 and one with an answer too long.
+    QFile shipped(QString::fromLocal8Bit(argv[1]));
+    if (!shipped.open(QIODevice::ReadOnly))
+        qFatal("cannot read the shipped bank");
+    QByteArray bank = shipped.readAll().split('\n').mid(0, 12).join('\n') + '\n';
+    bank += "In which country is Z\xc3\xbcrich?\"Switzerland\"Austria\"Germany\"\r\n";
+    bank += "What do you call a baby kangaroo?\"A joey\"A fawn, or sometimes a calf\"A cub\"\r\n";
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("class-quiz.tqz"));
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bank) != bank.size())
+        qFatal("cannot write the sample bank");
+    file.close();
+
+    BankEditorWindow window;
+    window.resize(1100, 640);
+    window.show();
+    if (!QTest::qWaitForWindowExposed(&window) || !window.openFile(path))
+        qFatal("the editor did not open the sample bank");
+    auto *problems = window.findChild<QListWidget *>(QStringLiteral("problemList"));
+    for (int row = 0; row < problems->count(); ++row)
+        if (problems->item(row)->text().contains(QLatin1String("wrong answer 1 is")))
+            problems->setCurrentRow(row);
+    auto *table = window.findChild<QTableView *>(QStringLiteral("entryTable"));
+    table->setCurrentIndex(table->model()->index(13, 2));
+    table->setFocus();
+    QTest::qWait(100);
+    const QDir output(QString::fromLocal8Bit(argv[2]));
+    return window.grab().save(output.filePath(QStringLiteral("editor.png"))) ? 0 : 1;
+}
