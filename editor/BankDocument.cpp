@@ -24,9 +24,9 @@ QByteArray Encoded(const QString &text)
 }
 
 // Gives the line the end it needs before `following` (none when it is
-// last): a line with another after it must end, and must end with CR LF
-// when that one starts with a line feed, or the pair would read as CR LF;
-// an empty last line exists only with a line end, unless it is the only one.
+// last). A line with another after it must end, and not with a lone CR when
+// that one starts with a line feed: the CR would take the feed into its end.
+// An empty last line exists only with a line end, unless it is the only one.
 void MendEnd(BankLine &line, const BankLine *following, bool only)
 {
     if (following) {
@@ -37,10 +37,6 @@ void MendEnd(BankLine &line, const BankLine *following, bool only)
         line.end = LineEnd::CrLf;
     }
 }
-
-} // namespace
-
-namespace BankLines {
 
 QByteArray EndBytes(LineEnd end)
 {
@@ -54,6 +50,10 @@ QByteArray EndBytes(LineEnd end)
     }
     return {};
 }
+
+} // namespace
+
+namespace BankLines {
 
 QString Field(const BankLine &line, int column)
 {
@@ -144,7 +144,7 @@ QByteArray BankDocument::bytes() const
     QByteArray bytes;
     bytes.reserve(size);
     for (const BankLine &line : lines_)
-        bytes += line.text + BankLines::EndBytes(line.end);
+        bytes += line.text + EndBytes(line.end);
     bytes += tail_;
     return bytes;
 }
@@ -177,7 +177,7 @@ const BankReport &BankDocument::report() const
     const std::size_t read = std::min(lines_.size(), BankSlots);
     QByteArray checked;
     for (std::size_t row = 0; row < read; ++row)
-        checked += lines_[row].text + BankLines::EndBytes(lines_[row].end);
+        checked += lines_[row].text + EndBytes(lines_[row].end);
     if (lines_.size() > BankSlots)
         checked += QByteArray(qsizetype(lines_.size() - BankSlots), CarriageReturn);
     else

@@ -111,5 +111,4 @@ BankLine WithField(const BankLine &line, int column, const QString &text);
 BankLine FromFields(const std::array<QString, BankFieldCount> &fields);
 // A row with four empty fields.
 BankLine Blank();
-QByteArray EndBytes(LineEnd end);
 } // namespace BankLines
