@@ -24,9 +24,9 @@ QByteArray Encoded(const QString &text)
 }
 
 // Gives the line the end it needs before `following` (none when it is
-// last): a line with another after it must end, and must end with CR LF
-// when that one starts with a line feed, or the pair would read as CR LF;
-// an empty last line exists only with a line end, unless it is the only one.
+// last). A line with another after it must end, and not with a lone CR when
+// that one starts with a line feed: the CR would take the feed into its end.
+// An empty last line exists only with a line end, unless it is the only one.
 void MendEnd(BankLine &line, const BankLine *following, bool only)
 {
     if (following) {
@@ -37,10 +37,6 @@ void MendEnd(BankLine &line, const BankLine *following, bool only)
         line.end = LineEnd::CrLf;
     }
 }
-
-} // namespace
-
-namespace BankLines {
 
 QByteArray EndBytes(LineEnd end)
 {
@@ -54,6 +50,10 @@ QByteArray EndBytes(LineEnd end)
     }
     return {};
 }
+
+} // namespace
+
+namespace BankLines {
 
 QString Field(const BankLine &line, int column)
 {
@@ -144,7 +144,7 @@ QByteArray BankDocument::bytes() const
     QByteArray bytes;
     bytes.reserve(size);
     for (const BankLine &line : lines_)
-        bytes += line.text + BankLines::EndBytes(line.end);
+        bytes += line.text + EndBytes(line.end);
     bytes += tail_;
     return bytes;
 }
@@ -177,7 +177,7 @@ const BankReport &BankDocument::report() const
     const std::size_t read = std::min(lines_.size(), BankSlots);
     QByteArray checked;
     for (std::size_t row = 0; row < read; ++row)
-        checked += lines_[row].text + BankLines::EndBytes(lines_[row].end);
+        checked += lines_[row].text + EndBytes(lines_[row].end);
     if (lines_.size() > BankSlots)
         checked += QByteArray(qsizetype(lines_.size() - BankSlots), CarriageReturn);
     else
@@ -225,29 +225,56 @@ BankSplice BankDocument::planInsert(int row, std::vector<BankLine> lines) const
     return planReplace(row, 0, std::move(lines));
 }
 
+namespace {
+
+// Rotating the lines from `from` to `to` left by `shift` brings a moved
+// block to its place and closes the gap it leaves.
+struct MoveSpan {
+    int from = 0;
+    int to = 0;
+    int shift = 0;
+};
+
+MoveSpan SpanOf(int row, int count, int destination)
+{
+    const int from = std::min(row, destination);
+    return {from, std::max(row + count, destination), destination < row ? row - from : count};
+}
+
+} // namespace
+
 BankSplice BankDocument::planMove(int row, int count, int destination) const
 {
     if (destination >= row && destination <= row + count)
         return {row, {}, {}};
-    const int from = std::min(row, destination);
-    const int to = std::max(row + count, destination);
-    std::vector<BankLine> moved(lines_.begin() + from, lines_.begin() + to);
-    // Rotating the span brings the block to its place and closes the gap it leaves.
-    const int shift = destination < row ? row - from : count;
-    std::rotate(moved.begin(), moved.begin() + shift, moved.end());
-    return planReplace(from, to - from, std::move(moved));
+    const MoveSpan span = SpanOf(row, count, destination);
+    std::vector<BankLine> moved(lines_.begin() + span.from, lines_.begin() + span.to);
+    std::rotate(moved.begin(), moved.begin() + span.shift, moved.end());
+    return planReplace(span.from, span.to - span.from, std::move(moved));
+}
+
+void BankDocument::moveAsIs(int row, int count, int destination)
+{
+    const MoveSpan span = SpanOf(row, count, destination);
+    std::rotate(lines_.begin() + span.from, lines_.begin() + span.from + span.shift, lines_.begin() + span.to);
+    report_.reset();
 }
 
 void BankDocument::apply(const BankSplice &splice)
 {
+    replace(splice.row, int(splice.before.size()), splice.after);
+}
+
+void BankDocument::replace(int row, int count, std::span<const BankLine> lines)
+{
     // Lines replaced one for one are assigned in place: a keystroke then
     // never shifts the lines after it.
-    const std::size_t common = std::min(splice.before.size(), splice.after.size());
-    const auto first = lines_.begin() + splice.row;
-    std::copy_n(splice.after.begin(), common, first);
-    if (splice.after.size() > common)
-        lines_.insert(first + qsizetype(common), splice.after.begin() + qsizetype(common), splice.after.end());
+    const auto common = std::min(std::size_t(count), lines.size());
+    const auto first = lines_.begin() + row;
+    std::copy_n(lines.begin(), common, first);
+    if (lines.size() > common)
+        lines_.insert(first + qsizetype(common), lines.begin() + qsizetype(common), lines.end());
     else
-        lines_.erase(first + qsizetype(common), first + qsizetype(splice.before.size()));
+        lines_.erase(first + qsizetype(common), first + count);
     report_.reset();
 }

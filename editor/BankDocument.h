@@ -9,6 +9,7 @@
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <vector>
 
 // How one line of the bank ends. Each line keeps its own, so a file opened
@@ -82,6 +83,12 @@ public:
     BankSplice planMove(int row, int count, int destination) const;
     // Swaps splice.before for splice.after; apply the reversed splice to undo.
     void apply(const BankSplice &splice);
+    // Puts `lines` in place of `count` lines from `row`, exactly as given:
+    // for applying a splice a part at a time.
+    void replace(int row, int count, std::span<const BankLine> lines);
+    // Moves lines as planMove does, but leaves their ends as they are: for
+    // views that follow a move first and the mended ends after.
+    void moveAsIs(int row, int count, int destination);
 
 private:
     std::vector<BankLine> lines_;
@@ -104,5 +111,4 @@ BankLine WithField(const BankLine &line, int column, const QString &text);
 BankLine FromFields(const std::array<QString, BankFieldCount> &fields);
 // A row with four empty fields.
 BankLine Blank();
-QByteArray EndBytes(LineEnd end);
 } // namespace BankLines

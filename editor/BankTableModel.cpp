@@ -310,25 +310,30 @@ void BankTableModel::push(BankSplice splice, const QString &text, std::optional<
 
 void BankTableModel::apply(const BankSplice &splice, std::optional<Move> move)
 {
-    const int before = int(splice.before.size());
-    const int after = int(splice.after.size());
-    const int common = std::min(before, after);
+    // Views are told one change at a time: the move, then the lines changed
+    // in place, then the lines inserted or removed after them.
     if (move) {
         beginMoveRows({}, move->row, move->row + move->count - 1, {}, move->destination);
-        document_.apply(splice);
+        document_.moveAsIs(move->row, move->count, move->destination);
         endMoveRows();
-    } else {
-        if (before > after)
-            beginRemoveRows({}, splice.row + after, splice.row + before - 1);
-        else if (after > before)
-            beginInsertRows({}, splice.row + before, splice.row + after - 1);
-        document_.apply(splice);
-        if (before > after)
-            endRemoveRows();
-        else if (after > before)
-            endInsertRows();
     }
-    if (common > 0)
-        emit dataChanged(index(splice.row, 0), index(splice.row + common - 1, int(BankFieldCount) - 1));
+    const auto before = qsizetype(splice.before.size());
+    const auto after = qsizetype(splice.after.size());
+    const qsizetype common = std::min(before, after);
+    const std::span<const BankLine> lines(splice.after);
+    if (common > 0) {
+        document_.replace(splice.row, int(common), lines.first(std::size_t(common)));
+        emit dataChanged(index(splice.row, 0), index(splice.row + int(common) - 1, int(BankFieldCount) - 1));
+    }
+    const int rest = splice.row + int(common);
+    if (before > after) {
+        beginRemoveRows({}, rest, splice.row + int(before) - 1);
+        document_.replace(rest, int(before - common), {});
+        endRemoveRows();
+    } else if (after > before) {
+        beginInsertRows({}, rest, splice.row + int(after) - 1);
+        document_.replace(rest, 0, lines.subspan(std::size_t(common)));
+        endInsertRows();
+    }
     emit bankChanged();
 }

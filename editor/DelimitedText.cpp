@@ -61,7 +61,6 @@ QList<QStringList> Parse(QStringView text, QChar separator)
         if (text[at] == Quote)
             end = ReadQuoted(text, at, separator, field);
         if (end < 0) {
-            field.clear();
             end = at;
             while (end < text.size() && text[end] != separator && !IsLineBreak(text[end]))
                 ++end;

@@ -2,6 +2,7 @@
 // each edit changes only the bytes it must, undoably.
 #include "editor/BankTableModel.h"
 
+#include <QAbstractItemModelTester>
 #include <QApplication>
 #include <QTest>
 #include <QUndoStack>
@@ -78,6 +79,7 @@ private slots:
         QFETCH(QString, text);
         QFETCH(QByteArray, saved);
         Editor editor(bytes);
+        const QAbstractItemModelTester tester(&editor.model, QAbstractItemModelTester::FailureReportingMode::QtTest);
         QVERIFY(editor.model.setData(editor.model.index(row, column), text));
         QCOMPARE(editor.model.bytes(), saved);
         QCOMPARE(editor.model.data(editor.model.index(row, column)).toString(), text);

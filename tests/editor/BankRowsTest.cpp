@@ -2,6 +2,7 @@
 // a bank that reads back as the rows shown, and undoes to the bytes it found.
 #include "editor/BankTableModel.h"
 
+#include <QAbstractItemModelTester>
 #include <QApplication>
 #include <QTest>
 #include <QUndoStack>
@@ -32,10 +33,12 @@ QStringList Rows(const BankTableModel &model)
 }
 
 // The edit writes `saved`, the rows shown are what the game would read from
-// it, and one undo step brings back the original bytes (redo the new ones).
+// it, and one undo step brings back the original bytes (redo the new ones);
+// the views hear of every row inserted, removed or moved on the way.
 void CheckEdit(const QByteArray &bytes, const Edit &edit, const QByteArray &saved)
 {
     Editor editor(bytes);
+    const QAbstractItemModelTester tester(&editor.model, QAbstractItemModelTester::FailureReportingMode::QtTest);
     edit(editor.model);
     QCOMPARE(editor.model.bytes(), saved);
     QCOMPARE(Rows(editor.model), Rows(Editor(saved).model));
