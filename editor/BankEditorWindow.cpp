@@ -79,7 +79,14 @@ BankEditorWindow::BankEditorWindow(QWidget *parent)
     splitter_->restoreState(settings.value(SplitterKey).toByteArray());
 }
 
-BankEditorWindow::~BankEditorWindow() = default;
+BankEditorWindow::~BankEditorWindow()
+{
+    // The children outlive this window's own part and may still signal as
+    // they go (the undo stack says it is clean as it dies): nothing they
+    // send may reach a window that is no longer one.
+    for (QObject *child : std::initializer_list<QObject *>{undoStack_, model_, launcher_})
+        child->disconnect(this);
+}
 
 void BankEditorWindow::buildLayout()
 {
