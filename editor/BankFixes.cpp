@@ -18,6 +18,11 @@ std::string_view View(const QByteArray &bytes)
     return {bytes.constData(), std::size_t(bytes.size())};
 }
 
+QByteArray Bytes(std::string_view view)
+{
+    return QByteArray(view.data(), qsizetype(view.size()));
+}
+
 std::optional<std::vector<BankLine>> SplitAtLineFeeds(const BankLine &line)
 {
     // The pieces are bytes; a field kept as typed has no bytes to split yet.
@@ -73,16 +78,24 @@ std::optional<std::vector<BankLine>> DecodeUtf8(const BankLine &line, int field)
     return std::vector{BankLines::WithField(line, field, decoded)};
 }
 
-std::optional<std::vector<BankLine>> DropTextAfterFields(const BankLine &line)
+// Text after the 4th double quote is dropped only when it can hold no
+// question: lines the game reads as one because they end in bare line feeds
+// are split there, and a whole question run on after the 4th quote gets a
+// line of its own.
+std::optional<std::vector<BankLine>> MendTextAfterFields(const BankLine &line)
 {
     const std::string_view written = View(line.text);
     const std::string_view rest = BankLines::TextAfterFields(written);
     if (rest.empty() || rest.size() == written.size())
         return std::nullopt;
-    BankLine fixed = line;
-    fixed.text.chop(qsizetype(rest.size()));
-    fixed.end = LineEnd::CrLf;
-    return std::vector{fixed};
+    if (rest.find(LineFeed) != std::string_view::npos)
+        return SplitAtLineFeeds(line);
+    BankLine fields = line;
+    fields.text.chop(qsizetype(rest.size()));
+    fields.end = LineEnd::CrLf;
+    if (std::size_t(std::count(rest.begin(), rest.end(), FieldEnd)) < BankFieldCount)
+        return std::vector{fields};
+    return std::vector{fields, BankLine{Bytes(rest), {}, line.end}};
 }
 
 std::optional<std::vector<BankLine>> CutField(const BankLine &line, int field)
@@ -105,7 +118,7 @@ std::optional<std::vector<BankLine>> Fixed(const BankLine &line, const BankProbl
     case BankProblemKind::Utf8Text:
         return inField ? DecodeUtf8(line, problem.field) : std::nullopt;
     case BankProblemKind::TextAfterLastQuote:
-        return DropTextAfterFields(line);
+        return MendTextAfterFields(line);
     case BankProblemKind::FieldTooLong:
         return inField ? CutField(line, problem.field) : std::nullopt;
     default:
