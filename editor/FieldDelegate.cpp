@@ -2,6 +2,7 @@
 
 #include "BankTableModel.h"
 #include "FieldEdit.h"
+#include "FieldText.h"
 
 #include <QApplication>
 #include <QPainter>
@@ -48,10 +49,27 @@ void FieldDelegate::paint(QPainter *painter, const QStyleOptionViewItem &option,
     painter->restore();
 }
 
-void FieldDelegate::finishEditing()
+void FieldDelegate::setEditorData(QWidget *editor, const QModelIndex &index) const
+{
+    static_cast<FieldEdit *>(editor)->setText(FieldText::OnOneLine(index.data(Qt::EditRole).toString()));
+}
+
+void FieldDelegate::setModelData(QWidget *editor, QAbstractItemModel *model, const QModelIndex &index) const
+{
+    // A field left as shown keeps what it holds, line feeds included; an
+    // edited one takes what the author sees.
+    const auto *edit = static_cast<FieldEdit *>(editor);
+    refused_ = edit->isEdited() && !model->setData(index, edit->text(), Qt::EditRole);
+}
+
+bool FieldDelegate::finishEditing()
 {
     if (!editor_)
-        return;
+        return true;
+    refused_ = false;
     emit commitData(editor_);
+    if (refused_)
+        return false;
     emit closeEditor(editor_);
+    return true;
 }

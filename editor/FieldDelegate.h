@@ -15,9 +15,12 @@ public:
 
     QWidget *createEditor(QWidget *parent, const QStyleOptionViewItem &option, const QModelIndex &index) const override;
     void paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const override;
+    void setEditorData(QWidget *editor, const QModelIndex &index) const override;
+    void setModelData(QWidget *editor, QAbstractItemModel *model, const QModelIndex &index) const override;
     // Commits and closes an open cell editor, so that what is being typed is
-    // saved or played too.
-    void finishEditing();
+    // saved or played too. False when the model refused the typed text: the
+    // editor then stays open holding it.
+    bool finishEditing();
 
 signals:
     void hint(const QString &text);
@@ -26,4 +29,5 @@ signals:
 
 private:
     mutable QPointer<FieldEdit> editor_;
+    mutable bool refused_ = false;
 };

@@ -4,34 +4,47 @@
 
 #include <QCoreApplication>
 #include <QInputMethodEvent>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QTextCharFormat>
 #include <QToolTip>
 #include <QValidator>
 
+#include <algorithm>
 #include <functional>
 
 namespace {
 
-// Refuses text a field cannot hold, telling why through a callback: typing,
-// pasting and dropping all pass through the validator.
+// Keeps text a field cannot hold out of it: a key typed is refused with the
+// reason, while text pasted or dropped is fitted as pasted rows and imports
+// are (typographic quotes, spaces for line breaks). Every way in passes here.
 class FieldValidator : public QValidator {
 public:
-    FieldValidator(QObject *parent, std::function<void(const QString &)> refused)
-        : QValidator(parent), refused_(std::move(refused))
+    using Told = std::function<void(const QString &)>;
+    FieldValidator(FieldEdit *edit, Told refused, Told fitted)
+        : QValidator(edit), edit_(edit), refused_(std::move(refused)), fitted_(std::move(fitted))
     {
     }
 
-    State validate(QString &input, int &) const override
+    State validate(QString &input, int &position) const override
     {
         if (FieldText::CanHold(input))
             return Acceptable;
-        refused_(input);
-        return Invalid;
+        if (edit_->isTyping()) {
+            refused_(input);
+            return Invalid;
+        }
+        const qsizetype after = input.size() - position;
+        input = FieldText::Fitted(input);
+        position = int(std::max<qsizetype>(0, input.size() - after));
+        fitted_(input);
+        return Acceptable;
     }
 
 private:
-    std::function<void(const QString &)> refused_;
+    FieldEdit *edit_;
+    Told refused_;
+    Told fitted_;
 };
 
 // Where the characters Windows-1252 lacks stand, in UTF-16 units; each half
@@ -50,15 +63,29 @@ QList<int> UnencodablePositions(const QString &text)
 FieldEdit::FieldEdit(QWidget *parent, int width) : QLineEdit(parent), width_(width)
 {
     setObjectName(QStringLiteral("fieldEdit"));
-    setValidator(new FieldValidator(this, [this](const QString &refused) {
-        explain(refused.contains(QLatin1Char('"'))
-                    ? QStringLiteral("A double quote cannot go in a field: the game reads it as the end of the field.")
-                    : QStringLiteral("Line breaks and Ctrl-Z cannot go in a field: the game reads them as the end "
-                                     "of the line or of the bank."));
-    }));
+    setValidator(new FieldValidator(
+        this,
+        [this](const QString &refused) {
+            explain(refused.contains(QLatin1Char('"'))
+                        ? tr("A double quote cannot go in a field: the game reads it as the end of the field.")
+                        : tr("Line breaks and Ctrl-Z cannot go in a field: the game reads them as the end "
+                             "of the line or of the bank."));
+        },
+        [this](const QString &) {
+            explain(tr("Pasted double quotes became typographic ones, and line breaks spaces: the game reads a "
+                       "straight double quote as the end of the field."));
+        }));
     // Room for the widest counter, so the text never runs under it.
     setTextMargins(0, 0, fontMetrics().horizontalAdvance(QStringLiteral("000/%1").arg(width)) + 8, 0);
     connect(this, &QLineEdit::textChanged, this, &FieldEdit::markUnencodable);
+    connect(this, &QLineEdit::textEdited, this, [this] { edited_ = true; });
+}
+
+void FieldEdit::keyPressEvent(QKeyEvent *event)
+{
+    typing_ = !event->text().isEmpty() && !event->matches(QKeySequence::Paste);
+    QLineEdit::keyPressEvent(event);
+    typing_ = false;
 }
 
 QString FieldEdit::counterText() const

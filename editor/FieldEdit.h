@@ -2,8 +2,8 @@
 
 #include <QLineEdit>
 
-// The table's cell editor. A double quote cannot be typed or pasted in (the
-// game ends a field with it), a counter shows the length against the width
+// The table's cell editor. A double quote cannot be typed in (the game ends
+// a field with it) and becomes a typographic one when pasted, a counter shows the length against the width
 // the game keeps, and characters Windows-1252 lacks are marked as typed.
 class FieldEdit : public QLineEdit {
     Q_OBJECT
@@ -11,11 +11,18 @@ class FieldEdit : public QLineEdit {
 public:
     FieldEdit(QWidget *parent, int width);
 
+    // True while a key typed is being handled, as opposed to a paste or a drop.
+    bool isTyping() const { return typing_; }
+    // True once the author changed the text; unlike QLineEdit::isModified it
+    // holds after a paste the validator fitted.
+    bool isEdited() const { return edited_; }
+
 signals:
     // A short explanation for the user: why a key was refused, what is marked.
     void hint(const QString &text);
 
 protected:
+    void keyPressEvent(QKeyEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
 
 private:
@@ -25,4 +32,6 @@ private:
 
     int width_;
     int marked_ = 0; // characters marked so far
+    bool typing_ = false;
+    bool edited_ = false;
 };

@@ -81,4 +81,15 @@ QString Fitted(const QString &text)
     return fitted;
 }
 
+QString OnOneLine(QString text)
+{
+    return text.replace(QLatin1Char(LineFeed), QLatin1Char(' '));
+}
+
+QString Excerpt(const QString &text)
+{
+    constexpr qsizetype Shown = 32;
+    return OpeningQuote + (text.size() > Shown ? text.left(Shown - 1) + QChar(0x2026) : text) + ClosingQuote;
+}
+
 } // namespace FieldText

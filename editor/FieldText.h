@@ -30,4 +30,12 @@ QString CutTo(const QString &text, qsizetype width);
 // line breaks and tabs become single spaces, Ctrl-Z is dropped.
 QString Fitted(const QString &text);
 
+// The field as a one-line cell editor shows it: a line feed, which the game
+// reads as an ordinary character, shows and is kept as a space.
+QString OnOneLine(QString text);
+
+// The text in typographic quotes, cut short with an ellipsis when long: how
+// an undo step names the text it removes.
+QString Excerpt(const QString &text);
+
 } // namespace FieldText
