@@ -1,13 +1,21 @@
 #include "GameLauncher.h"
 
+#include "PlayFolders.h"
+
 #include "forms/BankFile.h"
+
+#include <QCoreApplication>
 
 #include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
 
-GameLauncher::GameLauncher(QObject *parent) : QObject(parent) {}
+GameLauncher::GameLauncher(QObject *parent) : QObject(parent)
+{
+    // Left by an editor killed while its game ran; never one still in use.
+    PlayFolders::RemoveStale(QDir::tempPath());
+}
 
 GameLauncher::~GameLauncher()
 {
@@ -32,9 +40,10 @@ QString GameLauncher::start(const PlayPlan &plan, const QString &bankPath)
 
     QString folder = plan.folder;
     if (plan.copyBank) {
-        copyFolder_ = std::make_unique<QTemporaryDir>(QDir::tempPath() + QStringLiteral("/korvedit-play-XXXXXX"));
+        copyFolder_ = std::make_unique<QTemporaryDir>(PlayFolders::Template());
         const QString copy = copyFolder_->isValid() ? copyFolder_->filePath(QString::fromLatin1(BankFileName)) : QString();
-        if (copy.isEmpty() || !QFile::copy(bankPath, copy)) {
+        if (copy.isEmpty() || !PlayFolders::Claim(copyFolder_->path(), QCoreApplication::applicationPid())
+            || !QFile::copy(bankPath, copy)) {
             copyFolder_.reset();
             return QStringLiteral("The bank could not be copied for the game into a temporary folder.");
         }
@@ -46,6 +55,10 @@ QString GameLauncher::start(const PlayPlan &plan, const QString &bankPath)
     game_->setWorkingDirectory(folder);
     // Forwarded, so a chatty game can never fill a pipe nobody reads.
     game_->setProcessChannelMode(QProcess::ForwardedChannels);
+    connect(game_, &QProcess::started, this, [this] {
+        if (copyFolder_)
+            PlayFolders::Claim(copyFolder_->path(), game_->processId());
+    });
     connect(game_, &QProcess::finished, this, [this](int, QProcess::ExitStatus status) {
         if (status == QProcess::CrashExit)
             emit failed(QStringLiteral("The game stopped unexpectedly."));
