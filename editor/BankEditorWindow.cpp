@@ -1,9 +1,13 @@
 #include "BankEditorWindow.h"
 
 #include "BankFileReader.h"
+#include "BankFileWriter.h"
 #include "BankTableModel.h"
+#include "CellClipboard.h"
+#include "DiskWatch.h"
 #include "EditorIcon.h"
 #include "FieldDelegate.h"
+#include "FieldText.h"
 #include "GameLauncher.h"
 #include "LineCountSummary.h"
 #include "ProblemPanel.h"
@@ -23,11 +27,11 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QSettings>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QTableView>
+#include <QTimer>
 #include <QUndoStack>
 #include <QHBoxLayout>
 
@@ -59,7 +63,7 @@ QString DroppedFile(const QMimeData *data)
 
 BankEditorWindow::BankEditorWindow(QWidget *parent)
     : QMainWindow(parent), undoStack_(new QUndoStack(this)), model_(new BankTableModel(undoStack_, this)),
-      launcher_(new GameLauncher(this))
+      launcher_(new GameLauncher(this)), disk_(new DiskWatch(this))
 {
     setObjectName(QStringLiteral("BankEditorWindow"));
     setWindowIcon(EditorIcon());
@@ -70,6 +74,12 @@ BankEditorWindow::BankEditorWindow(QWidget *parent)
     connect(model_, &BankTableModel::bankChanged, this, &BankEditorWindow::refreshChecks);
     connect(undoStack_, &QUndoStack::cleanChanged, this, &BankEditorWindow::updateTitle);
     connect(launcher_, &GameLauncher::failed, this, [this](const QString &text) { showMessage(QMessageBox::Warning, text); });
+    // A program saving a file touches it several times in a row: looked at once they are done.
+    auto *settle = new QTimer(this);
+    settle->setSingleShot(true);
+    settle->setInterval(150);
+    connect(disk_, &DiskWatch::touched, settle, qOverload<>(&QTimer::start));
+    connect(settle, &QTimer::timeout, this, &BankEditorWindow::checkDisk);
 
     model_->load({});
     updateTitle();
@@ -84,7 +94,7 @@ BankEditorWindow::~BankEditorWindow()
     // The children outlive this window's own part and may still signal as
     // they go (the undo stack says it is clean as it dies): nothing they
     // send may reach a window that is no longer one.
-    for (QObject *child : std::initializer_list<QObject *>{undoStack_, model_, launcher_})
+    for (QObject *child : std::initializer_list<QObject *>{undoStack_, model_, launcher_, delegate_, disk_})
         child->disconnect(this);
 }
 
@@ -176,13 +186,15 @@ void BankEditorWindow::buildActions()
     redo->setObjectName(QStringLiteral("actionRedo"));
     redo->setShortcuts(QKeySequence::Redo);
     addActions({undo, redo});
-    QAction *cut = MakeAction(this, "actionCut", QStringLiteral("Cu&t Rows"), QKeySequence::keyBindings(QKeySequence::Cut));
-    QAction *copy = MakeAction(this, "actionCopy", QStringLiteral("&Copy Rows"), QKeySequence::keyBindings(QKeySequence::Copy));
-    QAction *paste = MakeAction(this, "actionPaste", QStringLiteral("&Paste Rows"), QKeySequence::keyBindings(QKeySequence::Paste));
+    // As in a spreadsheet: the clipboard and Del work on cells, rows have commands of their own.
+    QAction *cut = MakeAction(this, "actionCut", tr("Cu&t"), QKeySequence::keyBindings(QKeySequence::Cut));
+    QAction *copy = MakeAction(this, "actionCopy", tr("&Copy"), QKeySequence::keyBindings(QKeySequence::Copy));
+    QAction *paste = MakeAction(this, "actionPaste", tr("&Paste"), QKeySequence::keyBindings(QKeySequence::Paste));
+    QAction *clear = MakeAction(this, "actionClear", tr("Cl&ear Cells"), QKeySequence::keyBindings(QKeySequence::Delete));
     QAction *insert = MakeAction(this, "actionInsertRow", QStringLiteral("&Insert Row"),
                                  {QKeySequence(QStringLiteral("Ctrl+Return")), QKeySequence(Qt::Key_Insert)});
-    QAction *remove = MakeAction(this, "actionDeleteRows", QStringLiteral("&Delete Rows"),
-                                 QKeySequence::keyBindings(QKeySequence::Delete));
+    QAction *remove = MakeAction(this, "actionDeleteRows", tr("&Delete Rows"),
+                                 {QKeySequence(Qt::CTRL | Qt::Key_Minus)});
     QAction *up = MakeAction(this, "actionMoveUp", QStringLiteral("Move &Up"), {QKeySequence(QStringLiteral("Ctrl+Up"))});
     QAction *down = MakeAction(this, "actionMoveDown", QStringLiteral("Move Do&wn"), {QKeySequence(QStringLiteral("Ctrl+Down"))});
     QAction *selectAll = MakeAction(this, "actionSelectAll", QStringLiteral("Select &All"),
@@ -190,7 +202,7 @@ void BankEditorWindow::buildActions()
     QAction *fix = MakeAction(this, "actionFix", QStringLiteral("&Fix Selected Problem"), {QKeySequence(QStringLiteral("Ctrl+Shift+F"))});
     edit->addActions({undo, redo});
     edit->addSeparator();
-    edit->addActions({cut, copy, paste});
+    edit->addActions({cut, copy, paste, clear});
     edit->addSeparator();
     edit->addActions({insert, remove, up, down});
     edit->addSeparator();
@@ -209,9 +221,10 @@ void BankEditorWindow::buildActions()
     connect(importCsv, &QAction::triggered, this, &BankEditorWindow::importCsv);
     connect(play, &QAction::triggered, this, &BankEditorWindow::play);
     connect(quit, &QAction::triggered, this, &QWidget::close);
-    connect(cut, &QAction::triggered, this, &BankEditorWindow::cutRows);
-    connect(copy, &QAction::triggered, this, &BankEditorWindow::copyRows);
-    connect(paste, &QAction::triggered, this, &BankEditorWindow::pasteRows);
+    connect(cut, &QAction::triggered, this, &BankEditorWindow::cutCells);
+    connect(copy, &QAction::triggered, this, &BankEditorWindow::copyCells);
+    connect(paste, &QAction::triggered, this, &BankEditorWindow::pasteCells);
+    connect(clear, &QAction::triggered, this, &BankEditorWindow::clearCells);
     connect(insert, &QAction::triggered, this, &BankEditorWindow::insertRow);
     connect(remove, &QAction::triggered, this, &BankEditorWindow::deleteRows);
     connect(up, &QAction::triggered, this, [this] { moveRows(-1); });
@@ -250,15 +263,27 @@ bool BankEditorWindow::openFile(const QString &path)
     }
     model_->load(read.bytes);
     currentFile_ = QFileInfo(path).absoluteFilePath();
+    disk_->track(currentFile_, read.bytes);
+    missingTold_ = false;
     recentFiles_->add(currentFile_);
     updateTitle();
     table_->setCurrentIndex(model_->index(0, 0));
     return true;
 }
 
+bool BankEditorWindow::commitTyping()
+{
+    if (delegate_->finishEditing())
+        return true;
+    showMessage(QMessageBox::Warning, tr("The field being edited cannot take its text as it stands, so nothing "
+                                         "went on. Change the text, or press Esc to leave the field as it was."));
+    return false;
+}
+
 bool BankEditorWindow::saveFile(const QString &path)
 {
-    delegate_->finishEditing();
+    if (!commitTyping())
+        return false;
     if (const std::optional<UnencodableField> bad = model_->firstUnencodable()) {
         table_->setCurrentIndex(model_->index(bad->row, bad->column));
         showMessage(QMessageBox::Warning,
@@ -268,19 +293,16 @@ bool BankEditorWindow::saveFile(const QString &path)
                         .arg(QString::fromUtf8(BankFieldNames[std::size_t(bad->column)]), QString(bad->character)));
         return false;
     }
-    // Written beside the old file and renamed over it only once complete, so
-    // a failure at any point leaves the old file as it was. Unbuffered: a
-    // buffered QSaveFile flushes at commit and renames even when that flush
-    // fails, as on a full disk.
-    QSaveFile file(path);
     const QByteArray bytes = model_->bytes();
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) || file.write(bytes) != bytes.size() || !file.commit()) {
-        showMessage(QMessageBox::Warning, QStringLiteral("“%1” could not be saved: %2. The file on disk is unchanged.")
-                                              .arg(QDir::toNativeSeparators(path), file.errorString()));
+    if (const QString error = WriteBankFile(path, bytes); !error.isEmpty()) {
+        showMessage(QMessageBox::Warning, tr("“%1” could not be saved: %2. The file on disk is unchanged.")
+                                              .arg(QDir::toNativeSeparators(path), error));
         return false;
     }
     undoStack_->setClean();
     currentFile_ = QFileInfo(path).absoluteFilePath();
+    disk_->track(currentFile_, bytes);
+    missingTold_ = false;
     recentFiles_->add(currentFile_);
     updateTitle();
     statusBar()->showMessage(QStringLiteral("Saved %1").arg(QDir::toNativeSeparators(currentFile_)), 4000);
@@ -289,7 +311,8 @@ bool BankEditorWindow::saveFile(const QString &path)
 
 void BankEditorWindow::settleChanges(const std::function<void()> &next)
 {
-    delegate_->finishEditing();
+    if (!commitTyping())
+        return;
     if (undoStack_->isClean()) {
         next();
         return;
@@ -319,15 +342,24 @@ void BankEditorWindow::settleChanges(const std::function<void()> &next)
 
 void BankEditorWindow::save(const std::function<void()> &next)
 {
-    if (currentFile_.isEmpty())
+    if (currentFile_.isEmpty()) {
         saveAs(next);
-    else if (saveFile(currentFile_))
+    } else if (commitTyping() && disk_->state() == DiskWatch::State::Changed) {
+        askAboutDiskChange([this, next](DiskChoice choice) {
+            if (choice == DiskChoice::KeepMine && saveFile(currentFile_))
+                next();
+            else if (choice == DiskChoice::SaveAs)
+                saveAs(next);
+        });
+    } else if (saveFile(currentFile_)) {
         next();
+    }
 }
 
 void BankEditorWindow::saveAs(const std::function<void()> &next)
 {
-    delegate_->finishEditing();
+    if (!commitTyping())
+        return;
     const QString start = currentFile_.isEmpty() ? QDir::homePath() : currentFile_;
     auto *dialog = new QFileDialog(this, QStringLiteral("Save Bank As"), start, BankFilter);
     dialog->setObjectName(QStringLiteral("saveDialog"));
@@ -356,6 +388,7 @@ void BankEditorWindow::newBank()
 {
     model_->load({});
     currentFile_.clear();
+    disk_->stop();
     updateTitle();
     table_->setCurrentIndex(model_->index(0, 0));
 }
@@ -383,11 +416,104 @@ void BankEditorWindow::importCsv()
 
 void BankEditorWindow::play()
 {
-    delegate_->finishEditing();
-    if (!currentFile_.isEmpty() && undoStack_->isClean())
-        startGame();
-    else
+    if (!commitTyping())
+        return;
+    // The game plays the file, so it must hold what the table shows.
+    if (currentFile_.isEmpty() || !undoStack_->isClean() || disk_->state() == DiskWatch::State::Missing) {
         save([this] { startGame(); });
+        return;
+    }
+    if (disk_->state() == DiskWatch::State::Same) {
+        startGame();
+        return;
+    }
+    askAboutDiskChange([this](DiskChoice choice) {
+        if (choice == DiskChoice::Reload || (choice == DiskChoice::KeepMine && saveFile(currentFile_)))
+            startGame();
+        else if (choice == DiskChoice::SaveAs)
+            saveAs([this] { startGame(); });
+    });
+}
+
+void BankEditorWindow::checkDisk()
+{
+    switch (disk_->state()) {
+    case DiskWatch::State::Same:
+        return;
+    case DiskWatch::State::Missing:
+        if (missingTold_)
+            return;
+        missingTold_ = true;
+        // Nothing on disk holds these questions now: closing must ask.
+        undoStack_->resetClean();
+        updateTitle();
+        showMessage(QMessageBox::Warning,
+                    tr("“%1” was deleted or renamed by another program. Its questions stay open here, and Save "
+                       "writes the file again.")
+                        .arg(QDir::toNativeSeparators(currentFile_)));
+        return;
+    case DiskWatch::State::Changed:
+        if (diskQuestion_)
+            return;
+        askAboutDiskChange([this](DiskChoice choice) {
+            if (choice == DiskChoice::KeepMine) {
+                // The file no longer holds the table's questions: closing must ask.
+                undoStack_->resetClean();
+                updateTitle();
+            } else if (choice == DiskChoice::SaveAs) {
+                saveAs([] {});
+            }
+        });
+        return;
+    }
+}
+
+void BankEditorWindow::askAboutDiskChange(const std::function<void(DiskChoice)> &then)
+{
+    auto *box = new QMessageBox(QMessageBox::Warning, tr("Changed on Disk"),
+                                tr("Another program changed “%1” since it was opened or saved here.")
+                                    .arg(QFileInfo(currentFile_).fileName()),
+                                QMessageBox::Cancel, this);
+    box->setObjectName(QStringLiteral("diskChangedBox"));
+    box->setInformativeText(tr("Reload it to see that version (Undo brings yours back), keep your version and "
+                               "save it over the other, or save yours as another file."));
+    QPushButton *reload = box->addButton(tr("&Reload"), QMessageBox::DestructiveRole);
+    QPushButton *keep = box->addButton(tr("&Keep Mine"), QMessageBox::AcceptRole);
+    QPushButton *saveAs = box->addButton(tr("Save &As…"), QMessageBox::ActionRole);
+    reload->setObjectName(QStringLiteral("reloadButton"));
+    keep->setObjectName(QStringLiteral("keepMineButton"));
+    saveAs->setObjectName(QStringLiteral("saveAsButton"));
+    box->setDefaultButton(QMessageBox::Cancel);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    diskQuestion_ = box;
+    connect(box, &QMessageBox::finished, this, [this, box, reload, keep, saveAs, then] {
+        diskQuestion_ = nullptr;
+        if (box->clickedButton() == reload) {
+            reloadFromDisk();
+            then(DiskChoice::Reload);
+        } else if (box->clickedButton() == keep) {
+            disk_->keepMine();
+            then(DiskChoice::KeepMine);
+        } else if (box->clickedButton() == saveAs) {
+            then(DiskChoice::SaveAs);
+        }
+    });
+    box->open();
+    emit messageShown(box->text());
+}
+
+void BankEditorWindow::reloadFromDisk()
+{
+    QString error;
+    const QByteArray bytes = disk_->read(&error);
+    if (!error.isEmpty()) {
+        showMessage(QMessageBox::Warning, error);
+        return;
+    }
+    model_->reload(bytes, tr("Reload %1 from disk").arg(QFileInfo(currentFile_).fileName()));
+    undoStack_->setClean();
+    disk_->track(currentFile_, bytes);
+    updateTitle();
 }
 
 void BankEditorWindow::startGame()
@@ -418,29 +544,32 @@ void BankEditorWindow::selectRows(int first, int count)
                                      QItemSelectionModel::ClearAndSelect);
 }
 
-void BankEditorWindow::copyRows()
+void BankEditorWindow::copyCells()
 {
-    const QList<int> rows = selectedRows();
-    if (!rows.isEmpty())
-        QGuiApplication::clipboard()->setText(model_->linesAsTabSeparated(rows));
+    const QString text = CellClipboard::Copied(*model_, *table_->selectionModel());
+    if (!text.isEmpty())
+        QGuiApplication::clipboard()->setText(text);
 }
 
-void BankEditorWindow::cutRows()
+void BankEditorWindow::cutCells()
 {
-    undoStack_->beginMacro(QStringLiteral("Cut Rows"));
-    copyRows();
-    deleteRows();
-    undoStack_->endMacro();
+    copyCells();
+    CellClipboard::Clear(*model_, *table_->selectionModel(), tr("Cut"));
 }
 
-void BankEditorWindow::pasteRows()
+void BankEditorWindow::clearCells()
 {
-    const QString text = QGuiApplication::clipboard()->text();
-    const int row = table_->currentIndex().isValid() ? table_->currentIndex().row() : model_->rowCount();
-    if (!model_->pasteTabSeparated(row, text))
-        showMessage(QMessageBox::Warning,
-                    QStringLiteral("The clipboard holds no rows to paste. Copy rows from this editor or cells from "
-                                   "a spreadsheet: a question and its three answers in four columns."));
+    CellClipboard::Clear(*model_, *table_->selectionModel(), tr("Clear"));
+}
+
+void BankEditorWindow::pasteCells()
+{
+    const CellClipboard::Pasted pasted =
+        CellClipboard::Paste(*model_, *table_->selectionModel(), QGuiApplication::clipboard()->text());
+    if (pasted.count == 0)
+        showMessage(QMessageBox::Warning, tr("The clipboard holds no text to paste."));
+    else if (pasted.wholeRows)
+        selectRows(pasted.row, pasted.count);
 }
 
 void BankEditorWindow::insertRow()
@@ -459,7 +588,10 @@ void BankEditorWindow::deleteRows()
         return;
     // Runs of neighbouring rows go in one step each, from the bottom up so the
     // rows still to go keep their numbers; undo takes them all back at once.
-    undoStack_->beginMacro(rows.size() == 1 ? QStringLiteral("Delete Row") : QStringLiteral("Delete Rows"));
+    // Named after what goes, as Undo's menu entry shows it.
+    const QString first = FieldText::Excerpt(model_->index(rows.front(), 0).data().toString());
+    undoStack_->beginMacro(rows.size() == 1 ? tr("Delete line %1, %2").arg(rows.front() + 1).arg(first)
+                                            : tr("Delete %1 lines from %2 on").arg(rows.size()).arg(first));
     for (qsizetype end = rows.size(); end > 0;) {
         qsizetype start = end - 1;
         while (start > 0 && rows[start - 1] == rows[start] - 1)
@@ -538,7 +670,10 @@ void BankEditorWindow::updateTitle()
 
 void BankEditorWindow::closeEvent(QCloseEvent *event)
 {
-    delegate_->finishEditing();
+    if (!closeSettled_ && !commitTyping()) {
+        event->ignore();
+        return;
+    }
     if (closeSettled_ || (undoStack_->isClean() && !launcher_->isRunning())) {
         QSettings settings;
         settings.setValue(GeometryKey, saveGeometry());

@@ -6,6 +6,7 @@
 #include <functional>
 
 class BankTableModel;
+class DiskWatch;
 class FieldDelegate;
 class GameLauncher;
 class ProblemPanel;
@@ -50,6 +51,9 @@ private:
 
     // Message boxes are window-modal and never block the caller.
     void showMessage(QMessageBox::Icon icon, const QString &text);
+    // Commits what is being typed in a cell; false, with a message, when the
+    // field refused it, so that nothing goes on as if it had landed.
+    bool commitTyping();
     // Runs next once unsaved changes are saved or discarded; not at all when
     // the user cancels or the save fails.
     void settleChanges(const std::function<void()> &next);
@@ -61,9 +65,16 @@ private:
     void play();
     void startGame();
 
-    void cutRows();
-    void copyRows();
-    void pasteRows();
+    // Another program's change to the open bank: what the author chose.
+    enum class DiskChoice { Reload, KeepMine, SaveAs };
+    void checkDisk();
+    void askAboutDiskChange(const std::function<void(DiskChoice)> &then);
+    void reloadFromDisk();
+
+    void cutCells();
+    void copyCells();
+    void pasteCells();
+    void clearCells();
     void insertRow();
     void deleteRows();
     void moveRows(int step);
@@ -86,6 +97,9 @@ private:
     QLabel *lineCount_ = nullptr;
     RecentFiles *recentFiles_ = nullptr;
     GameLauncher *launcher_;
+    DiskWatch *disk_;
+    QMessageBox *diskQuestion_ = nullptr; // while it is open
+    bool missingTold_ = false;
     QString currentFile_;
     bool closeSettled_ = false;
 };

@@ -5,6 +5,8 @@
 #include "FieldText.h"
 #include "LineSpliceCommand.h"
 
+#include "app/Windows1252.h"
+
 #include <QColor>
 #include <QGuiApplication>
 #include <QPalette>
@@ -35,21 +37,32 @@ QString Counted(int count, const char *one, const char *many)
     return count == 1 ? BankTableModel::tr(one) : BankTableModel::tr(many).arg(count);
 }
 
-QString FixName(const BankProblem &problem)
+QString FixName(const BankProblem &problem, const BankLine &line)
 {
-    const int line = int(problem.line);
+    const int number = int(problem.line);
     switch (problem.kind) {
     case BankProblemKind::LoneLineFeed:
-        return BankTableModel::tr("End line %1 at its line feeds").arg(line);
+        return BankTableModel::tr("End line %1 at its line feeds").arg(number);
     case BankProblemKind::Utf8Text:
-        return BankTableModel::tr("Read the UTF-8 text on line %1").arg(line);
-    case BankProblemKind::TextAfterLastQuote:
-        return BankTableModel::tr("Drop the text after the fourth double quote on line %1").arg(line);
-    default:
-        return BankTableModel::tr("Cut %1 on line %2 to %3 characters")
-            .arg(BankTableModel::tr(ColumnNames[problem.field]).toLower())
-            .arg(line)
-            .arg(BankFieldWidths[std::size_t(problem.field)]);
+        return BankTableModel::tr("Read the UTF-8 text on line %1").arg(number);
+    case BankProblemKind::TextAfterLastQuote: {
+        const std::string_view rest = BankLines::TextAfterFields({line.text.constData(), std::size_t(line.text.size())});
+        if (rest.find(LineFeed) != std::string_view::npos)
+            return BankTableModel::tr("Split line %1 at its line feeds").arg(number);
+        if (std::size_t(std::count(rest.begin(), rest.end(), FieldEnd)) >= BankFieldCount)
+            return BankTableModel::tr("Move the question run on after line %1 to a line of its own").arg(number);
+        return BankTableModel::tr("Drop %1 after the fourth double quote on line %2")
+            .arg(FieldText::Excerpt(FromWindows1252(rest)))
+            .arg(number);
+    }
+    default: {
+        const QString text = BankLines::Field(line, problem.field);
+        const auto width = qsizetype(BankFieldWidths[std::size_t(problem.field)]);
+        return BankTableModel::tr("Cut %1 from the end of the %2 on line %3")
+            .arg(FieldText::Excerpt(text.mid(FieldText::CutTo(text, width).size())),
+                 BankTableModel::tr(ColumnNames[problem.field]).toLower())
+            .arg(number);
+    }
     }
 }
 
@@ -61,7 +74,7 @@ QString FixAllName(BankProblemKind kind)
     case BankProblemKind::Utf8Text:
         return BankTableModel::tr("Read the UTF-8 text on every line");
     case BankProblemKind::TextAfterLastQuote:
-        return BankTableModel::tr("Drop the text after the fourth double quote on every line");
+        return BankTableModel::tr("Mend the text after the fourth double quote on every line");
     default:
         return BankTableModel::tr("Cut every field to its width");
     }
@@ -193,6 +206,47 @@ bool BankTableModel::setData(const QModelIndex &index, const QVariant &value, in
     return true;
 }
 
+void BankTableModel::setCells(const QList<CellText> &cells, const QString &name)
+{
+    if (cells.isEmpty())
+        return;
+    const auto [low, high] = std::minmax_element(cells.begin(), cells.end(),
+                                                 [](const CellText &a, const CellText &b) { return a.row < b.row; });
+    const int first = low->row;
+    const int existing = std::clamp(rowCount() - first, 0, high->row - first + 1);
+    if (first < 0 || first > rowCount())
+        return;
+    std::vector<BankLine> lines;
+    for (int row = first; row <= high->row; ++row)
+        lines.push_back(row < rowCount() ? document_.line(row) : BankLines::Blank());
+    bool changed = existing < int(lines.size());
+    for (const CellText &cell : cells) {
+        if (cell.column < 0 || cell.column >= int(BankFieldCount))
+            continue;
+        BankLine &line = lines[std::size_t(cell.row - first)];
+        const QString text = FieldText::Fitted(cell.text);
+        if (BankLines::Field(line, cell.column) == text)
+            continue;
+        line = BankLines::WithField(line, cell.column, text);
+        changed = true;
+    }
+    if (changed)
+        push(document_.planReplace(first, existing, std::move(lines)), name);
+}
+
+void BankTableModel::reload(const QByteArray &bytes, const QString &name)
+{
+    BankDocument fresh;
+    fresh.load(bytes);
+    std::vector<BankLine> lines;
+    lines.reserve(std::size_t(fresh.lineCount()));
+    for (int row = 0; row < fresh.lineCount(); ++row)
+        lines.push_back(fresh.line(row));
+    push(document_.planReplace(0, rowCount(), std::move(lines)), name);
+    if (document_.bytes() != bytes)
+        load(bytes);
+}
+
 void BankTableModel::insertBlankRows(int row, int count)
 {
     if (row < 0 || row > rowCount() || count <= 0)
@@ -285,7 +339,7 @@ void BankTableModel::fix(const BankProblem &problem)
     std::optional<std::vector<BankLine>> fixed = BankFixes::Fixed(document_.line(row), problem);
     if (!fixed)
         return;
-    push(document_.planReplace(row, 1, std::move(*fixed)), FixName(problem));
+    push(document_.planReplace(row, 1, std::move(*fixed)), FixName(problem, document_.line(row)));
 }
 
 void BankTableModel::fixAll(BankProblemKind kind)

@@ -13,6 +13,13 @@
 
 class QUndoStack;
 
+// A cell and the text to put in it.
+struct CellText {
+    int row = 0;
+    int column = 0;
+    QString text;
+};
+
 // A field holding a character that Windows-1252 lacks; saving is refused
 // while one is left.
 struct UnencodableField {
@@ -58,6 +65,17 @@ public:
     Qt::ItemFlags flags(const QModelIndex &index) const override;
     // Edit role only; refuses (false) text holding a double quote.
     bool setData(const QModelIndex &index, const QVariant &value, int role = Qt::EditRole) override;
+
+    // Puts each text in its cell as one undo step called `name`, adding blank
+    // lines for cells past the last one. Text a field cannot hold is fitted
+    // as pasted text is; cells that already hold their text are left alone.
+    void setCells(const QList<CellText> &cells, const QString &name);
+
+    // Puts the lines of `bytes` in place of the whole bank as one undo step
+    // called `name`, so that the version replaced can be had back. Loads them
+    // afresh, clearing the undo stack, only when a step cannot give the same
+    // bytes (a different Ctrl-Z tail).
+    void reload(const QByteArray &bytes, const QString &name);
 
     // Row edits, each one undo step. Removing every line leaves one empty
     // line, as the game always reads one.

@@ -238,8 +238,9 @@ void EditorWindowTest::rowCommands_data()
     QTest::newRow("delete rows apart, one step") << QList<int>{0, 2} << QStringList{"actionDeleteRows"} << "L" << 1;
     QTest::newRow("move two rows down") << QList<int>{0, 1} << QStringList{"actionMoveDown"} << "SCL" << 1;
     QTest::newRow("move up from the top does nothing") << QList<int>{0} << QStringList{"actionMoveUp"} << "CLS" << 0;
-    QTest::newRow("cut then paste at the top") << QList<int>{2} << QStringList{"actionCut", "actionPaste"} << "SCL" << 2;
-    QTest::newRow("copy then paste duplicates") << QList<int>{1} << QStringList{"actionCopy", "actionPaste"} << "LCLS" << 1;
+    // Cut clears a row's cells, as in a spreadsheet; whole rows pasted go below the current row.
+    QTest::newRow("cut a row, paste it below the top") << QList<int>{2} << QStringList{"actionCut", "actionPaste"} << "CSL " << 2;
+    QTest::newRow("copy then paste duplicates") << QList<int>{1} << QStringList{"actionCopy", "actionPaste"} << "CLLS" << 1;
     QTest::newRow("insert below the current row") << QList<int>{0} << QStringList{"actionInsertRow"} << "C LS" << 1;
 }
 
@@ -256,10 +257,11 @@ void EditorWindowTest::rowCommands()
     QTableView *table = Table(window);
     table->setCurrentIndex(window.model()->index(selected.first(), 0));
     for (const int row : selected)
-        table->selectionModel()->select(window.model()->index(row, 0), QItemSelectionModel::Select);
+        table->selectionModel()->select(window.model()->index(row, 0),
+                                        QItemSelectionModel::Select | QItemSelectionModel::Rows);
     for (const QString &action : actions) {
         window.findChild<QAction *>(action)->trigger();
-        table->setCurrentIndex(window.model()->index(0, 0)); // pasting goes above the current row
+        table->setCurrentIndex(window.model()->index(0, 0)); // whole rows are pasted below the current row
     }
     QString shown;
     for (int row = 0; row < window.model()->rowCount(); ++row)
