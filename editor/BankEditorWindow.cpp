@@ -419,11 +419,12 @@ void BankEditorWindow::play()
     if (!commitTyping())
         return;
     // The game plays the file, so it must hold what the table shows.
-    if (currentFile_.isEmpty() || !undoStack_->isClean() || disk_->state() == DiskWatch::State::Missing) {
+    const DiskWatch::State disk = disk_->state();
+    if (currentFile_.isEmpty() || !undoStack_->isClean() || disk == DiskWatch::State::Missing) {
         save([this] { startGame(); });
         return;
     }
-    if (disk_->state() == DiskWatch::State::Same) {
+    if (disk == DiskWatch::State::Same) {
         startGame();
         return;
     }
