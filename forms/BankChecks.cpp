@@ -105,7 +105,7 @@ private:
 // Line feeds are left to the line's own problem.
 void CheckCharacters(int field, std::string_view text, LineProblems &problems)
 {
-    std::vector<std::string> utf8, high, control;
+    std::vector<std::string> utf8, undefined, control;
     std::set<std::string> seen;
     const auto add = [&seen](std::vector<std::string> &list, std::string item) {
         if (seen.insert(item).second)
@@ -121,9 +121,10 @@ void CheckCharacters(int field, std::string_view text, LineProblems &problems)
                                           : "«" + std::string(sequence) + "» shows as " + Quoted(sequence));
             at += length - 1;
         } else if (byte >= 0x80) {
-            const char16_t shownAs = FromWindows1252(text.substr(at, 1)).at(0).unicode();
-            add(high, IsControl(shownAs) ? Format("0x%02X (no character)", unsigned(byte))
-                                         : Format("0x%02X shows as ", unsigned(byte)) + Quoted(text.substr(at, 1)));
+            // Letters and signs of the code page are the format's own; only
+            // the bytes it leaves undefined show as nothing.
+            if (IsControl(FromWindows1252(text.substr(at, 1)).at(0).unicode()))
+                add(undefined, Format("0x%02X (no character)", unsigned(byte)));
         } else if ((byte < 0x20 || byte == 0x7F) && byte != static_cast<unsigned char>(LineFeed)) {
             add(control, Format("0x%02X", unsigned(byte)));
         }
@@ -132,9 +133,9 @@ void CheckCharacters(int field, std::string_view text, LineProblems &problems)
     if (!utf8.empty())
         problems.add(BankProblemKind::Utf8Text,
                      Format("%s holds UTF-8 text the game shows as other characters: ", name) + JoinedNames(utf8), field);
-    if (!high.empty())
-        problems.add(BankProblemKind::HighBytes,
-                     Format("%s holds bytes that are not plain ASCII: ", name) + JoinedNames(high), field);
+    if (!undefined.empty())
+        problems.add(BankProblemKind::UndefinedBytes,
+                     Format("%s holds bytes Windows-1252 does not define: ", name) + JoinedNames(undefined), field);
     if (!control.empty())
         problems.add(BankProblemKind::ControlCharacters,
                      Format("%s holds control characters: ", name) + JoinedNames(control), field);

@@ -47,7 +47,7 @@ enum class BankProblemKind {
     EmptyFields,        // one or more fields load empty
     LoneLineFeed,       // an LF without a CR before it is an ordinary character
     Utf8Text,           // UTF-8 text the game shows as other characters
-    HighBytes,          // bytes beyond ASCII, shown as Windows-1252
+    UndefinedBytes,     // bytes Windows-1252 leaves undefined, shown as nothing
     ControlCharacters,  // control characters other than LF
     CtrlZ,              // a Ctrl-Z ends the data before the end of the file
     CountMismatch,      // the checks count lines differently from the loader
