@@ -55,7 +55,8 @@ for app_id in "${app_ids[@]}"; do
   echo "== appstreamcli validate $app_id"
   appstreamcli validate --no-net "$metainfo" || fail "appstreamcli validate failed"
 
-  entry() { sed -n "s/^$1=//p" "$desktop"; }
+  # A key of the [Desktop Entry] group, not of an action's.
+  entry() { sed -n "/^\[Desktop Entry\]\$/,/^\[Desktop Action /s/^$1=//p" "$desktop"; }
   exec_line=$(entry Exec)
   program=${exec_line%% *}
   case "$program" in
