@@ -70,9 +70,10 @@ void ZeroUnitState()
 
 } // namespace
 
-void StartUp()
+void StartUp(const std::optional<std::string> &bank)
 {
     ZeroUnitState();
+    NamedBank = bank;
     Randomize();
     // Only the desktop's task list shows this name: it is deliberately not the
     // display name, which Qt would append to every window caption.

@@ -92,7 +92,11 @@ void TfrmQuestion::FormCreate()
 {
     // The resets come first, so they hold even when the bank cannot be read.
     ResetPerGameState();
-    if (!ReadBankFile(FindBankFile().c_str(), StoreBankEntry))
+    // A bank named on the command line is read as named, with no search:
+    // when it is missing, the error window says so rather than another bank
+    // being played.
+    const std::string bank = NamedBank ? *NamedBank : FindBankFile();
+    if (!ReadBankFile(bank.c_str(), StoreBankEntry))
         frmerror->show();
 }
 

@@ -13,12 +13,15 @@ set(KORVEDIT_APP_ID example.halvorn.KorvaneEditor)
 set(KORVANE_BANK_MIME_TYPE application/x-korvane-question-bank)
 set(KORVANE_RELEASE_DATE 2026-12-07)
 
-# The game reads quarl3.tqz from its current folder, so the bank gets a
-# folder of its own and the desktop entry starts the game there.
+# Started without a bank, the game reads quarl3.tqz from its current folder,
+# so the banks get a folder of their own and the desktop entry starts the
+# game there; its actions name each bank on the command line instead.
 set(KORVANE_INSTALL_GAMESDIR games)
 set(KORVANE_INSTALL_BANKDIR ${CMAKE_INSTALL_DATADIR}/games/korvane)
 set(KORVANE_FULL_GAMESDIR ${CMAKE_INSTALL_PREFIX}/${KORVANE_INSTALL_GAMESDIR})
 set(KORVANE_FULL_BANKDIR ${CMAKE_INSTALL_PREFIX}/${KORVANE_INSTALL_BANKDIR})
+# korvwin --help names the folder the banks are installed in.
+set_property(SOURCE app/CommandLine.cpp APPEND PROPERTY COMPILE_DEFINITIONS KORVANE_BANK_FOLDER="${KORVANE_FULL_BANKDIR}")
 
 set(korvane_packaging ${CMAKE_CURRENT_LIST_DIR})
 set(korvane_generated ${CMAKE_CURRENT_BINARY_DIR}/packaging)
@@ -40,7 +43,26 @@ install(CODE "
         COMMAND_ERROR_IS_FATAL ANY)
     endforeach()
   endif()")
-install(FILES data/quarl3.tqz DESTINATION ${KORVANE_INSTALL_BANKDIR})
+list(TRANSFORM KORVANE_SHIPPED_BANK_NAMES PREPEND data/ OUTPUT_VARIABLE korvane_bank_files)
+list(TRANSFORM korvane_bank_files APPEND .tqz)
+install(FILES ${korvane_bank_files} DESTINATION ${KORVANE_INSTALL_BANKDIR})
+
+# One desktop action per bank on the game's entry, and the banks' list in
+# the manual page, both from the one list of data/ShippedBanks.cmake.
+set(KORVANE_DESKTOP_ACTIONS "")
+set(KORVANE_DESKTOP_ACTION_GROUPS "")
+set(KORVANE_MANUAL_BANKS "")
+foreach(name title IN ZIP_LISTS KORVANE_SHIPPED_BANK_NAMES KORVANE_SHIPPED_BANK_TITLES)
+  string(APPEND KORVANE_DESKTOP_ACTIONS "${name};")
+  string(APPEND KORVANE_DESKTOP_ACTION_GROUPS
+    "\n[Desktop Action ${name}]\n"
+    "Name=${title}\n"
+    "Exec=${KORVANE_FULL_GAMESDIR}/korvwin ${KORVANE_FULL_BANKDIR}/${name}.tqz\n")
+  string(APPEND KORVANE_MANUAL_BANKS ".TP\n.I ${name}.tqz\n${title}\n")
+endforeach()
+# The templates end each placeholder's line themselves.
+string(REGEX REPLACE "\n$" "" KORVANE_DESKTOP_ACTION_GROUPS "${KORVANE_DESKTOP_ACTION_GROUPS}")
+string(REGEX REPLACE "\n$" "" KORVANE_MANUAL_BANKS "${KORVANE_MANUAL_BANKS}")
 
 # Each program on the desktop: its entry, its AppStream metadata and its icon.
 foreach(program korvane korvedit)
@@ -108,9 +130,11 @@ string(CONCAT CPACK_PACKAGE_DESCRIPTION
   "answer right on a corner to win its letter. The first player to spell the\n"
   "whole word wins.\n"
   "\n"
-  "The package holds the game, its bank of 100 questions, the question editor\n"
-  "korvedit, which writes, checks and plays question banks of your own, and\n"
-  "tqzcheck, which shows on a terminal what the game will make of a bank.")
+  "The package holds the game with five banks of 100 questions each (general\n"
+  "knowledge, science and nature, geography, history and inventions, and words,\n"
+  "books and art), the question editor korvedit, which writes, checks and plays\n"
+  "question banks of your own, and tqzcheck, which shows on a terminal what the\n"
+  "game will make of a bank.")
 set(CPACK_PACKAGING_INSTALL_PREFIX ${CMAKE_INSTALL_PREFIX})
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)

@@ -55,7 +55,8 @@ for app_id in "${app_ids[@]}"; do
   echo "== appstreamcli validate $app_id"
   appstreamcli validate --no-net "$metainfo" || fail "appstreamcli validate failed"
 
-  entry() { sed -n "s/^$1=//p" "$desktop"; }
+  # A key of the [Desktop Entry] group, not of an action's.
+  entry() { sed -n "/^\[Desktop Entry\]\$/,/^\[Desktop Action /s/^$1=//p" "$desktop"; }
   exec_line=$(entry Exec)
   program=${exec_line%% *}
   case "$program" in
@@ -78,6 +79,22 @@ for app_id in "${app_ids[@]}"; do
     *)
       bank_folder=$(entry Path)
       [ -f "$unpacked$bank_folder/quarl3.tqz" ] || fail "Path $bank_folder holds no quarl3.tqz"
+      # One action per packed bank, each starting the game with that bank.
+      actions=$(entry Actions)
+      [ -n "$actions" ] || fail "the game's entry has no actions"
+      acted=()
+      IFS=';' read -ra action_names <<<"$actions"
+      for action in "${action_names[@]}"; do
+        group=$(sed -n "/^\[Desktop Action $action\]\$/,/^\[/p" "$desktop")
+        [ -n "$(sed -n 's/^Name=//p' <<<"$group")" ] || fail "action $action has no Name"
+        read -r action_program action_bank action_rest <<<"$(sed -n 's/^Exec=//p' <<<"$group")"
+        [ "$action_program" = "$program" ] && [ -z "$action_rest" ] || fail "action $action does not run $program BANK"
+        [ -f "$unpacked$action_bank" ] || fail "action $action names $action_bank, which the package lacks"
+        acted+=("$action_bank")
+      done
+      for bank in "$unpacked$bank_folder"/*.tqz; do
+        [[ " ${acted[*]} " == *" ${bank#"$unpacked"} "* ]] || fail "no action plays ${bank#"$unpacked"}"
+      done
       ;;
   esac
 done
@@ -89,9 +106,11 @@ grep -q "<mime-type type=\"$bank_type\">" "$mime" && grep -q '<glob pattern="\*.
 newest=$(zcat "$unpacked/usr/share/doc/korvane/changelog.gz" | sed -n 1p)
 [[ "$newest" == "korvane ($(dpkg-deb --field "$deb" Version)) "* ]] || fail "the changelog's newest entry is not this version"
 
-# The packed checker passes the packed bank.
-"$unpacked/usr/games/tqzcheck" "$unpacked$bank_folder/quarl3.tqz" >"$build/tqzcheck.log" \
-  || { tail -5 "$build/tqzcheck.log" >&2; fail "tqzcheck finds problems in the packed bank"; }
+# The packed checker passes every packed bank.
+for bank in "$unpacked$bank_folder"/*.tqz; do
+  "$unpacked/usr/games/tqzcheck" "$bank" >"$build/tqzcheck.log" \
+    || { tail -5 "$build/tqzcheck.log" >&2; fail "tqzcheck finds problems in the packed bank $(basename "$bank")"; }
+done
 
 echo "== $(basename "$deb") passed"
 dpkg-deb --contents "$deb" | awk '{print $1, $6}' | grep -v '/$'

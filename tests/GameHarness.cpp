@@ -21,13 +21,14 @@ QByteArray ShippedBank()
     return bank.readAll();
 }
 
-GameHarness::GameHarness(Bank bank) : previousDir_(QDir::currentPath())
+GameHarness::GameHarness(Bank bank, const std::optional<std::string> &namedBank)
+    : previousDir_(QDir::currentPath())
 {
     if (bank == Bank::Shipped)
         writeBank(ShippedBank());
     QDir::setCurrent(dir_.path());
     MovePauseMs = 0;
-    StartUp();
+    StartUp(namedBank);
     MovePauseMs = 0;
 }
 

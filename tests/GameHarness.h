@@ -6,14 +6,17 @@
 #include <QWidget>
 #include <QTemporaryDir>
 #include <functional>
+#include <optional>
+#include <string>
 
 // Starts the whole program in-process, as main() does but without entering
-// the event loop, in a scratch folder that becomes the current directory.
+// the event loop, in a scratch folder that becomes the current directory,
+// with quarl3.tqz there or not, and a bank named on the command line or not.
 class GameHarness {
 public:
     enum class Bank { Shipped, Missing };
 
-    explicit GameHarness(Bank bank = Bank::Shipped);
+    explicit GameHarness(Bank bank = Bank::Shipped, const std::optional<std::string> &namedBank = std::nullopt);
     ~GameHarness();
 
     GameHarness(const GameHarness &) = delete;

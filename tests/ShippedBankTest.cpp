@@ -1,21 +1,77 @@
-// The question bank that ships with the game: its file layout, and that the
-// loader takes every line in whole.
+// Every question bank that ships with the game, as data/ShippedBanks.cmake
+// lists them: the file layout, that the loader takes every line whole, and
+// the rules a machine can check on the questions: no question twice, within
+// a bank or across banks; no option set twice in a bank; numeric answers
+// that do not give the right one away. Truth and fairness are the blind
+// check's, whose record each bank keeps in data/checks/.
 #include "BankLines.h"
+#include "ShippedBanks.h"
 #include "forms/BankFile.h"
+#include "forms/QuestionRules.h"
 
 #include <QByteArray>
+#include <QDir>
 #include <QFile>
-#include <QSet>
+#include <QFileInfo>
+#include <QHash>
+#include <QList>
 #include <QTest>
 
+#include <array>
 #include <vector>
 
 namespace {
 
-QByteArray BankPath()
+QString DataFolder()
 {
-    return QFile::encodeName(qEnvironmentVariable("KORVANE_SOURCE_DIR") + QStringLiteral("/data/")
-                             + QLatin1StringView(BankFileName));
+    return qEnvironmentVariable("KORVANE_SOURCE_DIR") + QStringLiteral("/data/");
+}
+
+std::string_view View(const QByteArray &bytes)
+{
+    return {bytes.constData(), static_cast<std::size_t>(bytes.size())};
+}
+
+struct Bank {
+    QString file;
+    bool read = false;
+    QByteArray bytes;
+    QList<QByteArray> lines; // each without its CR LF
+};
+
+// The four fields of a line, up to each double quote.
+std::array<QByteArray, BankFieldCount> Fields(const QByteArray &line)
+{
+    std::array<QByteArray, BankFieldCount> fields;
+    const auto written = FieldsAsWritten(View(line));
+    for (std::size_t field = 0; field < BankFieldCount; ++field)
+        fields[field] = Bytes(written[field]);
+    return fields;
+}
+
+// Printable ASCII, or a letter or sign of Windows-1252. Not control
+// characters, not the five bytes the code page leaves undefined, and not
+// the no-break space or soft hyphen, which look like a space or nothing.
+bool Printable(unsigned char byte)
+{
+    if (byte >= 0x20 && byte <= 0x7E)
+        return true;
+    switch (byte) {
+    case 0x81: case 0x8D: case 0x8F: case 0x90: case 0x9D: case 0xA0: case 0xAD:
+        return false;
+    default:
+        return byte >= 0x80;
+    }
+}
+
+QString Where(const Bank &bank, int line)
+{
+    return QStringLiteral("%1 line %2").arg(bank.file).arg(line);
+}
+
+QByteArray Report(const QStringList &faults)
+{
+    return faults.join(QLatin1Char('\n')).toUtf8();
 }
 
 } // namespace
@@ -25,94 +81,229 @@ class ShippedBankTest : public QObject {
 
 private slots:
     void initTestCase();
+    void everyBankInDataIsListed();
+    void hasOneHundredLinesEndedByCrLf_data() { banks(); }
     void hasOneHundredLinesEndedByCrLf();
-    void line_data();
-    void line();
-    void questionsAreDistinct();
+    void linesAreWellFormed_data() { banks(); }
+    void linesAreWellFormed();
+    void loadsEveryLineUncut_data() { banks(); }
     void loadsEveryLineUncut();
+    void noQuestionTwiceInAnyBank_data() { banks(); }
+    void noQuestionTwiceInAnyBank();
+    void noOptionSetTwice_data() { banks(); }
+    void noOptionSetTwice();
+    void numericAnswersGiveNothingAway_data() { banks(); }
+    void numericAnswersGiveNothingAway();
+    void hasItsBlindCheckRecord_data() { banks(); }
+    void hasItsBlindCheckRecord();
 
 private:
-    QByteArray bank_;
-    QList<QByteArray> lines_;
+    // One row per shipped bank, in the list's order.
+    void banks();
+    const Bank *fetchBank();
+
+    std::vector<Bank> banks_;
 };
 
 void ShippedBankTest::initTestCase()
 {
     QVERIFY2(qEnvironmentVariableIsSet("KORVANE_SOURCE_DIR"), "KORVANE_SOURCE_DIR names the source root");
-    QFile file(QFile::decodeName(BankPath()));
-    QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(file.fileName()));
-    bank_ = file.readAll();
-    lines_ = bank_.split('\n');
+    QVERIFY(std::size(ShippedBanks) >= 1);
+    QCOMPARE(QLatin1String(ShippedBanks[0].file), QLatin1String(BankFileName));
+    for (const ShippedBankName &name : ShippedBanks) {
+        Bank bank;
+        bank.file = QLatin1String(name.file);
+        QFile file(DataFolder() + bank.file);
+        bank.read = file.open(QIODevice::ReadOnly);
+        bank.bytes = file.readAll();
+        // Lines as the loader splits them: each ended by CR LF.
+        bank.lines = bank.bytes.split('\n');
+        if (bank.lines.last().isEmpty())
+            bank.lines.removeLast();
+        for (QByteArray &line : bank.lines)
+            if (line.endsWith('\r'))
+                line.chop(1);
+        banks_.push_back(bank);
+    }
+}
+
+void ShippedBankTest::banks()
+{
+    QTest::addColumn<int>("bank");
+    for (std::size_t n = 0; n < std::size(ShippedBanks); ++n)
+        QTest::newRow(ShippedBanks[n].file) << int(n);
+}
+
+const Bank *ShippedBankTest::fetchBank()
+{
+    QFETCH(int, bank);
+    const Bank &shipped = banks_.at(std::size_t(bank));
+    if (!shipped.read)
+        QTest::qFail(qPrintable(DataFolder() + shipped.file + QStringLiteral(" cannot be read")), __FILE__, __LINE__);
+    return shipped.read ? &shipped : nullptr;
+}
+
+void ShippedBankTest::everyBankInDataIsListed()
+{
+    // A bank left out of the list would be neither installed nor tested.
+    QStringList listed;
+    for (const ShippedBankName &name : ShippedBanks)
+        listed += QLatin1String(name.file);
+    const QStringList inData = QDir(DataFolder()).entryList({QStringLiteral("*.tqz")}, QDir::Files);
+    for (const QString &file : inData)
+        QVERIFY2(listed.contains(file), qPrintable(file + QStringLiteral(" is not in data/ShippedBanks.cmake")));
 }
 
 void ShippedBankTest::hasOneHundredLinesEndedByCrLf()
 {
-    QVERIFY(bank_.endsWith("\r\n"));
-    QCOMPARE(bank_.count('\r'), 100);
-    QCOMPARE(bank_.count('\n'), 100);
-    QCOMPARE(bank_.count("\r\n"), 100);
-    QVERIFY(!bank_.contains('\x1a'));
-    // Splitting at each LF leaves the 100 lines and an empty tail.
-    QCOMPARE(lines_.size(), 101);
-    QVERIFY(lines_.last().isEmpty());
+    const Bank *bank = fetchBank();
+    if (!bank)
+        return;
+    const QByteArray &bytes = bank->bytes;
+    QVERIFY(bytes.endsWith("\r\n"));
+    QCOMPARE(bytes.count('\r'), 100);
+    QCOMPARE(bytes.count('\n'), 100);
+    QCOMPARE(bytes.count("\r\n"), 100);
+    QVERIFY(!bytes.contains('\x1a'));
+    QCOMPARE(bank->lines.size(), 100);
 }
 
-void ShippedBankTest::line_data()
+void ShippedBankTest::linesAreWellFormed()
 {
-    QTest::addColumn<int>("number");
-    for (int n = 1; n <= 100; ++n)
-        QTest::addRow("line %d", n) << n;
-}
-
-void ShippedBankTest::line()
-{
-    QFETCH(int, number);
-    QVERIFY(lines_.size() > number);
-    QByteArray text = lines_.at(number - 1);
-    QVERIFY2(text.endsWith('\r'), "ended by CR LF");
-    text.chop(1);
-
-    for (const char byte : text)
-        QVERIFY2(byte >= 32 && byte <= 126, qPrintable(QStringLiteral("byte %1").arg(int(uchar(byte)))));
-    QCOMPARE(text.count('"'), 4);
-    QVERIFY2(text.endsWith('"'), "nothing after the 4th quote");
-
-    const QList<QByteArray> fields = text.split('"');
-    const QByteArray &question = fields.at(0);
-    QVERIFY2(question.size() >= 1 && question.size() <= 73, question.constData());
-    QSet<QByteArray> folded;
-    for (int answer = 1; answer <= 3; ++answer) {
-        const QByteArray &text = fields.at(answer);
-        QVERIFY2(text.size() >= 1 && text.size() <= 26, text.constData());
-        folded.insert(text.toLower());
+    const Bank *bank = fetchBank();
+    if (!bank)
+        return;
+    QStringList faults;
+    for (int n = 1; n <= bank->lines.size(); ++n) {
+        const QByteArray &text = bank->lines.at(n - 1);
+        const QString where = Where(*bank, n);
+        for (const char byte : text)
+            if (!Printable(static_cast<unsigned char>(byte)))
+                faults += QStringLiteral("%1: byte 0x%2").arg(where).arg(uchar(byte), 2, 16, QLatin1Char('0'));
+        if (text.count('"') != 4 || !text.endsWith('"')) {
+            faults += where + QStringLiteral(": four fields, each ended by a double quote, and nothing after");
+            continue;
+        }
+        const std::array<QByteArray, BankFieldCount> fields = Fields(text);
+        for (std::size_t field = 0; field < BankFieldCount; ++field) {
+            const QByteArray &value = fields[field];
+            const int width = int(field == 0 ? 73 : 26);
+            if (value.isEmpty() || value.size() > width)
+                faults += QStringLiteral("%1: field %2 is %3 characters, not 1 to %4: %5")
+                              .arg(where).arg(field + 1).arg(value.size()).arg(width).arg(QString::fromLatin1(value));
+            if (value.startsWith(' ') || value.endsWith(' '))
+                faults += QStringLiteral("%1: field %2 has a space at an end").arg(where).arg(field + 1);
+        }
+        for (std::size_t a = 1; a < BankFieldCount; ++a)
+            for (std::size_t b = a + 1; b < BankFieldCount; ++b)
+                if (SameText(View(fields[a]), View(fields[b])))
+                    faults += QStringLiteral("%1: answers %2 and %3 are the same").arg(where).arg(a).arg(b);
     }
-    QVERIFY2(folded.size() == 3, "the three answers differ, case aside");
-}
-
-void ShippedBankTest::questionsAreDistinct()
-{
-    QSet<QByteArray> questions;
-    for (int n = 0; n < 100; ++n) {
-        const QByteArray question = lines_.at(n).left(lines_.at(n).indexOf('"'));
-        QVERIFY2(!questions.contains(question), question.constData());
-        questions.insert(question);
-    }
+    QVERIFY2(faults.isEmpty(), Report(faults));
 }
 
 void ShippedBankTest::loadsEveryLineUncut()
 {
+    const Bank *bank = fetchBank();
+    if (!bank)
+        return;
     std::vector<std::pair<std::size_t, BankEntry>> stored;
-    QVERIFY(ReadBankFile(BankPath().constData(),
+    QVERIFY(ReadBankFile(QFile::encodeName(DataFolder() + bank->file).constData(),
                          [&stored](std::size_t slot, const BankEntry &entry) { stored.emplace_back(slot, entry); }));
     QCOMPARE(stored.size(), std::size_t(100));
+    QCOMPARE(bank->lines.size(), 100);
     for (int n = 1; n <= 100; ++n) {
         const auto &[slot, entry] = stored[std::size_t(n - 1)];
         QCOMPARE(slot, std::size_t(n));
-        const QList<QByteArray> fields = lines_.at(n - 1).split('"');
-        QCOMPARE(Bytes(entry.question.view()), fields.at(0));
-        for (int answer = 1; answer <= 3; ++answer)
-            QCOMPARE(Bytes(entry.answers[std::size_t(answer)].view()), fields.at(answer));
+        const std::array<QByteArray, BankFieldCount> fields = Fields(bank->lines.at(n - 1));
+        QCOMPARE(Bytes(entry.question.view()), fields[0]);
+        for (std::size_t answer = 1; answer <= 3; ++answer)
+            QCOMPARE(Bytes(entry.answers[answer].view()), fields[answer]);
     }
+}
+
+void ShippedBankTest::noQuestionTwiceInAnyBank()
+{
+    // Each bank against itself and every bank listed before it, so each pair
+    // of banks is compared once.
+    QFETCH(int, bank);
+    const Bank *checked = fetchBank();
+    if (!checked)
+        return;
+    QHash<QString, QString> seen; // the question as compared, and where it is
+    QStringList faults;
+    for (int other = 0; other <= bank; ++other) {
+        const Bank &earlier = banks_.at(std::size_t(other));
+        for (int n = 1; n <= earlier.lines.size(); ++n) {
+            const QString key = ComparableText(View(Fields(earlier.lines.at(n - 1))[0]));
+            const QString where = Where(earlier, n);
+            if (other == bank && seen.contains(key))
+                faults += QStringLiteral("%1 asks the question of %2").arg(where, seen.value(key));
+            else if (!seen.contains(key))
+                seen.insert(key, where);
+        }
+    }
+    QVERIFY2(faults.isEmpty(), Report(faults));
+}
+
+void ShippedBankTest::noOptionSetTwice()
+{
+    const Bank *bank = fetchBank();
+    if (!bank)
+        return;
+    QHash<QStringList, int> seen;
+    QStringList faults;
+    for (int n = 1; n <= bank->lines.size(); ++n) {
+        const std::array<QByteArray, BankFieldCount> fields = Fields(bank->lines.at(n - 1));
+        QStringList options = {ComparableText(View(fields[1])), ComparableText(View(fields[2])),
+                               ComparableText(View(fields[3]))};
+        options.sort();
+        if (seen.contains(options))
+            faults += QStringLiteral("%1 offers the answers of line %2").arg(Where(*bank, n)).arg(seen.value(options));
+        else
+            seen.insert(options, n);
+    }
+    QVERIFY2(faults.isEmpty(), Report(faults));
+}
+
+void ShippedBankTest::numericAnswersGiveNothingAway()
+{
+    const Bank *bank = fetchBank();
+    if (!bank)
+        return;
+    NumericSpread spread;
+    QStringList middle, symmetric; // line numbers
+    for (int n = 1; n <= bank->lines.size(); ++n) {
+        const std::array<QByteArray, BankFieldCount> fields = Fields(bank->lines.at(n - 1));
+        const NumericAnswers answers = PlaceOfRightValue({View(fields[1]), View(fields[2]), View(fields[3])});
+        spread.add(answers);
+        if (answers.place == RightValuePlace::Middle)
+            middle += QString::number(n);
+        if (answers.symmetric)
+            symmetric += QString::number(n);
+    }
+    QStringList faults;
+    if (spread.middleTooOften())
+        faults += QStringLiteral("%1: the right value is in the middle for %2 of %3 numeric questions (at most %4% "
+                                 "may be): lines %5")
+                      .arg(bank->file).arg(spread.middle).arg(spread.questions).arg(MiddlePercentAllowed)
+                      .arg(middle.join(QStringLiteral(", ")));
+    if (spread.tooManySymmetric())
+        faults += QStringLiteral("%1: %2 numeric questions have wrong answers evenly below and above the right one "
+                                 "(at most %3 may): lines %4")
+                      .arg(bank->file).arg(spread.symmetric).arg(SymmetricAllowed)
+                      .arg(symmetric.join(QStringLiteral(", ")));
+    QVERIFY2(faults.isEmpty(), Report(faults));
+}
+
+void ShippedBankTest::hasItsBlindCheckRecord()
+{
+    QFETCH(int, bank);
+    const QString file = banks_.at(std::size_t(bank)).file;
+    QFile record(DataFolder() + QStringLiteral("checks/") + QFileInfo(file).completeBaseName()
+                 + QStringLiteral(".md"));
+    QVERIFY2(record.open(QIODevice::ReadOnly), qPrintable(record.fileName() + QStringLiteral(" cannot be read")));
+    QVERIFY2(!record.readAll().trimmed().isEmpty(), qPrintable(record.fileName() + QStringLiteral(" is empty")));
 }
 
 QTEST_GUILESS_MAIN(ShippedBankTest)

@@ -1,4 +1,5 @@
-// Start-up, the window roster and every way the program ends.
+// Start-up, the window roster, the command line and every way the program
+// ends.
 #include "GameHarness.h"
 
 #include "app/Random.h"
@@ -13,12 +14,43 @@
 #include "forms/Question.h"
 #include "forms/QuestionState.h"
 #include "forms/Title2.h"
+#include "ShippedBanks.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
+
+namespace {
+
+const QString UsageLine = QStringLiteral("Usage: korvwin [BANK]\n");
+
+// A one-line bank whose question tells which file it came from.
+bool WriteMarkedBank(const QString &path, const QByteArray &question)
+{
+    QFile bank(path);
+    const QByteArray line = question + "\"Yes\"No\"Maybe\"\r\n";
+    return bank.open(QIODevice::WriteOnly) && bank.write(line) == line.size();
+}
+
+QByteArray FirstQuestion()
+{
+    return QByteArray(QuestionText[1].view().data(), qsizetype(QuestionText[1].view().size()));
+}
+
+// "Start Over" on the board, confirmed: the dialog reloads the bank.
+void StartOver()
+{
+    QTest::mouseClick(frmPlayingField->btnstartover, Qt::LeftButton);
+    QVERIFY(QTest::qWaitForWindowActive(frmDialog));
+    QTest::mouseClick(frmDialog->btnOk, Qt::LeftButton);
+    QVERIFY(Form1->isVisible());
+}
+
+} // namespace
 
 class StartupTest : public QObject {
     Q_OBJECT
@@ -31,6 +63,11 @@ private slots:
     void missingBankShowsTheErrorWindowOverTheSetupWindow();
     void bankIsFoundWhateverTheCaseOfItsName_data();
     void bankIsFoundWhateverTheCaseOfItsName();
+    void bankNamedOnTheCommandLine_data();
+    void bankNamedOnTheCommandLine();
+    void namedBankIsReadAgainAtEveryNewGame();
+    void commandLine_data();
+    void commandLine();
     void windowsOtherThanTheMainOneOnlyHideWhenClosed();
     void programEnds_data();
     void programEnds();
@@ -150,6 +187,136 @@ void StartupTest::bankIsFoundWhateverTheCaseOfItsName()
         QCOMPARE(QString::fromLatin1(QuestionText[1].view()), read + QLatin1Char('?'));
     // The error window names the bank as ever.
     QCOMPARE(frmerror->ProductName->caption(), QStringLiteral("The File 'QUARL3.TQZ' is not found!"));
+}
+
+void StartupTest::bankNamedOnTheCommandLine_data()
+{
+    QTest::addColumn<QString>("argument"); // "none", "bank", "missing", "folder" or "empty"
+    QTest::addColumn<QString>("read");     // "named", "folder's" or "" for the error window
+
+    // The folder the game starts in always holds quarl3.tqz but in the last row.
+    QTest::newRow("a bank named") << "bank" << "named";
+    QTest::newRow("no argument: quarl3.tqz of the folder") << "none" << "folder's";
+    QTest::newRow("named bank missing") << "missing" << "";
+    QTest::newRow("named a folder") << "folder" << "";
+    QTest::newRow("named an empty name") << "empty" << "";
+    QTest::newRow("no argument and no quarl3.tqz") << "none, no quarl3.tqz" << "";
+}
+
+void StartupTest::bankNamedOnTheCommandLine()
+{
+    QFETCH(QString, argument);
+    QFETCH(QString, read);
+
+    QTemporaryDir elsewhere;
+    const QString named = elsewhere.filePath(QStringLiteral("Named.tqz"));
+    QVERIFY(WriteMarkedBank(named, "From the named bank?"));
+    std::optional<std::string> given;
+    if (argument == "bank")
+        given = QFile::encodeName(named).toStdString();
+    else if (argument == "missing")
+        given = QFile::encodeName(elsewhere.filePath(QStringLiteral("none.tqz"))).toStdString();
+    else if (argument == "folder")
+        given = QFile::encodeName(elsewhere.path()).toStdString();
+    else if (argument == "empty")
+        given = std::string();
+
+    const bool folderBank = argument != "none, no quarl3.tqz";
+    GameHarness game(folderBank ? GameHarness::Bank::Shipped : GameHarness::Bank::Missing, given);
+    QCOMPARE(frmerror->isVisible(), read.isEmpty());
+    if (read == "named")
+        QCOMPARE(FirstQuestion(), QByteArray("From the named bank?"));
+    else if (read == "folder's")
+        QCOMPARE(FirstQuestion(), ShippedBank().left(ShippedBank().indexOf('"')));
+    else
+        QCOMPARE(FirstQuestion(), QByteArray()); // nothing else was read instead
+    // The error window names the bank as ever.
+    QCOMPARE(frmerror->ProductName->caption(), QStringLiteral("The File 'QUARL3.TQZ' is not found!"));
+}
+
+void StartupTest::namedBankIsReadAgainAtEveryNewGame()
+{
+    QTemporaryDir elsewhere;
+    const QString named = elsewhere.filePath(QStringLiteral("bank.tqz"));
+    QVERIFY(WriteMarkedBank(named, "First edition?"));
+    GameHarness game(GameHarness::Bank::Shipped, QFile::encodeName(named).toStdString());
+    QCOMPARE(FirstQuestion(), QByteArray("First edition?"));
+
+    // Edited between games: the next game asks the new questions.
+    GameHarness::startGame();
+    QVERIFY(WriteMarkedBank(named, "Second edition?"));
+    StartOver();
+    if (QTest::currentTestFailed())
+        return;
+    QVERIFY(!frmerror->isVisible());
+    QCOMPARE(FirstQuestion(), QByteArray("Second edition?"));
+
+    // Gone: the error window, not the quarl3.tqz of the current folder.
+    GameHarness::startGame();
+    QVERIFY(QFile::remove(named));
+    StartOver();
+    if (QTest::currentTestFailed())
+        return;
+    QVERIFY(frmerror->isVisible());
+}
+
+void StartupTest::commandLine_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<bool>("display"); // false: no window system can be reached
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("out");
+    QTest::addColumn<QString>("err");
+
+    const QString usage = UsageLine;
+    QTest::newRow("--help") << QStringList{"--help"} << true << 0 << usage << QString();
+    QTest::newRow("-h") << QStringList{"-h"} << true << 0 << usage << QString();
+    QTest::newRow("--help needs no display") << QStringList{"--help"} << false << 0 << usage << QString();
+    QTest::newRow("--help after Qt's options") << QStringList{"-platform", "offscreen", "--help"} << true << 0
+                                               << usage << QString();
+    QTest::newRow("--version") << QStringList{"--version"} << false << 0
+                               << QStringLiteral("korvwin (Korvane) %1\n").arg(QStringLiteral(KORVANE_VERSION))
+                               << QString();
+    QTest::newRow("two banks") << QStringList{"a.tqz", "b.tqz"} << true << 2 << QString() << usage;
+    QTest::newRow("an unknown option") << QStringList{"--bank=a.tqz"} << true << 2 << QString() << usage;
+    QTest::newRow("--help with a bank") << QStringList{"--help", "a.tqz"} << true << 2 << QString() << usage;
+}
+
+void StartupTest::commandLine()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(bool, display);
+    QFETCH(int, exitCode);
+    QFETCH(QString, out);
+    QFETCH(QString, err);
+
+    QProcess korvwin;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    if (!display) {
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+        environment.remove(QStringLiteral("DISPLAY"));
+        environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
+    }
+    korvwin.setProcessEnvironment(environment);
+    korvwin.start(qEnvironmentVariable("KORVWIN"), arguments);
+    QVERIFY2(korvwin.waitForFinished(30000), "korvwin ends by itself");
+    QCOMPARE(korvwin.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(korvwin.exitCode(), exitCode);
+    const QString stdOut = QString::fromUtf8(korvwin.readAllStandardOutput());
+    const QString stdErr = QString::fromUtf8(korvwin.readAllStandardError());
+    if (out.isEmpty())
+        QCOMPARE(stdOut, QString());
+    else
+        QVERIFY2(stdOut.startsWith(out), qPrintable(stdOut));
+    if (!err.isEmpty())
+        QVERIFY2(stdErr.contains(err), qPrintable(stdErr));
+    // The help lists every bank that comes with the game, by file and title.
+    if (out == UsageLine) {
+        for (const ShippedBankName &bank : ShippedBanks) {
+            const QString row = QStringLiteral("  %1 %2\n").arg(QLatin1String(bank.file), -27).arg(QLatin1String(bank.title));
+            QVERIFY2(stdOut.contains(row), bank.file);
+        }
+    }
 }
 
 void StartupTest::windowsOtherThanTheMainOneOnlyHideWhenClosed()

@@ -1,7 +1,8 @@
-// The bank checker run as a bank author runs it: on the shipped bank, and on
+// The bank checker run as a bank author runs it: on the shipped banks, and on
 // banks broken in each way the loader has a rule for, with the exit status,
 // the findings and the summary it must print.
 #include "BankLines.h"
+#include "ShippedBanks.h"
 #include "app/Windows1252.h"
 #include "forms/BankFile.h"
 
@@ -56,6 +57,7 @@ class TqzcheckTest : public QObject {
 
 private slots:
     void initTestCase();
+    void shippedBankPlaysAsWritten_data();
     void shippedBankPlaysAsWritten();
     void listsTheFieldsTheLoaderReturns();
     void banks_data();
@@ -71,9 +73,17 @@ void TqzcheckTest::initTestCase()
     QVERIFY2(qEnvironmentVariableIsSet("KORVANE_SOURCE_DIR"), "KORVANE_SOURCE_DIR names the source root");
 }
 
+void TqzcheckTest::shippedBankPlaysAsWritten_data()
+{
+    QTest::addColumn<QString>("file");
+    for (const ShippedBankName &bank : ShippedBanks)
+        QTest::newRow(bank.file) << QString::fromLatin1(bank.file);
+}
+
 void TqzcheckTest::shippedBankPlaysAsWritten()
 {
-    const QString bank = qEnvironmentVariable("KORVANE_SOURCE_DIR") + QStringLiteral("/data/quarl3.tqz");
+    QFETCH(QString, file);
+    const QString bank = qEnvironmentVariable("KORVANE_SOURCE_DIR") + QStringLiteral("/data/") + file;
     const Run run = RunChecker({bank});
     QCOMPARE(run.exitCode, 0);
     QCOMPARE(LastLine(run.out), bank + QStringLiteral(": 100 entries, 0 problems"));
