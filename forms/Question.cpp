@@ -195,7 +195,7 @@ void TfrmQuestion::FormDeactivate()
     if (!(QuestionClosed == "F"))
         return;
     setWindowState(windowState() & ~Qt::WindowMinimized);
-    raise();
+    bringToFront();
     activateWindow();
 }
 
