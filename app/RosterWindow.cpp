@@ -1,6 +1,6 @@
 #include "RosterWindow.h"
 
-#include <QGuiApplication>
+#include <QApplication>
 #include <QScreen>
 #include <QShowEvent>
 
@@ -9,6 +9,16 @@ namespace {
 // The window of the program that was active last, kept while the player is
 // away in another program.
 RosterWindow *activeWindow = nullptr;
+
+// A window that stays on top is kept there by the window manager; with none,
+// a window shown or raised later covers it. Raising it again restacks it
+// and nothing more: the keyboard stays with the window just shown.
+void RaiseStayOnTopWindows(const QWidget *besides)
+{
+    for (QWidget *window : QApplication::topLevelWidgets())
+        if (window != besides && window->isVisible() && window->windowFlags().testFlag(Qt::WindowStaysOnTopHint))
+            window->raise();
+}
 
 } // namespace
 
@@ -65,6 +75,9 @@ void RosterWindow::showEvent(QShowEvent *event)
     // manager nothing else would activate it.
     if (comesUpActive_)
         activateWindow();
+    // The native window exists but is not mapped yet: mapping leaves the
+    // stacking as it is, so the windows that stay on top come up over it.
+    RaiseStayOnTopWindows(this);
     FormShow();
 }
 
@@ -73,6 +86,12 @@ void RosterWindow::showWithoutActivating()
     comesUpActive_ = false;
     show();
     comesUpActive_ = true;
+}
+
+void RosterWindow::bringToFront()
+{
+    raise();
+    RaiseStayOnTopWindows(this);
 }
 
 void RosterWindow::hideEvent(QHideEvent *event)

@@ -33,6 +33,10 @@ public:
     // window otherwise takes.
     void showWithoutActivating();
 
+    // Brings the window to the front, yet beneath the program's windows that
+    // stay on top.
+    void bringToFront();
+
     // The creation event, run once the window's reference is set.
     virtual void FormCreate() {}
 

@@ -199,7 +199,7 @@ void TfrmQuestion::FormDeactivate()
     if (!(QuestionClosed == "F"))
         return;
     setWindowState(windowState() & ~Qt::WindowMinimized);
-    raise();
+    bringToFront();
     activateWindow();
 }
 

@@ -6,7 +6,7 @@ set -euo pipefail
 
 packages=(
   build-essential cmake
-  qt6-base-dev qt6-base-dev-tools libgl-dev
+  qt6-base-dev qt6-base-dev-tools libgl-dev libxcb1-dev
   qt6-qpa-plugins
   fonts-liberation2 fonts-dejavu-core
   xvfb xauth imagemagick xdotool

@@ -10,6 +10,7 @@
 #include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimeZone>
 
 #include <algorithm>
 #include <chrono>
@@ -391,7 +392,7 @@ void BankFileTest::readingLeavesTheFileUnchanged()
     const QByteArray path = QFile::encodeName(dir.filePath(QStringLiteral("quarl3.tqz")));
     const QByteArray bytes = NumberedLines(120) + "\x1a" + "trailing junk\r\n";
     // A time well in the past, so any write would show.
-    const QDateTime old = QDateTime::fromSecsSinceEpoch(1000000000, Qt::UTC);
+    const QDateTime old = QDateTime::fromSecsSinceEpoch(1000000000, QTimeZone::utc());
     {
         QFile file(QString::fromLocal8Bit(path));
         QVERIFY(file.open(QIODevice::WriteOnly));

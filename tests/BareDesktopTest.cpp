@@ -18,11 +18,14 @@
 
 #include <csignal>
 #include <cstdio>
+#include <cstdlib>
 #include <fcntl.h>
+#include <memory>
 #include <string>
 #include <sys/prctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <xcb/xcb.h>
 
 namespace {
 
@@ -90,6 +93,62 @@ void StartGameUnderTheErrorWindow()
     QVERIFY(QTest::qWaitForWindowActive(frmPlayingField));
 }
 
+// The program's windows on screen in the X server's stacking order, bottom
+// first. With no window manager to frame them, they are children of the root
+// window themselves. The query goes out on the program's own connection,
+// after every request the program has made.
+QList<const QWidget *> StackingOrder()
+{
+    auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    if (!x11)
+        return {};
+    xcb_connection_t *connection = x11->connection();
+    const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root;
+    const std::unique_ptr<xcb_query_tree_reply_t, decltype(&std::free)> tree(
+        xcb_query_tree_reply(connection, xcb_query_tree(connection, root), nullptr), &std::free);
+    if (!tree)
+        return {};
+    QList<const QWidget *> order;
+    const xcb_window_t *children = xcb_query_tree_children(tree.get());
+    for (int child = 0; child < xcb_query_tree_children_length(tree.get()); ++child)
+        for (const QWidget *window : QApplication::topLevelWidgets())
+            if (window->isVisible() && window->internalWinId() == children[child])
+                order.append(window);
+    return order;
+}
+
+// The program's windows that lie over the error window, by name.
+QString WindowsOverTheErrorWindow()
+{
+    const QList<const QWidget *> order = StackingOrder();
+    if (!order.contains(frmerror))
+        return QStringLiteral("all: the error window is not on screen");
+    QStringList over;
+    for (qsizetype window = order.indexOf(frmerror) + 1; window < order.size(); ++window)
+        over.append(order[window]->objectName());
+    return over.join(QStringLiteral(", "));
+}
+
+void RollAndMove()
+{
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    QTest::mouseClick(frmPlayingField->IcoSelect1, Qt::LeftButton);
+}
+
+// Counts the times a window became the active one.
+class ActivationCounter : public QObject {
+public:
+    explicit ActivationCounter(QWidget *window) { window->installEventFilter(this); }
+    int count = 0;
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        count += event->type() == QEvent::WindowActivate ? 1 : 0;
+        return false;
+    }
+};
+
 } // namespace
 
 class BareDesktopTest : public QObject {
@@ -100,6 +159,8 @@ private slots:
     void questionTakesTheAnswerKeysWhileTheErrorWindowIsUp();
     void windowsComeUpActiveWhileTheErrorWindowIsUp_data();
     void windowsComeUpActiveWhileTheErrorWindowIsUp();
+    void errorWindowStaysAboveWindowsShownUnderIt_data();
+    void errorWindowStaysAboveWindowsShownUnderIt();
 };
 
 void BareDesktopTest::errorWindowKeepsTheKeyboardAtStartUp()
@@ -162,6 +223,65 @@ void BareDesktopTest::windowsComeUpActiveWhileTheErrorWindowIsUp()
     QVERIFY(opened && opened->isVisible());
     QVERIFY(QTest::qWaitForWindowActive(opened));
     QVERIFY(frmerror->isVisible());
+}
+
+void BareDesktopTest::errorWindowStaysAboveWindowsShownUnderIt_data()
+{
+    QTest::addColumn<Action>("open");
+    QTest::addColumn<QString>("window");
+
+    QTest::newRow("board") << Action([] {}) << "frmPlayingField";
+    QTest::newRow("question") << Action(RollAndMove) << "frmQuestion";
+    // The player turns to the board with the question still open: the
+    // question comes back to the front, yet not over the error window.
+    QTest::newRow("question brought back") << Action([] {
+        RollAndMove();
+        QVERIFY(QTest::qWaitForWindowActive(frmQuestion));
+        ActivationCounter activations(frmQuestion);
+        frmPlayingField->activateWindow();
+        QTRY_VERIFY(activations.count > 0);
+    }) << "frmQuestion";
+    QTest::newRow("dialog") << Action([] { QTest::mouseClick(frmPlayingField->Button2, Qt::LeftButton); })
+                            << "frmDialog";
+    QTest::newRow("help") << Action([] { QTest::mouseClick(frmPlayingField->Button3, Qt::LeftButton); })
+                          << "frmHelp";
+    QTest::newRow("catalogue") << Action([] { QTest::mouseClick(frmPlayingField->Button4, Qt::LeftButton); })
+                               << "frmProductInfo";
+    QTest::newRow("setup after start over") << Action([] {
+        QTest::mouseClick(frmPlayingField->btnstartover, Qt::LeftButton);
+        QVERIFY(QTest::qWaitForWindowActive(frmDialog));
+        QTest::mouseClick(frmDialog->btnOk, Qt::LeftButton);
+    }) << "Form1";
+}
+
+void BareDesktopTest::errorWindowStaysAboveWindowsShownUnderIt()
+{
+    QFETCH(Action, open);
+    QFETCH(QString, window);
+
+    GameHarness game(GameHarness::Bank::Missing);
+    StartGameUnderTheErrorWindow();
+    if (QTest::currentTestFailed())
+        return;
+    open();
+    if (QTest::currentTestFailed())
+        return;
+    QWidget *opened = nullptr;
+    for (QWidget *top : QApplication::topLevelWidgets())
+        if (top->objectName() == window)
+            opened = top;
+    QVERIFY(opened && opened->isVisible());
+    QVERIFY(QTest::qWaitForWindowActive(opened));
+    QVERIFY(frmerror->isVisible());
+    QCOMPARE(WindowsOverTheErrorWindow(), QString());
+
+    // The window shown keeps the keyboard: the question still takes its keys.
+    if (opened == frmQuestion) {
+        QTest::keyClick(QGuiApplication::focusWindow(), char('a' + GameHarness::rightLine() - 1));
+        QVERIFY(!frmQuestion->isVisible());
+        QTRY_COMPARE(QApplication::focusWidget(), frmPlayingField->btnDice);
+        QCOMPARE(WindowsOverTheErrorWindow(), QString());
+    }
 }
 
 int main(int argc, char **argv)

@@ -16,7 +16,11 @@
 #include "forms/Title2.h"
 
 #include <QApplication>
+#include <QCoreApplication>
+#include <QDir>
 #include <QFile>
+#include <QImageReader>
+#include <QRegularExpression>
 #include <QTabBar>
 #include <QTest>
 
@@ -124,6 +128,27 @@ QString ActiveWindowName()
     return active ? active->objectName() : QString();
 }
 
+// The manual as the player reads it, its lines run together.
+QString Manual()
+{
+    return frmHelp->Memo3->toPlainText().simplified();
+}
+
+// Dark runs along the selector's top edge: a dashed outline has several, a
+// plain one a single run.
+int DashesAlongTopEdge(const QImage &picture)
+{
+    int dashes = 0;
+    bool inDash = false;
+    for (int x = 0; x < picture.width(); ++x) {
+        const QColor pixel = picture.pixelColor(x, 0);
+        const bool dark = pixel.alpha() > 128 && pixel.lightness() < 64;
+        dashes += dark && !inDash ? 1 : 0;
+        inDash = dark;
+    }
+    return dashes;
+}
+
 // Sends a key to the window's focused control, as the keyboard does.
 void PressKey(QWidget *window, Qt::Key key)
 {
@@ -165,6 +190,10 @@ private slots:
     void helpDieFacesAreSixDistinctPictures();
     void rollShowsTheMatchingFace_data();
     void rollShowsTheMatchingFace();
+
+    // The manual against the program.
+    void manualTellsWhatThePlayerSees_data();
+    void manualTellsWhatThePlayerSees();
 };
 
 void SideWindowsTest::boardButtonsAskTheirQuestion_data()
@@ -736,6 +765,160 @@ void SideWindowsTest::rollShowsTheMatchingFace()
     // The face shown is the roll the move uses: player 1 sets out from square 1.
     const TrackPoint ahead = BoardTrack[static_cast<std::size_t>(1 + pips)];
     QCOMPARE(frmPlayingField->IcoSelect1->pos(), QPoint(ahead.left, ahead.top));
+}
+
+void SideWindowsTest::manualTellsWhatThePlayerSees_data()
+{
+    QTest::addColumn<QString>("phrase");
+    QTest::addColumn<bool>("told");
+    QTest::addColumn<Action>("fact");
+
+    // Each row is a phrase the manual holds (or must not hold) and what the
+    // program does that makes it true, checked on a game under way.
+    const Action dashedFrames([] {
+        STEP(Roll());
+        const QImage frame = frmPlayingField->IcoSelect1->picture().toImage();
+        QVERIFY(DashesAlongTopEdge(frame) >= 3);
+        QCOMPARE(frame.pixelColor(16, 16).alpha(), 0);
+    });
+    const Action stillFrames([] {
+        STEP(Roll());
+        const QImage still = QImage(QStringLiteral(":/select.png")).convertToFormat(QImage::Format_ARGB32);
+        for (const Image *frame : {frmPlayingField->IcoSelect1, frmPlayingField->IcoSelect2}) {
+            QVERIFY(frame->isVisible());
+            QCOMPARE(frame->picture().toImage().convertToFormat(QImage::Format_ARGB32), still);
+        }
+        QImageReader reader(QStringLiteral(":/select.png"));
+        QVERIFY(!reader.supportsAnimation());
+        QCOMPARE(reader.imageCount(), 1);
+    });
+    const Action diceButton([] {
+        QCOMPARE(frmPlayingField->btnDice->text().trimmed(), QStringLiteral("Dice"));
+        STEP(Roll());
+    });
+    const Action loopOf22([] {
+        QCOMPARE(int(SquareCount), 22);
+        QCOMPARE(int(ForwardSquareOf(22, 1)), 1);
+        QCOMPARE(int(BackwardSquareOf(1, 1)), 22);
+    });
+    const Action answerKeys([] {
+        STEP(Roll());
+        STEP(Move(frmPlayingField->IcoSelect1));
+        for (int line = 0; line < 3; ++line)
+            QVERIFY(frmQuestion->AnswerLines[line]->caption().startsWith(QString(QChar('A' + line)) + ')'));
+        // The key goes wherever the keyboard sends it.
+        QTest::keyClick(QGuiApplication::focusWindow(), char('a' + GameHarness::rightLine() - 1));
+        QVERIFY(!frmQuestion->isVisible());
+    });
+    const Action continuePassesTheTurn([] {
+        STEP(Roll());
+        STEP(Move(frmPlayingField->IcoSelect1));
+        QCOMPARE(frmQuestion->btncontinue->text(), QStringLiteral("Continue"));
+        STEP(Answer(false));
+        QCOMPARE(frmQuestion->lblTurn->caption(), QStringLiteral("2"));
+    });
+    const Action lettersAsStars([] {
+        STEP(Roll());
+        STEP(Move(frmPlayingField->IcoSelect1));
+        QCOMPARE(frmQuestion->Label3->caption(), QStringLiteral("L o v e"));
+        const Label *const places[] = {frmQuestion->lblLove, frmQuestion->lbllove2, frmQuestion->lblLove3,
+                                       frmQuestion->lbl4};
+        for (const Label *place : places) {
+            QVERIFY(place->isVisible());
+            QCOMPARE(place->caption(), QStringLiteral("*"));
+            QVERIFY(place->geometry().bottom() < frmQuestion->Label3->geometry().top());
+        }
+    });
+    const auto cornerQuestion = [](std::uint8_t lettersHeld, const QString &status) {
+        return Action([lettersHeld, status] {
+            CornerCount[1] = lettersHeld;
+            // From square 1 a roll of 5 reaches square 6, the corner of "o".
+            STEP(Roll(5));
+            STEP(Move(frmPlayingField->IcoSelect1));
+            QCOMPARE(frmQuestion->lblStatus->caption(), status);
+        });
+    };
+    const Action corners([] {
+        // Squares 1, 6, 12 and 18 carry L, o, e and v.
+        const TrackPoint l = BoardTrack[1], o = BoardTrack[6], e = BoardTrack[12], v = BoardTrack[18];
+        QVERIFY(l.left < o.left && v.left < e.left && l.top < v.top && o.top < e.top);
+        QCOMPARE(CornerIndexOfSquare(1), std::uint8_t(1));
+        QCOMPARE(CornerIndexOfSquare(6), std::uint8_t(2));
+        QCOMPARE(CornerIndexOfSquare(12), std::uint8_t(3));
+        QCOMPARE(CornerIndexOfSquare(18), std::uint8_t(4));
+    });
+    const Action buttonsAskFirst([] {
+        QCOMPARE(frmPlayingField->btnstartover->text(), QStringLiteral("Start Over"));
+        QCOMPARE(frmPlayingField->Button2->text(), QStringLiteral("Quit"));
+        QTest::mouseClick(frmPlayingField->Button2, Qt::LeftButton);
+        QVERIFY(frmDialog->isVisible());
+        QCOMPARE(frmDialog->btnOk->text(), QStringLiteral("OK"));
+    });
+    const Action helpShowsTheManual([] {
+        QCOMPARE(frmPlayingField->Button3->text(), QStringLiteral("Help"));
+        QTest::mouseClick(frmPlayingField->Button3, Qt::LeftButton);
+        QVERIFY(frmHelp->isVisible());
+        QVERIFY(frmHelp->isAncestorOf(frmHelp->Memo3));
+    });
+    const Action catalogue([] {
+        QCOMPARE(frmPlayingField->Button4->text(), QStringLiteral("Other Software from Halvorn Computers"));
+        QTest::mouseClick(frmPlayingField->Button4, Qt::LeftButton);
+        QVERIFY(frmProductInfo->isVisible());
+    });
+    const Action bankFromTheCurrentFolder([] {
+        // The harness starts the game in a scratch folder holding the bank;
+        // none lies beside the program.
+        QVERIFY(QFile::exists(QDir::current().filePath(BankFileName)));
+        QVERIFY(!QFile::exists(QDir(QCoreApplication::applicationDirPath()).filePath(BankFileName)));
+        QVERIFY(!frmerror->isVisible());
+        const std::string_view first = QuestionText[1].view();
+        QCOMPARE(QByteArray(first.data(), qsizetype(first.size())), ShippedBank().left(ShippedBank().indexOf('"')));
+    });
+    const Action fieldWidths([] {
+        QCOMPARE(QuestionText[1].capacity, std::size_t(73));
+        QCOMPARE(AnswerText[1][1].capacity, std::size_t(26));
+    });
+
+    QTest::newRow("frames are dashed") << "are marked with dashed frames; click one of the two frames" << true
+                                       << dashedFrames;
+    QTest::newRow("frames do not flash") << "flash" << false << stillFrames;
+    QTest::newRow("frames do not blink") << "blink" << false << stillFrames;
+    QTest::newRow("the die is a button") << "click the Dice button to roll the die" << true << diceButton;
+    QTest::newRow("the track") << "The track is a closed loop of 22 squares" << true << loopOf22;
+    QTest::newRow("answer keys") << "press the A, B or C key" << true << answerKeys;
+    QTest::newRow("continue") << "After a wrong answer, press Continue, and it is the other player's turn" << true
+                              << continuePassesTheTurn;
+    QTest::newRow("letters as stars") << "four stars over the letters \"L o v e\"" << true << lettersAsStars;
+    QTest::newRow("corner question") << "\"This question is for the square!\"" << true
+                                     << cornerQuestion(0, QStringLiteral("This question is for the square!"));
+    QTest::newRow("last letter") << "\"This question is for the game!!!\" for your last letter" << true
+                                 << cornerQuestion(3, QStringLiteral("This question is for the game!!!"));
+    QTest::newRow("corners") << "L is the top-left corner, O the top-right, E the bottom-right and V the bottom-left"
+                             << true << corners;
+    QTest::newRow("buttons ask first")
+        << "\"Start Over\" begins a new game and \"Quit\" closes Korvane, each once you confirm it with OK" << true
+        << buttonsAskFirst;
+    QTest::newRow("help") << "\"Help\" opens this window" << true << helpShowsTheManual;
+    QTest::newRow("catalogue") << "\"Other Software from Halvorn Computers\" shows our other games" << true
+                               << catalogue;
+    QTest::newRow("bank folder") << "quarl3.tqz, which the game reads from the folder it is started in" << true
+                                 << bankFromTheCurrentFolder;
+    QTest::newRow("bank size") << "100 lines in all" << true << Action([] { QCOMPARE(BankSlots, std::size_t(100)); });
+    QTest::newRow("field widths") << "each question to 73 characters and each answer to 26, or the game cuts them short"
+                                  << true << fieldWidths;
+}
+
+void SideWindowsTest::manualTellsWhatThePlayerSees()
+{
+    QFETCH(QString, phrase);
+    QFETCH(bool, told);
+    QFETCH(Action, fact);
+
+    GameHarness game;
+    STEP(StartGame());
+    const bool found = Manual().contains(phrase, Qt::CaseInsensitive);
+    QVERIFY2(found == told, qPrintable(QStringLiteral("the manual %1 \"%2\"").arg(told ? "lacks" : "says", phrase)));
+    fact();
 }
 
 QTEST_MAIN(SideWindowsTest)

@@ -34,7 +34,7 @@ QTableView *Table(BankEditorWindow &window) { return window.findChild<QTableView
 void Activate(BankEditorWindow &window)
 {
     window.show();
-    QApplication::setActiveWindow(&window);
+    window.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&window));
 }
 
