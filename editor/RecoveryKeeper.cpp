@@ -1,0 +1,218 @@
+#include "RecoveryKeeper.h"
+
+#include "RecoveryFolder.h"
+
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <QMutex>
+#include <QSaveFile>
+#include <QTimer>
+#include <QUndoStack>
+
+namespace {
+
+constexpr int DefaultInterval = 15000;
+
+QList<RecoveryKeeper *> &Keepers()
+{
+    static QList<RecoveryKeeper *> keepers;
+    return keepers;
+}
+
+} // namespace
+
+// What the GUI thread and the worker share: the newest write asked for, so
+// that an older one, or one asked for before the file was removed, never
+// lands over it.
+struct RecoveryKeeper::Shared {
+    QMutex mutex;
+    quint64 latest = 0;
+};
+
+struct RecoveryKeeper::Outcome {
+    bool landed = false;
+    QString path;
+    QString error;
+};
+
+// Writes beside the file and renames over it only once all is written:
+// a crash mid-write leaves the last good file. Unbuffered, so that a full
+// disk fails the write rather than a flush that commit() would ignore.
+RecoveryKeeper::Outcome RecoveryKeeper::writeOut(Shared &shared, quint64 write, const QString &path,
+                                                 const RecoverySnapshot &snapshot)
+{
+    const QByteArray text = RecoveryFile::Written(snapshot);
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)
+        || !file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner)
+        || file.write(text) != text.size())
+        return {false, path, file.errorString()};
+    const QMutexLocker locker(&shared.mutex);
+    if (shared.latest != write) {
+        file.cancelWriting();
+        return {false, path, {}};
+    }
+    if (!file.commit())
+        return {false, path, file.errorString()};
+    return {true, path, {}};
+}
+
+RecoveryKeeper::RecoveryKeeper(QUndoStack *undoStack, Snapshot snapshot, BankPath bankPath, QObject *parent)
+    : QObject(parent), undoStack_(undoStack), snapshot_(std::move(snapshot)), bankPath_(std::move(bankPath)),
+      timer_(new QTimer(this)), shared_(std::make_shared<Shared>())
+{
+    // One worker, so that writes land in the order they were asked for.
+    writer_.setMaxThreadCount(1);
+    timer_->setObjectName(QStringLiteral("recoveryTimer"));
+    timer_->setSingleShot(true);
+    // Its interval is a promise to the user, not a hint to the system.
+    timer_->setTimerType(Qt::PreciseTimer);
+    timer_->setInterval(Interval());
+    connect(timer_, &QTimer::timeout, this, &RecoveryKeeper::keepInBackground);
+    connect(undoStack_, &QUndoStack::indexChanged, this, &RecoveryKeeper::changed);
+    connect(undoStack_, &QUndoStack::cleanChanged, this, &RecoveryKeeper::changed);
+    if (auto *app = qobject_cast<QGuiApplication *>(QCoreApplication::instance()))
+        connect(app, &QGuiApplication::commitDataRequest, this, &RecoveryKeeper::keepNow);
+    Keepers().append(this);
+}
+
+RecoveryKeeper::~RecoveryKeeper()
+{
+    Keepers().removeOne(this);
+    writer_.waitForDone();
+    release(false);
+}
+
+int RecoveryKeeper::Interval()
+{
+    bool ok = false;
+    const int interval = qEnvironmentVariableIntValue("KORVEDIT_RECOVERY_INTERVAL_MS", &ok);
+    return ok && interval > 0 ? interval : DefaultInterval;
+}
+
+void RecoveryKeeper::KeepAllNow()
+{
+    for (RecoveryKeeper *keeper : Keepers())
+        keeper->keepNow();
+}
+
+QString RecoveryKeeper::filePath() const
+{
+    return claim_ ? claim_->file() : QString();
+}
+
+bool RecoveryKeeper::isCurrent() const
+{
+    return claim_ && kept_ == changes_;
+}
+
+void RecoveryKeeper::changed()
+{
+    if (undoStack_->isClean()) {
+        release(true);
+        return;
+    }
+    if (!claim_ && !claim())
+        return;
+    ++changes_;
+    if (!timer_->isActive())
+        timer_->start();
+}
+
+bool RecoveryKeeper::claim()
+{
+    QString error;
+    if (RecoveryFolder::Make(&error)) {
+        // A fresh name has no lock, unless another editor took it just now.
+        for (int attempt = 0; attempt < 3 && !claim_; ++attempt)
+            claim_ = RecoveryClaim::Take(RecoveryFolder::NewFile(bankPath_()));
+        if (!claim_)
+            error = QStringLiteral("no recovery file can be locked in %1")
+                        .arg(QDir::toNativeSeparators(RecoveryFolder::Path()));
+    }
+    if (!claim_ && !claimFailed_) {
+        claimFailed_ = true;
+        emit failed(QStringLiteral("Unsaved changes cannot be kept for recovery: %1.").arg(error));
+    }
+    return bool(claim_);
+}
+
+void RecoveryKeeper::adopt(std::shared_ptr<RecoveryClaim> claim)
+{
+    release(false);
+    claim_ = std::move(claim);
+}
+
+void RecoveryKeeper::discard()
+{
+    release(true);
+}
+
+void RecoveryKeeper::release(bool removeFile)
+{
+    timer_->stop();
+    if (claim_) {
+        const QMutexLocker locker(&shared_->mutex);
+        ++shared_->latest;
+        if (removeFile)
+            QFile::remove(claim_->file());
+    }
+    claim_.reset();
+    changes_ = asked_ = kept_ = 0;
+    claimFailed_ = false;
+}
+
+RecoverySnapshot RecoveryKeeper::take()
+{
+    RecoverySnapshot snapshot = snapshot_();
+    snapshot.bankPath = bankPath_();
+    snapshot.written = QDateTime::currentDateTimeUtc();
+    asked_ = changes_;
+    return snapshot;
+}
+
+void RecoveryKeeper::keepInBackground()
+{
+    if (!claim_ || undoStack_->isClean() || asked_ == changes_)
+        return;
+    quint64 write;
+    {
+        const QMutexLocker locker(&shared_->mutex);
+        write = ++shared_->latest;
+    }
+    writer_.start([this, shared = shared_, write, change = changes_, path = claim_->file(), snapshot = take()] {
+        const Outcome outcome = writeOut(*shared, write, path, snapshot);
+        // The keeper waits for this worker before it goes, and a call
+        // still queued for it goes with it.
+        QMetaObject::invokeMethod(this, [this, change, outcome] { landed(change, outcome); }, Qt::QueuedConnection);
+    });
+}
+
+void RecoveryKeeper::keepNow()
+{
+    if (!claim_ || undoStack_->isClean() || kept_ == changes_)
+        return;
+    timer_->stop();
+    quint64 write;
+    {
+        const QMutexLocker locker(&shared_->mutex);
+        write = ++shared_->latest;
+    }
+    const quint64 change = changes_;
+    landed(change, writeOut(*shared_, write, claim_->file(), take()));
+}
+
+void RecoveryKeeper::landed(quint64 change, const Outcome &outcome)
+{
+    if (!outcome.error.isEmpty()) {
+        emit failed(QStringLiteral("Unsaved changes could not be kept for recovery in %1: %2.")
+                        .arg(QDir::toNativeSeparators(outcome.path), outcome.error));
+        return;
+    }
+    // A write that gave way to a newer one, or to a removal, says nothing.
+    if (!outcome.landed || !claim_ || claim_->file() != outcome.path)
+        return;
+    kept_ = std::max(kept_, change);
+    emit written(outcome.path);
+}
