@@ -10,6 +10,11 @@
 #include <QTimer>
 #include <QUndoStack>
 
+#include <cerrno>
+#include <csignal>
+#include <cstring>
+#include <unistd.h>
+
 namespace {
 
 constexpr int DefaultInterval = 15000;
@@ -42,12 +47,27 @@ struct RecoveryKeeper::Outcome {
 RecoveryKeeper::Outcome RecoveryKeeper::writeOut(Shared &shared, quint64 write, const QString &path,
                                                  const RecoverySnapshot &snapshot)
 {
+    // Past a file-size limit the kernel sends SIGXFSZ, whose default ends the
+    // program with all its unsaved work; ignored, the write fails with EFBIG.
+    std::signal(SIGXFSZ, SIG_IGN);
     const QByteArray text = RecoveryFile::Written(snapshot);
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)
-        || !file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner)
-        || file.write(text) != text.size())
+        || !file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner))
         return {false, path, file.errorString()};
+    // Straight to the descriptor, so that a failure is told by its own errno
+    // ("No space left on device", "File too large").
+    for (qsizetype done = 0; done < text.size();) {
+        const ssize_t written = ::write(file.handle(), text.constData() + done, std::size_t(text.size() - done));
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written <= 0) {
+            const int error = written < 0 ? errno : EIO;
+            file.cancelWriting();
+            return {false, path, QString::fromLocal8Bit(std::strerror(error))};
+        }
+        done += written;
+    }
     const QMutexLocker locker(&shared.mutex);
     if (shared.latest != write) {
         file.cancelWriting();

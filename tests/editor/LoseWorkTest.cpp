@@ -28,6 +28,7 @@
 #include <QScopeGuard>
 #include <QSignalSpy>
 #include <QStandardPaths>
+#include <QStatusBar>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
@@ -276,6 +277,7 @@ private:
     void undoneRemovesRecovery();
     void recoveryIsPrivate();
     void typingDoesNotPutOffRecovery();
+    void recoveryPastFileSizeLimit();
     void fileSizeLimit();
     void deleteKeyClearsACell();
     void cutClearsACell();
@@ -321,6 +323,7 @@ void LoseWorkTest::waysToLoseWork_data()
     QTest::newRow("4 undoing back to the saved bank removes the recovery file") << &LoseWorkTest::undoneRemovesRecovery;
     QTest::newRow("4 recovery files are the user's alone (0600)") << &LoseWorkTest::recoveryIsPrivate;
     QTest::newRow("4 typing on does not put the recovery off") << &LoseWorkTest::typingDoesNotPutOffRecovery;
+    QTest::newRow("4 a file-size limit fails the recovery write, telling why") << &LoseWorkTest::recoveryPastFileSizeLimit;
     QTest::newRow("5 a file-size limit fails the save, telling why") << &LoseWorkTest::fileSizeLimit;
     QTest::newRow("6 Del clears a cell, not its question") << &LoseWorkTest::deleteKeyClearsACell;
     QTest::newRow("6 Cut clears a cell, not its question") << &LoseWorkTest::cutClearsACell;
@@ -862,6 +865,26 @@ void LoseWorkTest::typingDoesNotPutOffRecovery()
     // change would wait as long as the typing goes on.
     QVERIFY(timer->isActive());
     QVERIFY2(timer->remainingTime() <= first - 90, qPrintable(QString::number(timer->remainingTime())));
+}
+
+void LoseWorkTest::recoveryPastFileSizeLimit()
+{
+    Session s(Lines(100, "\r\n"));
+    QVERIFY(s.model()->setData(s.model()->index(0, 0), QStringLiteral("Mine")));
+    // No signal handling of the test's own: the editor must survive the limit.
+    std::signal(SIGXFSZ, SIG_DFL);
+    rlimit limit{};
+    QVERIFY(::getrlimit(RLIMIT_FSIZE, &limit) == 0);
+    const rlimit small{rlim_t(Lines(100, "\r\n").size() / 2), limit.rlim_max};
+    QVERIFY(::setrlimit(RLIMIT_FSIZE, &small) == 0);
+    Keeper(s.window)->keepNow();
+    QVERIFY(::setrlimit(RLIMIT_FSIZE, &limit) == 0);
+    const QString told = s.window.statusBar()->currentMessage();
+    QVERIFY2(told.contains(QStringLiteral("File too large")), qPrintable(told));
+    QVERIFY(!Keeper(s.window)->isCurrent());
+    // With room again, the next write lands.
+    Keeper(s.window)->keepNow();
+    QVERIFY(Keeper(s.window)->isCurrent());
 }
 
 QTEST_MAIN(LoseWorkTest)
