@@ -29,10 +29,13 @@ QList<RecoveryKeeper *> &Keepers()
 
 // What the GUI thread and the worker share: the newest write asked for, so
 // that an older one, or one asked for before the file was removed, never
-// lands over it.
+// lands over it; and the claim on the file, taken on the worker for the
+// file named when the keeper last took one up (its generation).
 struct RecoveryKeeper::Shared {
     QMutex mutex;
     quint64 latest = 0;
+    quint64 generation = 0;
+    std::shared_ptr<RecoveryClaim> claim;
 };
 
 struct RecoveryKeeper::Outcome {
@@ -69,7 +72,8 @@ RecoveryKeeper::Outcome RecoveryKeeper::writeOut(Shared &shared, quint64 write, 
         done += written;
     }
     const QMutexLocker locker(&shared.mutex);
-    if (shared.latest != write) {
+    // Given way to a newer write or a removal, or the lock was not had.
+    if (shared.latest != write || !shared.claim) {
         file.cancelWriting();
         return {false, path, {}};
     }
@@ -119,12 +123,12 @@ void RecoveryKeeper::KeepAllNow()
 
 QString RecoveryKeeper::filePath() const
 {
-    return claim_ ? claim_->file() : QString();
+    return file_;
 }
 
 bool RecoveryKeeper::isCurrent() const
 {
-    return claim_ && kept_ == changes_;
+    return !file_.isEmpty() && kept_ == changes_;
 }
 
 void RecoveryKeeper::changed()
@@ -133,35 +137,48 @@ void RecoveryKeeper::changed()
         release(true);
         return;
     }
-    if (!claim_ && !claim())
-        return;
+    if (file_.isEmpty())
+        claim();
     ++changes_;
     if (!timer_->isActive())
         timer_->start();
 }
 
-bool RecoveryKeeper::claim()
+void RecoveryKeeper::claim()
 {
-    QString error;
-    if (RecoveryFolder::Make(&error)) {
-        // A fresh name has no lock, unless another editor took it just now.
-        for (int attempt = 0; attempt < 3 && !claim_; ++attempt)
-            claim_ = RecoveryClaim::Take(RecoveryFolder::NewFile(bankPath_()));
-        if (!claim_)
-            error = QStringLiteral("no recovery file can be locked in %1")
-                        .arg(QDir::toNativeSeparators(RecoveryFolder::Path()));
+    file_ = RecoveryFolder::NewFile(bankPath_());
+    quint64 generation;
+    {
+        const QMutexLocker locker(&shared_->mutex);
+        generation = shared_->generation;
     }
-    if (!claim_ && !claimFailed_) {
-        claimFailed_ = true;
-        emit failed(QStringLiteral("Unsaved changes cannot be kept for recovery: %1.").arg(error));
-    }
-    return bool(claim_);
+    writer_.start([this, shared = shared_, generation, file = file_] {
+        QString error;
+        std::shared_ptr<RecoveryClaim> claim;
+        if (RecoveryFolder::Make(&error)) {
+            // A fresh name has no lock, unless another editor took it just now.
+            claim = RecoveryClaim::Take(file);
+            if (!claim)
+                error = QStringLiteral("%1 is locked by another editor").arg(QDir::toNativeSeparators(file));
+        }
+        {
+            const QMutexLocker locker(&shared->mutex);
+            if (shared->generation != generation)
+                return; // let go of already: so is the claim, as it goes
+            shared->claim = claim;
+        }
+        if (!error.isEmpty())
+            QMetaObject::invokeMethod(this, [this, file, error] { landed(changes_, {false, file, error}); },
+                                      Qt::QueuedConnection);
+    });
 }
 
 void RecoveryKeeper::adopt(std::shared_ptr<RecoveryClaim> claim)
 {
     release(false);
-    claim_ = std::move(claim);
+    file_ = claim->file();
+    const QMutexLocker locker(&shared_->mutex);
+    shared_->claim = std::move(claim);
 }
 
 void RecoveryKeeper::discard()
@@ -172,15 +189,20 @@ void RecoveryKeeper::discard()
 void RecoveryKeeper::release(bool removeFile)
 {
     timer_->stop();
-    if (claim_) {
+    std::shared_ptr<RecoveryClaim> claim;
+    if (!file_.isEmpty()) {
         const QMutexLocker locker(&shared_->mutex);
         ++shared_->latest;
+        ++shared_->generation;
         if (removeFile)
-            QFile::remove(claim_->file());
+            QFile::remove(file_);
+        claim = std::move(shared_->claim);
     }
-    claim_.reset();
+    // The lock goes after the file, so no editor sees the file unlocked.
+    claim.reset();
+    file_.clear();
     changes_ = asked_ = kept_ = 0;
-    claimFailed_ = false;
+    failureTold_ = false;
 }
 
 RecoverySnapshot RecoveryKeeper::take()
@@ -194,14 +216,14 @@ RecoverySnapshot RecoveryKeeper::take()
 
 void RecoveryKeeper::keepInBackground()
 {
-    if (!claim_ || undoStack_->isClean() || asked_ == changes_)
+    if (file_.isEmpty() || undoStack_->isClean() || asked_ == changes_)
         return;
     quint64 write;
     {
         const QMutexLocker locker(&shared_->mutex);
         write = ++shared_->latest;
     }
-    writer_.start([this, shared = shared_, write, change = changes_, path = claim_->file(), snapshot = take()] {
+    writer_.start([this, shared = shared_, write, change = changes_, path = file_, snapshot = take()] {
         const Outcome outcome = writeOut(*shared, write, path, snapshot);
         // The keeper waits for this worker before it goes, and a call
         // still queued for it goes with it.
@@ -211,28 +233,34 @@ void RecoveryKeeper::keepInBackground()
 
 void RecoveryKeeper::keepNow()
 {
-    if (!claim_ || undoStack_->isClean() || kept_ == changes_)
+    if (file_.isEmpty() || undoStack_->isClean() || kept_ == changes_)
         return;
     timer_->stop();
+    // The lock first, should it still be being taken.
+    writer_.waitForDone();
     quint64 write;
     {
         const QMutexLocker locker(&shared_->mutex);
         write = ++shared_->latest;
     }
     const quint64 change = changes_;
-    landed(change, writeOut(*shared_, write, claim_->file(), take()));
+    landed(change, writeOut(*shared_, write, file_, take()));
 }
 
 void RecoveryKeeper::landed(quint64 change, const Outcome &outcome)
 {
     if (!outcome.error.isEmpty()) {
-        emit failed(QStringLiteral("Unsaved changes could not be kept for recovery in %1: %2.")
-                        .arg(QDir::toNativeSeparators(outcome.path), outcome.error));
+        // Told once until a write lands: the next ones would say the same.
+        if (!failureTold_ && outcome.path == file_)
+            emit failed(QStringLiteral("Unsaved changes could not be kept for recovery in %1: %2.")
+                            .arg(QDir::toNativeSeparators(outcome.path), outcome.error));
+        failureTold_ = failureTold_ || outcome.path == file_;
         return;
     }
     // A write that gave way to a newer one, or to a removal, says nothing.
-    if (!outcome.landed || !claim_ || claim_->file() != outcome.path)
+    if (!outcome.landed || outcome.path != file_)
         return;
+    failureTold_ = false;
     kept_ = std::max(kept_, change);
     emit written(outcome.path);
 }

@@ -22,7 +22,8 @@ class RecoveryClaim;
 // thread only copies the lines (their bytes are shared, not copied); the
 // text is made and written on a worker thread, and replaces the last file
 // only once complete. While the document has unsaved changes the keeper
-// holds the file's lock, so no other editor offers it.
+// holds the file's lock, taken on the worker too (it is synced to disk), so
+// no other editor offers it.
 class RecoveryKeeper : public QObject {
     Q_OBJECT
 
@@ -72,7 +73,7 @@ private:
     struct Outcome;
 
     void changed();
-    bool claim();
+    void claim();
     void release(bool removeFile);
     RecoverySnapshot take();
     void landed(quint64 change, const Outcome &outcome);
@@ -83,12 +84,14 @@ private:
     BankPath bankPath_;
     QTimer *timer_;
     QThreadPool writer_;
-    std::shared_ptr<RecoveryClaim> claim_;
     std::shared_ptr<Shared> shared_;
-    // The document's changes are counted from the claim on: the count at
-    // the latest write asked for, and at the one that landed.
+    // The file kept while the document has unsaved changes, named at the
+    // first change; its lock is taken on the worker, before the first write.
+    QString file_;
+    // The document's changes are counted from then on: the count at the
+    // latest write asked for, and at the one that landed.
     quint64 changes_ = 0;
     quint64 asked_ = 0;
     quint64 kept_ = 0;
-    bool claimFailed_ = false;
+    bool failureTold_ = false;
 };
