@@ -1,9 +1,14 @@
 // The question editor's figures on a bank of 10,000 lines: opening it, a
 // keystroke in a cell with the live preview, and the keystroke that commits
 // an edit with the live checks, the problems list and the preview. Keys go to
-// the focused control, as a user's keyboard sends them.
+// the focused control, as a user's keyboard sends them. Recovery is on, its
+// interval cut to 50 ms so that it writes all through; the part of a
+// recovery write done on the GUI thread is timed on its own, for this bank
+// and for one of 100 lines.
 #include "BankEditorWindow.h"
 #include "BankTableModel.h"
+#include "RecoveryFolder.h"
+#include "RecoveryKeeper.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -22,11 +27,13 @@ constexpr int Lines = 10000;
 constexpr int Opens = 15;
 constexpr int Keystrokes = 600;
 constexpr int Commits = 300;
+constexpr int RecoveryWrites = 200;
+constexpr int RecoveryIntervalMs = 50;
 
-QByteArray BigBank()
+QByteArray BigBank(int lines = Lines)
 {
     QByteArray bytes;
-    for (int i = 1; i <= Lines; ++i)
+    for (int i = 1; i <= lines; ++i)
         bytes += "Which number comes after " + QByteArray::number(i) + "?\"" + QByteArray::number(i + 1)
                  + "\"" + QByteArray::number(i + 2) + "\"" + QByteArray::number(i - 1) + "\"\r\n";
     return bytes;
@@ -45,6 +52,58 @@ void Report(const char *what, std::vector<double> values, double target)
                 values.back(), target, at(0.99) < target ? "met" : "NOT met");
 }
 
+void WriteBank(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) < 0)
+        qFatal("cannot write the bank");
+}
+
+// The GUI thread's part of a recovery write of the bank at `path`: the
+// document's snapshot, handed to the worker. Each write follows an edit,
+// untimed, so there is something to keep; the worker's own time is the
+// whole write less this.
+std::vector<double> RecoveryWriteTimes(BankEditorWindow &window, const QString &path, bool inBackground)
+{
+    if (!window.openFile(path))
+        qFatal("cannot open the bank");
+    auto *keeper = window.findChild<RecoveryKeeper *>();
+    std::vector<double> times;
+    for (int write = 0; write < RecoveryWrites; ++write) {
+        window.model()->setData(window.model()->index(write % 100, 1), QStringLiteral("Edit %1").arg(write));
+        QElapsedTimer clock;
+        clock.start();
+        if (inBackground)
+            keeper->keepInBackground();
+        else
+            keeper->keepNow();
+        times.push_back(Ms(clock));
+        // The worker finishes before the next edit, as 15 seconds apart it would.
+        if (!QTest::qWaitFor([keeper] { return keeper->isCurrent(); }, 10000))
+            qFatal("the recovery file was not written");
+    }
+    return times;
+}
+
+// The GUI thread's extra work on the first change after a save: naming
+// the recovery file (its lock, which QLockFile syncs to disk, is taken on
+// the worker, and the bench times that too).
+std::vector<double> NamingTimes(const QString &path, bool lock)
+{
+    if (!RecoveryFolder::Make())
+        qFatal("cannot make the recovery folder");
+    std::vector<double> times;
+    for (int claim = 0; claim < RecoveryWrites; ++claim) {
+        QElapsedTimer clock;
+        clock.start();
+        const QString file = RecoveryFolder::NewFile(path);
+        if (lock && !RecoveryClaim::Take(file))
+            qFatal("cannot take a recovery lock");
+        times.push_back(Ms(clock));
+    }
+    return times;
+}
+
 // Sends one key to whatever has the focus, and lets the work it posts run.
 void Press(int key)
 {
@@ -58,13 +117,17 @@ int main(int argc, char **argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
     QTemporaryDir folder;
+    // Recovery files go to the bench's own folder, never the user's.
+    qputenv("XDG_DATA_HOME", folder.filePath(QStringLiteral("data")).toLocal8Bit());
+    // Set it longer than the run to see the figures without recovery.
+    if (qEnvironmentVariableIsEmpty("KORVEDIT_RECOVERY_INTERVAL_MS"))
+        qputenv("KORVEDIT_RECOVERY_INTERVAL_MS", QByteArray::number(RecoveryIntervalMs));
+    QApplication app(argc, argv);
     const QString path = folder.filePath(QStringLiteral("big.tqz"));
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(BigBank()) < 0)
-        qFatal("cannot write the bank");
-    file.close();
+    WriteBank(path, BigBank());
+    const QString smallPath = folder.filePath(QStringLiteral("small.tqz"));
+    WriteBank(smallPath, BigBank(100));
 
     BankEditorWindow window;
     window.show();
@@ -94,6 +157,25 @@ int main(int argc, char **argv)
     }
     Press(Qt::Key_Escape);
 
+    // The same typing while the recovery writes every 50 ms: an edit to
+    // another line, untimed, every 25 keys gives it something to write.
+    auto *keeper = window.findChild<RecoveryKeeper *>();
+    int recoveryWrites = 0;
+    QObject::connect(keeper, &RecoveryKeeper::written, [&recoveryWrites] { ++recoveryWrites; });
+    Press(Qt::Key_F2);
+    std::vector<double> typingWhileKept;
+    for (int key = 0; key < Keystrokes; ++key) {
+        if (key % 25 == 0)
+            window.model()->setData(window.model()->index(key % 100, 2), QStringLiteral("Kept %1").arg(key));
+        QElapsedTimer clock;
+        clock.start();
+        Press(key % 2 ? Qt::Key_Backspace : Qt::Key_A + key / 2 % 26);
+        typingWhileKept.push_back(Ms(clock));
+        QTest::qWait(key % 5 == 0 ? 2 : 0); // a typist's pace, so the interval passes while typing
+    }
+    Press(Qt::Key_Escape);
+    const int writesWhileTyping = recoveryWrites;
+
     std::vector<double> commits;
     for (int edit = 0; edit < Commits; ++edit) {
         table->setCurrentIndex(window.model()->index(edit % 100, 1 + edit % 3));
@@ -105,9 +187,28 @@ int main(int argc, char **argv)
         commits.push_back(Ms(clock));
     }
 
-    std::printf("Question editor, a bank of %d lines (offscreen, in-process):\n", Lines);
+    const int writesWhileCommitting = recoveryWrites - writesWhileTyping;
+
+    const std::vector<double> keptBig = RecoveryWriteTimes(window, path, true);
+    const std::vector<double> keptSmall = RecoveryWriteTimes(window, smallPath, true);
+    const std::vector<double> keptNowBig = RecoveryWriteTimes(window, path, false);
+    const std::vector<double> keptNowSmall = RecoveryWriteTimes(window, smallPath, false);
+    const std::vector<double> naming = NamingTimes(path, false);
+    const std::vector<double> locking = NamingTimes(path, true);
+
+    std::printf("Question editor, a bank of %d lines (offscreen, in-process, recovery every %d ms):\n", Lines,
+                RecoveryKeeper::Interval());
     Report("open the bank, to the table's first paint", opens, 100);
     Report("keystroke in a cell, with the live preview", typing, 8);
+    Report("keystroke, recovery writing meanwhile", typingWhileKept, 8);
     Report("Enter that commits, with checks and preview", commits, 8);
+    std::printf("  (recovery files written: %d while typing, %d while committing)\n", writesWhileTyping,
+                writesWhileCommitting);
+    Report("recovery write, GUI-thread part, 10,000 lines", keptBig, 1);
+    Report("recovery write, GUI-thread part, 100 lines", keptSmall, 1);
+    Report("recovery file named, first change after a save", naming, 1);
+    Report("its lock taken, on the worker", locking, 1000);
+    Report("recovery write whole (on SIGTERM), 10,000 lines", keptNowBig, 1000);
+    Report("recovery write whole (on SIGTERM), 100 lines", keptNowSmall, 1000);
     return 0;
 }

@@ -136,6 +136,13 @@ void BankDocument::load(QByteArrayView bytes)
     report_.reset();
 }
 
+void BankDocument::assign(std::vector<BankLine> lines, QByteArray tail)
+{
+    lines_ = std::move(lines);
+    tail_ = std::move(tail);
+    report_.reset();
+}
+
 QByteArray BankDocument::bytes() const
 {
     qsizetype size = tail_.size();

@@ -47,12 +47,18 @@ public:
     BankDocument();
 
     void load(QByteArrayView bytes);
+    // The document as these very lines and tail, as a recovery file keeps
+    // it: nothing is split, joined or mended.
+    void assign(std::vector<BankLine> lines, QByteArray tail);
     // What Save writes: untouched lines keep their bytes; the caller refuses
     // to save while firstUnencodable() finds a character.
     QByteArray bytes() const;
 
     int lineCount() const { return int(lines_.size()); }
     const BankLine &line(int row) const { return lines_[std::size_t(row)]; }
+    const std::vector<BankLine> &lines() const { return lines_; }
+    // From the Ctrl-Z that ends the data on, or empty.
+    const QByteArray &tail() const { return tail_; }
     // The field as written (not cut to its width), as the author sees it.
     QString field(int row, int column) const;
 

@@ -13,6 +13,8 @@
 #include "ProblemPanel.h"
 #include "QuestionPreview.h"
 #include "RecentFiles.h"
+#include "RecoveryKeeper.h"
+#include "RecoveryOffers.h"
 
 #include <QAction>
 #include <QApplication>
@@ -81,6 +83,13 @@ BankEditorWindow::BankEditorWindow(QWidget *parent)
     connect(disk_, &DiskWatch::touched, settle, qOverload<>(&QTimer::start));
     connect(settle, &QTimer::timeout, this, &BankEditorWindow::checkDisk);
 
+    recovery_ = new RecoveryKeeper(
+        undoStack_, [this] { return RecoverySnapshot{model_->document().lines(), model_->document().tail(), {}, {}}; },
+        [this] { return currentFile_; }, this);
+    recoveryOffers_ = new RecoveryOffers(this, [this](const RecoveredBank &bank) { recover(bank); });
+    connect(recovery_, &RecoveryKeeper::failed, this, [this](const QString &text) { statusBar()->showMessage(text, 8000); });
+    connect(recoveryOffers_, &RecoveryOffers::messageShown, this, &BankEditorWindow::messageShown);
+
     model_->load({});
     updateTitle();
     resize(1100, 760);
@@ -91,6 +100,9 @@ BankEditorWindow::BankEditorWindow(QWidget *parent)
 
 BankEditorWindow::~BankEditorWindow()
 {
+    // Before the undo stack, whose clear() as it dies would read as a save:
+    // unsaved changes stay recoverable.
+    delete recovery_;
     // The children outlive this window's own part and may still signal as
     // they go (the undo stack says it is clean as it dies): nothing they
     // send may reach a window that is no longer one.
@@ -268,6 +280,7 @@ bool BankEditorWindow::openFile(const QString &path)
     recentFiles_->add(currentFile_);
     updateTitle();
     table_->setCurrentIndex(model_->index(0, 0));
+    recoveryOffers_->offerFor(currentFile_);
     return true;
 }
 
@@ -331,6 +344,7 @@ void BankEditorWindow::settleChanges(const std::function<void()> &next)
             save(next);
             break;
         case QMessageBox::Discard:
+            recovery_->discard();
             next();
             break;
         default:
@@ -667,6 +681,32 @@ void BankEditorWindow::updateTitle()
     const QString name = currentFile_.isEmpty() ? QStringLiteral("Untitled") : QFileInfo(currentFile_).fileName();
     setWindowTitle(QStringLiteral("%1[*] — Korvane Question Editor").arg(name));
     setWindowModified(!undoStack_->isClean());
+}
+
+void BankEditorWindow::offerRecovery()
+{
+    recoveryOffers_->offerAll();
+}
+
+void BankEditorWindow::recover(const RecoveredBank &bank)
+{
+    BankDocument document;
+    document.assign(bank.snapshot.lines, bank.snapshot.tail);
+    model_->loadDocument(std::move(document));
+    currentFile_ = bank.snapshot.bankPath;
+    // Saving it asks only when the file changes from what it holds now (or
+    // writes it again when it is gone): what it held before the crash is
+    // not known.
+    if (currentFile_.isEmpty())
+        disk_->stop();
+    else
+        disk_->track(currentFile_, ReadBankBytes(currentFile_).bytes);
+    missingTold_ = false;
+    recovery_->adopt(bank.claim);
+    // Unsaved, with no undo back to a saved state: Save writes it all.
+    undoStack_->resetClean();
+    updateTitle();
+    table_->setCurrentIndex(model_->index(0, 0));
 }
 
 void BankEditorWindow::closeEvent(QCloseEvent *event)

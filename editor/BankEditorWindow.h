@@ -16,7 +16,10 @@ class QTableView;
 class QUndoStack;
 class QuestionPreview;
 class RecentFiles;
+class RecoveryKeeper;
+class RecoveryOffers;
 struct BankProblem;
+struct RecoveredBank;
 
 // The question editor: the bank as a table, one row per line as the game
 // reads it, with its problems listed live and the selected question drawn as
@@ -32,6 +35,9 @@ public:
     // unsaved changes: the menu commands and drops do that before calling them.
     bool openFile(const QString &path);
     bool saveFile(const QString &path);
+
+    // Offers the recovery files of banks whose changes were never saved: at start.
+    void offerRecovery();
 
     QString currentFile() const { return currentFile_; }
     BankTableModel *model() const { return model_; }
@@ -86,6 +92,8 @@ private:
     void refreshPreview();
     void previewTyping(const QModelIndex &index, const QString &text);
     void updateTitle();
+    // Takes a recovered document as this window's, with unsaved changes.
+    void recover(const RecoveredBank &bank);
 
     QUndoStack *undoStack_;
     BankTableModel *model_;
@@ -100,6 +108,8 @@ private:
     DiskWatch *disk_;
     QMessageBox *diskQuestion_ = nullptr; // while it is open
     bool missingTold_ = false;
+    RecoveryKeeper *recovery_ = nullptr;
+    RecoveryOffers *recoveryOffers_ = nullptr;
     QString currentFile_;
     bool closeSettled_ = false;
 };

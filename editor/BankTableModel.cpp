@@ -96,6 +96,15 @@ void BankTableModel::load(const QByteArray &bytes)
     emit bankChanged();
 }
 
+void BankTableModel::loadDocument(BankDocument document)
+{
+    beginResetModel();
+    document_ = std::move(document);
+    endResetModel();
+    undoStack_->clear();
+    emit bankChanged();
+}
+
 QByteArray BankTableModel::bytes() const
 {
     return document_.bytes();

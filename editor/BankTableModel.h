@@ -48,6 +48,9 @@ public:
 
     // Replaces the whole bank with the bytes of a file and clears the undo stack.
     void load(const QByteArray &bytes);
+    // Replaces the whole bank with a recovered document and clears the undo stack.
+    void loadDocument(BankDocument document);
+    const BankDocument &document() const { return document_; }
     // What Save writes: Windows-1252, CR LF; lines not edited keep their bytes.
     // A character Windows-1252 lacks stands as '?', so Save must refuse
     // while firstUnencodable() finds one.

@@ -7,12 +7,19 @@
 // other line must stay as they were, and so must whatever follows a Ctrl-Z;
 // the saved bytes must open as the same lines, and undoing the edit must
 // give back the original bytes. Lines inserted, deleted or moved must save as
-// the lines shown, and undo as the original bytes. Any broken rule traps, so
-// libFuzzer keeps the input.
+// the lines shown, and undo as the original bytes. At the crash point, after
+// every edit of a run none of which is undone (typed fields holding any
+// UTF-16 included), the document read back from its recovery text must
+// equal the document row for row and save to the same bytes; and the input
+// itself, read as recovery text, is refused or reads back as written. Any
+// broken rule traps, so libFuzzer keeps the input.
 #include "editor/BankDocument.h"
+#include "editor/RecoveryFile.h"
 
 #include "app/Windows1252.h"
 #include "forms/BankChecks.h"
+
+#include <QTimeZone>
 
 #include <algorithm>
 #include <cstddef>
@@ -172,6 +179,79 @@ void CheckRowEdit(BankDocument &document, const QByteArray &original, std::uint6
     Check(document.bytes() == original, "undoing a row edit did not give back the original bytes");
 }
 
+// The crash point: the document as its recovery text keeps it reads back
+// row for row, typed fields and all, and saves to the same bytes.
+void CheckRecovers(const BankDocument &document, const char *why)
+{
+    const RecoverySnapshot kept{document.lines(), document.tail(), QStringLiteral("/banks/fuzzed.tqz"),
+                                QDateTime::fromMSecsSinceEpoch(1700000000123, QTimeZone::utc())};
+    const std::optional<RecoverySnapshot> read = RecoveryFile::Read(RecoveryFile::Written(kept));
+    Check(read.has_value(), why);
+    Check(RecoveryFile::SameDocument(read->lines, read->tail, document.lines(), document.tail()), why);
+    Check(read->bankPath == kept.bankPath && read->written == kept.written, why);
+    BankDocument back;
+    back.assign(read->lines, read->tail);
+    Check(back.bytes() == document.bytes(), why);
+}
+
+// A run of edits, none undone, with the crash point after each: fields
+// typed as any UTF-16 from the input (characters beyond the code page,
+// surrogates paired or alone, quotes and line breaks the model would
+// refuse), lines inserted, deleted and moved.
+void CheckCrashPoints(BankDocument &document, const std::uint8_t *data, std::size_t size, std::uint64_t hash)
+{
+    const auto draw = [&hash](std::size_t bound) {
+        const std::size_t drawn = std::size_t(hash % bound);
+        hash = hash / bound ^ (hash * 0x9E3779B97F4A7C15ull);
+        return drawn;
+    };
+    const std::size_t edits = 1 + draw(6);
+    for (std::size_t edit = 0; edit < edits; ++edit) {
+        const int lines = document.lineCount();
+        const int row = int(draw(std::size_t(lines)));
+        BankSplice splice;
+        switch (draw(4)) {
+        case 0: {
+            const std::size_t from = size > 0 ? draw(size) : 0;
+            std::vector<char16_t> units(std::min<std::size_t>((size - from) / 2, draw(40)));
+            if (!units.empty())
+                std::memcpy(units.data(), data + from, units.size() * sizeof(char16_t));
+            const QString text = QString::fromUtf16(units.data(), qsizetype(units.size())) + QChar(0x0144);
+            splice = document.planReplace(row, 1, {BankLines::WithField(document.line(row), int(draw(BankFieldCount)), text)});
+            break;
+        }
+        case 1:
+            splice = document.planReplace(row + int(draw(2)), 0, std::vector<BankLine>(1 + draw(2), BankLines::Blank()));
+            break;
+        case 2:
+            splice = document.planReplace(row, 1 + int(draw(std::size_t(lines - row))), {});
+            break;
+        default: {
+            const int count = 1 + int(draw(std::size_t(lines - row)));
+            const int destination = int(draw(std::size_t(lines + 1)));
+            if (destination >= row && destination <= row + count)
+                continue;
+            splice = document.planMove(row, count, destination);
+            break;
+        }
+        }
+        document.apply(splice);
+        CheckRecovers(document, "the document read back from its recovery text differs from the one kept");
+    }
+}
+
+// Any bytes as a recovery file: refused, or read as a document that is
+// written and read back the same.
+void CheckRecoveryText(const QByteArray &text)
+{
+    const std::optional<RecoverySnapshot> read = RecoveryFile::Read(text);
+    if (!read)
+        return;
+    const std::optional<RecoverySnapshot> again = RecoveryFile::Read(RecoveryFile::Written(*read));
+    Check(again.has_value() && RecoveryFile::SameDocument(again->lines, again->tail, read->lines, read->tail),
+          "a recovery text read and written again reads back otherwise");
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
@@ -183,9 +263,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     Check(document.lineCount() == int(SplitRawBank(View(original)).lines.size()),
           "the document counts lines differently from the checks");
 
+    CheckRecovers(document, "the bank opened, read back from its recovery text, differs");
+
     // The edits are drawn from the input, so that a crash replays.
     const std::uint64_t hash = Hash(data, size);
     CheckFieldEdit(document, original, hash);
     CheckRowEdit(document, original, hash * 0x9E3779B97F4A7C15ull + 1);
+    CheckCrashPoints(document, data, size, hash * 0xC2B2AE3D27D4EB4Full + 7);
+    CheckRecoveryText(original);
     return 0;
 }

@@ -1,24 +1,38 @@
 // Ways to lose work: each row is a path by which the editor once dropped,
 // overwrote or deleted what an author had, driven as the author drives it.
+// Where a real process is needed (killed, ended, started again) the editor
+// runs as one, through the EditorDriver program, its data in a folder of
+// the test's own.
 #include "BankEditorWindow.h"
 #include "BankTableModel.h"
+#include "EditorProcess.h"
+#include "RecoveryFile.h"
+#include "RecoveryFolder.h"
+#include "RecoveryKeeper.h"
 #include "TestFiles.h"
 
 #include "forms/BankChecks.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QDir>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonObject>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QStandardPaths>
+#include <QStatusBar>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QUndoStack>
 
 #include <csignal>
@@ -83,6 +97,147 @@ void WriteElsewhere(const QString &path, const QByteArray &bytes)
             == 0);
 }
 
+// The recovery of unsaved work.
+
+// Short enough that a test waits little, long enough that the editor's
+// work between writes is seen as a user's would be.
+constexpr int ShortInterval = 200;
+// Longer than any test: the recovery file comes only when asked for.
+constexpr int LongInterval = 600000;
+
+struct Edit {
+    int row = 0;
+    int column = 0;
+    QString text;
+};
+
+// Edits to ThreeLines: one holds characters the bank's code page lacks, one
+// beyond the BMP, which only the document's typed fields keep.
+const QList<Edit> Edits = {
+    {0, 1, QStringLiteral("Gdańsk 🙂")},
+    {2, 0, QStringLiteral("Smallest prime, café?")},
+    {1, 3, QStringLiteral("Saturn")},
+};
+// What makes the bank savable again: its one field the code page lacks, replaced.
+const Edit Encodable = {0, 1, QStringLiteral("Gdansk")};
+// Edits to a new bank's one line.
+const QList<Edit> UntitledEdits = {
+    {0, 0, QStringLiteral("Which city is Gdańsk?")},
+    {0, 1, QStringLiteral("🙂")},
+};
+
+QString SetCommand(const Edit &edit)
+{
+    const QByteArray text = QJsonDocument(QJsonArray{edit.text}).toJson(QJsonDocument::Compact);
+    return QStringLiteral("set %1 %2 %3").arg(edit.row).arg(edit.column).arg(QString::fromUtf8(text.sliced(1, text.size() - 2)));
+}
+
+// The same edits in this process, on the editor's own model: the fields
+// they show, and the bytes saved once the bank is savable.
+struct Expected {
+    QList<QStringList> rows;
+    QByteArray saved;
+};
+
+Expected ExpectedAfterEdits()
+{
+    QUndoStack stack;
+    BankTableModel model(&stack);
+    model.load(ThreeLines);
+    for (const Edit &edit : Edits)
+        model.setData(model.index(edit.row, edit.column), edit.text);
+    Expected expected;
+    for (int row = 0; row < model.rowCount(); ++row) {
+        QStringList fields;
+        for (int column = 0; column < model.columnCount(); ++column)
+            fields += model.index(row, column).data(Qt::EditRole).toString();
+        expected.rows += fields;
+    }
+    model.setData(model.index(Encodable.row, Encodable.column), Encodable.text);
+    expected.saved = model.bytes();
+    return expected;
+}
+
+QList<QStringList> Rows(const QJsonValue &json)
+{
+    QList<QStringList> rows;
+    for (const QJsonValue &row : json.toArray()) {
+        QStringList fields;
+        for (const QJsonValue &field : row.toArray())
+            fields += field.toString();
+        rows += fields;
+    }
+    return rows;
+}
+
+QString Text(const QJsonValue &object, const char *key)
+{
+    return object.toObject().value(QLatin1String(key)).toString();
+}
+
+QStringList BoxNames(const QJsonValue &boxes)
+{
+    QStringList names;
+    for (const QJsonValue &box : boxes.toArray())
+        names += Text(box, "name");
+    return names;
+}
+
+QString WriteBank(const QTemporaryDir &folder)
+{
+    const QString path = folder.filePath(QStringLiteral("bank.tqz"));
+    WriteFile(path, ThreeLines);
+    return path;
+}
+
+RecoveryKeeper *Keeper(BankEditorWindow &window)
+{
+    return window.findChild<RecoveryKeeper *>();
+}
+
+// The window's recovery file once it holds the document as it is, or a
+// null string when none comes.
+QString WaitKept(BankEditorWindow &window)
+{
+    RecoveryKeeper *keeper = Keeper(window);
+    if (!keeper)
+        return {};
+    return QTest::qWaitFor([keeper] { return keeper->isCurrent(); }, 20000) ? keeper->filePath() : QString();
+}
+
+void Apply(BankEditorWindow &window, const QList<Edit> &edits)
+{
+    for (const Edit &edit : edits)
+        QVERIFY(window.model()->setData(window.model()->index(edit.row, edit.column), edit.text));
+}
+
+QMessageBox *ShownBox(BankEditorWindow &window, const char *name)
+{
+    for (QMessageBox *box : window.findChildren<QMessageBox *>(QString::fromLatin1(name)))
+        if (box->isVisible())
+            return box;
+    return nullptr;
+}
+
+bool Press(QMessageBox *box, const QString &text)
+{
+    if (!box)
+        return false;
+    for (QAbstractButton *button : box->buttons()) {
+        if (button->text().remove(u'&') == text) {
+            button->click();
+            return true;
+        }
+    }
+    return false;
+}
+
+int Mode(const QString &path)
+{
+    struct stat status {};
+    return ::stat(QFile::encodeName(path).constData(), &status) == 0 ? int(status.st_mode & 0777) : -1;
+}
+
 } // namespace
 
 class LoseWorkTest;
@@ -92,7 +247,13 @@ class LoseWorkTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+    void initTestCase()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        qputenv("KORVEDIT_RECOVERY_INTERVAL_MS", QByteArray::number(ShortInterval));
+    }
+    // No row sees another's recovery files.
+    void init() { QDir(RecoveryFolder::Path()).removeRecursively(); }
     void waysToLoseWork_data();
     void waysToLoseWork();
 
@@ -104,6 +265,19 @@ private:
     void playAfterAnotherChange();
     void reloadIsUndone();
     void bankDeletedWhileOpen();
+    void killedWhileEditing();
+    void terminatedWhileEditing();
+    void heldByRunningEditor();
+    void bankOpenedOffersItsRecovery();
+    void untitledOfferedAtStart();
+    void offerDiscardAndNotNow();
+    void savedRemovesRecovery();
+    void discardedOnNewRemovesRecovery();
+    void discardedOnCloseRemovesRecovery();
+    void undoneRemovesRecovery();
+    void recoveryIsPrivate();
+    void typingDoesNotPutOffRecovery();
+    void recoveryPastFileSizeLimit();
     void fileSizeLimit();
     void deleteKeyClearsACell();
     void cutClearsACell();
@@ -114,6 +288,13 @@ private:
     void stalePlayFolders();
     void closeWhileEditingALineFeed();
     void saveKeepsTheGroup();
+
+    // Recovers the Edits in an editor started in `home` after the one that
+    // kept them ended, and saves them.
+    void recoverInNewStart(const QString &home, const QString &bank, const QString &kept);
+    // Edits made to the bank (empty: a new one), kept in a recovery file by
+    // a window then dropped unsaved; the file's path.
+    QString keptByDroppedWindow(const QString &bank, const QList<Edit> &edits, std::vector<BankLine> *lines = nullptr);
 };
 
 void LoseWorkTest::waysToLoseWork_data()
@@ -126,6 +307,23 @@ void LoseWorkTest::waysToLoseWork_data()
     QTest::newRow("3 Play asks when the file no longer holds the table") << &LoseWorkTest::playAfterAnotherChange;
     QTest::newRow("3 Reload can be undone") << &LoseWorkTest::reloadIsUndone;
     QTest::newRow("3 a bank deleted while open is said so and saved again") << &LoseWorkTest::bankDeletedWhileOpen;
+    QTest::newRow("4 killed (kill -9) while editing: the next start gives the edits back") << &LoseWorkTest::killedWhileEditing;
+    QTest::newRow("4 ended (SIGTERM) while editing: kept at once, given back at the next start")
+        << &LoseWorkTest::terminatedWhileEditing;
+    QTest::newRow("4 a recovery a running editor holds is not offered; opening its bank says so")
+        << &LoseWorkTest::heldByRunningEditor;
+    QTest::newRow("4 opening a bank offers its recovery") << &LoseWorkTest::bankOpenedOffersItsRecovery;
+    QTest::newRow("4 an untitled bank's recovery is offered at start") << &LoseWorkTest::untitledOfferedAtStart;
+    QTest::newRow("4 Discard in the offer deletes once confirmed; Not Now keeps") << &LoseWorkTest::offerDiscardAndNotNow;
+    QTest::newRow("4 saving removes the recovery file") << &LoseWorkTest::savedRemovesRecovery;
+    QTest::newRow("4 discarding the changes for a new bank removes the recovery file")
+        << &LoseWorkTest::discardedOnNewRemovesRecovery;
+    QTest::newRow("4 discarding the changes on close removes the recovery file")
+        << &LoseWorkTest::discardedOnCloseRemovesRecovery;
+    QTest::newRow("4 undoing back to the saved bank removes the recovery file") << &LoseWorkTest::undoneRemovesRecovery;
+    QTest::newRow("4 recovery files are the user's alone (0600)") << &LoseWorkTest::recoveryIsPrivate;
+    QTest::newRow("4 typing on does not put the recovery off") << &LoseWorkTest::typingDoesNotPutOffRecovery;
+    QTest::newRow("4 a file-size limit fails the recovery write, telling why") << &LoseWorkTest::recoveryPastFileSizeLimit;
     QTest::newRow("5 a file-size limit fails the save, telling why") << &LoseWorkTest::fileSizeLimit;
     QTest::newRow("6 Del clears a cell, not its question") << &LoseWorkTest::deleteKeyClearsACell;
     QTest::newRow("6 Cut clears a cell, not its question") << &LoseWorkTest::cutClearsACell;
@@ -395,6 +593,298 @@ void LoseWorkTest::saveKeepsTheGroup()
     struct stat status {};
     QVERIFY(::stat(QFile::encodeName(s.path).constData(), &status) == 0);
     QCOMPARE(status.st_gid, other);
+}
+
+void LoseWorkTest::killedWhileEditing()
+{
+    QTemporaryDir home;
+    const QString bank = WriteBank(home);
+    QString kept;
+    {
+        EditorProcess first(home.path(), ShortInterval, {bank});
+        QVERIFY2(first.isReady(), qPrintable(first.failure()));
+        for (const Edit &edit : Edits)
+            QVERIFY2(!first.send(SetCommand(edit)).isNull(), qPrintable(first.failure()));
+        kept = first.send(QStringLiteral("wait-recovery"));
+        QVERIFY2(!kept.isNull(), qPrintable(first.failure()));
+        first.kill();
+    }
+    recoverInNewStart(home.path(), bank, kept);
+}
+
+void LoseWorkTest::terminatedWhileEditing()
+{
+    QTemporaryDir home;
+    const QString bank = WriteBank(home);
+    QString kept;
+    {
+        EditorProcess first(home.path(), LongInterval, {bank});
+        QVERIFY2(first.isReady(), qPrintable(first.failure()));
+        for (const Edit &edit : Edits)
+            QVERIFY2(!first.send(SetCommand(edit)).isNull(), qPrintable(first.failure()));
+        kept = Text(first.sendJson(QStringLiteral("state")), "recovery");
+        QVERIFY(!kept.isEmpty());
+        QVERIFY2(!QFileInfo::exists(kept), "the recovery file came before the interval or the signal");
+        QCOMPARE(first.terminate(), 128 + SIGTERM);
+    }
+    recoverInNewStart(home.path(), bank, kept);
+}
+
+void LoseWorkTest::recoverInNewStart(const QString &home, const QString &bank, const QString &kept)
+{
+    QVERIFY2(QFileInfo::exists(kept), qPrintable(kept));
+    const Expected expected = ExpectedAfterEdits();
+    EditorProcess second(home, ShortInterval);
+    QVERIFY2(second.isReady(), qPrintable(second.failure()));
+    const QJsonArray boxes = second.sendJson(QStringLiteral("boxes")).toArray();
+    QCOMPARE(BoxNames(boxes), QStringList{QStringLiteral("recoveryBox")});
+    QVERIFY2(Text(boxes[0], "text").contains(QStringLiteral("“bank.tqz”")), qPrintable(Text(boxes[0], "text")));
+    QVERIFY2(!second.send(QStringLiteral("press recoveryBox Recover")).isNull(), qPrintable(second.failure()));
+
+    QCOMPARE(Rows(second.sendJson(QStringLiteral("rows"))), expected.rows);
+    const QJsonObject state = second.sendJson(QStringLiteral("state")).toObject();
+    QCOMPARE(state.value(QLatin1String("file")).toString(), bank);
+    QVERIFY(state.value(QLatin1String("modified")).toBool());
+    // The recovered file stays this editor's until the bank is saved.
+    QCOMPARE(state.value(QLatin1String("recovery")).toString(), kept);
+
+    QVERIFY2(!second.send(SetCommand(Encodable)).isNull(), qPrintable(second.failure()));
+    QVERIFY2(!second.send(QStringLiteral("trigger actionSave")).isNull(), qPrintable(second.failure()));
+    QCOMPARE(ReadFile(bank), expected.saved);
+    QVERIFY(!QFileInfo::exists(kept));
+    QVERIFY(!second.sendJson(QStringLiteral("state")).toObject().value(QLatin1String("modified")).toBool());
+}
+
+void LoseWorkTest::heldByRunningEditor()
+{
+    QTemporaryDir home;
+    const QString bank = WriteBank(home);
+    EditorProcess first(home.path(), ShortInterval, {bank});
+    QVERIFY2(first.isReady(), qPrintable(first.failure()));
+    QVERIFY2(!first.send(SetCommand(Edits[2])).isNull(), qPrintable(first.failure()));
+    const QString kept = first.send(QStringLiteral("wait-recovery"));
+    QVERIFY2(!kept.isNull(), qPrintable(first.failure()));
+
+    EditorProcess second(home.path(), ShortInterval);
+    QVERIFY2(second.isReady(), qPrintable(second.failure()));
+    QCOMPARE(BoxNames(second.sendJson(QStringLiteral("boxes"))), QStringList());
+    QVERIFY2(!second.send(QStringLiteral("open ") + bank).isNull(), qPrintable(second.failure()));
+    const QJsonArray boxes = second.sendJson(QStringLiteral("boxes")).toArray();
+    QCOMPARE(BoxNames(boxes), QStringList{QStringLiteral("heldElsewhereBox")});
+    QVERIFY(Text(boxes[0], "text").contains(QStringLiteral("“bank.tqz”")));
+    QVERIFY(!second.send(QStringLiteral("press heldElsewhereBox OK")).isNull());
+
+    // Once that editor is gone its lock is stale, and its work is offered.
+    first.kill();
+    QVERIFY2(!second.send(QStringLiteral("open ") + bank).isNull(), qPrintable(second.failure()));
+    QCOMPARE(BoxNames(second.sendJson(QStringLiteral("boxes"))), QStringList{QStringLiteral("recoveryBox")});
+    QVERIFY(QFileInfo::exists(kept));
+}
+
+QString LoseWorkTest::keptByDroppedWindow(const QString &bank, const QList<Edit> &edits, std::vector<BankLine> *lines)
+{
+    BankEditorWindow window;
+    if (!bank.isEmpty() && !window.openFile(bank))
+        return {};
+    Apply(window, edits);
+    const QString kept = WaitKept(window);
+    if (lines)
+        *lines = window.model()->document().lines();
+    return kept;
+}
+
+void LoseWorkTest::bankOpenedOffersItsRecovery()
+{
+    QTemporaryDir home;
+    const QString bank = WriteBank(home);
+    std::vector<BankLine> edited;
+    const QString kept = keptByDroppedWindow(bank, Edits, &edited);
+    QVERIFY(!kept.isEmpty());
+    QVERIFY2(QFileInfo::exists(kept), "a window dropped with unsaved changes took its recovery file along");
+
+    BankEditorWindow window;
+    window.show();
+    QVERIFY(window.openFile(bank));
+    QMessageBox *box = ShownBox(window, "recoveryBox");
+    QVERIFY(box);
+    QVERIFY2(box->text().contains(QStringLiteral("“bank.tqz”")), qPrintable(box->text()));
+    QVERIFY(Press(box, QStringLiteral("Recover")));
+    QVERIFY(RecoveryFile::SameDocument(window.model()->document().lines(), window.model()->document().tail(), edited, {}));
+    QVERIFY(window.isWindowModified());
+    QCOMPARE(window.currentFile(), bank);
+    // No undo leads back to the bank on disk as if it were saved.
+    window.findChild<QAction *>(QStringLiteral("actionUndo"))->trigger();
+    QVERIFY(window.isWindowModified());
+}
+
+void LoseWorkTest::untitledOfferedAtStart()
+{
+    std::vector<BankLine> edited;
+    const QString kept = keptByDroppedWindow({}, UntitledEdits, &edited);
+    QVERIFY(QFileInfo::exists(kept));
+
+    BankEditorWindow window;
+    window.show();
+    window.offerRecovery();
+    QMessageBox *box = ShownBox(window, "recoveryBox");
+    QVERIFY(box);
+    QVERIFY2(box->text().contains(QStringLiteral("an untitled bank")), qPrintable(box->text()));
+    QVERIFY(Press(box, QStringLiteral("Recover")));
+    QVERIFY(RecoveryFile::SameDocument(window.model()->document().lines(), window.model()->document().tail(), edited, {}));
+    QVERIFY(window.currentFile().isEmpty());
+    QVERIFY(window.isWindowModified());
+}
+
+void LoseWorkTest::offerDiscardAndNotNow()
+{
+    QTemporaryDir home;
+    const QString bank = WriteBank(home);
+    const QString kept = keptByDroppedWindow(bank, Edits);
+    QVERIFY(QFileInfo::exists(kept));
+
+    BankEditorWindow window;
+    window.show();
+    QVERIFY(window.openFile(bank));
+    QVERIFY(Press(ShownBox(window, "recoveryBox"), QStringLiteral("Not Now")));
+    QVERIFY(QFileInfo::exists(kept));
+    QVERIFY(!window.isWindowModified());
+
+    // Offered again, as it was only put off; a Discard asks before it deletes.
+    QVERIFY(window.openFile(bank));
+    QVERIFY(Press(ShownBox(window, "recoveryBox"), QStringLiteral("Discard")));
+    QVERIFY(Press(ShownBox(window, "recoveryDiscardBox"), QStringLiteral("Cancel")));
+    QVERIFY(QFileInfo::exists(kept));
+    QVERIFY(Press(ShownBox(window, "recoveryBox"), QStringLiteral("Discard")));
+    QVERIFY(Press(ShownBox(window, "recoveryDiscardBox"), QStringLiteral("Delete")));
+    QVERIFY(!QFileInfo::exists(kept));
+    QCOMPARE(window.model()->bytes(), ThreeLines);
+    QVERIFY(window.openFile(bank));
+    QVERIFY(!ShownBox(window, "recoveryBox"));
+}
+
+void LoseWorkTest::savedRemovesRecovery()
+{
+    QTemporaryDir home;
+    const QString bank = WriteBank(home);
+    BankEditorWindow window;
+    QVERIFY(window.openFile(bank));
+    Apply(window, {Edits[2]});
+    const QString kept = WaitKept(window);
+    QVERIFY(QFileInfo::exists(kept));
+    window.findChild<QAction *>(QStringLiteral("actionSave"))->trigger();
+    QVERIFY(!window.isWindowModified());
+    QVERIFY(!QFileInfo::exists(kept));
+    QVERIFY(!QFileInfo::exists(kept + QStringLiteral(".lock")));
+}
+
+void LoseWorkTest::discardedOnNewRemovesRecovery()
+{
+    QTemporaryDir home;
+    const QString bank = WriteBank(home);
+    BankEditorWindow window;
+    window.show();
+    QVERIFY(window.openFile(bank));
+    Apply(window, Edits);
+    const QString kept = WaitKept(window);
+    QVERIFY(QFileInfo::exists(kept));
+    window.findChild<QAction *>(QStringLiteral("actionNew"))->trigger();
+    QVERIFY(Press(ShownBox(window, "unsavedChangesBox"), QStringLiteral("Discard")));
+    QVERIFY(window.currentFile().isEmpty());
+    QVERIFY(!QFileInfo::exists(kept));
+}
+
+void LoseWorkTest::discardedOnCloseRemovesRecovery()
+{
+    QTemporaryDir home;
+    const QString bank = WriteBank(home);
+    QString kept;
+    {
+        BankEditorWindow window;
+        window.show();
+        QVERIFY(window.openFile(bank));
+        Apply(window, Edits);
+        kept = WaitKept(window);
+        QVERIFY(QFileInfo::exists(kept));
+        QVERIFY(!window.close());
+        QVERIFY(Press(ShownBox(window, "unsavedChangesBox"), QStringLiteral("Discard")));
+        QVERIFY(!window.isVisible());
+    }
+    QVERIFY(!QFileInfo::exists(kept));
+    QVERIFY(RecoveryFolder::Files().isEmpty());
+}
+
+void LoseWorkTest::undoneRemovesRecovery()
+{
+    QTemporaryDir home;
+    const QString bank = WriteBank(home);
+    BankEditorWindow window;
+    QVERIFY(window.openFile(bank));
+    Apply(window, {Edits[2]});
+    const QString kept = WaitKept(window);
+    QVERIFY(QFileInfo::exists(kept));
+    window.findChild<QAction *>(QStringLiteral("actionUndo"))->trigger();
+    QVERIFY(!window.isWindowModified());
+    QVERIFY(!QFileInfo::exists(kept));
+    // Redone, the change is kept again.
+    window.findChild<QAction *>(QStringLiteral("actionRedo"))->trigger();
+    const QString again = WaitKept(window);
+    QVERIFY(QFileInfo::exists(again));
+}
+
+void LoseWorkTest::recoveryIsPrivate()
+{
+    // Under the most open mask, where only the editor's own care keeps it private.
+    const mode_t mask = ::umask(0);
+    const auto restore = qScopeGuard([mask] { ::umask(mask); });
+    QDir(RecoveryFolder::Path()).removeRecursively();
+    BankEditorWindow window;
+    Apply(window, {UntitledEdits[0]});
+    const QString kept = WaitKept(window);
+    QVERIFY(QFileInfo::exists(kept));
+    QCOMPARE(Mode(kept), 0600);
+    QCOMPARE(Mode(RecoveryFolder::Path()), 0700);
+    // A new write replaces the file, and is as private.
+    Apply(window, {UntitledEdits[1]});
+    QVERIFY(!WaitKept(window).isEmpty());
+    QCOMPARE(Mode(kept), 0600);
+}
+
+void LoseWorkTest::typingDoesNotPutOffRecovery()
+{
+    qputenv("KORVEDIT_RECOVERY_INTERVAL_MS", "10000");
+    const auto restore = qScopeGuard([] { qputenv("KORVEDIT_RECOVERY_INTERVAL_MS", QByteArray::number(ShortInterval)); });
+    BankEditorWindow window;
+    auto *timer = window.findChild<QTimer *>(QStringLiteral("recoveryTimer"));
+    QVERIFY(timer);
+    Apply(window, {UntitledEdits[0]});
+    QVERIFY(timer->isActive());
+    const int first = timer->remainingTime();
+    QTest::qWait(100);
+    Apply(window, {UntitledEdits[1]});
+    // Still counting from the first change: a timer started again by each
+    // change would wait as long as the typing goes on.
+    QVERIFY(timer->isActive());
+    QVERIFY2(timer->remainingTime() <= first - 90, qPrintable(QString::number(timer->remainingTime())));
+}
+
+void LoseWorkTest::recoveryPastFileSizeLimit()
+{
+    Session s(Lines(100, "\r\n"));
+    QVERIFY(s.model()->setData(s.model()->index(0, 0), QStringLiteral("Mine")));
+    // No signal handling of the test's own: the editor must survive the limit.
+    std::signal(SIGXFSZ, SIG_DFL);
+    rlimit limit{};
+    QVERIFY(::getrlimit(RLIMIT_FSIZE, &limit) == 0);
+    const rlimit small{rlim_t(Lines(100, "\r\n").size() / 2), limit.rlim_max};
+    QVERIFY(::setrlimit(RLIMIT_FSIZE, &small) == 0);
+    Keeper(s.window)->keepNow();
+    QVERIFY(::setrlimit(RLIMIT_FSIZE, &limit) == 0);
+    const QString told = s.window.statusBar()->currentMessage();
+    QVERIFY2(told.contains(QStringLiteral("File too large")), qPrintable(told));
+    QVERIFY(!Keeper(s.window)->isCurrent());
+    // With room again, the next write lands.
+    Keeper(s.window)->keepNow();
+    QVERIFY(Keeper(s.window)->isCurrent());
 }
 
 QTEST_MAIN(LoseWorkTest)

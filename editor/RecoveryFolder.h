@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QLockFile>
+#include <QString>
+#include <QStringList>
+
+#include <memory>
+
+// Where the recovery files live, how they are named, and which editor holds
+// which: a file is named after its bank (or "untitled") and a hash of the
+// bank's path, so an editor opening a bank finds its files by name alone,
+// and each file has a lock beside it, held by the editor that keeps it for
+// as long as its document has unsaved changes. Qt Core only.
+namespace RecoveryFolder {
+
+// The "recovery" folder in the user's local application data.
+QString Path();
+// Makes the folder, readable by the user alone; false, with the reason, when
+// it cannot be made.
+bool Make(QString *error = nullptr);
+// A name no recovery file, and no lock, has yet, for the bank at this
+// absolute path or, when it is empty, for an untitled bank.
+QString NewFile(const QString &bankPath);
+// The recovery files, most recently written first.
+QStringList Files();
+// The recovery files named for the bank at this absolute path.
+QStringList FilesFor(const QString &bankPath);
+// True when another running editor holds the bank with unsaved changes.
+bool HeldElsewhere(const QString &bankPath);
+// Removes the locks that editors which ended without writing their recovery
+// file left behind.
+void DropStaleLocks();
+
+} // namespace RecoveryFolder
+
+// A recovery file this editor holds, with its lock, for as long as the claim
+// lives. Dropping the claim leaves the file where it is.
+class RecoveryClaim {
+public:
+    // Null when a running editor, this one included, holds the file. A lock
+    // left by an editor that is no longer running is taken over.
+    static std::unique_ptr<RecoveryClaim> Take(const QString &file);
+    ~RecoveryClaim();
+    RecoveryClaim(const RecoveryClaim &) = delete;
+    RecoveryClaim &operator=(const RecoveryClaim &) = delete;
+
+    const QString &file() const { return file_; }
+
+private:
+    explicit RecoveryClaim(const QString &file);
+
+    QString file_;
+    QLockFile lock_;
+};
