@@ -37,7 +37,9 @@
 
 #include <csignal>
 #include <grp.h>
+#include <sys/prctl.h>
 #include <sys/resource.h>
+#include <sys/wait.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -443,21 +445,26 @@ void LoseWorkTest::bankDeletedWhileOpen()
 
 void LoseWorkTest::fileSizeLimit()
 {
-    Session s(Lines(100, "\r\n"));
-    QVERIFY(s.model()->setData(s.model()->index(0, 0), QString(300, QLatin1Char('q'))));
-    // No signal handling of the test's own: the window must survive the limit.
-    std::signal(SIGXFSZ, SIG_DFL);
+    QTemporaryDir home;
+    const QString bank = home.filePath(QStringLiteral("bank.tqz"));
+    WriteFile(bank, Lines(100, "\r\n"));
+    // The limit passes to the editor started under it; the test itself writes nothing meanwhile.
     rlimit limit{};
     QVERIFY(::getrlimit(RLIMIT_FSIZE, &limit) == 0);
     const rlimit small{rlim_t(Lines(100, "\r\n").size() / 2), limit.rlim_max};
     QVERIFY(::setrlimit(RLIMIT_FSIZE, &small) == 0);
-    const bool saved = s.window.saveFile(s.path);
+    EditorProcess editor(home.path(), 3600 * 1000, {bank});
     QVERIFY(::setrlimit(RLIMIT_FSIZE, &limit) == 0);
-    QVERIFY(!saved);
-    QCOMPARE(s.messages.count(), 1);
-    QVERIFY2(s.messages.front().front().toString().contains(QStringLiteral("File too large")),
-             qPrintable(s.messages.front().front().toString()));
-    QCOMPARE(ReadFile(s.path), Lines(100, "\r\n"));
+    QVERIFY2(editor.isReady(), qPrintable(editor.failure()));
+
+    QVERIFY(!editor.send(QStringLiteral("set 0 0 \"%1\"").arg(QString(300, QLatin1Char('q')))).isNull());
+    QVERIFY2(!editor.send(QStringLiteral("trigger actionSave")).isNull(), qPrintable(editor.failure()));
+    const QJsonArray boxes = editor.sendJson(QStringLiteral("boxes")).toArray();
+    QCOMPARE(boxes.size(), 1);
+    QVERIFY2(boxes.first()[QStringLiteral("text")].toString().contains(QStringLiteral("File too large")),
+             qPrintable(boxes.first()[QStringLiteral("text")].toString()));
+    QCOMPARE(ReadFile(bank), Lines(100, "\r\n"));
+    QVERIFY(editor.sendJson(QStringLiteral("state"))[QStringLiteral("modified")].toBool());
 }
 
 void LoseWorkTest::deleteKeyClearsACell()
@@ -538,28 +545,55 @@ void LoseWorkTest::pasteQuoteIntoCell()
 
 void LoseWorkTest::stalePlayFolders()
 {
-    QTemporaryDir temp;
-    const QByteArray oldTemp = qgetenv("TMPDIR");
-    qputenv("TMPDIR", QFile::encodeName(temp.path()));
-    QProcess ended;
-    ended.start(QStringLiteral("true"));
-    QVERIFY(ended.waitForFinished());
-    const QByteArray deadPid = QByteArray::number(ended.processId() ? ended.processId() : 999999);
-    const QByteArray livePid = QByteArray::number(QCoreApplication::applicationPid());
-    const QDir folder(temp.path());
-    for (const auto &[name, holders] : {std::pair{"korvedit-play-dead01", "999999\n" + deadPid + "\n"},
-                                        {"korvedit-play-live01", deadPid + "\n" + livePid + "\n"}}) {
-        QVERIFY(folder.mkdir(QString::fromLatin1(name)));
-        WriteFile(folder.filePath(QString::fromLatin1(name) + QStringLiteral("/holders")), holders);
-        WriteFile(folder.filePath(QString::fromLatin1(name) + QStringLiteral("/quarl3.tqz")), ThreeLines);
-    }
+    // The game outlives the editor killed under it; as its new parent, the
+    // test can end it and reap it.
+    QVERIFY(::prctl(PR_SET_CHILD_SUBREAPER, 1) == 0);
+    // A stand-in game that plays until it is ended, found on the PATH.
+    QTemporaryDir home;
+    const QDir folder(home.path());
+    QVERIFY(folder.mkpath(QStringLiteral("bin")) && folder.mkpath(QStringLiteral("tmp")));
+    const QString game = folder.filePath(QStringLiteral("bin/korvwin"));
+    WriteFile(game, "#!/bin/sh\nexec sleep 60\n");
+    QVERIFY(QFile::setPermissions(game, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+    const QString bank = folder.filePath(QStringLiteral("class.tqz"));
+    WriteFile(bank, ThreeLines);
+    const QByteArray oldPath = qgetenv("PATH"), oldTemp = qgetenv("TMPDIR");
+    qputenv("PATH", QFile::encodeName(folder.filePath(QStringLiteral("bin"))) + ':' + oldPath);
+    qputenv("TMPDIR", QFile::encodeName(folder.filePath(QStringLiteral("tmp"))));
+    const auto playFolders = [&] {
+        return QDir(folder.filePath(QStringLiteral("tmp"))).entryList({QStringLiteral("korvedit-play-*")}, QDir::Dirs);
+    };
     {
-        BankEditorWindow window;
+        EditorProcess editor(home.path(), 3600 * 1000, {bank});
+        QVERIFY2(editor.isReady(), qPrintable(editor.failure()));
+        QVERIFY2(!editor.send(QStringLiteral("trigger actionPlay")).isNull(), qPrintable(editor.failure()));
+        QTRY_COMPARE(playFolders().size(), 1);
+        // Killed once the game is playing: the folder notes both.
+        QTRY_COMPARE(ReadFile(folder.filePath(QStringLiteral("tmp/") + playFolders().value(0) + QStringLiteral("/holders")))
+                         .count('\n'),
+                     2);
+        editor.kill();
     }
+    const QString played = QDir(folder.filePath(QStringLiteral("tmp"))).filePath(playFolders().value(0));
+    const qint64 gamePid = ReadFile(played + QStringLiteral("/holders")).split('\n').value(1).toLongLong();
+    {
+        // The game still plays from the folder: the next start leaves it.
+        EditorProcess editor(home.path(), 3600 * 1000);
+        QVERIFY2(editor.isReady(), qPrintable(editor.failure()));
+        QCOMPARE(playFolders().size(), 1);
+    }
+    QVERIFY(gamePid > 0 && ::kill(pid_t(gamePid), SIGKILL) == 0);
+    QCOMPARE(::waitpid(pid_t(gamePid), nullptr, 0), pid_t(gamePid));
+    // Once the game is gone, the next start removes what the killed editor left.
+    {
+        EditorProcess editor(home.path(), 3600 * 1000);
+        QVERIFY2(editor.isReady(), qPrintable(editor.failure()));
+        QCOMPARE(playFolders(), QStringList());
+    }
+    qputenv("PATH", oldPath);
     qputenv("TMPDIR", oldTemp);
     if (oldTemp.isNull())
         qunsetenv("TMPDIR");
-    QCOMPARE(folder.entryList(QDir::Dirs | QDir::NoDotAndDotDot), QStringList{QStringLiteral("korvedit-play-live01")});
 }
 
 void LoseWorkTest::closeWhileEditingALineFeed()
