@@ -251,7 +251,11 @@ class LoseWorkTest : public QObject {
 private slots:
     void initTestCase()
     {
-        QStandardPaths::setTestModeEnabled(true);
+        // Data and settings of this run's own, so that no other run of the
+        // suite, nor the user, shares its recovery files.
+        QVERIFY(home_.isValid());
+        qputenv("XDG_DATA_HOME", QFile::encodeName(home_.filePath(QStringLiteral("data"))));
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(home_.filePath(QStringLiteral("config"))));
         qputenv("KORVEDIT_RECOVERY_INTERVAL_MS", QByteArray::number(ShortInterval));
     }
     // No row sees another's recovery files.
@@ -260,6 +264,8 @@ private slots:
     void waysToLoseWork();
 
 private:
+    QTemporaryDir home_;
+
     void editBesideALineFeed();
     void fixLinuxLineEnds();
     void fixRunOnQuestion();
