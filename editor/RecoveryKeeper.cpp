@@ -1,6 +1,7 @@
 #include "RecoveryKeeper.h"
 
 #include "RecoveryFolder.h"
+#include "TerminationSignal.h"
 
 #include <QDir>
 #include <QFile>
@@ -115,10 +116,16 @@ int RecoveryKeeper::Interval()
     return ok && interval > 0 ? interval : DefaultInterval;
 }
 
-void RecoveryKeeper::KeepAllNow()
+void RecoveryKeeper::EndOnTermination()
 {
-    for (RecoveryKeeper *keeper : Keepers())
-        keeper->keepNow();
+    TerminationSignal *termination = TerminationSignal::Install();
+    if (!termination)
+        return;
+    connect(termination, &TerminationSignal::received, termination, [](int signal) {
+        for (RecoveryKeeper *keeper : Keepers())
+            keeper->keepNow();
+        QCoreApplication::exit(128 + signal);
+    });
 }
 
 QString RecoveryKeeper::filePath() const

@@ -42,9 +42,10 @@ public:
 
     // 15 seconds, or KORVEDIT_RECOVERY_INTERVAL_MS when set, for tests.
     static int Interval();
-    // Writes every keeper's file now, on this thread: on SIGTERM and when
-    // the session ends.
-    static void KeepAllNow();
+    // Once asked to end (a log-out, kill, Ctrl-C in a terminal), every
+    // keeper writes its file at once, on this thread, and the program ends
+    // with 128 + the signal, asking nothing.
+    static void EndOnTermination();
 
     // Writes the file now if the document has unsaved changes not yet kept.
     void keepNow();

@@ -1,6 +1,5 @@
 #include "BankEditorWindow.h"
 #include "RecoveryKeeper.h"
-#include "TerminationSignal.h"
 #include "app/DesignFonts.h"
 
 #include <QApplication>
@@ -25,13 +24,7 @@ int main(int argc, char **argv)
     options.process(app);
 
     BankEditorWindow window;
-    // Asked to end (a log-out, kill, Ctrl-C in a terminal): unsaved changes
-    // are kept for recovery at once, then the editor ends without asking.
-    if (TerminationSignal *termination = TerminationSignal::Install())
-        QObject::connect(termination, &TerminationSignal::received, &app, [](int signal) {
-            RecoveryKeeper::KeepAllNow();
-            QCoreApplication::exit(128 + signal);
-        });
+    RecoveryKeeper::EndOnTermination();
     // Shown first, so a message about the file stands over the window.
     window.show();
     if (!options.positionalArguments().isEmpty())

@@ -23,7 +23,6 @@
 #include "BankTableModel.h"
 #include "RecoveryFolder.h"
 #include "RecoveryKeeper.h"
-#include "TerminationSignal.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -204,11 +203,7 @@ int main(int argc, char **argv)
     QApplication::setOrganizationName(QStringLiteral("Korvane"));
 
     BankEditorWindow window;
-    if (TerminationSignal *termination = TerminationSignal::Install())
-        QObject::connect(termination, &TerminationSignal::received, &app, [](int signal) {
-            RecoveryKeeper::KeepAllNow();
-            QCoreApplication::exit(128 + signal);
-        });
+    RecoveryKeeper::EndOnTermination();
     window.show();
     if (argc > 1)
         window.openFile(QString::fromLocal8Bit(argv[1]));
