@@ -107,9 +107,6 @@ private:
 namespace BankLines {
 // The field's text as the author sees it.
 QString Field(const BankLine &line, int column);
-// What follows the 4th double quote, or the whole line when it holds none:
-// text the game never reads.
-std::string_view TextAfterFields(std::string_view written);
 // The line with one field replaced; what follows its 4th double quote stays.
 // Text without any double quote, which the game never reads, is kept after
 // the four new ones, where the checks still point at it.

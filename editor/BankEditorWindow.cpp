@@ -303,7 +303,7 @@ bool BankEditorWindow::saveFile(const QString &path)
                     QStringLiteral("The bank was not saved: row %1, %2, holds “%3”, a character the game cannot "
                                    "show (it uses Windows-1252). Replace it, then save again.")
                         .arg(bad->row + 1)
-                        .arg(QString::fromUtf8(BankFieldNames[std::size_t(bad->column)]), QString(bad->character)));
+                        .arg(QString::fromUtf8(BankFieldNames[std::size_t(bad->column)].inText), QString(bad->character)));
         return false;
     }
     const QByteArray bytes = model_->bytes();

@@ -1,5 +1,7 @@
 #include "BankFileReader.h"
 
+#include "forms/BankFile.h"
+
 #include <QFile>
 #include <QLocale>
 
@@ -61,8 +63,9 @@ BankFileRead ReadBankBytes(const QString &path)
     if (!S_ISREG(info.st_mode))
         return {{}, Refusal(path, QStringLiteral("it is %1, not a question bank file").arg(KindOf(info.st_mode)))};
     if (info.st_size > LargestBankFile)
-        return {{}, Refusal(path, QStringLiteral("it holds %1, far more than a question bank of 100 lines")
-                                       .arg(QLocale().formattedDataSize(info.st_size)))};
+        return {{}, Refusal(path, QStringLiteral("it holds %1, far more than a question bank of %2 lines")
+                                       .arg(QLocale().formattedDataSize(info.st_size))
+                                       .arg(BankSlots))};
 
     // Non-blocking too, in case the path was swapped for a pipe since the check.
     const Descriptor file{::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC)};

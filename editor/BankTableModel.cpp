@@ -8,6 +8,7 @@
 #include "app/Windows1252.h"
 
 #include <QColor>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QPalette>
 #include <QUndoStack>
@@ -16,12 +17,11 @@
 
 namespace {
 
-const char *const ColumnNames[BankFieldCount] = {
-    QT_TRANSLATE_NOOP("BankTableModel", "Question"),
-    QT_TRANSLATE_NOOP("BankTableModel", "Right answer"),
-    QT_TRANSLATE_NOOP("BankTableModel", "Wrong answer 1"),
-    QT_TRANSLATE_NOOP("BankTableModel", "Wrong answer 2"),
-};
+// A column's heading, as the window shows it.
+QString Heading(int column)
+{
+    return QCoreApplication::translate("BankField", BankFieldNames[std::size_t(column)].heading);
+}
 
 // Translucent, so the mark reads on light and dark palettes alike.
 const QColor UnencodableBackground(220, 40, 40, 70);
@@ -46,7 +46,7 @@ QString FixName(const BankProblem &problem, const BankLine &line)
     case BankProblemKind::Utf8Text:
         return BankTableModel::tr("Read the UTF-8 text on line %1").arg(number);
     case BankProblemKind::TextAfterLastQuote: {
-        const std::string_view rest = BankLines::TextAfterFields({line.text.constData(), std::size_t(line.text.size())});
+        const std::string_view rest = TextAfterFields({line.text.constData(), std::size_t(line.text.size())});
         if (rest.find(LineFeed) != std::string_view::npos)
             return BankTableModel::tr("Split line %1 at its line feeds").arg(number);
         if (std::size_t(std::count(rest.begin(), rest.end(), FieldEnd)) >= BankFieldCount)
@@ -60,7 +60,7 @@ QString FixName(const BankProblem &problem, const BankLine &line)
         const auto width = qsizetype(BankFieldWidths[std::size_t(problem.field)]);
         return BankTableModel::tr("Cut %1 from the end of the %2 on line %3")
             .arg(FieldText::Excerpt(text.mid(FieldText::CutTo(text, width).size())),
-                 BankTableModel::tr(ColumnNames[problem.field]).toLower())
+                 Heading(problem.field).toLower())
             .arg(number);
     }
     }
@@ -182,7 +182,7 @@ QVariant BankTableModel::headerData(int section, Qt::Orientation orientation, in
     const int width = int(BankFieldWidths[std::size_t(section)]);
     switch (role) {
     case Qt::DisplayRole:
-        return tr(ColumnNames[section]);
+        return Heading(section);
     case Qt::ToolTipRole:
         return tr("The game shows the first %1 characters.").arg(width);
     case FieldWidthRole:
@@ -211,7 +211,7 @@ bool BankTableModel::setData(const QModelIndex &index, const QVariant &value, in
     if (text == document_.field(row, column))
         return true;
     push(document_.planReplace(row, 1, {BankLines::WithField(document_.line(row), column, text)}),
-         tr("Edit %1 on line %2").arg(tr(ColumnNames[column]).toLower()).arg(row + 1));
+         tr("Edit %1 on line %2").arg(Heading(column).toLower()).arg(row + 1));
     return true;
 }
 
@@ -321,7 +321,7 @@ bool BankTableModel::pasteTabSeparated(int row, const QString &text)
 bool BankTableModel::importCsv(int row, const QByteArray &csv)
 {
     QList<QStringList> records = DelimitedText::ParseCsv(csv);
-    if (!records.isEmpty() && records.front().front().trimmed().compare(tr(ColumnNames[0]), Qt::CaseInsensitive) == 0)
+    if (!records.isEmpty() && records.front().front().trimmed().compare(Heading(0), Qt::CaseInsensitive) == 0)
         records.removeFirst();
     // Blank lines hold no question.
     records.removeIf([](const QStringList &record) {

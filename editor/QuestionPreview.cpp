@@ -76,8 +76,9 @@ void QuestionPreview::showEntry(const BankEntry &entry, bool read)
     for (std::uint8_t line = 1; line <= 3; ++line)
         answers_[line - 1]->setCaption(FromWindows1252(AnswerLineCaption(line, entry.answers[line].view()).view()));
     note_->setText(read ? QStringLiteral("A) is the right answer here; the game shuffles the three answers.")
-                        : QStringLiteral("The game does not read this line: it holds 100 questions, "
-                                         "from the first 100 lines."));
+                        : QStringLiteral("The game does not read this line: it holds %1 questions, "
+                                         "from the first %1 lines.")
+                              .arg(BankSlots));
 }
 
 void QuestionPreview::clear()
