@@ -8,6 +8,7 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <utility>
 
 namespace {
 
@@ -241,24 +242,81 @@ bool ReadBank(const BankByteSource &source, const BankEntrySink &store)
     return !splitter.failed();
 }
 
+namespace {
+
+BankOpenFailure KindOf(mode_t mode)
+{
+    if (S_ISDIR(mode))
+        return BankOpenFailure::Folder;
+    if (S_ISFIFO(mode))
+        return BankOpenFailure::Pipe;
+    if (S_ISCHR(mode) || S_ISBLK(mode))
+        return BankOpenFailure::Device;
+    if (S_ISSOCK(mode))
+        return BankOpenFailure::Socket;
+    return BankOpenFailure::NotRegular;
+}
+
+} // namespace
+
+BankFileOpen::BankFileOpen(const char *path)
+{
+    // Checked before opening, so that nothing but a regular file is ever opened.
+    struct stat status {};
+    if (::stat(path, &status) != 0) {
+        error_ = errno;
+        struct stat link {};
+        failure_ = error_ == ENOENT && ::lstat(path, &link) == 0 ? BankOpenFailure::DanglingLink
+                                                                   : BankOpenFailure::System;
+        return;
+    }
+    if (!S_ISREG(status.st_mode)) {
+        failure_ = KindOf(status.st_mode);
+        return;
+    }
+    size_ = status.st_size;
+    // Non-blocking too, in case the path was swapped for a pipe since the check.
+    fd_ = ::open(path, O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd_ < 0) {
+        error_ = errno;
+        failure_ = BankOpenFailure::System;
+        return;
+    }
+    if (::fstat(fd_, &status) != 0 || !S_ISREG(status.st_mode)) {
+        ::close(fd_);
+        fd_ = -1;
+        failure_ = BankOpenFailure::Changed;
+        return;
+    }
+    size_ = status.st_size;
+}
+
+BankFileOpen::~BankFileOpen()
+{
+    close();
+}
+
+bool BankFileOpen::close()
+{
+    const int fd = std::exchange(fd_, -1);
+    return fd < 0 || ::close(fd) == 0;
+}
+
+std::ptrdiff_t BankFileOpen::read(char *buffer, std::size_t capacity) const
+{
+    for (;;) {
+        const ssize_t got = ::read(fd_, buffer, capacity);
+        if (got >= 0 || errno != EINTR)
+            return got;
+    }
+}
+
 bool ReadBankFile(const char *path, const BankEntrySink &store)
 {
-    // Non-blocking, so that opening a pipe with no writer returns at once;
-    // anything but a regular file is then refused.
-    const int fd = ::open(path, O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0)
+    BankFileOpen file(path);
+    if (!file.isOpen())
         return false;
-    struct stat status {};
-    bool read = ::fstat(fd, &status) == 0 && S_ISREG(status.st_mode);
-    if (read) {
-        const BankByteSource source = [fd](char *buffer, std::size_t capacity) -> std::ptrdiff_t {
-            for (;;) {
-                const ssize_t got = ::read(fd, buffer, capacity);
-                if (got >= 0 || errno != EINTR)
-                    return got;
-            }
-        };
-        read = ReadBank(source, store);
-    }
-    return ::close(fd) == 0 && read;
+    const BankByteSource source = [&file](char *buffer, std::size_t capacity) { return file.read(buffer, capacity); };
+    const bool read = ReadBank(source, store);
+    return file.close() && read;
 }
