@@ -184,7 +184,7 @@ const BankReport &BankDocument::report() const
 BankSplice BankDocument::planReplace(int row, int count, std::vector<BankLine> lines) const
 {
     const auto first = lines_.begin() + row;
-    BankSplice splice{row, {first, first + count}, {}};
+    BankSplice splice{row, {first, first + count}, {}, {}};
     const int total = lineCount() - count + int(lines.size());
     if (total == 0)
         lines.emplace_back();
@@ -241,11 +241,23 @@ MoveSpan SpanOf(int row, int count, int destination)
 BankSplice BankDocument::planMove(int row, int count, int destination) const
 {
     if (destination >= row && destination <= row + count)
-        return {row, {}, {}};
+        return {row, {}, {}, {}};
     const MoveSpan span = SpanOf(row, count, destination);
     std::vector<BankLine> moved(lines_.begin() + span.from, lines_.begin() + span.to);
     std::rotate(moved.begin(), moved.begin() + span.shift, moved.end());
-    return planReplace(span.from, span.to - span.from, std::move(moved));
+    BankSplice splice = planReplace(span.from, span.to - span.from, std::move(moved));
+    splice.move = BankMove{row, count, destination};
+    return splice;
+}
+
+BankMove BankMove::reversed() const
+{
+    return destination < row ? BankMove{destination, count, row + count} : BankMove{destination - count, count, row};
+}
+
+BankSplice BankSplice::reversed() const
+{
+    return {row, after, before, move ? std::optional(move->reversed()) : std::nullopt};
 }
 
 void BankDocument::moveAsIs(int row, int count, int destination)

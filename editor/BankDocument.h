@@ -31,12 +31,30 @@ struct BankLine {
     bool operator==(const BankLine &) const = default;
 };
 
+// Lines moved as QAbstractItemModel::moveRows moves them: `count` lines from
+// `row` to stand before line `destination`, counted before the move.
+struct BankMove {
+    int row = 0;
+    int count = 0;
+    int destination = 0;
+
+    // The move that brings the block back: it now stands where it was moved,
+    // and goes back before the line that followed it.
+    BankMove reversed() const;
+};
+
 // Replaces `before` (lines from `row` on) with `after`: every change to a
-// bank is one of these, and undoing it swaps the two back.
+// bank is one of these, and undoing it applies the reversed splice.
 struct BankSplice {
     int row = 0;
     std::vector<BankLine> before;
     std::vector<BankLine> after;
+    // Set when the splice moves lines: views follow the move first, then
+    // the lines whose ends it mended.
+    std::optional<BankMove> move;
+
+    // The splice that undoes this one, its move included.
+    BankSplice reversed() const;
 };
 
 // The bank file as a list of lines, cut exactly where the game cuts them,

@@ -297,7 +297,7 @@ bool BankEditorWindow::saveFile(const QString &path)
 {
     if (!commitTyping())
         return false;
-    if (const std::optional<UnencodableField> bad = model_->firstUnencodable()) {
+    if (const std::optional<BankDocument::Unencodable> bad = model_->firstUnencodable()) {
         table_->setCurrentIndex(model_->index(bad->row, bad->column));
         showMessage(QMessageBox::Warning,
                     QStringLiteral("The bank was not saved: row %1, %2, holds “%3”, a character the game cannot "

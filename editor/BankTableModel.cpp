@@ -110,12 +110,9 @@ QByteArray BankTableModel::bytes() const
     return document_.bytes();
 }
 
-std::optional<UnencodableField> BankTableModel::firstUnencodable() const
+std::optional<BankDocument::Unencodable> BankTableModel::firstUnencodable() const
 {
-    const auto found = document_.firstUnencodable();
-    if (!found)
-        return std::nullopt;
-    return UnencodableField{found->row, found->column, found->character};
+    return document_.firstUnencodable();
 }
 
 const BankReport &BankTableModel::report() const
@@ -276,8 +273,7 @@ void BankTableModel::moveLines(int row, int count, int destinationRow)
     if (row < 0 || count <= 0 || row + count > rowCount() || destinationRow < 0 || destinationRow > rowCount()
         || (destinationRow >= row && destinationRow <= row + count))
         return;
-    push(document_.planMove(row, count, destinationRow), Counted(count, "Move a line", "Move %1 lines"),
-         Move{row, count, destinationRow});
+    push(document_.planMove(row, count, destinationRow), Counted(count, "Move a line", "Move %1 lines"));
 }
 
 QString BankTableModel::linesAsTabSeparated(const QList<int> &rows) const
@@ -366,16 +362,16 @@ void BankTableModel::fixAll(BankProblemKind kind)
     undoStack_->endMacro();
 }
 
-void BankTableModel::push(BankSplice splice, const QString &text, std::optional<Move> move)
+void BankTableModel::push(BankSplice splice, const QString &text)
 {
-    undoStack_->push(new LineSpliceCommand(this, std::move(splice), move, text));
+    undoStack_->push(new LineSpliceCommand([this](const BankSplice &step) { apply(step); }, std::move(splice), text));
 }
 
-void BankTableModel::apply(const BankSplice &splice, std::optional<Move> move)
+void BankTableModel::apply(const BankSplice &splice)
 {
     // Views are told one change at a time: the move, then the lines changed
     // in place, then the lines inserted or removed after them.
-    if (move) {
+    if (const std::optional<BankMove> &move = splice.move) {
         beginMoveRows({}, move->row, move->row + move->count - 1, {}, move->destination);
         document_.moveAsIs(move->row, move->count, move->destination);
         endMoveRows();
