@@ -317,7 +317,9 @@ bool BankTableModel::pasteTabSeparated(int row, const QString &text)
 bool BankTableModel::importCsv(int row, const QByteArray &csv)
 {
     QList<QStringList> records = DelimitedText::ParseCsv(csv);
-    if (!records.isEmpty() && records.front().front().trimmed().compare(Heading(0), Qt::CaseInsensitive) == 0)
+    // The header is matched as spreadsheets write it, never as translated.
+    const QLatin1String header(BankFieldNames[0].heading);
+    if (!records.isEmpty() && records.front().front().trimmed().compare(header, Qt::CaseInsensitive) == 0)
         records.removeFirst();
     // Blank lines hold no question.
     records.removeIf([](const QStringList &record) {
