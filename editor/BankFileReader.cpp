@@ -2,6 +2,7 @@
 
 #include "forms/BankFile.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QLocale>
 
@@ -10,25 +11,30 @@
 
 namespace {
 
+// The texts the editor's windows show, for tr().
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(BankFileReader)
+};
+
 QString KindOf(BankOpenFailure failure)
 {
     switch (failure) {
     case BankOpenFailure::Folder:
-        return QStringLiteral("a folder");
+        return Text::tr("a folder");
     case BankOpenFailure::Pipe:
-        return QStringLiteral("a pipe");
+        return Text::tr("a pipe");
     case BankOpenFailure::Device:
-        return QStringLiteral("a device");
+        return Text::tr("a device");
     case BankOpenFailure::Socket:
-        return QStringLiteral("a socket");
+        return Text::tr("a socket");
     default:
-        return QStringLiteral("not an ordinary file");
+        return Text::tr("not an ordinary file");
     }
 }
 
 QString Refusal(const QString &path, const QString &why)
 {
-    return QStringLiteral("“%1” cannot be opened: %2.").arg(path, why);
+    return Text::tr("“%1” cannot be opened: %2.").arg(path, why);
 }
 
 QString SystemReason(int error)
@@ -47,16 +53,16 @@ BankFileRead ReadBankBytes(const QString &path)
     case BankOpenFailure::Changed:
         break;
     case BankOpenFailure::DanglingLink:
-        return {{}, Refusal(path, QStringLiteral("it is a link to a file that no longer exists"))};
+        return {{}, Refusal(path, Text::tr("it is a link to a file that no longer exists"))};
     default:
-        return {{}, Refusal(path, QStringLiteral("it is %1, not a question bank file").arg(KindOf(file.failure())))};
+        return {{}, Refusal(path, Text::tr("it is %1, not a question bank file").arg(KindOf(file.failure())))};
     }
     if (file.size() > LargestBankFile)
-        return {{}, Refusal(path, QStringLiteral("it holds %1, far more than a question bank of %2 lines")
+        return {{}, Refusal(path, Text::tr("it holds %1, far more than a question bank of %2 lines")
                                        .arg(QLocale().formattedDataSize(file.size()))
                                        .arg(BankSlots))};
     if (file.failure() == BankOpenFailure::Changed)
-        return {{}, Refusal(path, QStringLiteral("it changed while it was being opened"))};
+        return {{}, Refusal(path, Text::tr("it changed while it was being opened"))};
     if (!file.isOpen())
         return {{}, Refusal(path, SystemReason(file.error()))};
 
@@ -70,7 +76,7 @@ BankFileRead ReadBankBytes(const QString &path)
             return {{}, Refusal(path, SystemReason(errno))};
         bytes.append(buffer, got);
         if (bytes.size() > LargestBankFile)
-            return {{}, Refusal(path, QStringLiteral("it grew past %1 while it was being read")
+            return {{}, Refusal(path, Text::tr("it grew past %1 while it was being read")
                                            .arg(QLocale().formattedDataSize(LargestBankFile)))};
     }
     return {bytes, {}};
