@@ -63,18 +63,6 @@ QString Field(const BankLine &line, int column)
     return FromWindows1252(FieldsAsWritten(View(line.text))[std::size_t(column)]);
 }
 
-std::string_view TextAfterFields(std::string_view written)
-{
-    std::size_t at = 0;
-    for (std::size_t quote = 0; quote < BankFieldCount; ++quote) {
-        at = written.find(FieldEnd, at);
-        if (at == std::string_view::npos)
-            return quote == 0 ? written : std::string_view();
-        ++at;
-    }
-    return written.substr(at);
-}
-
 BankLine WithField(const BankLine &line, int column, const QString &text)
 {
     const std::string_view written = View(line.text);
@@ -121,18 +109,18 @@ BankDocument::BankDocument()
 void BankDocument::load(QByteArrayView bytes)
 {
     const std::string_view all(bytes.data(), std::size_t(bytes.size()));
-    const RawBankLines raw = SplitRawBank(all);
-    const std::size_t dataEnd = raw.ctrlZ ? all.size() - raw.afterCtrlZ - 1 : all.size();
+    const BankByteSource source = BytesSource(all);
+    BankLineSplitter splitter(source);
     lines_.clear();
-    lines_.reserve(raw.lines.size());
-    for (std::size_t i = 0; i < raw.lines.size(); ++i) {
-        const std::string_view text = raw.lines[i];
-        const std::size_t stop = std::size_t(text.data() - all.data()) + text.size();
-        const std::size_t next = i + 1 < raw.lines.size() ? std::size_t(raw.lines[i + 1].data() - all.data()) : dataEnd;
-        const LineEnd end = next - stop == 2 ? LineEnd::CrLf : next - stop == 1 ? LineEnd::CarriageReturn : LineEnd::None;
-        lines_.push_back({Bytes(text), {}, end});
-    }
-    tail_ = bytes.sliced(qsizetype(dataEnd)).toByteArray();
+    do {
+        const BankLineCut cut = splitter.next();
+        const LineEnd end = cut.endLength == 2 ? LineEnd::CrLf
+                            : cut.endLength == 1 ? LineEnd::CarriageReturn
+                                                 : LineEnd::None;
+        lines_.push_back({Bytes(all.substr(cut.offset, cut.length)), {}, end});
+    } while (!splitter.atEnd());
+    // The data ends at the end of the bytes or at the Ctrl-Z the tail keeps.
+    tail_ = bytes.sliced(qsizetype(splitter.offset())).toByteArray();
     report_.reset();
 }
 
@@ -196,7 +184,7 @@ const BankReport &BankDocument::report() const
 BankSplice BankDocument::planReplace(int row, int count, std::vector<BankLine> lines) const
 {
     const auto first = lines_.begin() + row;
-    BankSplice splice{row, {first, first + count}, {}};
+    BankSplice splice{row, {first, first + count}, {}, {}};
     const int total = lineCount() - count + int(lines.size());
     if (total == 0)
         lines.emplace_back();
@@ -253,11 +241,23 @@ MoveSpan SpanOf(int row, int count, int destination)
 BankSplice BankDocument::planMove(int row, int count, int destination) const
 {
     if (destination >= row && destination <= row + count)
-        return {row, {}, {}};
+        return {row, {}, {}, {}};
     const MoveSpan span = SpanOf(row, count, destination);
     std::vector<BankLine> moved(lines_.begin() + span.from, lines_.begin() + span.to);
     std::rotate(moved.begin(), moved.begin() + span.shift, moved.end());
-    return planReplace(span.from, span.to - span.from, std::move(moved));
+    BankSplice splice = planReplace(span.from, span.to - span.from, std::move(moved));
+    splice.move = BankMove{row, count, destination};
+    return splice;
+}
+
+BankMove BankMove::reversed() const
+{
+    return destination < row ? BankMove{destination, count, row + count} : BankMove{destination - count, count, row};
+}
+
+BankSplice BankSplice::reversed() const
+{
+    return {row, after, before, move ? std::optional(move->reversed()) : std::nullopt};
 }
 
 void BankDocument::moveAsIs(int row, int count, int destination)

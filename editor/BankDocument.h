@@ -31,12 +31,30 @@ struct BankLine {
     bool operator==(const BankLine &) const = default;
 };
 
+// Lines moved as QAbstractItemModel::moveRows moves them: `count` lines from
+// `row` to stand before line `destination`, counted before the move.
+struct BankMove {
+    int row = 0;
+    int count = 0;
+    int destination = 0;
+
+    // The move that brings the block back: it now stands where it was moved,
+    // and goes back before the line that followed it.
+    BankMove reversed() const;
+};
+
 // Replaces `before` (lines from `row` on) with `after`: every change to a
-// bank is one of these, and undoing it swaps the two back.
+// bank is one of these, and undoing it applies the reversed splice.
 struct BankSplice {
     int row = 0;
     std::vector<BankLine> before;
     std::vector<BankLine> after;
+    // Set when the splice moves lines: views follow the move first, then
+    // the lines whose ends it mended.
+    std::optional<BankMove> move;
+
+    // The splice that undoes this one, its move included.
+    BankSplice reversed() const;
 };
 
 // The bank file as a list of lines, cut exactly where the game cuts them,
@@ -107,9 +125,6 @@ private:
 namespace BankLines {
 // The field's text as the author sees it.
 QString Field(const BankLine &line, int column);
-// What follows the 4th double quote, or the whole line when it holds none:
-// text the game never reads.
-std::string_view TextAfterFields(std::string_view written);
 // The line with one field replaced; what follows its 4th double quote stays.
 // Text without any double quote, which the game never reads, is kept after
 // the four new ones, where the checks still point at it.

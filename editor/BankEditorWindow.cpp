@@ -39,7 +39,11 @@
 
 namespace {
 
-const QString BankFilter = QStringLiteral("Question banks (*.tqz);;All files (*)");
+// A function, so that the text is translated once a translator is installed.
+QString BankFilter()
+{
+    return BankEditorWindow::tr("Question banks (*.tqz);;All files (*)");
+}
 const QString GeometryKey = QStringLiteral("windowGeometry");
 const QString SplitterKey = QStringLiteral("splitterState");
 
@@ -114,9 +118,9 @@ void BankEditorWindow::buildLayout()
 {
     table_ = new QTableView(this);
     table_->setObjectName(QStringLiteral("entryTable"));
-    table_->setAccessibleName(QStringLiteral("Questions"));
-    table_->setAccessibleDescription(QStringLiteral("One row per line of the bank: the question, the right answer "
-                                                    "and two wrong answers."));
+    table_->setAccessibleName(tr("Questions"));
+    table_->setAccessibleDescription(tr("One row per line of the bank: the question, the right answer "
+                                        "and two wrong answers."));
     table_->setModel(model_);
     delegate_ = new FieldDelegate(table_);
     table_->setItemDelegate(delegate_);
@@ -150,7 +154,7 @@ void BankEditorWindow::buildLayout()
 
     lineCount_ = new QLabel(this);
     lineCount_->setObjectName(QStringLiteral("lineCount"));
-    lineCount_->setAccessibleName(QStringLiteral("Line count"));
+    lineCount_->setAccessibleName(tr("Line count"));
     statusBar()->addPermanentWidget(lineCount_);
 
     setTabOrder(table_, problems_->list());
@@ -166,19 +170,19 @@ void BankEditorWindow::buildLayout()
 
 void BankEditorWindow::buildActions()
 {
-    QMenu *file = menuBar()->addMenu(QStringLiteral("&File"));
-    QAction *newAction = MakeAction(this, "actionNew", QStringLiteral("&New"), QKeySequence::keyBindings(QKeySequence::New));
-    QAction *open = MakeAction(this, "actionOpen", QStringLiteral("&Open…"), QKeySequence::keyBindings(QKeySequence::Open));
-    QMenu *recent = new QMenu(QStringLiteral("Open &Recent"), file);
-    QAction *saveAction = MakeAction(this, "actionSave", QStringLiteral("&Save"), QKeySequence::keyBindings(QKeySequence::Save));
-    QAction *saveAsAction = MakeAction(this, "actionSaveAs", QStringLiteral("Save &As…"),
+    QMenu *file = menuBar()->addMenu(tr("&File"));
+    QAction *newAction = MakeAction(this, "actionNew", tr("&New"), QKeySequence::keyBindings(QKeySequence::New));
+    QAction *open = MakeAction(this, "actionOpen", tr("&Open…"), QKeySequence::keyBindings(QKeySequence::Open));
+    QMenu *recent = new QMenu(tr("Open &Recent"), file);
+    QAction *saveAction = MakeAction(this, "actionSave", tr("&Save"), QKeySequence::keyBindings(QKeySequence::Save));
+    QAction *saveAsAction = MakeAction(this, "actionSaveAs", tr("Save &As…"),
                                  {QKeySequence(QKeySequence::SaveAs).isEmpty() ? QKeySequence(QStringLiteral("Ctrl+Shift+S"))
                                                                                : QKeySequence(QKeySequence::SaveAs)});
-    QAction *importCsv = MakeAction(this, "actionImportCsv", QStringLiteral("&Import CSV…"), {QKeySequence(QStringLiteral("Ctrl+Shift+I"))});
-    QAction *play = MakeAction(this, "actionPlay", QStringLiteral("&Play This Bank"),
+    QAction *importCsv = MakeAction(this, "actionImportCsv", tr("&Import CSV…"), {QKeySequence(QStringLiteral("Ctrl+Shift+I"))});
+    QAction *play = MakeAction(this, "actionPlay", tr("&Play This Bank"),
                                {QKeySequence(Qt::Key_F5), QKeySequence(QStringLiteral("Ctrl+R"))});
-    QAction *quit = MakeAction(this, "actionQuit", QStringLiteral("&Quit"), QKeySequence::keyBindings(QKeySequence::Quit));
-    play->setStatusTip(QStringLiteral("Save the bank, then play it in Korvane"));
+    QAction *quit = MakeAction(this, "actionQuit", tr("&Quit"), QKeySequence::keyBindings(QKeySequence::Quit));
+    play->setStatusTip(tr("Save the bank, then play it in Korvane"));
     file->addActions({newAction, open});
     file->addMenu(recent);
     file->addActions({saveAction, saveAsAction});
@@ -190,11 +194,11 @@ void BankEditorWindow::buildActions()
     file->addAction(quit);
     recentFiles_ = new RecentFiles(recent);
 
-    QMenu *edit = menuBar()->addMenu(QStringLiteral("&Edit"));
-    QAction *undo = undoStack_->createUndoAction(this, QStringLiteral("&Undo"));
+    QMenu *edit = menuBar()->addMenu(tr("&Edit"));
+    QAction *undo = undoStack_->createUndoAction(this, tr("&Undo"));
     undo->setObjectName(QStringLiteral("actionUndo"));
     undo->setShortcuts(QKeySequence::Undo);
-    QAction *redo = undoStack_->createRedoAction(this, QStringLiteral("&Redo"));
+    QAction *redo = undoStack_->createRedoAction(this, tr("&Redo"));
     redo->setObjectName(QStringLiteral("actionRedo"));
     redo->setShortcuts(QKeySequence::Redo);
     addActions({undo, redo});
@@ -203,15 +207,15 @@ void BankEditorWindow::buildActions()
     QAction *copy = MakeAction(this, "actionCopy", tr("&Copy"), QKeySequence::keyBindings(QKeySequence::Copy));
     QAction *paste = MakeAction(this, "actionPaste", tr("&Paste"), QKeySequence::keyBindings(QKeySequence::Paste));
     QAction *clear = MakeAction(this, "actionClear", tr("Cl&ear Cells"), QKeySequence::keyBindings(QKeySequence::Delete));
-    QAction *insert = MakeAction(this, "actionInsertRow", QStringLiteral("&Insert Row"),
+    QAction *insert = MakeAction(this, "actionInsertRow", tr("&Insert Row"),
                                  {QKeySequence(QStringLiteral("Ctrl+Return")), QKeySequence(Qt::Key_Insert)});
     QAction *remove = MakeAction(this, "actionDeleteRows", tr("&Delete Rows"),
                                  {QKeySequence(Qt::CTRL | Qt::Key_Minus)});
-    QAction *up = MakeAction(this, "actionMoveUp", QStringLiteral("Move &Up"), {QKeySequence(QStringLiteral("Ctrl+Up"))});
-    QAction *down = MakeAction(this, "actionMoveDown", QStringLiteral("Move Do&wn"), {QKeySequence(QStringLiteral("Ctrl+Down"))});
-    QAction *selectAll = MakeAction(this, "actionSelectAll", QStringLiteral("Select &All"),
+    QAction *up = MakeAction(this, "actionMoveUp", tr("Move &Up"), {QKeySequence(QStringLiteral("Ctrl+Up"))});
+    QAction *down = MakeAction(this, "actionMoveDown", tr("Move Do&wn"), {QKeySequence(QStringLiteral("Ctrl+Down"))});
+    QAction *selectAll = MakeAction(this, "actionSelectAll", tr("Select &All"),
                                     QKeySequence::keyBindings(QKeySequence::SelectAll));
-    QAction *fix = MakeAction(this, "actionFix", QStringLiteral("&Fix Selected Problem"), {QKeySequence(QStringLiteral("Ctrl+Shift+F"))});
+    QAction *fix = MakeAction(this, "actionFix", tr("&Fix Selected Problem"), {QKeySequence(QStringLiteral("Ctrl+Shift+F"))});
     edit->addActions({undo, redo});
     edit->addSeparator();
     edit->addActions({cut, copy, paste, clear});
@@ -220,8 +224,8 @@ void BankEditorWindow::buildActions()
     edit->addSeparator();
     edit->addActions({selectAll, fix});
 
-    QMenu *help = menuBar()->addMenu(QStringLiteral("&Help"));
-    QAction *about = MakeAction(this, "actionAbout", QStringLiteral("&About Korvane Question Editor"), {});
+    QMenu *help = menuBar()->addMenu(tr("&Help"));
+    QAction *about = MakeAction(this, "actionAbout", tr("&About Korvane Question Editor"), {});
     help->addAction(about);
 
     connect(newAction, &QAction::triggered, this, [this] { settleChanges([this] { newBank(); }); });
@@ -246,21 +250,21 @@ void BankEditorWindow::buildActions()
     connect(problems_, &ProblemPanel::currentChanged, this, [this, fix] { fix->setEnabled(problems_->currentCanBeFixed()); });
     connect(about, &QAction::triggered, this, [this] {
         showMessage(QMessageBox::Information,
-                    QStringLiteral("<b>Korvane Question Editor %1</b><p>Write the questions for your own game of "
-                                   "Korvane: a hundred of them, each with its right answer and two wrong ones. "
-                                   "Every line is checked as you type, shown the way the game will show it, and "
-                                   "one key plays the bank.</p>")
+                    tr("<b>Korvane Question Editor %1</b><p>Write the questions for your own game of "
+                       "Korvane: a hundred of them, each with its right answer and two wrong ones. "
+                       "Every line is checked as you type, shown the way the game will show it, and "
+                       "one key plays the bank.</p>")
                         .arg(QStringLiteral(KORVANE_VERSION)));
     });
     connect(launcher_, &GameLauncher::runningChanged, this, [this, play](bool running) {
         play->setEnabled(!running);
-        statusBar()->showMessage(running ? QStringLiteral("The game is running.") : QString());
+        statusBar()->showMessage(running ? tr("The game is running.") : QString());
     });
 }
 
 void BankEditorWindow::showMessage(QMessageBox::Icon icon, const QString &text)
 {
-    auto *box = new QMessageBox(icon, QStringLiteral("Korvane Question Editor"), text, QMessageBox::Ok, this);
+    auto *box = new QMessageBox(icon, tr("Korvane Question Editor"), text, QMessageBox::Ok, this);
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->open();
     emit messageShown(text);
@@ -297,13 +301,13 @@ bool BankEditorWindow::saveFile(const QString &path)
 {
     if (!commitTyping())
         return false;
-    if (const std::optional<UnencodableField> bad = model_->firstUnencodable()) {
+    if (const std::optional<BankDocument::Unencodable> bad = model_->firstUnencodable()) {
         table_->setCurrentIndex(model_->index(bad->row, bad->column));
         showMessage(QMessageBox::Warning,
-                    QStringLiteral("The bank was not saved: row %1, %2, holds “%3”, a character the game cannot "
-                                   "show (it uses Windows-1252). Replace it, then save again.")
+                    tr("The bank was not saved: row %1, %2, holds “%3”, a character the game cannot "
+                       "show (it uses Windows-1252). Replace it, then save again.")
                         .arg(bad->row + 1)
-                        .arg(QString::fromUtf8(BankFieldNames[std::size_t(bad->column)]), QString(bad->character)));
+                        .arg(QString::fromUtf8(BankFieldNames[std::size_t(bad->column)].inText), QString(bad->character)));
         return false;
     }
     const QByteArray bytes = model_->bytes();
@@ -318,7 +322,7 @@ bool BankEditorWindow::saveFile(const QString &path)
     missingTold_ = false;
     recentFiles_->add(currentFile_);
     updateTitle();
-    statusBar()->showMessage(QStringLiteral("Saved %1").arg(QDir::toNativeSeparators(currentFile_)), 4000);
+    statusBar()->showMessage(tr("Saved %1").arg(QDir::toNativeSeparators(currentFile_)), 4000);
     return true;
 }
 
@@ -330,12 +334,12 @@ void BankEditorWindow::settleChanges(const std::function<void()> &next)
         next();
         return;
     }
-    const QString name = currentFile_.isEmpty() ? QStringLiteral("the new bank") : QFileInfo(currentFile_).fileName();
-    auto *box = new QMessageBox(QMessageBox::Warning, QStringLiteral("Unsaved Changes"),
-                                QStringLiteral("Save the changes to %1 first?").arg(name),
+    const QString name = currentFile_.isEmpty() ? tr("the new bank") : QFileInfo(currentFile_).fileName();
+    auto *box = new QMessageBox(QMessageBox::Warning, tr("Unsaved Changes"),
+                                tr("Save the changes to %1 first?").arg(name),
                                 QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, this);
     box->setObjectName(QStringLiteral("unsavedChangesBox"));
-    box->setInformativeText(QStringLiteral("Changes not saved are lost."));
+    box->setInformativeText(tr("Changes not saved are lost."));
     box->setDefaultButton(QMessageBox::Save);
     box->setAttribute(Qt::WA_DeleteOnClose);
     connect(box, &QMessageBox::finished, this, [this, box, next] {
@@ -375,7 +379,7 @@ void BankEditorWindow::saveAs(const std::function<void()> &next)
     if (!commitTyping())
         return;
     const QString start = currentFile_.isEmpty() ? QDir::homePath() : currentFile_;
-    auto *dialog = new QFileDialog(this, QStringLiteral("Save Bank As"), start, BankFilter);
+    auto *dialog = new QFileDialog(this, tr("Save Bank As"), start, BankFilter());
     dialog->setObjectName(QStringLiteral("saveDialog"));
     dialog->setAcceptMode(QFileDialog::AcceptSave);
     dialog->setDefaultSuffix(QStringLiteral("tqz"));
@@ -390,7 +394,7 @@ void BankEditorWindow::saveAs(const std::function<void()> &next)
 void BankEditorWindow::chooseFileToOpen()
 {
     const QString start = currentFile_.isEmpty() ? QDir::homePath() : QFileInfo(currentFile_).absolutePath();
-    auto *dialog = new QFileDialog(this, QStringLiteral("Open Bank"), start, BankFilter);
+    auto *dialog = new QFileDialog(this, tr("Open Bank"), start, BankFilter());
     dialog->setObjectName(QStringLiteral("openDialog"));
     dialog->setFileMode(QFileDialog::ExistingFile);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
@@ -409,8 +413,8 @@ void BankEditorWindow::newBank()
 
 void BankEditorWindow::importCsv()
 {
-    auto *dialog = new QFileDialog(this, QStringLiteral("Import CSV"), QDir::homePath(),
-                                   QStringLiteral("Comma-separated values (*.csv);;All files (*)"));
+    auto *dialog = new QFileDialog(this, tr("Import CSV"), QDir::homePath(),
+                                   tr("Comma-separated values (*.csv);;All files (*)"));
     dialog->setObjectName(QStringLiteral("importDialog"));
     dialog->setFileMode(QFileDialog::ExistingFile);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
@@ -421,8 +425,8 @@ void BankEditorWindow::importCsv()
             showMessage(QMessageBox::Warning, read.error);
         else if (!model_->importCsv(row, read.bytes))
             showMessage(QMessageBox::Warning,
-                        QStringLiteral("“%1” holds no rows to import. Each row needs a question and its three "
-                                       "answers, separated by commas.")
+                        tr("“%1” holds no rows to import. Each row needs a question and its three "
+                           "answers, separated by commas.")
                             .arg(QDir::toNativeSeparators(path)));
     });
     dialog->open();
@@ -678,8 +682,8 @@ void BankEditorWindow::previewTyping(const QModelIndex &index, const QString &te
 
 void BankEditorWindow::updateTitle()
 {
-    const QString name = currentFile_.isEmpty() ? QStringLiteral("Untitled") : QFileInfo(currentFile_).fileName();
-    setWindowTitle(QStringLiteral("%1[*] — Korvane Question Editor").arg(name));
+    const QString name = currentFile_.isEmpty() ? tr("Untitled") : QFileInfo(currentFile_).fileName();
+    setWindowTitle(tr("%1[*] — Korvane Question Editor").arg(name));
     setWindowModified(!undoStack_->isClean());
 }
 
@@ -731,12 +735,12 @@ void BankEditorWindow::closeEvent(QCloseEvent *event)
         settleChanges(closeNow);
         return;
     }
-    auto *box = new QMessageBox(QMessageBox::Question, QStringLiteral("Game Running"),
-                                QStringLiteral("The game started from this editor is still running. Closing the "
-                                               "editor ends the game too."),
+    auto *box = new QMessageBox(QMessageBox::Question, tr("Game Running"),
+                                tr("The game started from this editor is still running. Closing the "
+                                   "editor ends the game too."),
                                 QMessageBox::Cancel, this);
     box->setObjectName(QStringLiteral("gameRunningBox"));
-    QPushButton *end = box->addButton(QStringLiteral("&End Game and Close"), QMessageBox::AcceptRole);
+    QPushButton *end = box->addButton(tr("&End Game and Close"), QMessageBox::AcceptRole);
     box->setDefaultButton(end);
     box->setAttribute(Qt::WA_DeleteOnClose);
     connect(box, &QMessageBox::finished, this, [this, box, end, closeNow] {

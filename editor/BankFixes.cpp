@@ -5,7 +5,6 @@
 #include "app/Windows1252.h"
 
 #include <QList>
-#include <QStringDecoder>
 
 #include <algorithm>
 
@@ -38,28 +37,18 @@ std::optional<std::vector<BankLine>> SplitAtLineFeeds(const BankLine &line)
     return lines;
 }
 
-// The byte count of the UTF-8 sequence its lead byte announces, or 0.
-int SequenceLength(unsigned char lead)
-{
-    return lead >= 0xC2 && lead <= 0xDF ? 2 : lead >= 0xE0 && lead <= 0xEF ? 3 : lead >= 0xF0 && lead <= 0xF4 ? 4 : 0;
-}
-
 // Valid UTF-8 sequences become their characters; every other byte stays the
 // Windows-1252 character it always was. A byte order mark is no text and goes.
 QString DecodedUtf8(std::string_view bytes)
 {
     QString text;
     for (std::size_t at = 0; at < bytes.size();) {
-        const std::size_t length = std::size_t(SequenceLength(static_cast<unsigned char>(bytes[at])));
-        if (length > 0 && at + length <= bytes.size()) {
-            QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-            const QString character = utf8(QByteArrayView(bytes.data() + at, qsizetype(length)));
-            if (!utf8.hasError()) {
-                if (character != QChar(0xFEFF))
-                    text += character;
-                at += length;
-                continue;
-            }
+        char32_t codePoint = 0;
+        if (const std::size_t length = Utf8SequenceAt(bytes, at, codePoint)) {
+            if (codePoint != 0xFEFF)
+                text += QString::fromUcs4(&codePoint, 1);
+            at += length;
+            continue;
         }
         text += FromWindows1252(bytes.substr(at, 1));
         ++at;
@@ -85,7 +74,7 @@ std::optional<std::vector<BankLine>> DecodeUtf8(const BankLine &line, int field)
 std::optional<std::vector<BankLine>> MendTextAfterFields(const BankLine &line)
 {
     const std::string_view written = View(line.text);
-    const std::string_view rest = BankLines::TextAfterFields(written);
+    const std::string_view rest = TextAfterFields(written);
     if (rest.empty() || rest.size() == written.size())
         return std::nullopt;
     if (rest.find(LineFeed) != std::string_view::npos)

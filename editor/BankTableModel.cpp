@@ -8,6 +8,7 @@
 #include "app/Windows1252.h"
 
 #include <QColor>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QPalette>
 #include <QUndoStack>
@@ -16,12 +17,11 @@
 
 namespace {
 
-const char *const ColumnNames[BankFieldCount] = {
-    QT_TRANSLATE_NOOP("BankTableModel", "Question"),
-    QT_TRANSLATE_NOOP("BankTableModel", "Right answer"),
-    QT_TRANSLATE_NOOP("BankTableModel", "Wrong answer 1"),
-    QT_TRANSLATE_NOOP("BankTableModel", "Wrong answer 2"),
-};
+// A column's heading, as the window shows it.
+QString Heading(int column)
+{
+    return QCoreApplication::translate("BankField", BankFieldNames[std::size_t(column)].heading);
+}
 
 // Translucent, so the mark reads on light and dark palettes alike.
 const QColor UnencodableBackground(220, 40, 40, 70);
@@ -46,7 +46,7 @@ QString FixName(const BankProblem &problem, const BankLine &line)
     case BankProblemKind::Utf8Text:
         return BankTableModel::tr("Read the UTF-8 text on line %1").arg(number);
     case BankProblemKind::TextAfterLastQuote: {
-        const std::string_view rest = BankLines::TextAfterFields({line.text.constData(), std::size_t(line.text.size())});
+        const std::string_view rest = TextAfterFields({line.text.constData(), std::size_t(line.text.size())});
         if (rest.find(LineFeed) != std::string_view::npos)
             return BankTableModel::tr("Split line %1 at its line feeds").arg(number);
         if (std::size_t(std::count(rest.begin(), rest.end(), FieldEnd)) >= BankFieldCount)
@@ -60,7 +60,7 @@ QString FixName(const BankProblem &problem, const BankLine &line)
         const auto width = qsizetype(BankFieldWidths[std::size_t(problem.field)]);
         return BankTableModel::tr("Cut %1 from the end of the %2 on line %3")
             .arg(FieldText::Excerpt(text.mid(FieldText::CutTo(text, width).size())),
-                 BankTableModel::tr(ColumnNames[problem.field]).toLower())
+                 Heading(problem.field).toLower())
             .arg(number);
     }
     }
@@ -110,12 +110,9 @@ QByteArray BankTableModel::bytes() const
     return document_.bytes();
 }
 
-std::optional<UnencodableField> BankTableModel::firstUnencodable() const
+std::optional<BankDocument::Unencodable> BankTableModel::firstUnencodable() const
 {
-    const auto found = document_.firstUnencodable();
-    if (!found)
-        return std::nullopt;
-    return UnencodableField{found->row, found->column, found->character};
+    return document_.firstUnencodable();
 }
 
 const BankReport &BankTableModel::report() const
@@ -182,7 +179,7 @@ QVariant BankTableModel::headerData(int section, Qt::Orientation orientation, in
     const int width = int(BankFieldWidths[std::size_t(section)]);
     switch (role) {
     case Qt::DisplayRole:
-        return tr(ColumnNames[section]);
+        return Heading(section);
     case Qt::ToolTipRole:
         return tr("The game shows the first %1 characters.").arg(width);
     case FieldWidthRole:
@@ -211,7 +208,7 @@ bool BankTableModel::setData(const QModelIndex &index, const QVariant &value, in
     if (text == document_.field(row, column))
         return true;
     push(document_.planReplace(row, 1, {BankLines::WithField(document_.line(row), column, text)}),
-         tr("Edit %1 on line %2").arg(tr(ColumnNames[column]).toLower()).arg(row + 1));
+         tr("Edit %1 on line %2").arg(Heading(column).toLower()).arg(row + 1));
     return true;
 }
 
@@ -276,8 +273,7 @@ void BankTableModel::moveLines(int row, int count, int destinationRow)
     if (row < 0 || count <= 0 || row + count > rowCount() || destinationRow < 0 || destinationRow > rowCount()
         || (destinationRow >= row && destinationRow <= row + count))
         return;
-    push(document_.planMove(row, count, destinationRow), Counted(count, "Move a line", "Move %1 lines"),
-         Move{row, count, destinationRow});
+    push(document_.planMove(row, count, destinationRow), Counted(count, "Move a line", "Move %1 lines"));
 }
 
 QString BankTableModel::linesAsTabSeparated(const QList<int> &rows) const
@@ -321,7 +317,9 @@ bool BankTableModel::pasteTabSeparated(int row, const QString &text)
 bool BankTableModel::importCsv(int row, const QByteArray &csv)
 {
     QList<QStringList> records = DelimitedText::ParseCsv(csv);
-    if (!records.isEmpty() && records.front().front().trimmed().compare(tr(ColumnNames[0]), Qt::CaseInsensitive) == 0)
+    // The header is matched as spreadsheets write it, never as translated.
+    const QLatin1String header(BankFieldNames[0].heading);
+    if (!records.isEmpty() && records.front().front().trimmed().compare(header, Qt::CaseInsensitive) == 0)
         records.removeFirst();
     // Blank lines hold no question.
     records.removeIf([](const QStringList &record) {
@@ -366,16 +364,16 @@ void BankTableModel::fixAll(BankProblemKind kind)
     undoStack_->endMacro();
 }
 
-void BankTableModel::push(BankSplice splice, const QString &text, std::optional<Move> move)
+void BankTableModel::push(BankSplice splice, const QString &text)
 {
-    undoStack_->push(new LineSpliceCommand(this, std::move(splice), move, text));
+    undoStack_->push(new LineSpliceCommand([this](const BankSplice &step) { apply(step); }, std::move(splice), text));
 }
 
-void BankTableModel::apply(const BankSplice &splice, std::optional<Move> move)
+void BankTableModel::apply(const BankSplice &splice)
 {
     // Views are told one change at a time: the move, then the lines changed
     // in place, then the lines inserted or removed after them.
-    if (move) {
+    if (const std::optional<BankMove> &move = splice.move) {
         beginMoveRows({}, move->row, move->row + move->count - 1, {}, move->destination);
         document_.moveAsIs(move->row, move->count, move->destination);
         endMoveRows();

@@ -20,14 +20,6 @@ struct CellText {
     QString text;
 };
 
-// A field holding a character that Windows-1252 lacks; saving is refused
-// while one is left.
-struct UnencodableField {
-    int row = 0;
-    int column = 0;
-    QString character; // two code units for a character beyond the BMP
-};
-
 // The bank as the editor's table shows it: one row per line as the game
 // reads it (rows past the 100th included, marked as not read), columns 0 to 3
 // the question, the right answer and the two wrong answers as written.
@@ -55,7 +47,7 @@ public:
     // A character Windows-1252 lacks stands as '?', so Save must refuse
     // while firstUnencodable() finds one.
     QByteArray bytes() const;
-    std::optional<UnencodableField> firstUnencodable() const;
+    std::optional<BankDocument::Unencodable> firstUnencodable() const;
     // What the live problems panel lists: CheckBank(bytes()), with a
     // character Windows-1252 lacks counted as the '?' it would become.
     // Worked out once per change; valid until the next bankChanged().
@@ -107,16 +99,12 @@ public:
     // Every fixable problem of the kind that report() lists, fixed as one undo step.
     void fixAll(BankProblemKind kind);
 
+    // Does a splice, telling the views, outside the undo stack: for the undo
+    // steps, which undo with the splice reversed.
+    void apply(const BankSplice &splice);
+
 private:
-    friend class LineSpliceCommand;
-    struct Move {
-        int row = 0;
-        int count = 0;
-        int destination = 0;
-    };
-    void push(BankSplice splice, const QString &text, std::optional<Move> move = std::nullopt);
-    // Does a splice (or undoes it, with the splice reversed), telling the views.
-    void apply(const BankSplice &splice, std::optional<Move> move);
+    void push(BankSplice splice, const QString &text);
     std::vector<BankLine> linesFromRecords(const QList<QStringList> &records) const;
 
     QUndoStack *undoStack_;

@@ -120,8 +120,8 @@ void FieldEdit::markUnencodable()
     if (positions.size() > marked_) {
         const int at = positions.last();
         const bool pair = text()[at].isLowSurrogate() && at > 0;
-        explain(QStringLiteral("“%1” is not in the game's character set (Windows-1252): "
-                               "the bank cannot be saved until it is replaced.")
+        explain(tr("“%1” is not in the game's character set (Windows-1252): "
+                   "the bank cannot be saved until it is replaced.")
                     .arg(text().mid(pair ? at - 1 : at, pair ? 2 : 1)));
     }
     marked_ = int(positions.size());

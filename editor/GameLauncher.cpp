@@ -32,10 +32,10 @@ GameLauncher::~GameLauncher()
 QString GameLauncher::start(const PlayPlan &plan, const QString &bankPath)
 {
     if (isRunning())
-        return QStringLiteral("The game is already running. Close it to play the bank again.");
+        return tr("The game is already running. Close it to play the bank again.");
     if (plan.game.isEmpty())
-        return QStringLiteral("The game (%1) was found neither beside the editor nor on the PATH. "
-                              "Install Korvane, then try again.")
+        return tr("The game (%1) was found neither beside the editor nor on the PATH. "
+                  "Install Korvane, then try again.")
             .arg(QString::fromLatin1(GameExecutableName));
 
     QString folder = plan.folder;
@@ -45,7 +45,7 @@ QString GameLauncher::start(const PlayPlan &plan, const QString &bankPath)
         if (copy.isEmpty() || !PlayFolders::Claim(copyFolder_->path(), QCoreApplication::applicationPid())
             || !QFile::copy(bankPath, copy)) {
             copyFolder_.reset();
-            return QStringLiteral("The bank could not be copied for the game into a temporary folder.");
+            return tr("The bank could not be copied for the game into a temporary folder.");
         }
         folder = copyFolder_->path();
     }
@@ -61,13 +61,13 @@ QString GameLauncher::start(const PlayPlan &plan, const QString &bankPath)
     });
     connect(game_, &QProcess::finished, this, [this](int, QProcess::ExitStatus status) {
         if (status == QProcess::CrashExit)
-            emit failed(QStringLiteral("The game stopped unexpectedly."));
+            emit failed(tr("The game stopped unexpectedly."));
         finish();
     });
     connect(game_, &QProcess::errorOccurred, this, [this](QProcess::ProcessError error) {
         if (error != QProcess::FailedToStart)
             return;
-        emit failed(QStringLiteral("The game could not be started: %1").arg(game_->errorString()));
+        emit failed(tr("The game could not be started: %1").arg(game_->errorString()));
         finish();
     });
     // Told before starting: a start that fails at once reports the end at once.

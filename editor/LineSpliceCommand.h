@@ -1,21 +1,23 @@
 #pragma once
 
-#include "BankTableModel.h"
+#include "BankDocument.h"
 
 #include <QUndoCommand>
 
-// One undo step: a splice of the bank's lines, done and undone through the
-// model so that the views follow.
+#include <functional>
+
+// One undo step: a splice of the bank's lines, done by the given apply, and
+// undone by it with the splice reversed, so that the views follow both.
 class LineSpliceCommand : public QUndoCommand {
 public:
-    LineSpliceCommand(BankTableModel *model, BankSplice splice, std::optional<BankTableModel::Move> move,
-                      const QString &text);
+    using Apply = std::function<void(const BankSplice &)>;
+
+    LineSpliceCommand(Apply apply, BankSplice splice, const QString &text);
 
     void redo() override;
     void undo() override;
 
 private:
-    BankTableModel *model_;
+    Apply apply_;
     BankSplice splice_;
-    std::optional<BankTableModel::Move> move_;
 };

@@ -12,31 +12,31 @@ namespace {
 QString Describe(const BankProblem &problem)
 {
     const QString message = QString::fromStdString(problem.message);
-    return problem.line == 0 ? QStringLiteral("Bank: %1").arg(message)
-                             : QStringLiteral("Line %1: %2").arg(problem.line).arg(message);
+    return problem.line == 0 ? ProblemPanel::tr("Bank: %1").arg(message)
+                             : ProblemPanel::tr("Line %1: %2").arg(problem.line).arg(message);
 }
 
 } // namespace
 
 ProblemPanel::ProblemPanel(QWidget *parent, FixTest canFix) : QWidget(parent), canFix_(std::move(canFix))
 {
-    auto *title = new QLabel(QStringLiteral("&Problems"), this);
+    auto *title = new QLabel(tr("&Problems"), this);
     list_ = new QListWidget(this);
     list_->setObjectName(QStringLiteral("problemList"));
-    list_->setAccessibleName(QStringLiteral("Problems"));
-    list_->setAccessibleDescription(QStringLiteral("What the game would leave out, cut or show differently. "
-                                                   "Press Enter to go to the field."));
+    list_->setAccessibleName(tr("Problems"));
+    list_->setAccessibleDescription(tr("What the game would leave out, cut or show differently. "
+                                       "Press Enter to go to the field."));
     list_->setWordWrap(true);
     list_->setContextMenuPolicy(Qt::ActionsContextMenu);
     title->setBuddy(list_);
 
-    fixButton_ = new QPushButton(QStringLiteral("Fi&x"), this);
+    fixButton_ = new QPushButton(tr("Fi&x"), this);
     fixButton_->setObjectName(QStringLiteral("fixButton"));
-    fixButton_->setAccessibleName(QStringLiteral("Fix the selected problem"));
-    fixButton_->setToolTip(QStringLiteral("Fix the selected problem the way the game expects"));
+    fixButton_->setAccessibleName(tr("Fix the selected problem"));
+    fixButton_->setToolTip(tr("Fix the selected problem the way the game expects"));
     fixButton_->setAutoDefault(false);
 
-    auto *fixEntry = new QAction(QStringLiteral("Fix"), list_);
+    auto *fixEntry = new QAction(tr("Fix"), list_);
     list_->addAction(fixEntry);
 
     auto *header = new QHBoxLayout;
@@ -74,7 +74,7 @@ void ProblemPanel::setProblems(std::vector<BankProblem> problems)
     for (const BankProblem &problem : problems_) {
         auto *item = new QListWidgetItem(Describe(problem), list_);
         if (canFix_(problem))
-            item->setToolTip(QStringLiteral("Fix can put this right in one step."));
+            item->setToolTip(tr("Fix can put this right in one step."));
     }
     if (!problems_.empty())
         list_->setCurrentRow(std::min(current, int(problems_.size()) - 1), QItemSelectionModel::NoUpdate);

@@ -41,7 +41,7 @@ QuestionPreview::QuestionPreview(QWidget *parent) : QWidget(parent)
     silver.setColor(QPalette::WindowText, Qt::black);
     stage->setPalette(silver);
     stage->setAutoFillBackground(true);
-    stage->setAccessibleName(QStringLiteral("Preview of the question window"));
+    stage->setAccessibleName(tr("Preview of the question window"));
 
     for (std::uint8_t line = 1; line <= 3; ++line)
         MakeBevel(stage, "answerBevel", OnStage(AnswerBevel(line)), BevelStyle::Lowered);
@@ -75,15 +75,16 @@ void QuestionPreview::showEntry(const BankEntry &entry, bool read)
     question_->setCaption(FromWindows1252(entry.question.view()));
     for (std::uint8_t line = 1; line <= 3; ++line)
         answers_[line - 1]->setCaption(FromWindows1252(AnswerLineCaption(line, entry.answers[line].view()).view()));
-    note_->setText(read ? QStringLiteral("A) is the right answer here; the game shuffles the three answers.")
-                        : QStringLiteral("The game does not read this line: it holds 100 questions, "
-                                         "from the first 100 lines."));
+    note_->setText(read ? tr("A) is the right answer here; the game shuffles the three answers.")
+                        : tr("The game does not read this line: it holds %1 questions, "
+                             "from the first %1 lines.")
+                              .arg(BankSlots));
 }
 
 void QuestionPreview::clear()
 {
     showEntry(BankEntry{}, true);
-    note_->setText(QStringLiteral("Select a question to see it as the game shows it."));
+    note_->setText(tr("Select a question to see it as the game shows it."));
 }
 
 QString QuestionPreview::questionShown() const { return question_->caption(); }

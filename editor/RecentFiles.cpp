@@ -38,13 +38,13 @@ void RecentFiles::rebuild()
     for (qsizetype i = 0; i < list.size(); ++i) {
         const QString &path = list[i];
         // Numbered 1 to 8, each number its access key.
-        QAction *entry = menu_->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(QFileInfo(path).fileName()));
+        QAction *entry = menu_->addAction(tr("&%1 %2").arg(i + 1).arg(QFileInfo(path).fileName()));
         entry->setToolTip(QDir::toNativeSeparators(path));
         entry->setStatusTip(QDir::toNativeSeparators(path));
         connect(entry, &QAction::triggered, this, [this, path] { emit openRequested(path); });
     }
     menu_->addSeparator();
-    QAction *clear = menu_->addAction(QStringLiteral("&Clear Recent Files"));
+    QAction *clear = menu_->addAction(tr("&Clear Recent Files"));
     clear->setEnabled(!list.isEmpty());
     connect(clear, &QAction::triggered, this, [this] { store({}); });
     menu_->setEnabled(!list.isEmpty());

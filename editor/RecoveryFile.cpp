@@ -3,6 +3,7 @@
 #include "app/Windows1252.h"
 #include "forms/BankFile.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -12,6 +13,11 @@
 #include <array>
 
 namespace {
+
+// The texts the editor's windows show, for tr().
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(RecoveryFile)
+};
 
 const QString Format = QStringLiteral("korvedit recovery");
 constexpr int Version = 1;
@@ -146,28 +152,28 @@ std::optional<RecoverySnapshot> Read(QByteArrayView text, QString *error)
     QJsonParseError parsed;
     const QJsonDocument json = QJsonDocument::fromJson(text.toByteArray(), &parsed);
     if (parsed.error != QJsonParseError::NoError)
-        return Fail(error, QStringLiteral("not JSON (%1 at byte %2)").arg(parsed.errorString()).arg(parsed.offset));
+        return Fail(error, Text::tr("not JSON (%1 at byte %2)").arg(parsed.errorString()).arg(parsed.offset));
     const QJsonObject root = json.object();
     if (root.value(QLatin1String("format")).toString() != Format)
-        return Fail(error, QStringLiteral("not a recovery file of the question editor"));
+        return Fail(error, Text::tr("not a recovery file of the question editor"));
     if (root.value(QLatin1String("version")).toInt() != Version)
-        return Fail(error, QStringLiteral("written by another version of the question editor"));
+        return Fail(error, Text::tr("written by another version of the question editor"));
 
     RecoverySnapshot snapshot;
     const QJsonValue bank = root.value(QLatin1String("bank"));
     if (!bank.isNull() && (!bank.isString() || bank.toString().isEmpty()))
-        return Fail(error, QStringLiteral("the bank's name is damaged"));
+        return Fail(error, Text::tr("the bank's name is damaged"));
     snapshot.bankPath = bank.toString();
     snapshot.written = QDateTime::fromString(root.value(QLatin1String("written")).toString(), Qt::ISODateWithMs);
     if (!snapshot.written.isValid())
-        return Fail(error, QStringLiteral("the time it was written is damaged"));
+        return Fail(error, Text::tr("the time it was written is damaged"));
 
     const QJsonArray lines = root.value(QLatin1String("lines")).toArray();
     if (lines.isEmpty())
-        return Fail(error, QStringLiteral("it holds no line"));
+        return Fail(error, Text::tr("it holds no line"));
     snapshot.lines.reserve(std::size_t(lines.size()));
     for (qsizetype row = 0; row < lines.size(); ++row) {
-        const QString where = QStringLiteral("line %1 is damaged").arg(row + 1);
+        const QString where = Text::tr("line %1 is damaged").arg(row + 1);
         const QJsonObject object = lines[row].toObject();
         const QJsonValue textValue = object.value(QLatin1String("text"));
         const std::optional<QByteArray> bytes = BytesOf(textValue.toString());
@@ -197,7 +203,7 @@ std::optional<RecoverySnapshot> Read(QByteArrayView text, QString *error)
     const QJsonValue tailValue = root.value(QLatin1String("tail"));
     const std::optional<QByteArray> tail = BytesOf(tailValue.toString());
     if (!tailValue.isString() || !tail || (!tail->isEmpty() && tail->front() != CtrlZ))
-        return Fail(error, QStringLiteral("the text after the end of the data is damaged"));
+        return Fail(error, Text::tr("the text after the end of the data is damaged"));
     snapshot.tail = *tail;
     return snapshot;
 }

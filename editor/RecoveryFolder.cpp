@@ -1,5 +1,6 @@
 #include "RecoveryFolder.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
@@ -10,6 +11,11 @@
 #include <QStandardPaths>
 
 namespace {
+
+// The texts the editor's windows show, for tr().
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(RecoveryFolder)
+};
 
 const QString Suffix = QStringLiteral(".json");
 const QString LockSuffix = QStringLiteral(".lock");
@@ -64,7 +70,7 @@ bool Make(QString *error)
     if (!QDir().mkpath(path) || !QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner
                                                               | QFileDevice::ExeOwner)) {
         if (error)
-            *error = QStringLiteral("the folder %1 cannot be made").arg(QDir::toNativeSeparators(path));
+            *error = Text::tr("the folder %1 cannot be made").arg(QDir::toNativeSeparators(path));
         return false;
     }
     return true;

@@ -166,7 +166,7 @@ void RecoveryKeeper::claim()
             // A fresh name has no lock, unless another editor took it just now.
             claim = RecoveryClaim::Take(file);
             if (!claim)
-                error = QStringLiteral("%1 is locked by another editor").arg(QDir::toNativeSeparators(file));
+                error = tr("%1 is locked by another editor").arg(QDir::toNativeSeparators(file));
         }
         {
             const QMutexLocker locker(&shared->mutex);
@@ -259,7 +259,7 @@ void RecoveryKeeper::landed(quint64 change, const Outcome &outcome)
     if (!outcome.error.isEmpty()) {
         // Told once until a write lands: the next ones would say the same.
         if (!failureTold_ && outcome.path == file_)
-            emit failed(QStringLiteral("Unsaved changes could not be kept for recovery in %1: %2.")
+            emit failed(tr("Unsaved changes could not be kept for recovery in %1: %2.")
                             .arg(QDir::toNativeSeparators(outcome.path), outcome.error));
         failureTold_ = failureTold_ || outcome.path == file_;
         return;

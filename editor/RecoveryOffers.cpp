@@ -11,22 +11,26 @@
 
 namespace {
 
-const QString Title = QStringLiteral("Recover Unsaved Changes");
+// A function, so that the text is translated once a translator is installed.
+QString Title()
+{
+    return RecoveryOffers::tr("Recover Unsaved Changes");
+}
 
 QString BankName(const RecoverySnapshot &snapshot)
 {
-    return snapshot.bankPath.isEmpty() ? QStringLiteral("an untitled bank")
-                                       : QStringLiteral("“%1”").arg(QFileInfo(snapshot.bankPath).fileName());
+    return snapshot.bankPath.isEmpty() ? RecoveryOffers::tr("an untitled bank")
+                                       : RecoveryOffers::tr("“%1”").arg(QFileInfo(snapshot.bankPath).fileName());
 }
 
 QString When(const QDateTime &written)
 {
-    return QLocale().toString(written.toLocalTime(), QStringLiteral("d MMMM yyyy 'at' HH:mm"));
+    return QLocale().toString(written.toLocalTime(), RecoveryOffers::tr("d MMMM yyyy 'at' HH:mm"));
 }
 
 QMessageBox *Box(QWidget *window, QMessageBox::Icon icon, const char *name, const QString &text)
 {
-    auto *box = new QMessageBox(icon, Title, text, QMessageBox::NoButton, window);
+    auto *box = new QMessageBox(icon, Title(), text, QMessageBox::NoButton, window);
     box->setObjectName(QString::fromLatin1(name));
     box->setAttribute(Qt::WA_DeleteOnClose);
     return box;
@@ -50,12 +54,12 @@ void RecoveryOffers::offerAll()
 void RecoveryOffers::offerFor(const QString &bankPath)
 {
     if (RecoveryFolder::HeldElsewhere(bankPath)) {
-        const QString text = QStringLiteral("“%1” is open in another question editor, with unsaved changes.")
+        const QString text = tr("“%1” is open in another question editor, with unsaved changes.")
                                  .arg(QFileInfo(bankPath).fileName());
         QMessageBox *box = Box(window_, QMessageBox::Information, "heldElsewhereBox", text);
-        box->setWindowTitle(QStringLiteral("Bank Open Elsewhere"));
-        box->setInformativeText(QStringLiteral("Whichever editor saves it last replaces what the other saved. "
-                                               "Save or close it there first, then open it here again."));
+        box->setWindowTitle(tr("Bank Open Elsewhere"));
+        box->setInformativeText(tr("Whichever editor saves it last replaces what the other saved. "
+                                   "Save or close it there first, then open it here again."));
         box->setStandardButtons(QMessageBox::Ok);
         box->open();
         emit messageShown(text);
@@ -101,18 +105,18 @@ void RecoveryOffers::showNext()
 void RecoveryOffers::showOffer(Offer offer)
 {
     const RecoverySnapshot &kept = offer.snapshot;
-    const QString text = QStringLiteral("Unsaved changes to %1 were kept on %2, when the editor stopped without "
-                                        "saving them.")
+    const QString text = tr("Unsaved changes to %1 were kept on %2, when the editor stopped without "
+                            "saving them.")
                              .arg(BankName(kept), When(kept.written));
     QMessageBox *box = Box(window_, QMessageBox::Question, "recoveryBox", text);
     box->setInformativeText(
-        (kept.bankPath.isEmpty() ? QStringLiteral("Recover opens them as a new bank")
-                                 : QStringLiteral("Recover opens them as unsaved changes to %1")
+        (kept.bankPath.isEmpty() ? tr("Recover opens them as a new bank")
+                                 : tr("Recover opens them as unsaved changes to %1")
                                        .arg(QDir::toNativeSeparators(kept.bankPath)))
-        + QStringLiteral("; save them to keep them. Discard deletes them. Not Now keeps them for later."));
-    QPushButton *recover = box->addButton(QStringLiteral("&Recover"), QMessageBox::AcceptRole);
-    QPushButton *discard = box->addButton(QStringLiteral("&Discard"), QMessageBox::DestructiveRole);
-    box->addButton(QStringLiteral("&Not Now"), QMessageBox::RejectRole);
+        + tr("; save them to keep them. Discard deletes them. Not Now keeps them for later."));
+    QPushButton *recover = box->addButton(tr("&Recover"), QMessageBox::AcceptRole);
+    QPushButton *discard = box->addButton(tr("&Discard"), QMessageBox::DestructiveRole);
+    box->addButton(tr("&Not Now"), QMessageBox::RejectRole);
     box->setDefaultButton(recover);
     connect(box, &QMessageBox::finished, this, [this, box, recover, discard, offer = std::move(offer)]() mutable {
         // Taken out of the box, which goes later: its claim must go now.
@@ -134,12 +138,12 @@ void RecoveryOffers::showOffer(Offer offer)
 
 void RecoveryOffers::showDamaged(Offer offer)
 {
-    const QString text = QStringLiteral("The recovery file %1 cannot be read: %2.")
+    const QString text = tr("The recovery file %1 cannot be read: %2.")
                              .arg(QDir::toNativeSeparators(offer.claim->file()), offer.error);
     QMessageBox *box = Box(window_, QMessageBox::Warning, "recoveryDamagedBox", text);
-    box->setInformativeText(QStringLiteral("Not Now leaves it where it is."));
-    QPushButton *discard = box->addButton(QStringLiteral("&Discard"), QMessageBox::DestructiveRole);
-    box->setDefaultButton(box->addButton(QStringLiteral("&Not Now"), QMessageBox::RejectRole));
+    box->setInformativeText(tr("Not Now leaves it where it is."));
+    QPushButton *discard = box->addButton(tr("&Discard"), QMessageBox::DestructiveRole);
+    box->setDefaultButton(box->addButton(tr("&Not Now"), QMessageBox::RejectRole));
     connect(box, &QMessageBox::finished, this, [this, box, discard, offer = std::move(offer)]() mutable {
         Offer taken = std::move(offer);
         if (box->clickedButton() == discard)
@@ -155,11 +159,11 @@ void RecoveryOffers::confirmDiscard(Offer offer)
 {
     const QString text =
         offer.error.isEmpty()
-            ? QStringLiteral("Delete the unsaved changes to %1 kept on %2?").arg(BankName(offer.snapshot), When(offer.snapshot.written))
-            : QStringLiteral("Delete the recovery file %1?").arg(QDir::toNativeSeparators(offer.claim->file()));
+            ? tr("Delete the unsaved changes to %1 kept on %2?").arg(BankName(offer.snapshot), When(offer.snapshot.written))
+            : tr("Delete the recovery file %1?").arg(QDir::toNativeSeparators(offer.claim->file()));
     QMessageBox *box = Box(window_, QMessageBox::Warning, "recoveryDiscardBox", text);
-    box->setInformativeText(QStringLiteral("They cannot be recovered afterwards."));
-    QPushButton *remove = box->addButton(QStringLiteral("&Delete"), QMessageBox::DestructiveRole);
+    box->setInformativeText(tr("They cannot be recovered afterwards."));
+    QPushButton *remove = box->addButton(tr("&Delete"), QMessageBox::DestructiveRole);
     box->setDefaultButton(box->addButton(QMessageBox::Cancel));
     connect(box, &QMessageBox::finished, this, [this, box, remove, offer = std::move(offer)]() mutable {
         Offer taken = std::move(offer);

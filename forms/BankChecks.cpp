@@ -8,8 +8,12 @@
 #include <cstdio>
 #include <set>
 
-const std::array<const char *, BankFieldCount> BankFieldNames = {
-    "the question", "the right answer", "wrong answer 1", "wrong answer 2"};
+const std::array<BankFieldName, BankFieldCount> BankFieldNames = {{
+    {QT_TRANSLATE_NOOP("BankField", "Question"), "the question"},
+    {QT_TRANSLATE_NOOP("BankField", "Right answer"), "the right answer"},
+    {QT_TRANSLATE_NOOP("BankField", "Wrong answer 1"), "wrong answer 1"},
+    {QT_TRANSLATE_NOOP("BankField", "Wrong answer 2"), "wrong answer 2"},
+}};
 
 namespace {
 
@@ -57,35 +61,6 @@ std::string JoinedNames(const std::vector<std::string> &names)
     return joined;
 }
 
-// The length of a UTF-8 sequence of two or more bytes starting at `at`, or 0
-// when none starts there; its code point goes to `codePoint`.
-std::size_t Utf8SequenceAt(std::string_view bytes, std::size_t at, char32_t &codePoint)
-{
-    const auto lead = static_cast<unsigned char>(bytes[at]);
-    std::size_t length = 0;
-    char32_t smallest = 0;
-    if (lead >= 0xC2 && lead <= 0xDF) {
-        length = 2, codePoint = lead & 0x1F, smallest = 0x80;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-        length = 3, codePoint = lead & 0x0F, smallest = 0x800;
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-        length = 4, codePoint = lead & 0x07, smallest = 0x10000;
-    } else {
-        return 0;
-    }
-    if (at + length > bytes.size())
-        return 0;
-    for (std::size_t i = 1; i < length; ++i) {
-        const auto next = static_cast<unsigned char>(bytes[at + i]);
-        if ((next & 0xC0) != 0x80)
-            return 0;
-        codePoint = (codePoint << 6) | (next & 0x3F);
-    }
-    if (codePoint < smallest || codePoint > 0x10FFFF || (codePoint >= 0xD800 && codePoint <= 0xDFFF))
-        return 0;
-    return length;
-}
-
 // Collects one line's problems.
 class LineProblems {
 public:
@@ -129,7 +104,7 @@ void CheckCharacters(int field, std::string_view text, LineProblems &problems)
             add(control, Format("0x%02X", unsigned(byte)));
         }
     }
-    const char *name = BankFieldNames[std::size_t(field)];
+    const char *name = BankFieldNames[std::size_t(field)].inText;
     if (!utf8.empty())
         problems.add(BankProblemKind::Utf8Text,
                      Format("%s holds UTF-8 text the game shows as other characters: ", name) + JoinedNames(utf8), field);
@@ -141,16 +116,6 @@ void CheckCharacters(int field, std::string_view text, LineProblems &problems)
                      Format("%s holds control characters: ", name) + JoinedNames(control), field);
 }
 
-// Where the first four double quotes are.
-std::vector<std::size_t> QuotesIn(std::string_view line)
-{
-    std::vector<std::size_t> quotes;
-    for (std::size_t at = line.find(FieldEnd); at != std::string_view::npos && quotes.size() < BankFieldCount;
-         at = line.find(FieldEnd, at + 1))
-        quotes.push_back(at);
-    return quotes;
-}
-
 // Everything about one line that does not play as written.
 void CheckLine(std::string_view raw, const BankEntry &entry, LineProblems &problems)
 {
@@ -160,19 +125,15 @@ void CheckLine(std::string_view raw, const BankEntry &entry, LineProblems &probl
     }
     const std::string_view read = raw.substr(0, BankLineLength);
     const Fields loaded = FieldsOf(entry);
-    const BankEntry resplit = SplitBankLine(read); // kept alive: Fields views into it
-    if (loaded != FieldsOf(resplit))
-        problems.add(BankProblemKind::SplitMismatch,
-                     "the checks split this line differently from the game: please report this");
 
     // The quotes the loader sees, and those of the whole line. A 4th quote
     // just past the 140th character only ends a field that is read in full.
-    const std::vector<std::size_t> quotes = QuotesIn(read), written = QuotesIn(raw);
-    const bool wholeFields = written.size() == BankFieldCount && written.back() <= BankLineLength;
-    const char *within = raw.size() > BankLineLength ? " in the first 140 characters" : "";
+    const FieldQuotes quotes = FindFieldQuotes(read), written = FindFieldQuotes(raw);
+    const bool wholeFields = written.count == BankFieldCount && written.at.back() <= BankLineLength;
+    const std::string within = raw.size() > BankLineLength ? Format(" in the first %zu characters", BankLineLength) : "";
 
     if (wholeFields) {
-        if (const std::string_view extra = raw.substr(written.back() + 1); !extra.empty())
+        if (const std::string_view extra = TextAfterFields(raw); !extra.empty())
             problems.add(BankProblemKind::TextAfterLastQuote,
                          "text after the 4th double quote is not used: " + Quoted(extra));
     } else if (raw.size() > BankLineLength) {
@@ -182,24 +143,23 @@ void CheckLine(std::string_view raw, const BankEntry &entry, LineProblems &probl
                          + Quoted(raw.substr(BankLineLength)));
     }
 
-    if (quotes.empty()) {
+    if (quotes.count == 0) {
         problems.add(BankProblemKind::NoQuote,
-                     Format("no double quote%s: the game loads nothing from this line", within));
+                     Format("no double quote%s: the game loads nothing from this line", within.c_str()));
     } else {
-        if (quotes.size() < BankFieldCount && !wholeFields) {
-            std::string missing = Format("only %zu of the 4 double quotes%s", quotes.size(), within);
-            if (quotes.back() + 1 < read.size())
-                missing += Format(": %s takes the rest of the line", BankFieldNames[quotes.size()]);
+        if (quotes.count < BankFieldCount && !wholeFields) {
+            std::string missing = Format("only %zu of the 4 double quotes%s", quotes.count, within.c_str());
+            if (quotes.at[quotes.count - 1] + 1 < read.size())
+                missing += Format(": %s takes the rest of the line", BankFieldNames[quotes.count].inText);
             problems.add(BankProblemKind::MissingQuotes, missing);
         }
         // Each field as written, up to its quote or the end of what is read.
-        for (std::size_t field = 0; field < BankFieldCount && field <= quotes.size(); ++field) {
-            const std::size_t start = field == 0 ? 0 : quotes[field - 1] + 1;
-            const std::size_t end = field < quotes.size() ? quotes[field] : read.size();
-            const std::string_view text = read.substr(start, end - start);
+        const Fields fields = FieldsAsWritten(read);
+        for (std::size_t field = 0; field < BankFieldCount; ++field) {
+            const std::string_view text = fields[field];
             if (text.size() > BankFieldWidths[field])
                 problems.add(BankProblemKind::FieldTooLong,
-                             Format("%s is %zu characters: the game keeps %zu and drops ", BankFieldNames[field],
+                             Format("%s is %zu characters: the game keeps %zu and drops ", BankFieldNames[field].inText,
                                     text.size(), BankFieldWidths[field])
                                  + Quoted(text.substr(BankFieldWidths[field])),
                              int(field));
@@ -208,7 +168,7 @@ void CheckLine(std::string_view raw, const BankEntry &entry, LineProblems &probl
         int firstEmpty = -1;
         for (std::size_t field = 0; field < BankFieldCount; ++field) {
             if (loaded[field].empty()) {
-                empty.emplace_back(BankFieldNames[field]);
+                empty.emplace_back(BankFieldNames[field].inText);
                 if (firstEmpty < 0)
                     firstEmpty = int(field);
             }
@@ -235,6 +195,33 @@ void CheckLine(std::string_view raw, const BankEntry &entry, LineProblems &probl
 
 } // namespace
 
+std::size_t Utf8SequenceAt(std::string_view bytes, std::size_t at, char32_t &codePoint)
+{
+    const auto lead = static_cast<unsigned char>(bytes[at]);
+    std::size_t length = 0;
+    char32_t smallest = 0;
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        length = 2, codePoint = lead & 0x1F, smallest = 0x80;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3, codePoint = lead & 0x0F, smallest = 0x800;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4, codePoint = lead & 0x07, smallest = 0x10000;
+    } else {
+        return 0;
+    }
+    if (at + length > bytes.size())
+        return 0;
+    for (std::size_t i = 1; i < length; ++i) {
+        const auto next = static_cast<unsigned char>(bytes[at + i]);
+        if ((next & 0xC0) != 0x80)
+            return 0;
+        codePoint = (codePoint << 6) | (next & 0x3F);
+    }
+    if (codePoint < smallest || codePoint > 0x10FFFF || (codePoint >= 0xD800 && codePoint <= 0xDFFF))
+        return 0;
+    return length;
+}
+
 std::string ShownAsGame(std::string_view bytes)
 {
     const QString text = FromWindows1252(bytes);
@@ -248,40 +235,10 @@ std::string ShownAsGame(std::string_view bytes)
     return shown;
 }
 
-RawBankLines SplitRawBank(std::string_view bytes)
-{
-    RawBankLines raw;
-    const std::size_t ctrlZ = bytes.find(CtrlZ);
-    if (ctrlZ != std::string_view::npos) {
-        raw.ctrlZ = true;
-        raw.afterCtrlZ = bytes.size() - ctrlZ - 1;
-        bytes = bytes.substr(0, ctrlZ);
-    }
-    std::size_t at = 0;
-    for (;;) {
-        const std::size_t end = std::min(bytes.find(CarriageReturn, at), bytes.size());
-        raw.lines.push_back(bytes.substr(at, end - at));
-        at = end;
-        if (at < bytes.size()) {
-            at += bytes.compare(at, 2, "\r\n") == 0 ? 2 : 1;
-            raw.endsAtLineEnd = at == bytes.size();
-        }
-        if (at >= bytes.size())
-            return raw;
-    }
-}
-
 BankReport CheckBank(std::string_view bytes)
 {
     BankReport report;
-    std::size_t offset = 0;
-    const BankByteSource source = [&bytes, &offset](char *buffer, std::size_t capacity) -> std::ptrdiff_t {
-        const std::size_t count = std::min(capacity, bytes.size() - offset);
-        std::copy_n(bytes.data() + offset, count, buffer);
-        offset += count;
-        return std::ptrdiff_t(count);
-    };
-    ReadBank(source, [&report](std::size_t, const BankEntry &entry) { report.entries.push_back(entry); });
+    ReadBank(BytesSource(bytes), [&report](std::size_t, const BankEntry &entry) { report.entries.push_back(entry); });
 
     const RawBankLines raw = SplitRawBank(bytes);
     const std::size_t loaded = report.entries.size();
@@ -304,12 +261,14 @@ BankReport CheckBank(std::string_view bytes)
                         loaded));
     if (loaded < BankSlots)
         bank.add(BankProblemKind::SlotsEmpty,
-                 Format(loaded + 1 == BankSlots ? "slot %zu stays empty" : "slots %zu to 100 stay empty", loaded + 1)
+                 (loaded + 1 == BankSlots ? Format("slot %zu stays empty", loaded + 1)
+                                          : Format("slots %zu to %zu stay empty", loaded + 1, BankSlots))
                      + Format(": the game finds only %zu line%s", loaded, loaded == 1 ? "" : "s"));
     if (raw.lines.size() > BankSlots)
         bank.add(BankProblemKind::LinesNotRead,
-                 (raw.lines.size() == BankSlots + 1 ? std::string("line 101 is not read")
-                                                    : Format("lines 101 to %zu are not read", raw.lines.size()))
-                     + ": the game holds 100 entries");
+                 (raw.lines.size() == BankSlots + 1
+                      ? Format("line %zu is not read", BankSlots + 1)
+                      : Format("lines %zu to %zu are not read", BankSlots + 1, raw.lines.size()))
+                     + Format(": the game holds %zu entries", BankSlots));
     return report;
 }

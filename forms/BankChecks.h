@@ -22,23 +22,16 @@ inline constexpr std::array<std::size_t, BankFieldCount> BankFieldWidths = {
     std::remove_cvref_t<decltype(std::declval<BankEntry &>().answers[1])>::capacity,
 };
 
-// "the question", "the right answer", "wrong answer 1", "wrong answer 2".
-extern const std::array<const char *, BankFieldCount> BankFieldNames;
-
-// The file's lines as the loader splits them, kept whole rather than cut at
-// 140, so that what the loader leaves out can be told. They end where the
-// game's data ends: at the end of the file or at a Ctrl-Z.
-struct RawBankLines {
-    std::vector<std::string_view> lines; // views into the bytes split
-    bool endsAtLineEnd = false;          // the data ends just after a line end
-    bool ctrlZ = false;                  // a Ctrl-Z ended the data
-    std::size_t afterCtrlZ = 0;          // bytes after that Ctrl-Z
+// Each field's names: the heading of its column, which the editor shows
+// through tr() in the "BankField" context, and how a message names it.
+struct BankFieldName {
+    const char *heading; // "Question", "Right answer", "Wrong answer 1", "Wrong answer 2"
+    const char *inText;  // "the question", "the right answer", "wrong answer 1", "wrong answer 2"
 };
-RawBankLines SplitRawBank(std::string_view bytes);
+extern const std::array<BankFieldName, BankFieldCount> BankFieldNames;
 
 enum class BankProblemKind {
     EmptyLine,          // the slot stays empty
-    SplitMismatch,      // the checks disagree with the loader: a fault to report
     TextAfterLastQuote, // text after the 4th double quote is not used
     LineTooLong,        // only the first 140 characters are read
     NoQuote,            // nothing loads from the line
@@ -69,6 +62,12 @@ struct BankReport {
 
 // Loads the bytes with the game's loader and checks them.
 BankReport CheckBank(std::string_view bytes);
+
+// The length of a UTF-8 sequence of two or more bytes starting at `at`, or 0
+// when none starts there (a lead byte without its continuation bytes, an
+// overlong form, a surrogate, beyond U+10FFFF); its code point goes to
+// `codePoint`. What the checks call UTF-8 text is what the fix decodes.
+std::size_t Utf8SequenceAt(std::string_view bytes, std::size_t at, char32_t &codePoint);
 
 // Bytes as the game shows them, each one Windows-1252 character, in UTF-8;
 // control characters, which show as nothing useful, are written as \xNN.

@@ -8,17 +8,29 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <utility>
 
 namespace {
 
 
+// Letters compared in either case; other bytes as they are, whatever the
+// locale.
+bool SameIgnoringCase(std::string_view a, std::string_view b)
+{
+    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; };
+    return std::ranges::equal(a, b, {}, lower, lower);
+}
+
+} // namespace
+
 // The bytes of the source, a buffer at a time, with the end of data
 // (end of file or Ctrl-Z) and a failed read told apart.
-class BankBytes {
+class BankLineSplitter::Bytes {
 public:
-    explicit BankBytes(const BankByteSource &source) : source_(source) {}
+    explicit Bytes(const BankByteSource &source) : source_(source) {}
 
     bool failed() const { return failed_; }
+    std::size_t offset() const { return offset_; }
 
     // The next byte, or -1 at the end of data (or after a failure).
     int peek()
@@ -29,25 +41,33 @@ public:
         return byte == CtrlZ ? -1 : static_cast<unsigned char>(byte);
     }
 
-    void advance() { ++position_; }
+    bool atCtrlZ() { return fill() && buffer_[position_] == CtrlZ; }
 
-    // Skips to the next carriage return or the end of data.
-    void skipToLineEnd()
+    void advance()
     {
+        ++position_;
+        ++offset_;
+    }
+
+    // Takes the bytes up to the next carriage return or the end of data,
+    // copying the first keep.size() of them; returns how many there were.
+    std::size_t takeToLineEnd(std::span<char> keep)
+    {
+        std::size_t length = 0;
         while (fill()) {
             const char *start = buffer_.data() + position_;
-            const std::size_t count = length_ - position_;
+            const std::size_t count = std::min(length_, ctrlZAt_) - position_;
             const void *returnAt = std::memchr(start, CarriageReturn, count);
-            const void *ctrlZAt = std::memchr(start, CtrlZ, count);
-            const char *stop = static_cast<const char *>(returnAt ? returnAt : ctrlZAt);
-            if (returnAt && ctrlZAt)
-                stop = std::min(static_cast<const char *>(returnAt), static_cast<const char *>(ctrlZAt));
-            if (stop) {
-                position_ += static_cast<std::size_t>(stop - start);
-                return;
-            }
-            position_ = length_;
+            const std::size_t run = returnAt ? std::size_t(static_cast<const char *>(returnAt) - start) : count;
+            if (length < keep.size())
+                std::copy_n(start, std::min(run, keep.size() - length), keep.data() + length);
+            length += run;
+            position_ += run;
+            offset_ += run;
+            if (position_ < length_)
+                break; // at a carriage return or a Ctrl-Z
         }
+        return length;
     }
 
 private:
@@ -64,6 +84,9 @@ private:
             atEnd_ = true;
             failed_ = got < 0;
         }
+        // Found once a buffer: a search per line would cross the whole buffer.
+        const void *ctrlZ = std::memchr(buffer_.data(), CtrlZ, length_);
+        ctrlZAt_ = ctrlZ ? std::size_t(static_cast<const char *>(ctrlZ) - buffer_.data()) : length_;
         return length_ > 0;
     }
 
@@ -71,19 +94,77 @@ private:
     std::array<char, 64 * 1024> buffer_;
     std::size_t position_ = 0;
     std::size_t length_ = 0;
+    std::size_t ctrlZAt_ = 0; // the first Ctrl-Z in the buffer, or length_
+    std::size_t offset_ = 0;  // of position_ in the data
     bool atEnd_ = false;
     bool failed_ = false;
 };
 
-// Letters compared in either case; other bytes as they are, whatever the
-// locale.
-bool SameIgnoringCase(std::string_view a, std::string_view b)
+BankLineSplitter::BankLineSplitter(const BankByteSource &source) : bytes_(std::make_unique<Bytes>(source)) {}
+
+BankLineSplitter::~BankLineSplitter() = default;
+
+BankLineCut BankLineSplitter::next(std::span<char> keep)
 {
-    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; };
-    return std::ranges::equal(a, b, {}, lower, lower);
+    BankLineCut line{bytes_->offset()};
+    line.length = bytes_->takeToLineEnd(keep);
+    if (bytes_->peek() == CarriageReturn) {
+        bytes_->advance();
+        line.endLength = 1;
+        if (bytes_->peek() == LineFeed) {
+            bytes_->advance();
+            line.endLength = 2;
+        }
+    }
+    return line;
 }
 
-} // namespace
+bool BankLineSplitter::atEnd()
+{
+    return bytes_->peek() < 0;
+}
+
+bool BankLineSplitter::failed() const
+{
+    return bytes_->failed();
+}
+
+bool BankLineSplitter::atCtrlZ()
+{
+    return bytes_->atCtrlZ();
+}
+
+std::size_t BankLineSplitter::offset() const
+{
+    return bytes_->offset();
+}
+
+BankByteSource BytesSource(std::string_view bytes)
+{
+    return [bytes, at = std::size_t(0)](char *buffer, std::size_t capacity) mutable -> std::ptrdiff_t {
+        const std::size_t count = std::min(capacity, bytes.size() - at);
+        std::copy_n(bytes.data() + at, count, buffer);
+        at += count;
+        return std::ptrdiff_t(count);
+    };
+}
+
+RawBankLines SplitRawBank(std::string_view bytes)
+{
+    RawBankLines raw;
+    const BankByteSource source = BytesSource(bytes);
+    BankLineSplitter splitter(source);
+    BankLineCut line;
+    do {
+        line = splitter.next();
+        raw.lines.push_back(bytes.substr(line.offset, line.length));
+    } while (!splitter.atEnd());
+    raw.endsAtLineEnd = line.endLength > 0;
+    raw.ctrlZ = splitter.atCtrlZ();
+    if (raw.ctrlZ)
+        raw.afterCtrlZ = bytes.size() - splitter.offset() - 1;
+    return raw;
+}
 
 std::string FindBankFile()
 {
@@ -103,22 +184,36 @@ std::string FindBankFile()
     return found.empty() ? std::string(wanted) : found;
 }
 
+FieldQuotes FindFieldQuotes(std::string_view line)
+{
+    FieldQuotes quotes;
+    for (std::size_t at = line.find(FieldEnd); at != std::string_view::npos && quotes.count < BankFieldCount;
+         at = line.find(FieldEnd, at + 1))
+        quotes.at[quotes.count++] = at;
+    return quotes;
+}
+
 std::array<std::string_view, BankFieldCount> FieldsAsWritten(std::string_view line)
 {
+    const FieldQuotes quotes = FindFieldQuotes(line);
     std::array<std::string_view, BankFieldCount> fields;
-    std::size_t from = 0;
-    for (std::size_t field = 0; field < BankFieldCount && from <= line.size(); ++field) {
-        const std::size_t quoteAt = line.find(FieldEnd, from);
-        if (quoteAt == std::string_view::npos) {
-            // The loader takes nothing from a line without any quote.
-            if (field > 0)
-                fields[field] = line.substr(from);
-            break;
-        }
-        fields[field] = line.substr(from, quoteAt - from);
-        from = quoteAt + 1;
+    // The loader takes nothing from a line without any quote; after the
+    // last quote found, the next field runs to the end of the line.
+    for (std::size_t field = 0; field < quotes.count; ++field) {
+        const std::size_t from = field == 0 ? 0 : quotes.at[field - 1] + 1;
+        fields[field] = line.substr(from, quotes.at[field] - from);
     }
+    if (quotes.count > 0 && quotes.count < BankFieldCount)
+        fields[quotes.count] = line.substr(quotes.at[quotes.count - 1] + 1);
     return fields;
+}
+
+std::string_view TextAfterFields(std::string_view line)
+{
+    const FieldQuotes quotes = FindFieldQuotes(line);
+    if (quotes.count == 0)
+        return line;
+    return quotes.count < BankFieldCount ? std::string_view() : line.substr(quotes.at.back() + 1);
 }
 
 BankEntry SplitBankLine(std::string_view line)
@@ -133,52 +228,95 @@ BankEntry SplitBankLine(std::string_view line)
 
 bool ReadBank(const BankByteSource &source, const BankEntrySink &store)
 {
-    BankBytes bytes(source);
+    BankLineSplitter splitter(source);
     std::array<char, BankLineLength> line;
     for (std::size_t slot = 1; slot <= BankSlots; ++slot) {
-        std::size_t length = 0;
-        int next = bytes.peek();
-        while (next >= 0 && next != CarriageReturn && length < line.size()) {
-            line[length++] = static_cast<char>(next);
-            bytes.advance();
-            next = bytes.peek();
-        }
-        if (next >= 0 && next != CarriageReturn) {
-            bytes.skipToLineEnd(); // the rest of a long line is not used
-            next = bytes.peek();
-        }
-        if (next == CarriageReturn) {
-            bytes.advance();
-            if (bytes.peek() == LineFeed)
-                bytes.advance();
-        }
-        if (bytes.failed())
+        // Only the first 140 characters of a line are used.
+        const std::size_t length = std::min(splitter.next(line).length, line.size());
+        if (splitter.failed())
             return false;
         store(slot, SplitBankLine(std::string_view(line.data(), length)));
-        if (bytes.peek() < 0)
+        if (splitter.atEnd())
             break;
     }
-    return !bytes.failed();
+    return !splitter.failed();
+}
+
+namespace {
+
+BankOpenFailure KindOf(mode_t mode)
+{
+    if (S_ISDIR(mode))
+        return BankOpenFailure::Folder;
+    if (S_ISFIFO(mode))
+        return BankOpenFailure::Pipe;
+    if (S_ISCHR(mode) || S_ISBLK(mode))
+        return BankOpenFailure::Device;
+    if (S_ISSOCK(mode))
+        return BankOpenFailure::Socket;
+    return BankOpenFailure::NotRegular;
+}
+
+} // namespace
+
+BankFileOpen::BankFileOpen(const char *path)
+{
+    // Checked before opening, so that nothing but a regular file is ever opened.
+    struct stat status {};
+    if (::stat(path, &status) != 0) {
+        error_ = errno;
+        struct stat link {};
+        failure_ = error_ == ENOENT && ::lstat(path, &link) == 0 ? BankOpenFailure::DanglingLink
+                                                                   : BankOpenFailure::System;
+        return;
+    }
+    if (!S_ISREG(status.st_mode)) {
+        failure_ = KindOf(status.st_mode);
+        return;
+    }
+    size_ = status.st_size;
+    // Non-blocking too, in case the path was swapped for a pipe since the check.
+    fd_ = ::open(path, O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd_ < 0) {
+        error_ = errno;
+        failure_ = BankOpenFailure::System;
+        return;
+    }
+    if (::fstat(fd_, &status) != 0 || !S_ISREG(status.st_mode)) {
+        ::close(fd_);
+        fd_ = -1;
+        failure_ = BankOpenFailure::Changed;
+        return;
+    }
+    size_ = status.st_size;
+}
+
+BankFileOpen::~BankFileOpen()
+{
+    close();
+}
+
+bool BankFileOpen::close()
+{
+    const int fd = std::exchange(fd_, -1);
+    return fd < 0 || ::close(fd) == 0;
+}
+
+std::ptrdiff_t BankFileOpen::read(char *buffer, std::size_t capacity) const
+{
+    for (;;) {
+        const ssize_t got = ::read(fd_, buffer, capacity);
+        if (got >= 0 || errno != EINTR)
+            return got;
+    }
 }
 
 bool ReadBankFile(const char *path, const BankEntrySink &store)
 {
-    // Non-blocking, so that opening a pipe with no writer returns at once;
-    // anything but a regular file is then refused.
-    const int fd = ::open(path, O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0)
+    BankFileOpen file(path);
+    if (!file.isOpen())
         return false;
-    struct stat status {};
-    bool read = ::fstat(fd, &status) == 0 && S_ISREG(status.st_mode);
-    if (read) {
-        const BankByteSource source = [fd](char *buffer, std::size_t capacity) -> std::ptrdiff_t {
-            for (;;) {
-                const ssize_t got = ::read(fd, buffer, capacity);
-                if (got >= 0 || errno != EINTR)
-                    return got;
-            }
-        };
-        read = ReadBank(source, store);
-    }
-    return ::close(fd) == 0 && read;
+    const BankByteSource source = [&file](char *buffer, std::size_t capacity) { return file.read(buffer, capacity); };
+    const bool read = ReadBank(source, store);
+    return file.close() && read;
 }

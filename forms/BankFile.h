@@ -6,8 +6,11 @@
 #include <array>
 #include <cstddef>
 #include <functional>
+#include <memory>
+#include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // The question bank file: one entry a line, four fields each ended by a
 // double quote (question, right answer, two wrong answers), 8-bit text kept
@@ -30,11 +33,23 @@ struct BankEntry {
 
 inline constexpr std::size_t BankFieldCount = 4;
 
+// Where a line's first four double quotes stand, each field's end: the one
+// finder of fields that the loader, the checks and the editor all use.
+struct FieldQuotes {
+    std::array<std::size_t, BankFieldCount> at{};
+    std::size_t count = 0; // 0 to 4
+};
+FieldQuotes FindFieldQuotes(std::string_view line);
+
 // A line's four fields as written, each up to its double quote and not cut to
 // its width. With fewer than four double quotes, the last field found runs
 // to the end of the line and the fields after it are empty; a line without
 // any double quote gives four empty fields.
 std::array<std::string_view, BankFieldCount> FieldsAsWritten(std::string_view line);
+
+// What follows the 4th double quote, or the whole line when it holds none:
+// text the game never reads.
+std::string_view TextAfterFields(std::string_view line);
 
 // Splits one line as read into its fields, each cut to its width.
 BankEntry SplitBankLine(std::string_view line);
@@ -43,6 +58,53 @@ BankEntry SplitBankLine(std::string_view line);
 // the file, or a negative number when reading failed.
 using BankByteSource = std::function<std::ptrdiff_t(char *buffer, std::size_t capacity)>;
 using BankEntrySink = std::function<void(std::size_t slot, const BankEntry &entry)>;
+
+// One line as the game cuts it out of the data.
+struct BankLineCut {
+    std::size_t offset = 0;    // of its first byte in the data
+    std::size_t length = 0;    // up to its line end, not cut at 140
+    std::size_t endLength = 0; // 0 at the end of data, 1 for CR, 2 for CR LF
+};
+
+// The one splitter of lines: a carriage return ends a line (with one line
+// feed after it); a lone line feed is an ordinary character; Ctrl-Z or the end
+// of the source ends the data. There is always at least one line. It reads
+// the source a buffer at a time and never again after its end or a failure.
+class BankLineSplitter {
+public:
+    explicit BankLineSplitter(const BankByteSource &source);
+    ~BankLineSplitter();
+    BankLineSplitter(const BankLineSplitter &) = delete;
+    BankLineSplitter &operator=(const BankLineSplitter &) = delete;
+
+    // Cuts the next line, copying its first keep.size() bytes to keep.
+    BankLineCut next(std::span<char> keep = {});
+    // True when no line follows the one just cut.
+    bool atEnd();
+    // The source failed; what was cut before may still be whole.
+    bool failed() const;
+    // The data ended at a Ctrl-Z, and where it stands (once atEnd()).
+    bool atCtrlZ();
+    std::size_t offset() const;
+
+private:
+    class Bytes;
+    std::unique_ptr<Bytes> bytes_;
+};
+
+// A source reading the bytes given, which must outlive it.
+BankByteSource BytesSource(std::string_view bytes);
+
+// The data's lines, split as the loader splits them but kept whole rather
+// than cut at 140, so that what the loader leaves out can be told. They end
+// where the game's data ends: at the end of the bytes or at a Ctrl-Z.
+struct RawBankLines {
+    std::vector<std::string_view> lines; // views into the bytes split
+    bool endsAtLineEnd = false;          // the data ends just after a line end
+    bool ctrlZ = false;                  // a Ctrl-Z ended the data
+    std::size_t afterCtrlZ = 0;          // bytes after that Ctrl-Z
+};
+RawBankLines SplitRawBank(std::string_view bytes);
 
 // Reads lines until the end of data, handing line n to slot n. A carriage
 // return ends a line (with one line feed after it); a lone line feed is an
@@ -59,6 +121,49 @@ bool ReadBank(const BankByteSource &source, const BankEntrySink &store);
 // come from (they are often copied in capitals). With no such name it is
 // "quarl3.tqz", which then fails to open.
 std::string FindBankFile();
+
+// Why a path was not opened as a possible bank; the caller words it.
+enum class BankOpenFailure {
+    None,
+    System,       // the system refused: see error
+    DanglingLink, // a link to a file that no longer exists
+    Folder,
+    Pipe,
+    Device,
+    Socket,
+    NotRegular,   // some other kind of file
+    Changed,      // it stopped being a regular file while it was being opened
+};
+
+// A possible bank file, opened for reading only when it is a regular file,
+// and without blocking: a pipe, a device or a folder is refused before it is
+// opened, and one swapped in for the file since is refused after. The file
+// is closed with this object.
+class BankFileOpen {
+public:
+    explicit BankFileOpen(const char *path);
+    ~BankFileOpen();
+    BankFileOpen(const BankFileOpen &) = delete;
+    BankFileOpen &operator=(const BankFileOpen &) = delete;
+
+    bool isOpen() const { return fd_ >= 0; }
+    int fd() const { return fd_; }
+    BankOpenFailure failure() const { return failure_; }
+    int error() const { return error_; } // errno, for System and DanglingLink
+    // The size of a regular file, known even when opening it failed.
+    long long size() const { return size_; }
+
+    // Reads up to `capacity` bytes, again when interrupted: a BankByteSource.
+    std::ptrdiff_t read(char *buffer, std::size_t capacity) const;
+    // Closes the file now; false when closing failed.
+    bool close();
+
+private:
+    int fd_ = -1;
+    BankOpenFailure failure_ = BankOpenFailure::None;
+    int error_ = 0;
+    long long size_ = 0;
+};
 
 // Reads the bank file at the given path. A path that is missing, unreadable
 // or not a regular file (a folder, a pipe, a device) fails before anything is

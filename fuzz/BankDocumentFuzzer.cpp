@@ -139,7 +139,7 @@ void CheckFieldEdit(BankDocument &document, const QByteArray &original, std::uin
           "the bytes after the Ctrl-Z changed");
     CheckReopens(document, "the bank saved after an edit opens with other lines");
 
-    document.apply({splice.row, splice.after, splice.before});
+    document.apply(splice.reversed());
     Check(document.bytes() == original, "undoing the edit did not give back the original bytes");
 }
 
@@ -175,7 +175,7 @@ void CheckRowEdit(BankDocument &document, const QByteArray &original, std::uint6
     document.apply(splice);
     Check(document.lineCount() > 0, "a row edit left no line");
     CheckReopens(document, "the bank saved after a row edit opens with other lines");
-    document.apply({splice.row, splice.after, splice.before});
+    document.apply(splice.reversed());
     Check(document.bytes() == original, "undoing a row edit did not give back the original bytes");
 }
 

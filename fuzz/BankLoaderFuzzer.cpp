@@ -4,7 +4,9 @@
 // arrive (reads of sizes drawn from the input, then the whole input at once).
 // A small model of the bank rules, kept apart from the loader, says what each
 // slot must hold; a source that fails after the last byte may only cut the
-// load short. Any broken rule traps, so libFuzzer keeps the input.
+// load short. The checks' own cut of the bytes into whole lines must give the
+// loader's lines and fields, or tqzcheck and the editor would tell of another
+// bank than the game plays. Any broken rule traps, so libFuzzer keeps the input.
 #include "forms/BankFile.h"
 
 #include <algorithm>
@@ -98,6 +100,15 @@ private:
     std::size_t limit_;
 };
 
+Slot SlotOf(std::size_t slot, const BankEntry &entry)
+{
+    Slot got{slot, {}};
+    got.fields[0] = entry.question.view();
+    for (std::size_t answer = 1; answer <= 3; ++answer)
+        got.fields[answer] = entry.answers[answer].view();
+    return got;
+}
+
 Load LoadBytes(std::string_view bytes, const std::function<std::size_t()> &chunk, bool failAtEnd)
 {
     Load load;
@@ -116,11 +127,7 @@ Load LoadBytes(std::string_view bytes, const std::function<std::size_t()> &chunk
         return static_cast<std::ptrdiff_t>(count);
     };
     const BankEntrySink sink = [&load](std::size_t slot, const BankEntry &entry) {
-        Slot got{slot, {}};
-        got.fields[0] = entry.question.view();
-        for (std::size_t answer = 1; answer <= 3; ++answer)
-            got.fields[answer] = entry.answers[answer].view();
-        load.slots.push_back(std::move(got));
+        load.slots.push_back(SlotOf(slot, entry));
     };
     load.ok = ReadBank(source, sink);
     return load;
@@ -167,6 +174,18 @@ std::vector<Slot> ModelBank(std::string_view bytes)
     return slots;
 }
 
+// The lines the checks see, cut at 140 and split, are the slots loaded.
+void CheckChecksAgree(std::string_view bytes, const std::vector<Slot> &slots)
+{
+    const RawBankLines raw = SplitRawBank(bytes);
+    Check(std::min<std::size_t>(raw.lines.size(), 100) == slots.size(),
+          "the checks count other lines than the loader");
+    std::vector<Slot> split;
+    for (std::size_t i = 0; i < slots.size(); ++i)
+        split.push_back(SlotOf(i + 1, SplitBankLine(raw.lines[i].substr(0, 140))));
+    CheckSame(split, slots, "the checks split a line into other fields than the loader");
+}
+
 void CheckShape(const Load &load)
 {
     Check(load.readsAfterEnd == 0, "the source was read again after its end");
@@ -198,6 +217,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     Check(cut.ok && whole.ok, "a load of readable bytes failed");
     CheckSame(cut.slots, whole.slots, "the load depends on how the bytes arrive");
     CheckSame(whole.slots, ModelBank(bytes), "the load does not follow the bank rules");
+    CheckChecksAgree(bytes, whole.slots);
 
     // A read that fails after the last byte: what was handed on is a start of
     // the clean load, and all of it when the loader reports success.

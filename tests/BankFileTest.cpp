@@ -13,6 +13,7 @@
 #include <QTimeZone>
 
 #include <algorithm>
+#include <cerrno>
 #include <chrono>
 #include <cstring>
 #include <fcntl.h>
@@ -89,6 +90,8 @@ private slots:
     void failingSource();
     void fileKinds_data();
     void fileKinds();
+    void openFailures_data();
+    void openFailures();
     void readingLeavesTheFileUnchanged();
     void windows1252Display_data();
     void windows1252Display();
@@ -383,6 +386,60 @@ void BankFileTest::fileKinds()
     } else {
         QCOMPARE(load.stored.size(), std::size_t(3));
         QCOMPARE(load.stored.back().question, QByteArray("Question 3"));
+    }
+}
+
+// The one safe open that the game, tqzcheck and the editor share: the reason
+// each caller words, and nothing but a regular file left open.
+void BankFileTest::openFailures_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<int>("failure");
+    QTest::addColumn<int>("error");
+
+    QTest::newRow("missing") << "missing" << int(BankOpenFailure::System) << ENOENT;
+    QTest::newRow("dangling symlink") << "->nowhere" << int(BankOpenFailure::DanglingLink) << ENOENT;
+    QTest::newRow("directory") << "directory" << int(BankOpenFailure::Folder) << 0;
+    QTest::newRow("fifo") << "fifo" << int(BankOpenFailure::Pipe) << 0;
+    QTest::newRow("/dev/null") << "/dev/null" << int(BankOpenFailure::Device) << 0;
+    QTest::newRow("symlink to /dev/zero") << "->/dev/zero" << int(BankOpenFailure::Device) << 0;
+    QTest::newRow("regular file") << "regular" << int(BankOpenFailure::None) << 0;
+}
+
+void BankFileTest::openFailures()
+{
+    QFETCH(QString, kind);
+    QFETCH(int, failure);
+    QFETCH(int, error);
+
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    QByteArray path = QFile::encodeName(dir.path()) + "/quarl3.tqz";
+    if (kind == "directory") {
+        QVERIFY(::mkdir(path.constData(), 0755) == 0);
+    } else if (kind == "fifo") {
+        QVERIFY(::mkfifo(path.constData(), 0644) == 0);
+    } else if (kind.startsWith("->")) {
+        const QByteArray to = kind == "->nowhere" ? path + ".gone" : kind.mid(2).toLocal8Bit();
+        QVERIFY(::symlink(to.constData(), path.constData()) == 0);
+    } else if (kind == "/dev/null") {
+        path = "/dev/null";
+    } else if (kind == "regular") {
+        QFile file(QString::fromLocal8Bit(path));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(NumberedLines(3));
+    }
+
+    BankFileOpen file(path.constData());
+    QCOMPARE(int(file.failure()), failure);
+    QCOMPARE(file.error(), error);
+    QCOMPARE(file.isOpen(), failure == int(BankOpenFailure::None));
+    if (file.isOpen()) {
+        QCOMPARE(file.size(), NumberedLines(3).size());
+        char buffer[8];
+        QCOMPARE(file.read(buffer, sizeof buffer), std::ptrdiff_t(sizeof buffer));
+        QVERIFY(file.close());
+        QVERIFY(!file.isOpen());
     }
 }
 

@@ -6,11 +6,15 @@
 #include "app/Windows1252.h"
 #include "forms/BankFile.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <algorithm>
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -22,9 +26,10 @@ struct Run {
     QString out;
 };
 
-Run RunChecker(const QStringList &arguments)
+Run RunChecker(const QStringList &arguments, const QString &folder = {})
 {
     QProcess checker;
+    checker.setWorkingDirectory(folder);
     checker.start(qEnvironmentVariable("TQZCHECK"), arguments);
     if (!checker.waitForFinished(30000) || checker.exitStatus() != QProcess::NormalExit)
         return {};
@@ -62,6 +67,8 @@ private slots:
     void listsTheFieldsTheLoaderReturns();
     void banks_data();
     void banks();
+    void golden_data();
+    void golden();
     void unreadable_data();
     void unreadable();
     void wrongCommandLine();
@@ -293,6 +300,39 @@ void TqzcheckTest::banks()
         QVERIFY2(run.out.contains(finding), qPrintable(QStringLiteral("%1\nnot in:\n%2").arg(finding, run.out)));
     QCOMPARE(LastLine(run.out), path + QStringLiteral(": ") + summary);
     QCOMPARE(run.exitCode, exitCode);
+}
+
+// Every bank in tests/golden, ordinary and hostile, printed exactly as
+// tests/golden/NAME.out holds it: the whole listing, every finding's wording
+// and the exit status, so that moving the checks' code cannot change a byte.
+// A change meant to alter the output prints them again, in that folder:
+//   for f in *.tqz; do tqzcheck "$f" >"${f%.tqz}.out"; echo "exit status $?" >>"${f%.tqz}.out"; done
+void TqzcheckTest::golden_data()
+{
+    QTest::addColumn<QString>("bank");
+    const QDir golden(qEnvironmentVariable("KORVANE_SOURCE_DIR") + QStringLiteral("/tests/golden"));
+    const QStringList banks = golden.entryList({QStringLiteral("*.tqz")}, QDir::Files, QDir::Name);
+    QVERIFY(banks.size() >= 40);
+    for (const QString &bank : banks)
+        QTest::newRow(qPrintable(bank)) << bank;
+}
+
+void TqzcheckTest::golden()
+{
+    QFETCH(QString, bank);
+    const QString folder = qEnvironmentVariable("KORVANE_SOURCE_DIR") + QStringLiteral("/tests/golden");
+    QFile expected(folder + QLatin1Char('/') + QFileInfo(bank).completeBaseName() + QStringLiteral(".out"));
+    QVERIFY2(expected.open(QIODevice::ReadOnly), qPrintable(expected.fileName()));
+
+    // Run in the bank's folder, so that the path it prints is the bare name.
+    const Run run = RunChecker({bank}, folder);
+    const QString printed = run.out + QStringLiteral("exit status %1\n").arg(run.exitCode);
+    const QStringList got = printed.split(QLatin1Char('\n'));
+    const QStringList want = QString::fromUtf8(expected.readAll()).split(QLatin1Char('\n'));
+    for (qsizetype i = 0; i < std::min(got.size(), want.size()); ++i)
+        QVERIFY2(got[i] == want[i],
+                 qPrintable(QStringLiteral("line %1:\n  got  %2\n  want %3").arg(i + 1).arg(got[i], want[i])));
+    QCOMPARE(got.size(), want.size());
 }
 
 void TqzcheckTest::unreadable_data()

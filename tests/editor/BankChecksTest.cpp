@@ -169,7 +169,7 @@ private slots:
             QVERIFY(editor.model.setData(editor.model.index(0, column), typed));
         }
         const auto check = [&] {
-            const std::optional<UnencodableField> found = editor.model.firstUnencodable();
+            const std::optional<BankDocument::Unencodable> found = editor.model.firstUnencodable();
             QVERIFY(found);
             QCOMPARE(found->row, 0);
             QCOMPARE(found->column, column);

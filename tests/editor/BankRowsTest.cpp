@@ -3,8 +3,10 @@
 #include "editor/BankTableModel.h"
 
 #include <QAbstractItemModelTester>
+#include <QScopeGuard>
 #include <QApplication>
 #include <QTest>
+#include <QTranslator>
 #include <QUndoStack>
 
 #include <functional>
@@ -153,6 +155,25 @@ private slots:
         QFETCH(QByteArray, csv);
         QFETCH(QByteArray, saved);
         CheckEdit({}, [&](BankTableModel &m) { QVERIFY(m.importCsv(0, csv)); }, saved);
+    }
+
+    // Under a translation the headings change, but a CSV file's header row
+    // is still the one spreadsheets write, and is still skipped.
+    void importCsvUnderATranslation()
+    {
+        struct Upper : QTranslator {
+            QString translate(const char *, const char *source, const char *, int) const override
+            {
+                return QString::fromUtf8(source).toUpper() + QStringLiteral(" (T)");
+            }
+            bool isEmpty() const override { return false; }
+        } upper;
+        QVERIFY(QCoreApplication::installTranslator(&upper));
+        const auto removed = qScopeGuard([&upper] { QCoreApplication::removeTranslator(&upper); });
+        Editor editor("");
+        QCOMPARE(editor.model.headerData(0, Qt::Horizontal).toString(), QStringLiteral("QUESTION (T)"));
+        QVERIFY(editor.model.importCsv(0, "Question,Right answer,Wrong 1,Wrong 2\r\nq,a,b,c\r\n"));
+        QCOMPARE(editor.model.bytes(), QByteArray("q\"a\"b\"c\"\r\n"));
     }
 
     void nothingToAddIsNoUndoStep()

@@ -3,30 +3,39 @@
 // each line what will not play as written.
 #include "forms/BankChecks.h"
 
-#include <cerrno>
+#include <array>
 #include <cstdio>
 #include <cstring>
-#include <fstream>
-#include <iterator>
 #include <string>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
 
-// Why the loader could not read the file, in words.
-std::string WhyUnreadable(const char *path)
+// Why the file could not be opened, in words.
+std::string WhyUnopened(const BankFileOpen &file)
 {
-    struct stat status {};
-    if (::stat(path, &status) != 0)
-        return std::strerror(errno);
-    if (S_ISDIR(status.st_mode))
+    switch (file.failure()) {
+    case BankOpenFailure::Folder:
         return "it is a folder";
-    if (!S_ISREG(status.st_mode))
+    case BankOpenFailure::System:
+    case BankOpenFailure::DanglingLink:
+        return std::strerror(file.error());
+    case BankOpenFailure::None:
+        return "reading it failed";
+    default:
         return "it is not a regular file";
-    if (::access(path, R_OK) != 0)
-        return std::strerror(errno);
-    return "reading it failed";
+    }
+}
+
+// All the bytes of the open file, whatever its size; false when reading failed.
+bool ReadAll(const BankFileOpen &file, std::string &bytes)
+{
+    std::array<char, 64 * 1024> buffer;
+    for (;;) {
+        const std::ptrdiff_t got = file.read(buffer.data(), buffer.size());
+        if (got <= 0)
+            return got == 0;
+        bytes.append(buffer.data(), std::size_t(got));
+    }
 }
 
 int Unreadable(const char *path, const std::string &why)
@@ -66,13 +75,13 @@ int main(int argc, char **argv)
     }
     const char *path = argv[1];
 
-    // The loader's own file checks come first: they refuse folders, pipes
-    // and devices without reading them.
-    if (!ReadBankFile(path, [](std::size_t, const BankEntry &) {}))
-        return Unreadable(path, WhyUnreadable(path));
-    std::ifstream file(path, std::ios::binary);
-    const std::string bytes{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-    if (file.bad())
+    // Opened as the game opens it: folders, pipes and devices are refused
+    // without being read.
+    const BankFileOpen file(path);
+    if (!file.isOpen())
+        return Unreadable(path, WhyUnopened(file));
+    std::string bytes;
+    if (!ReadAll(file, bytes))
         return Unreadable(path, "reading it failed");
 
     const BankReport report = CheckBank(bytes);
