@@ -149,6 +149,25 @@ protected:
     }
 };
 
+// Rows for the board's three buttons that open a window of their own.
+void AddSideWindowRows()
+{
+    QTest::newRow("dialog") << Action([] { QTest::mouseClick(frmPlayingField->Button2, Qt::LeftButton); })
+                            << "frmDialog";
+    QTest::newRow("help") << Action([] { QTest::mouseClick(frmPlayingField->Button3, Qt::LeftButton); })
+                          << "frmHelp";
+    QTest::newRow("catalogue") << Action([] { QTest::mouseClick(frmPlayingField->Button4, Qt::LeftButton); })
+                               << "frmProductInfo";
+}
+
+QWidget *TopLevel(const QString &name)
+{
+    for (QWidget *top : QApplication::topLevelWidgets())
+        if (top->objectName() == name)
+            return top;
+    return nullptr;
+}
+
 } // namespace
 
 class BareDesktopTest : public QObject {
@@ -198,12 +217,7 @@ void BareDesktopTest::windowsComeUpActiveWhileTheErrorWindowIsUp_data()
     QTest::addColumn<Action>("open");
     QTest::addColumn<QString>("window");
 
-    QTest::newRow("dialog") << Action([] { QTest::mouseClick(frmPlayingField->Button2, Qt::LeftButton); })
-                            << "frmDialog";
-    QTest::newRow("help") << Action([] { QTest::mouseClick(frmPlayingField->Button3, Qt::LeftButton); })
-                          << "frmHelp";
-    QTest::newRow("catalogue") << Action([] { QTest::mouseClick(frmPlayingField->Button4, Qt::LeftButton); })
-                               << "frmProductInfo";
+    AddSideWindowRows();
 }
 
 void BareDesktopTest::windowsComeUpActiveWhileTheErrorWindowIsUp()
@@ -216,10 +230,7 @@ void BareDesktopTest::windowsComeUpActiveWhileTheErrorWindowIsUp()
     if (QTest::currentTestFailed())
         return;
     open();
-    QWidget *opened = nullptr;
-    for (QWidget *top : QApplication::topLevelWidgets())
-        if (top->objectName() == window)
-            opened = top;
+    QWidget *opened = TopLevel(window);
     QVERIFY(opened && opened->isVisible());
     QVERIFY(QTest::qWaitForWindowActive(opened));
     QVERIFY(frmerror->isVisible());
@@ -241,12 +252,7 @@ void BareDesktopTest::errorWindowStaysAboveWindowsShownUnderIt_data()
         frmPlayingField->activateWindow();
         QTRY_VERIFY(activations.count > 0);
     }) << "frmQuestion";
-    QTest::newRow("dialog") << Action([] { QTest::mouseClick(frmPlayingField->Button2, Qt::LeftButton); })
-                            << "frmDialog";
-    QTest::newRow("help") << Action([] { QTest::mouseClick(frmPlayingField->Button3, Qt::LeftButton); })
-                          << "frmHelp";
-    QTest::newRow("catalogue") << Action([] { QTest::mouseClick(frmPlayingField->Button4, Qt::LeftButton); })
-                               << "frmProductInfo";
+    AddSideWindowRows();
     QTest::newRow("setup after start over") << Action([] {
         QTest::mouseClick(frmPlayingField->btnstartover, Qt::LeftButton);
         QVERIFY(QTest::qWaitForWindowActive(frmDialog));
@@ -266,10 +272,7 @@ void BareDesktopTest::errorWindowStaysAboveWindowsShownUnderIt()
     open();
     if (QTest::currentTestFailed())
         return;
-    QWidget *opened = nullptr;
-    for (QWidget *top : QApplication::topLevelWidgets())
-        if (top->objectName() == window)
-            opened = top;
+    QWidget *opened = TopLevel(window);
     QVERIFY(opened && opened->isVisible());
     QVERIFY(QTest::qWaitForWindowActive(opened));
     QVERIFY(frmerror->isVisible());
