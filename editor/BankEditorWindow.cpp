@@ -279,8 +279,7 @@ bool BankEditorWindow::openFile(const QString &path)
     }
     model_->load(read.bytes);
     currentFile_ = QFileInfo(path).absoluteFilePath();
-    disk_->track(currentFile_, read.bytes);
-    missingTold_ = false;
+    trackFile(read.bytes);
     recentFiles_->add(currentFile_);
     updateTitle();
     table_->setCurrentIndex(model_->index(0, 0));
@@ -318,8 +317,7 @@ bool BankEditorWindow::saveFile(const QString &path)
     }
     undoStack_->setClean();
     currentFile_ = QFileInfo(path).absoluteFilePath();
-    disk_->track(currentFile_, bytes);
-    missingTold_ = false;
+    trackFile(bytes);
     recentFiles_->add(currentFile_);
     updateTitle();
     statusBar()->showMessage(tr("Saved %1").arg(QDir::toNativeSeparators(currentFile_)), 4000);
@@ -362,7 +360,9 @@ void BankEditorWindow::save(const std::function<void()> &next)
 {
     if (currentFile_.isEmpty()) {
         saveAs(next);
-    } else if (commitTyping() && disk_->state() == DiskWatch::State::Changed) {
+    } else if (!commitTyping()) {
+        return;
+    } else if (disk_->state() == DiskWatch::State::Changed) {
         askAboutDiskChange([this, next](DiskChoice choice) {
             if (choice == DiskChoice::KeepMine && saveFile(currentFile_))
                 next();
@@ -508,8 +508,8 @@ void BankEditorWindow::askAboutDiskChange(const std::function<void(DiskChoice)> 
     connect(box, &QMessageBox::finished, this, [this, box, reload, keep, saveAs, then] {
         diskQuestion_ = nullptr;
         if (box->clickedButton() == reload) {
-            reloadFromDisk();
-            then(DiskChoice::Reload);
+            if (reloadFromDisk())
+                then(DiskChoice::Reload);
         } else if (box->clickedButton() == keep) {
             disk_->keepMine();
             then(DiskChoice::KeepMine);
@@ -521,18 +521,25 @@ void BankEditorWindow::askAboutDiskChange(const std::function<void(DiskChoice)> 
     emit messageShown(box->text());
 }
 
-void BankEditorWindow::reloadFromDisk()
+bool BankEditorWindow::reloadFromDisk()
 {
     QString error;
     const QByteArray bytes = disk_->read(&error);
     if (!error.isEmpty()) {
         showMessage(QMessageBox::Warning, error);
-        return;
+        return false;
     }
     model_->reload(bytes, tr("Reload %1 from disk").arg(QFileInfo(currentFile_).fileName()));
     undoStack_->setClean();
-    disk_->track(currentFile_, bytes);
+    trackFile(bytes);
     updateTitle();
+    return true;
+}
+
+void BankEditorWindow::trackFile(const QByteArray &bytes)
+{
+    disk_->track(currentFile_, bytes);
+    missingTold_ = false;
 }
 
 void BankEditorWindow::startGame()
@@ -704,8 +711,7 @@ void BankEditorWindow::recover(const RecoveredBank &bank)
     if (currentFile_.isEmpty())
         disk_->stop();
     else
-        disk_->track(currentFile_, ReadBankBytes(currentFile_).bytes);
-    missingTold_ = false;
+        trackFile(ReadBankBytes(currentFile_).bytes);
     recovery_->adopt(bank.claim);
     // Unsaved, with no undo back to a saved state: Save writes it all.
     undoStack_->resetClean();

@@ -75,7 +75,10 @@ private:
     enum class DiskChoice { Reload, KeepMine, SaveAs };
     void checkDisk();
     void askAboutDiskChange(const std::function<void(DiskChoice)> &then);
-    void reloadFromDisk();
+    // False, with a message, when the file cannot be read.
+    bool reloadFromDisk();
+    // The open bank's file holds `bytes`, as just read or written.
+    void trackFile(const QByteArray &bytes);
 
     void cutCells();
     void copyCells();
