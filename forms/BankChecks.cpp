@@ -1,5 +1,7 @@
 #include "BankChecks.h"
 
+#include "ContentChecks.h"
+
 #include "app/Windows1252.h"
 
 #include <QString>
@@ -47,18 +49,6 @@ std::string Quoted(std::string_view bytes)
     if (bytes.size() > QuotedLength)
         return "«" + ShownAsGame(bytes.substr(0, QuotedLength - 3)) + "...»";
     return "«" + ShownAsGame(bytes) + "»";
-}
-
-// "a", "a and b", "a, b and c".
-std::string JoinedNames(const std::vector<std::string> &names)
-{
-    std::string joined;
-    for (std::size_t i = 0; i < names.size(); ++i) {
-        if (i > 0)
-            joined += i + 1 == names.size() ? " and " : ", ";
-        joined += names[i];
-    }
-    return joined;
 }
 
 // Collects one line's problems.
@@ -195,6 +185,17 @@ void CheckLine(std::string_view raw, const BankEntry &entry, LineProblems &probl
 
 } // namespace
 
+std::string JoinedNames(const std::vector<std::string> &names)
+{
+    std::string joined;
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        if (i > 0)
+            joined += i + 1 == names.size() ? " and " : ", ";
+        joined += names[i];
+    }
+    return joined;
+}
+
 std::size_t Utf8SequenceAt(std::string_view bytes, std::size_t at, char32_t &codePoint)
 {
     const auto lead = static_cast<unsigned char>(bytes[at]);
@@ -242,6 +243,7 @@ BankReport CheckBank(std::string_view bytes)
 
     const RawBankLines raw = SplitRawBank(bytes);
     const std::size_t loaded = report.entries.size();
+    ContentChecks content;
     for (std::size_t slot = 1; slot <= loaded; ++slot) {
         LineProblems problems(slot, report.problems);
         if (slot <= raw.lines.size())
@@ -252,6 +254,8 @@ BankReport CheckBank(std::string_view bytes)
             problems.add(BankProblemKind::CtrlZ,
                          Format("a Ctrl-Z %s ends the data: the %zu bytes after it are not read",
                                 raw.endsAtLineEnd ? "after this line" : "in this line", raw.afterCtrlZ));
+        if (slot <= raw.lines.size())
+            content.check(slot, report.entries[slot - 1], FieldsAsWritten(raw.lines[slot - 1]), report.problems);
     }
 
     LineProblems bank(0, report.problems);

@@ -46,18 +46,37 @@ enum class BankProblemKind {
     CountMismatch,      // the checks count lines differently from the loader
     SlotsEmpty,         // fewer than 100 lines
     LinesNotRead,       // lines after the 100th
+    // Found by the question editor, which holds the text as typed: bytes
+    // never hold a character Windows-1252 lacks.
+    Unencodable,        // typed characters the game cannot show
+    // Warnings: the line plays, but the question may not once the game
+    // shuffles the answers (ContentChecks.h).
+    SameQuestion,       // asked before, in other words at most
+    SameAnswers,        // two of the answers read the same
+    SameAfterCut,       // two answers read the same once cut to their width
 };
+
+// A problem changes what the game loads or shows; a warning is about what
+// the questions say.
+enum class BankSeverity { Problem, Warning };
+
+constexpr BankSeverity SeverityOf(BankProblemKind kind)
+{
+    return kind >= BankProblemKind::SameQuestion ? BankSeverity::Warning : BankSeverity::Problem;
+}
 
 struct BankProblem {
     std::size_t line = 0; // 1-based; 0 for the bank as a whole
     int field = -1;       // 0..3 when the problem lies in one field (the first, for EmptyFields)
     BankProblemKind kind = BankProblemKind::EmptyLine;
     std::string message; // UTF-8, as tqzcheck prints it after "line N: "
+
+    bool isWarning() const { return SeverityOf(kind) == BankSeverity::Warning; }
 };
 
 struct BankReport {
     std::vector<BankEntry> entries;    // what the game loads, slot 1 first
-    std::vector<BankProblem> problems; // line by line, then the bank's own
+    std::vector<BankProblem> problems; // line by line (problems, then warnings), then the bank's own
 };
 
 // Loads the bytes with the game's loader and checks them.
@@ -68,6 +87,9 @@ BankReport CheckBank(std::string_view bytes);
 // overlong form, a surrogate, beyond U+10FFFF); its code point goes to
 // `codePoint`. What the checks call UTF-8 text is what the fix decodes.
 std::size_t Utf8SequenceAt(std::string_view bytes, std::size_t at, char32_t &codePoint);
+
+// "a", "a and b", "a, b and c".
+std::string JoinedNames(const std::vector<std::string> &names);
 
 // Bytes as the game shows them, each one Windows-1252 character, in UTF-8;
 // control characters, which show as nothing useful, are written as \xNN.

@@ -93,7 +93,7 @@ void TqzcheckTest::shippedBankPlaysAsWritten()
     const QString bank = qEnvironmentVariable("KORVANE_SOURCE_DIR") + QStringLiteral("/data/") + file;
     const Run run = RunChecker({bank});
     QCOMPARE(run.exitCode, 0);
-    QCOMPARE(LastLine(run.out), bank + QStringLiteral(": 100 entries, 0 problems"));
+    QCOMPARE(LastLine(run.out), bank + QStringLiteral(": 100 entries, 0 problems, 0 warnings"));
     QVERIFY(!run.out.contains(QStringLiteral("\n      line ")));
 }
 
@@ -149,58 +149,58 @@ void TqzcheckTest::banks_data()
     lastUnended.chop(2);
 
     // Banks that play as written, some of them not quite as the README asks.
-    QTest::newRow("100 lines") << good << 0 << QStringList() << "100 entries, 0 problems";
-    QTest::newRow("last line without CR LF") << lastUnended << 0 << QStringList() << "100 entries, 0 problems";
+    QTest::newRow("100 lines") << good << 0 << QStringList() << "100 entries, 0 problems, 0 warnings";
+    QTest::newRow("last line without CR LF") << lastUnended << 0 << QStringList() << "100 entries, 0 problems, 0 warnings";
     QTest::newRow("lone CRs end the lines") << QByteArray(good).replace("\r\n", "\r") << 0 << QStringList()
-                                            << "100 entries, 0 problems";
-    QTest::newRow("Ctrl-Z as the last byte") << good + "\x1a" << 0 << QStringList() << "100 entries, 0 problems";
+                                            << "100 entries, 0 problems, 0 warnings";
+    QTest::newRow("Ctrl-Z as the last byte") << good + "\x1a" << 0 << QStringList() << "100 entries, 0 problems, 0 warnings";
     QTest::newRow("anything after line 100 and a Ctrl-Z")
-        << good + "\x1a" + "junk\r\n" << 0 << QStringList() << "100 entries, 0 problems";
+        << good + "\x1a" + "junk\r\n" << 0 << QStringList() << "100 entries, 0 problems, 0 warnings";
     // The widths add up to more than 140: a line full to the 140th character,
     // and one whose 4th quote is the 141st, still load every field whole.
     QTest::newRow("fields at their widths, 140 characters")
         << Bank(100, 9, Line(Repeated('q', 73), Repeated('a', 26), Repeated('b', 26), Repeated('c', 11))) << 0
-        << QStringList() << "100 entries, 0 problems";
+        << QStringList() << "100 entries, 0 problems, 0 warnings";
     QTest::newRow("4th quote as the 141st character")
         << Bank(100, 9, Line(Repeated('q', 73), Repeated('a', 26), Repeated('b', 26), Repeated('c', 12))) << 0
         << QStringList{"   9  \"" + QString(73, QLatin1Char('q')) + "\" \"" + QString(26, QLatin1Char('a')) + "\" \""
                        + QString(26, QLatin1Char('b')) + "\" \"" + QString(12, QLatin1Char('c')) + "\""}
-        << "100 entries, 0 problems";
+        << "100 entries, 0 problems, 0 warnings";
     QTest::newRow("4th quote as the 142nd character")
         << Bank(100, 9, Line(Repeated('q', 73), Repeated('a', 26), Repeated('b', 26), Repeated('c', 13))) << 1
         << QStringList{"line 9: the line is 142 characters: the game reads the first 140 and drops «c\"»",
                        "line 9: only 3 of the 4 double quotes in the first 140 characters: wrong answer 2 takes the rest"}
-        << "100 entries, 2 problems";
+        << "100 entries, 2 problems, 0 warnings";
 
     // Too few lines or too many.
     QTest::newRow("56 lines") << Bank(56) << 1
                               << QStringList{"slots 57 to 100 stay empty: the game finds only 56 lines"}
-                              << "56 entries, 1 problem";
-    QTest::newRow("99 lines") << Bank(99) << 1 << QStringList{"slot 100 stays empty"} << "99 entries, 1 problem";
+                              << "56 entries, 1 problem, 0 warnings";
+    QTest::newRow("99 lines") << Bank(99) << 1 << QStringList{"slot 100 stays empty"} << "99 entries, 1 problem, 0 warnings";
     QTest::newRow("empty file") << QByteArray() << 1
                                 << QStringList{"line 1: empty line", "slots 2 to 100 stay empty: the game finds only 1 line\n"}
-                                << "1 entry, 2 problems";
+                                << "1 entry, 2 problems, 0 warnings";
     QTest::newRow("103 lines") << Bank(103) << 1 << QStringList{"lines 101 to 103 are not read"}
-                               << "100 entries, 1 problem";
+                               << "100 entries, 1 problem, 0 warnings";
     QTest::newRow("an empty line after the 100th") << good + "\r\n" << 1 << QStringList{"line 101 is not read"}
-                                                   << "100 entries, 1 problem";
+                                                   << "100 entries, 1 problem, 0 warnings";
     QTest::newRow("empty line in the middle") << Bank(100, 7, "") << 1
                                               << QStringList{"line 7: empty line: the slot stays empty"}
-                                              << "100 entries, 1 problem";
+                                              << "100 entries, 1 problem, 0 warnings";
 
     // Cuts at the field widths and at 140.
     QTest::newRow("80-character question")
         << Bank(100, 7, Line(Repeated('q', 73) + "QQQQQQQ", "A", "B", "C")) << 1
         << QStringList{"   7  \"" + QString(73, QLatin1Char('q')) + "\" \"A\"",
                        "line 7: the question is 80 characters: the game keeps 73 and drops «QQQQQQQ»"}
-        << "100 entries, 1 problem";
+        << "100 entries, 1 problem, 0 warnings";
     QTest::newRow("30-character wrong answer")
         << Bank(100, 7, Line("Q", "A", Repeated('b', 26) + "BBBB", "C")) << 1
         << QStringList{"line 7: wrong answer 1 is 30 characters: the game keeps 26 and drops «BBBB»"}
-        << "100 entries, 1 problem";
+        << "100 entries, 1 problem, 0 warnings";
     QTest::newRow("line past 140 after the 4th quote")
         << Bank(100, 7, Line("Q", "A", "B", "C") + Repeated('x', 150)) << 1
-        << QStringList{"line 7: text after the 4th double quote is not used: «xxx"} << "100 entries, 1 problem";
+        << QStringList{"line 7: text after the 4th double quote is not used: «xxx"} << "100 entries, 1 problem, 0 warnings";
     QTest::newRow("line cut at 140 before its quotes")
         << Bank(100, 7, "Q\"" + Repeated('a', 150) + "\"B\"C\"") << 1
         << QStringList{"   7  \"Q\" \"" + QString(26, QLatin1Char('a')) + "\" \"\" \"\"",
@@ -208,63 +208,70 @@ void TqzcheckTest::banks_data()
                        "line 7: only 1 of the 4 double quotes in the first 140 characters: the right answer takes the rest",
                        "line 7: the right answer is 138 characters: the game keeps 26",
                        "line 7: wrong answer 1 and wrong answer 2 are empty"}
-        << "100 entries, 4 problems";
+        << "100 entries, 4 problems, 0 warnings";
 
     // Double quotes and empty fields.
     QTest::newRow("three quotes") << Bank(100, 7, "Q\"A\"B\"C") << 1
                                   << QStringList{"   7  \"Q\" \"A\" \"B\" \"C\"",
                                                  "line 7: only 3 of the 4 double quotes: wrong answer 2 takes the rest of the line"}
-                                  << "100 entries, 1 problem";
+                                  << "100 entries, 1 problem, 0 warnings";
     QTest::newRow("three quotes, nothing after") << Bank(100, 7, "Q\"A\"B\"") << 1
                                                  << QStringList{"line 7: only 3 of the 4 double quotes\n",
                                                                 "line 7: wrong answer 2 is empty"}
-                                                 << "100 entries, 2 problems";
+                                                 << "100 entries, 2 problems, 0 warnings";
     QTest::newRow("no double quote") << Bank(100, 7, "Just a question?") << 1
                                      << QStringList{"   7  \"\" \"\" \"\" \"\"",
                                                     "line 7: no double quote: the game loads nothing from this line"}
-                                     << "100 entries, 1 problem";
+                                     << "100 entries, 1 problem, 0 warnings";
     QTest::newRow("text after the 4th quote") << Bank(100, 7, Line("Q", "A", "B", "C") + " tail\"") << 1
                                               << QStringList{"line 7: text after the 4th double quote is not used: « tail\"»"}
-                                              << "100 entries, 1 problem";
+                                              << "100 entries, 1 problem, 0 warnings";
     QTest::newRow("empty right answer") << Bank(100, 7, Line("Q", "", "B", "C")) << 1
-                                        << QStringList{"line 7: the right answer is empty"} << "100 entries, 1 problem";
+                                        << QStringList{"line 7: the right answer is empty"} << "100 entries, 1 problem, 0 warnings";
+
+    // Lines that load whole but may not play well once the answers are shuffled.
+    QTest::newRow("question asked again, answers alike")
+        << Bank(100, 9, Line("question 3!", "Right 9", "right  9", "Third")) << 1
+        << QStringList{"line 9: warning: the same question as line 3",
+                       "line 9: warning: the right answer and wrong answer 1 are the same answer"}
+        << "100 entries, 0 problems, 2 warnings";
 
     // Line feeds.
     QTest::newRow("lone LF in a line") << Bank(100, 7, Line("Q1\nQ2", "A", "B", "C")) << 1
                                        << QStringList{"   7  \"Q1\\x0AQ2\" \"A\"",
                                                       "line 7: lone line feed (LF) at character 3: the game reads it as an ordinary"}
-                                       << "100 entries, 1 problem";
+                                       << "100 entries, 1 problem, 0 warnings";
     QTest::newRow("file with LF line ends") << QByteArray(good).replace("\r\n", "\n") << 1
                                             << QStringList{"line 1: 100 lone line feeds (LF), the first at character 33",
                                                            "line 1: text after the 4th double quote is not used: «\\x0AQuestion 2",
                                                            "slots 2 to 100 stay empty"}
-                                            << "1 entry, 3 problems";
+                                            << "1 entry, 3 problems, 0 warnings";
 
     // Characters beyond plain ASCII, shown one byte to a Windows-1252 character.
     QTest::newRow("UTF-8 text") << Bank(100, 7, Line("Caf\xc3\xa9 \xe2\x82\xac?", "A", "B", "C")) << 1
                                 << QStringList{"   7  \"CafÃ© â‚¬?\" \"A\"",
                                                "line 7: the question holds UTF-8 text the game shows as other characters: "
                                                "«é» shows as «Ã©» and «€» shows as «â‚¬»"}
-                                << "100 entries, 1 problem";
+                                << "100 entries, 1 problem, 0 warnings";
     // Letters and signs of the code page are the format's own.
     QTest::newRow("Windows-1252 text") << Bank(100, 7, Line("Q", "Caf\xe9", "\x80", "\x93" "C\x94")) << 0
                                        << QStringList{"   7  \"Q\" \"Café\" \"€\" \"“C”\""}
-                                       << "100 entries, 0 problems";
+                                       << "100 entries, 0 problems, 0 warnings";
     QTest::newRow("byte with no Windows-1252 character")
         << Bank(100, 7, Line("Q\x81", "A", "B", "C")) << 1
         << QStringList{"   7  \"Q\\x81\"", "line 7: the question holds bytes Windows-1252 does not define: 0x81 (no character)"}
-        << "100 entries, 1 problem";
+        << "100 entries, 1 problem, 0 warnings";
     QTest::newRow("UTF-8 character split by the cut at 73")
         << Bank(100, 7, Line(Repeated('q', 72) + "\xc3\xa9", "A", "B", "C")) << 1
         << QStringList{"line 7: the question is 74 characters: the game keeps 73 and drops «©»"}
-        << "100 entries, 1 problem";
+        << "100 entries, 1 problem, 0 warnings";
     QTest::newRow("UTF-8 byte order mark") << "\xef\xbb\xbf" + good << 1
                                            << QStringList{"line 1: the question holds UTF-8 text the game shows as other "
                                                           "characters: a byte order mark (EF BB BF) shows as ï»¿"}
-                                           << "100 entries, 1 problem";
+                                           << "100 entries, 1 problem, 0 warnings";
     QTest::newRow("tab and NUL") << Bank(100, 7, Line(QByteArray("Q\t\0", 3), "A", "B", "C")) << 1
                                  << QStringList{"line 7: the question holds control characters: 0x09 and 0x00"}
-                                 << "100 entries, 1 problem";
+                                 << "100 entries, 1 problem, 0 warnings";
 
     // Ctrl-Z ends the data.
     QTest::newRow("Ctrl-Z after line 50") << Bank(50) + "\x1a" + Bank(50) << 1
@@ -272,13 +279,13 @@ void TqzcheckTest::banks_data()
                                                              + QString::number(Bank(50).size())
                                                              + " bytes after it are not read",
                                                          "slots 51 to 100 stay empty"}
-                                          << "50 entries, 2 problems";
+                                          << "50 entries, 2 problems, 0 warnings";
     QTest::newRow("Ctrl-Z inside line 50") << Bank(49) + "Q\"A\"B\x1a\"C\"\r\n" + Bank(50) << 1
                                            << QStringList{"  50  \"Q\" \"A\" \"B\" \"\"",
                                                           "line 50: a Ctrl-Z in this line ends the data",
                                                           "line 50: only 2 of the 4 double quotes",
                                                           "slots 51 to 100 stay empty"}
-                                           << "50 entries, 4 problems";
+                                           << "50 entries, 4 problems, 0 warnings";
 }
 
 void TqzcheckTest::banks()

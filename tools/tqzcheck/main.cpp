@@ -3,6 +3,7 @@
 // each line what will not play as written.
 #include "forms/BankChecks.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <cstring>
@@ -51,10 +52,15 @@ void PrintUsage(std::FILE *to)
                  "Usage: tqzcheck FILE\n"
                  "Shows, line by line, what Korvane will load from the question bank FILE\n"
                  "and every line that will not play as written.\n"
+                 "Under each line: \"line N: ...\" is a problem, something the game leaves\n"
+                 "out, cuts or shows as other characters; \"line N: warning: ...\" is about\n"
+                 "what the line says once the game shuffles the answers: a question asked\n"
+                 "twice, or answers a player cannot tell apart, whole or as the game cuts\n"
+                 "them (case, spaces and punctuation aside).\n"
                  "The game reads its bank as quarl3.tqz from the folder it starts in, or,\n"
                  "when there is none, under that name in any case of letters (QUARL3.TQZ).\n"
-                 "Exit status: 0 when the bank plays as written, 1 when problems were found,\n"
-                 "2 when the file cannot be read.\n");
+                 "Exit status: 0 when nothing was found, 1 when a problem or a warning was\n"
+                 "found, 2 when the file cannot be read.\n");
 }
 
 } // namespace
@@ -92,13 +98,17 @@ int main(int argc, char **argv)
                     ShownAsGame(entry.answers[1].view()).c_str(), ShownAsGame(entry.answers[2].view()).c_str(),
                     ShownAsGame(entry.answers[3].view()).c_str());
         for (; problem != report.problems.end() && problem->line == slot; ++problem)
-            std::printf("      line %zu: %s\n", slot, problem->message.c_str());
+            std::printf("      line %zu: %s%s\n", slot, problem->isWarning() ? "warning: " : "",
+                        problem->message.c_str());
     }
     for (; problem != report.problems.end(); ++problem)
         std::printf("%s: %s\n", path, problem->message.c_str());
 
-    const std::size_t entries = report.entries.size(), problems = report.problems.size();
-    std::printf("%s: %zu entr%s, %zu problem%s\n", path, entries, entries == 1 ? "y" : "ies", problems,
-                problems == 1 ? "" : "s");
-    return problems == 0 ? 0 : 1;
+    const std::size_t entries = report.entries.size(), findings = report.problems.size();
+    const auto warnings = std::size_t(std::count_if(report.problems.begin(), report.problems.end(),
+                                                    [](const BankProblem &found) { return found.isWarning(); }));
+    const std::size_t problems = findings - warnings;
+    std::printf("%s: %zu entr%s, %zu problem%s, %zu warning%s\n", path, entries, entries == 1 ? "y" : "ies",
+                problems, problems == 1 ? "" : "s", warnings, warnings == 1 ? "" : "s");
+    return findings == 0 ? 0 : 1;
 }

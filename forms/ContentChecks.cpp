@@ -1,0 +1,79 @@
+#include "ContentChecks.h"
+
+#include "QuestionRules.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <string>
+
+namespace {
+
+constexpr std::size_t Answers = BankFieldCount - 1; // fields 1 to 3
+
+// The answers that compare equal, each group of two or more as field
+// numbers in order; answers with nothing to compare are in none.
+std::vector<std::vector<int>> EqualGroups(const std::array<QString, Answers> &compared)
+{
+    std::vector<std::vector<int>> groups;
+    std::array<bool, Answers> grouped{};
+    for (std::size_t a = 0; a < Answers; ++a) {
+        if (grouped[a] || compared[a].isEmpty())
+            continue;
+        std::vector<int> group{int(a) + 1};
+        for (std::size_t b = a + 1; b < Answers; ++b) {
+            if (!grouped[b] && compared[b] == compared[a]) {
+                grouped[b] = true;
+                group.push_back(int(b) + 1);
+            }
+        }
+        if (group.size() > 1)
+            groups.push_back(std::move(group));
+    }
+    return groups;
+}
+
+std::string Names(const std::vector<int> &fields)
+{
+    std::vector<std::string> names;
+    for (const int field : fields)
+        names.emplace_back(BankFieldNames[std::size_t(field)].inText);
+    return JoinedNames(names);
+}
+
+} // namespace
+
+void ContentChecks::check(std::size_t line, const BankEntry &entry,
+                          const std::array<std::string_view, BankFieldCount> &written,
+                          std::vector<BankProblem> &problems)
+{
+    // The question as the game asks it, cut and all.
+    if (const QString question = ComparableText(entry.question.view()); !question.isEmpty()) {
+        if (const auto earlier = questions_.constFind(question); earlier != questions_.constEnd()) {
+            char text[96];
+            std::snprintf(text, sizeof text, "the same question as line %zu (case, spaces and punctuation aside)",
+                          *earlier);
+            problems.push_back({line, 0, BankProblemKind::SameQuestion, text});
+        } else {
+            questions_.insert(question, line);
+        }
+    }
+
+    std::array<QString, Answers> whole, cut;
+    for (std::size_t answer = 0; answer < Answers; ++answer) {
+        whole[answer] = ComparableText(written[answer + 1]);
+        cut[answer] = ComparableText(entry.answers[answer + 1].view());
+    }
+    for (const std::vector<int> &group : EqualGroups(whole))
+        problems.push_back({line, group[1], BankProblemKind::SameAnswers,
+                            Names(group) + " are the same answer (case, spaces and punctuation aside)"});
+    for (const std::vector<int> &group : EqualGroups(cut)) {
+        // Answers already the same in full were reported as such.
+        const bool sameInFull = std::all_of(group.begin(), group.end(), [&](int field) {
+            return whole[std::size_t(field) - 1] == whole[std::size_t(group[0]) - 1];
+        });
+        if (!sameInFull)
+            problems.push_back({line, group[1], BankProblemKind::SameAfterCut,
+                                Names(group) + " become the same answer once the game cuts them to "
+                                    + std::to_string(BankFieldWidths[1]) + " characters"});
+    }
+}
