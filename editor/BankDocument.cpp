@@ -5,6 +5,9 @@
 #include "app/Windows1252.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <iterator>
+#include <utility>
 
 namespace {
 
@@ -49,6 +52,44 @@ QByteArray EndBytes(LineEnd end)
         return QByteArrayLiteral("\r\n");
     }
     return {};
+}
+
+// The checks see the '?' a character Windows-1252 lacks would become: each
+// field holding some gets its own entry naming them, after its line's other
+// problems and before its warnings, so that the list shows every one that
+// stops a save.
+void AddUnencodable(const std::vector<BankLine> &lines, std::vector<BankProblem> &problems)
+{
+    std::vector<BankProblem> found;
+    for (std::size_t row = 0; row < lines.size(); ++row) {
+        if (lines[row].typed.isEmpty())
+            continue;
+        for (int column = 0; column < int(BankFieldCount); ++column) {
+            const QStringList characters = FieldText::UnencodableCharacters(lines[row].typedField(column));
+            if (characters.isEmpty())
+                continue;
+            std::vector<std::string> quoted;
+            for (const QString &character : characters)
+                quoted.push_back("«" + character.toStdString() + "»");
+            found.push_back({row + 1, column, BankProblemKind::Unencodable,
+                             std::string(BankFieldNames[std::size_t(column)].inText)
+                                 + " holds characters the game cannot show (Windows-1252 has none of them): "
+                                 + JoinedNames(quoted)});
+        }
+    }
+    if (found.empty())
+        return;
+    // The bank's own findings (line 0) stay last.
+    const auto order = [](const BankProblem &a, const BankProblem &b) {
+        return std::pair(a.line == 0 ? SIZE_MAX : a.line, a.isWarning())
+               < std::pair(b.line == 0 ? SIZE_MAX : b.line, b.isWarning());
+    };
+    std::vector<BankProblem> merged;
+    merged.reserve(problems.size() + found.size());
+    std::merge(std::make_move_iterator(problems.begin()), std::make_move_iterator(problems.end()),
+               std::make_move_iterator(found.begin()), std::make_move_iterator(found.end()),
+               std::back_inserter(merged), order);
+    problems = std::move(merged);
 }
 
 } // namespace
@@ -178,6 +219,7 @@ const BankReport &BankDocument::report() const
     else
         checked += tail_;
     report_ = CheckBank(View(checked));
+    AddUnencodable(lines_, report_->problems);
     return *report_;
 }
 

@@ -90,7 +90,8 @@ public:
     std::optional<Unencodable> firstUnencodable() const;
 
     // What CheckBank says about bytes(), without writing out lines the game
-    // never reads.
+    // never reads, and an Unencodable entry for each field holding
+    // characters Windows-1252 lacks, which bytes() holds as '?'.
     const BankReport &report() const;
 
     // Puts `lines` in place of `count` lines from `row`, adding the line ends

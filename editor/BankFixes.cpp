@@ -115,4 +115,33 @@ std::optional<std::vector<BankLine>> Fixed(const BankLine &line, const BankProbl
     }
 }
 
+std::vector<BankProblemKind> FixAll(BankDocument &document, std::span<const BankProblemKind> kinds)
+{
+    std::vector<BankProblemKind> mended;
+    for (const BankProblemKind kind : kinds) {
+        // A question moved off a line may have run on into a third: its own
+        // line then needs the same fix, found on the next pass.
+        for (bool fixedSome = true; fixedSome;) {
+            fixedSome = false;
+            std::vector<BankProblem> found;
+            for (const BankProblem &problem : document.report().problems)
+                if (problem.kind == kind)
+                    found.push_back(problem);
+            // From the last line up, as splitting a line moves the lines after it.
+            for (auto problem = found.rbegin(); problem != found.rend(); ++problem) {
+                const int row = int(problem->line) - 1;
+                if (row < 0 || row >= document.lineCount())
+                    continue;
+                if (std::optional<std::vector<BankLine>> lines = Fixed(document.line(row), *problem)) {
+                    document.apply(document.planReplace(row, 1, std::move(*lines)));
+                    fixedSome = true;
+                    if (mended.empty() || mended.back() != kind)
+                        mended.push_back(kind);
+                }
+            }
+        }
+    }
+    return mended;
+}
+
 } // namespace BankFixes

@@ -2,7 +2,9 @@
 
 #include "BankDocument.h"
 
+#include <array>
 #include <optional>
+#include <span>
 #include <vector>
 
 // The one-click fixes: what a line becomes when the author accepts the fix
@@ -15,5 +17,18 @@ namespace BankFixes {
 // is split off at its line feeds, moved to a line of its own when it holds a
 // whole question, and dropped otherwise; a field over its width is cut to it.
 std::optional<std::vector<BankLine>> Fixed(const BankLine &line, const BankProblem &problem);
+
+// The kinds a fix mends, in the order Fix All mends them: line ends first,
+// as splitting a line at its line feeds makes lines of their own of what
+// the other fixes would see as one; then text after the fourth quote, which
+// may hold a question run on; then UTF-8, which shortens fields; then the
+// cuts, on fields that hold nothing else to mend.
+inline constexpr std::array FixOrder = {BankProblemKind::LoneLineFeed, BankProblemKind::TextAfterLastQuote,
+                                        BankProblemKind::Utf8Text, BankProblemKind::FieldTooLong};
+
+// Mends every fixable problem of each kind given, in the order given,
+// checking the bank afresh between kinds (and until none of the kind is
+// left), as fixes move lines. Returns the kinds it mended.
+std::vector<BankProblemKind> FixAll(BankDocument &document, std::span<const BankProblemKind> kinds);
 
 } // namespace BankFixes

@@ -80,6 +80,33 @@ QString FixAllName(BankProblemKind kind)
     }
 }
 
+// What Fix All mended, for its undo step: one kind by its own name, several
+// in a list.
+QString FixAllName(const std::vector<BankProblemKind> &kinds)
+{
+    if (kinds.size() == 1)
+        return FixAllName(kinds.front());
+    QStringList mended;
+    for (const BankProblemKind kind : kinds) {
+        switch (kind) {
+        case BankProblemKind::LoneLineFeed:
+            mended += BankTableModel::tr("end lines at their line feeds");
+            break;
+        case BankProblemKind::TextAfterLastQuote:
+            mended += BankTableModel::tr("mend the text after the fourth double quote");
+            break;
+        case BankProblemKind::Utf8Text:
+            mended += BankTableModel::tr("read the UTF-8 text");
+            break;
+        default:
+            mended += BankTableModel::tr("cut the fields to their widths");
+            break;
+        }
+    }
+    const QString last = mended.takeLast();
+    return BankTableModel::tr("Fix all: %1 and %2").arg(mended.join(QStringLiteral(", ")), last);
+}
+
 } // namespace
 
 BankTableModel::BankTableModel(QUndoStack *undoStack, QObject *parent)
@@ -351,17 +378,49 @@ void BankTableModel::fix(const BankProblem &problem)
 
 void BankTableModel::fixAll(BankProblemKind kind)
 {
-    std::vector<BankProblem> fixable;
-    for (const BankProblem &problem : report().problems)
-        if (problem.kind == kind && canFix(problem))
-            fixable.push_back(problem);
-    if (fixable.empty())
+    fixKinds({&kind, 1});
+}
+
+void BankTableModel::fixAll()
+{
+    fixKinds(BankFixes::FixOrder);
+}
+
+bool BankTableModel::anyFixable() const
+{
+    const std::vector<BankProblem> &problems = report().problems;
+    return std::any_of(problems.begin(), problems.end(), [this](const BankProblem &problem) { return canFix(problem); });
+}
+
+void BankTableModel::fixKinds(std::span<const BankProblemKind> kinds)
+{
+    BankDocument fixed = document_;
+    const std::vector<BankProblemKind> mended = BankFixes::FixAll(fixed, kinds);
+    if (mended.empty())
         return;
-    undoStack_->beginMacro(FixAllName(kind));
-    // From the last line up, as splitting a line moves the lines after it.
-    for (auto problem = fixable.rbegin(); problem != fixable.rend(); ++problem)
-        fix(*problem);
-    undoStack_->endMacro();
+    // Only the lines that changed go in the step, so that the views keep
+    // their place and the step stays small.
+    const std::vector<BankLine> &before = document_.lines(), &after = fixed.lines();
+    std::size_t head = 0, tail = 0;
+    while (head < before.size() && head < after.size() && before[head] == after[head])
+        ++head;
+    while (tail < before.size() - head && tail < after.size() - head
+           && before[before.size() - 1 - tail] == after[after.size() - 1 - tail])
+        ++tail;
+    push(document_.planReplace(int(head), int(before.size() - head - tail),
+                               {after.begin() + qsizetype(head), after.end() - qsizetype(tail)}),
+         FixAllName(mended));
+}
+
+BankReport BankTableModel::reportWith(const QModelIndex &cell, const QString &text) const
+{
+    if (!checkIndex(cell, CheckIndexOption::IndexIsValid) || !FieldText::CanHold(text)
+        || text == document_.field(cell.row(), cell.column()))
+        return report();
+    BankDocument typed = document_;
+    const BankLine line = BankLines::WithField(document_.line(cell.row()), cell.column(), text);
+    typed.replace(cell.row(), 1, {&line, 1});
+    return typed.report();
 }
 
 void BankTableModel::push(BankSplice splice, const QString &text)

@@ -10,6 +10,7 @@
 #include <QString>
 
 #include <optional>
+#include <span>
 
 class QUndoStack;
 
@@ -49,9 +50,13 @@ public:
     QByteArray bytes() const;
     std::optional<BankDocument::Unencodable> firstUnencodable() const;
     // What the live problems panel lists: CheckBank(bytes()), with a
-    // character Windows-1252 lacks counted as the '?' it would become.
-    // Worked out once per change; valid until the next bankChanged().
+    // character Windows-1252 lacks counted as the '?' it would become and
+    // listed as Unencodable. Worked out once per change; valid until the
+    // next bankChanged().
     const BankReport &report() const;
+    // The report as it would be with `text` in the cell: for a list that
+    // follows what is typed before it is committed.
+    BankReport reportWith(const QModelIndex &cell, const QString &text) const;
 
     int rowCount(const QModelIndex &parent = {}) const override;
     int columnCount(const QModelIndex &parent = {}) const override;
@@ -98,6 +103,11 @@ public:
     void fix(const BankProblem &problem);
     // Every fixable problem of the kind that report() lists, fixed as one undo step.
     void fixAll(BankProblemKind kind);
+    // Every fixable problem of every kind, fixed as one undo step named
+    // after the kinds it mends.
+    void fixAll();
+    // Whether fixAll() would change anything.
+    bool anyFixable() const;
 
     // Does a splice, telling the views, outside the undo stack: for the undo
     // steps, which undo with the splice reversed.
@@ -105,6 +115,7 @@ public:
 
 private:
     void push(BankSplice splice, const QString &text);
+    void fixKinds(std::span<const BankProblemKind> kinds);
     std::vector<BankLine> linesFromRecords(const QList<QStringList> &records) const;
 
     QUndoStack *undoStack_;

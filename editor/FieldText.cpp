@@ -33,14 +33,20 @@ bool IsEncodable(QStringView text)
     return FromWindows1252(ToWindows1252(copy)) == copy;
 }
 
-QString FirstUnencodable(QStringView text)
+QStringList UnencodableCharacters(QStringView text)
 {
+    QStringList found;
     for (qsizetype at = 0; at < text.size(); at += IsSurrogatePairAt(text, at) ? 2 : 1) {
         const QStringView character = text.sliced(at, IsSurrogatePairAt(text, at) ? 2 : 1);
-        if (!IsEncodable(character))
-            return character.toString();
+        if (!IsEncodable(character) && !found.contains(character))
+            found += character.toString();
     }
-    return {};
+    return found;
+}
+
+QString FirstUnencodable(QStringView text)
+{
+    return UnencodableCharacters(text).value(0);
 }
 
 qsizetype GameLength(QStringView text)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <QStringView>
 
 // What may stand in a field of the bank, and how text from elsewhere is
@@ -13,6 +14,9 @@ bool CanHold(QStringView text);
 
 // True when Windows-1252 has every character of the text.
 bool IsEncodable(QStringView text);
+
+// Each character Windows-1252 lacks, once, in the order they come.
+QStringList UnencodableCharacters(QStringView text);
 
 // The first character Windows-1252 lacks (two code units for one beyond
 // the BMP), or a null string.

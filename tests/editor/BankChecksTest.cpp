@@ -133,6 +133,93 @@ private slots:
         QCOMPARE(editor.model.bytes(), bytes);
     }
 
+    // The findings beyond the bytes' format: characters typed that the code
+    // page lacks, and the warnings about what the questions say.
+    void findingsOfTheNewKinds_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("typed"); // typed into line 2's right answer, when not empty
+        QTest::addColumn<QStringList>("found"); // "line/field/warning or problem: message", of these kinds only
+        const QByteArray two = Good + "r\"a\"b\"c\"\r\n";
+        QTest::newRow("each character the code page lacks, once")
+            << two << QStringLiteral("\u2713 \u03A9 ok \u2713")
+            << QStringList{"2/1/problem: the right answer holds characters the game cannot show (Windows-1252 has "
+                           "none of them): «\u2713» and «\u03A9»"};
+        QTest::newRow("the same question, case, spaces and punctuation aside")
+            << "What is Kew?\"a\"b\"c\"\r\n" + Good + "what is  KEW\"d\"e\"f\"\r\n" << QString()
+            << QStringList{"3/0/warning: the same question as line 1 (case, spaces and punctuation aside)"};
+        QTest::newRow("a right answer equal to a wrong one")
+            << QByteArray("q\"Paris\"Lyon\"paris.\"\r\n") << QString()
+            << QStringList{"1/3/warning: the right answer and wrong answer 2 are the same answer (case, spaces and "
+                           "punctuation aside)"};
+        QTest::newRow("two wrong answers alike, none cut")
+            << "q\"a\"" + QByteArray(26, 'b') + "\"" + QByteArray(26, 'B') + "\"\r\n" << QString()
+            << QStringList{"1/3/warning: wrong answer 1 and wrong answer 2 are the same answer (case, spaces and "
+                           "punctuation aside)"};
+        QTest::newRow("answers alike once cut to 26")
+            << "q\"" + QByteArray(26, 'a') + "1\"" + QByteArray(26, 'a') + "2\"c\"\r\n" << QString()
+            << QStringList{"1/2/warning: the right answer and wrong answer 1 become the same answer once the game "
+                           "cuts them to 26 characters"};
+        QTest::newRow("empty answers, and signs alone, are not alike")
+            << QByteArray("q\"\x80\"$\"\"\r\nr\"\"\"\"\r\n") << QString() << QStringList{};
+    }
+    void findingsOfTheNewKinds()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, typed);
+        QFETCH(QStringList, found);
+        Editor editor(bytes);
+        if (!typed.isEmpty())
+            QVERIFY(editor.model.setData(editor.model.index(1, 1), typed));
+        QStringList listed;
+        for (const BankProblem &problem : editor.model.report().problems)
+            if (problem.kind >= BankProblemKind::Unencodable)
+                listed += QStringLiteral("%1/%2/%3: %4")
+                              .arg(problem.line)
+                              .arg(problem.field)
+                              .arg(problem.isWarning() ? "warning" : "problem", QString::fromStdString(problem.message));
+        QCOMPARE(listed, found);
+    }
+
+    // Fix All mends every kind in one step, line ends first, each kind until
+    // none is left; undo gives the bytes back.
+    void fixAllKinds_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QByteArray>("saved");
+        QTest::addColumn<int>("entries");
+        QTest::addColumn<QString>("name");
+        const QByteArray a30(30, 'a'), a26(26, 'a');
+        QTest::newRow("LF-only bank with long fields and UTF-8 on every line")
+            << "q1\"" + a30 + "\"b\"c\"\nCaf\xc3\xa9\"" + a30 + "\"b\"c\"\nq3\"a\"b\"" + a30 + "\"\n"
+            << "q1\"" + a26 + "\"b\"c\"\r\nCaf\xe9\"" + a26 + "\"b\"c\"\r\nq3\"a\"b\"" + a26 + "\"\r\n" << 3
+            << "Fix all: end lines at their line feeds, read the UTF-8 text and cut the fields to their widths";
+        QTest::newRow("UTF-8 read before the cut, which would split it")
+            << "q\"" + QByteArray("\xc3\xa9").repeated(14) + "\"b\"c\"\r\n"
+            << "q\"" + QByteArray("\xe9").repeated(14) + "\"b\"c\"\r\n" << 1 << "Read the UTF-8 text on every line";
+        QTest::newRow("three questions run on in one line")
+            << QByteArray("q1\"a\"b\"c\"q2\"a\"b\"c\"q3\"a\"b\"c\"\r\n")
+            << QByteArray("q1\"a\"b\"c\"\r\nq2\"a\"b\"c\"\r\nq3\"a\"b\"c\"\r\n") << 3
+            << "Mend the text after the fourth double quote on every line";
+    }
+    void fixAllKinds()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QByteArray, saved);
+        QFETCH(int, entries);
+        QFETCH(QString, name);
+        Editor editor(bytes);
+        QVERIFY(editor.model.anyFixable());
+        editor.model.fixAll();
+        QCOMPARE(editor.model.bytes(), saved);
+        QCOMPARE(int(editor.model.report().entries.size()), entries);
+        QVERIFY(!editor.model.anyFixable());
+        QCOMPARE(editor.stack.count(), 1);
+        QCOMPARE(editor.stack.undoText(), name);
+        editor.stack.undo();
+        QCOMPARE(editor.model.bytes(), bytes);
+    }
+
     void unfixableProblemsOfferNoFix()
     {
         Editor editor("\r\nq\"a\r\nr\"a\nb\"c\"d\"");
