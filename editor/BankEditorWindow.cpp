@@ -11,6 +11,7 @@
 #include "GameLauncher.h"
 #include "LineCountSummary.h"
 #include "ProblemPanel.h"
+#include "ProblemSteps.h"
 #include "QuestionPreview.h"
 #include "RecentFiles.h"
 #include "RecoveryKeeper.h"
@@ -36,6 +37,8 @@
 #include <QTimer>
 #include <QUndoStack>
 #include <QHBoxLayout>
+
+#include <utility>
 
 namespace {
 
@@ -78,6 +81,7 @@ BankEditorWindow::BankEditorWindow(QWidget *parent)
     buildActions();
 
     connect(model_, &BankTableModel::bankChanged, this, &BankEditorWindow::refreshChecks);
+    connect(model_, &QAbstractItemModel::modelReset, this, [this] { bankReplaced_ = true; });
     connect(undoStack_, &QUndoStack::cleanChanged, this, &BankEditorWindow::updateTitle);
     connect(launcher_, &GameLauncher::failed, this, [this](const QString &text) { showMessage(QMessageBox::Warning, text); });
     // A program saving a file touches it several times in a row: looked at once they are done.
@@ -163,6 +167,21 @@ void BankEditorWindow::buildLayout()
     connect(table_->selectionModel(), &QItemSelectionModel::currentChanged, this, &BankEditorWindow::refreshPreview);
     connect(delegate_, &FieldDelegate::editing, this, &BankEditorWindow::previewTyping);
     connect(delegate_, &FieldDelegate::closeEditor, this, &BankEditorWindow::refreshPreview);
+    // Checked after a pause in the typing: a list that changes at every key is no help.
+    checksDue_ = new QTimer(this);
+    checksDue_->setObjectName(QStringLiteral("problemsRefreshTimer"));
+    checksDue_->setSingleShot(true);
+    checksDue_->setInterval(120);
+    connect(checksDue_, &QTimer::timeout, this, &BankEditorWindow::refreshProblems);
+    connect(delegate_, &FieldDelegate::editing, this, [this](const QModelIndex &cell, const QString &text) {
+        typedCell_ = cell;
+        typedText_ = text;
+        checksDue_->start();
+    });
+    connect(delegate_, &FieldDelegate::closeEditor, this, [this] {
+        typedCell_ = QPersistentModelIndex();
+        checksDue_->start();
+    });
     connect(delegate_, &FieldDelegate::hint, this, [this](const QString &text) { statusBar()->showMessage(text, 8000); });
     connect(problems_, &ProblemPanel::problemChosen, this, &BankEditorWindow::showProblemCell);
     connect(problems_, &ProblemPanel::fixRequested, this, [this](const BankProblem &problem) { model_->fix(problem); });
@@ -224,6 +243,8 @@ void BankEditorWindow::buildActions()
     edit->addSeparator();
     edit->addActions({selectAll, fix});
 
+    buildProblemActions();
+
     QMenu *help = menuBar()->addMenu(tr("&Help"));
     QAction *about = MakeAction(this, "actionAbout", tr("&About Korvane Question Editor"), {});
     help->addAction(about);
@@ -260,6 +281,46 @@ void BankEditorWindow::buildActions()
         play->setEnabled(!running);
         statusBar()->showMessage(running ? tr("The game is running.") : QString());
     });
+}
+
+void BankEditorWindow::buildProblemActions()
+{
+    QMenu *menu = menuBar()->addMenu(tr("&Problems"));
+    QAction *next = MakeAction(this, "actionNextProblem", tr("&Next Problem"), {QKeySequence(Qt::Key_F8)});
+    QAction *previous = MakeAction(this, "actionPreviousProblem", tr("&Previous Problem"),
+                                   {QKeySequence(Qt::SHIFT | Qt::Key_F8)});
+    QAction *fixKind = MakeAction(this, "actionFixAllOfKind", tr("Fix All of This &Kind"), {});
+    QAction *fixAll = MakeAction(this, "actionFixAll", tr("Fix &All Problems"), {});
+    fixAllAction_ = fixAll;
+    next->setStatusTip(tr("Go to the next problem or warning in the bank"));
+    previous->setStatusTip(tr("Go to the previous problem or warning in the bank"));
+    fixKind->setStatusTip(tr("Fix every problem like the selected one, as one step to undo"));
+    fixAll->setStatusTip(tr("Fix every problem Fix can mend, line ends first, as one step to undo"));
+    menu->addActions({next, previous});
+    menu->addSeparator();
+    if (auto *fix = findChild<QAction *>(QStringLiteral("actionFix")))
+        menu->addAction(fix);
+    menu->addActions({fixKind, fixAll});
+    problems_->list()->addActions({fixKind, fixAll});
+    fixKind->setEnabled(false);
+    fixAll->setEnabled(false);
+
+    connect(next, &QAction::triggered, this, [this] { stepToProblem(+1); });
+    connect(previous, &QAction::triggered, this, [this] { stepToProblem(-1); });
+    connect(fixKind, &QAction::triggered, this, [this] {
+        if (!settleChecks())
+            return;
+        if (const std::optional<BankProblem> problem = problems_->currentProblem(); problem && model_->canFix(*problem))
+            model_->fixAll(problem->kind);
+    });
+    connect(fixAll, &QAction::triggered, this, [this] {
+        if (settleChecks())
+            model_->fixAll();
+    });
+    connect(problems_->fixAllButton(), &QPushButton::clicked, fixAll, &QAction::trigger);
+    connect(problems_, &ProblemPanel::currentChanged, this,
+            [this, fixKind] { fixKind->setEnabled(problems_->currentCanBeFixed()); });
+    connect(fixAll, &QAction::changed, this, [this, fixAll] { problems_->fixAllButton()->setEnabled(fixAll->isEnabled()); });
 }
 
 void BankEditorWindow::showMessage(QMessageBox::Icon icon, const QString &text)
@@ -655,9 +716,50 @@ void BankEditorWindow::showProblemCell(const BankProblem &problem)
 
 void BankEditorWindow::refreshChecks()
 {
-    problems_->setProblems(model_->report().problems);
     lineCount_->setText(LineCountSummary(model_->rowCount()));
     refreshPreview();
+    // A bank just opened shows its problems at once.
+    if (std::exchange(bankReplaced_, false)) {
+        checksDue_->stop();
+        refreshProblems();
+    } else {
+        checksDue_->start();
+    }
+}
+
+void BankEditorWindow::refreshProblems()
+{
+    const BankReport report = typedCell_.isValid() ? model_->reportWith(typedCell_, typedText_) : model_->report();
+    problems_->setProblems(report.problems);
+    fixAllAction_->setEnabled(model_->anyFixable());
+}
+
+bool BankEditorWindow::settleChecks()
+{
+    if (!commitTyping())
+        return false;
+    if (checksDue_->isActive()) {
+        checksDue_->stop();
+        refreshProblems();
+    }
+    return true;
+}
+
+void BankEditorWindow::stepToProblem(int step)
+{
+    if (!settleChecks())
+        return;
+    const QModelIndex cursor = table_->currentIndex();
+    const int chosen = problems_->list()->currentRow();
+    const std::optional<std::size_t> entry =
+        StepToProblem(problems_->problems(), chosen >= 0 ? std::optional(std::size_t(chosen)) : std::nullopt,
+                      cursor.row(), cursor.column(), step);
+    if (!entry) {
+        statusBar()->showMessage(tr("No problem to go to: every line plays as written."), 4000);
+        return;
+    }
+    problems_->list()->setCurrentRow(int(*entry));
+    showProblemCell(problems_->problems()[*entry]);
 }
 
 void BankEditorWindow::refreshPreview()

@@ -2,10 +2,12 @@
 
 #include <QMainWindow>
 #include <QMessageBox>
+#include <QPersistentModelIndex>
 
 #include <functional>
 
 class BankTableModel;
+class QAction;
 class DiskWatch;
 class FieldDelegate;
 class GameLauncher;
@@ -13,6 +15,7 @@ class ProblemPanel;
 class QLabel;
 class QSplitter;
 class QTableView;
+class QTimer;
 class QUndoStack;
 class QuestionPreview;
 class RecentFiles;
@@ -54,6 +57,7 @@ protected:
 private:
     void buildActions();
     void buildLayout();
+    void buildProblemActions();
 
     // Message boxes are window-modal and never block the caller.
     void showMessage(QMessageBox::Icon icon, const QString &text);
@@ -91,7 +95,13 @@ private:
     void selectRows(int first, int count);
 
     void showProblemCell(const BankProblem &problem);
+    // The problems list follows edits and typing once they pause.
     void refreshChecks();
+    void refreshProblems();
+    // Commits what is being typed and brings the list up to date at once,
+    // for the commands that act on it; false when the typing was refused.
+    bool settleChecks();
+    void stepToProblem(int step);
     void refreshPreview();
     void previewTyping(const QModelIndex &index, const QString &text);
     void updateTitle();
@@ -106,6 +116,11 @@ private:
     ProblemPanel *problems_ = nullptr;
     QuestionPreview *preview_ = nullptr;
     QLabel *lineCount_ = nullptr;
+    QTimer *checksDue_ = nullptr;
+    QAction *fixAllAction_ = nullptr;
+    bool bankReplaced_ = false;      // a load, checked at once rather than after a pause
+    QPersistentModelIndex typedCell_; // the cell being typed in, and its text as it stands
+    QString typedText_;
     RecentFiles *recentFiles_ = nullptr;
     GameLauncher *launcher_;
     DiskWatch *disk_;

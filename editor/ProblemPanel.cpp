@@ -5,15 +5,19 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QStyle>
 #include <QVBoxLayout>
 
 namespace {
 
+// Warnings say so in words too, for those who do not see the icon.
 QString Describe(const BankProblem &problem)
 {
     const QString message = QString::fromStdString(problem.message);
-    return problem.line == 0 ? ProblemPanel::tr("Bank: %1").arg(message)
-                             : ProblemPanel::tr("Line %1: %2").arg(problem.line).arg(message);
+    if (problem.line == 0)
+        return ProblemPanel::tr("Bank: %1").arg(message);
+    return problem.isWarning() ? ProblemPanel::tr("Line %1, warning: %2").arg(problem.line).arg(message)
+                               : ProblemPanel::tr("Line %1: %2").arg(problem.line).arg(message);
 }
 
 } // namespace
@@ -36,6 +40,13 @@ ProblemPanel::ProblemPanel(QWidget *parent, FixTest canFix) : QWidget(parent), c
     fixButton_->setToolTip(tr("Fix the selected problem the way the game expects"));
     fixButton_->setAutoDefault(false);
 
+    fixAllButton_ = new QPushButton(tr("Fix &All"), this);
+    fixAllButton_->setObjectName(QStringLiteral("fixAllButton"));
+    fixAllButton_->setAccessibleName(tr("Fix every problem that can be fixed"));
+    fixAllButton_->setToolTip(tr("Fix every problem of every kind that Fix can mend, as one step to undo"));
+    fixAllButton_->setAutoDefault(false);
+    fixAllButton_->setEnabled(false);
+
     auto *fixEntry = new QAction(tr("Fix"), list_);
     list_->addAction(fixEntry);
 
@@ -43,6 +54,7 @@ ProblemPanel::ProblemPanel(QWidget *parent, FixTest canFix) : QWidget(parent), c
     header->addWidget(title);
     header->addStretch();
     header->addWidget(fixButton_);
+    header->addWidget(fixAllButton_);
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addLayout(header);
@@ -71,10 +83,15 @@ void ProblemPanel::setProblems(std::vector<BankProblem> problems)
     const int current = list_->currentRow();
     problems_ = std::move(problems);
     list_->clear();
+    const QIcon problemIcon = style()->standardIcon(QStyle::SP_MessageBoxCritical);
+    const QIcon warningIcon = style()->standardIcon(QStyle::SP_MessageBoxWarning);
     for (const BankProblem &problem : problems_) {
-        auto *item = new QListWidgetItem(Describe(problem), list_);
+        auto *item = new QListWidgetItem(problem.isWarning() ? warningIcon : problemIcon, Describe(problem), list_);
         if (canFix_(problem))
             item->setToolTip(tr("Fix can put this right in one step."));
+        else if (problem.isWarning())
+            item->setToolTip(tr("The game plays this line, but the question may not work once the answers "
+                                "are shuffled."));
     }
     if (!problems_.empty())
         list_->setCurrentRow(std::min(current, int(problems_.size()) - 1), QItemSelectionModel::NoUpdate);

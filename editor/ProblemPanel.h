@@ -11,8 +11,9 @@
 class QListWidget;
 class QPushButton;
 
-// The live list of what the bank checks report, one row per problem, with a
-// button that fixes the chosen one when the model knows how.
+// The live list of what the bank checks report, one row per problem or
+// warning, each marked by its icon, with buttons that fix the chosen one
+// when the model knows how, and every fixable one at once.
 class ProblemPanel : public QWidget {
     Q_OBJECT
 
@@ -21,11 +22,13 @@ public:
     ProblemPanel(QWidget *parent, FixTest canFix);
 
     void setProblems(std::vector<BankProblem> problems);
+    const std::vector<BankProblem> &problems() const { return problems_; }
     std::optional<BankProblem> currentProblem() const;
     bool currentCanBeFixed() const;
 
     QListWidget *list() const { return list_; }
     QPushButton *fixButton() const { return fixButton_; }
+    QPushButton *fixAllButton() const { return fixAllButton_; }
 
 signals:
     // Clicked, or Enter pressed on it.
@@ -40,4 +43,5 @@ private:
     std::vector<BankProblem> problems_;
     QListWidget *list_ = nullptr;
     QPushButton *fixButton_ = nullptr;
+    QPushButton *fixAllButton_ = nullptr;
 };

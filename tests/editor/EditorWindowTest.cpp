@@ -63,6 +63,8 @@ private slots:
     void typingThroughFocus();
     void problemLeadsToItsCell_data();
     void problemLeadsToItsCell();
+    void nextAndPreviousProblem_data();
+    void nextAndPreviousProblem();
     void previewCutsAsTheGame_data();
     void previewCutsAsTheGame();
     void unsavedChangesPrompt_data();
@@ -145,6 +147,50 @@ void EditorWindowTest::problemLeadsToItsCell()
     Key(Qt::Key_Return);
     QCOMPARE(Table(window)->currentIndex(), window.model()->index(row, column));
     QCOMPARE(QApplication::focusWidget(), Table(window));
+}
+
+void EditorWindowTest::nextAndPreviousProblem_data()
+{
+    // Findings with cells: (3,2) a wrong answer too long; (4,0) line 2's
+    // question again; (4,3) two wrong answers alike. The bank's own finding
+    // (slots left empty) has no cell.
+    QTest::addColumn<int>("startRow");
+    QTest::addColumn<int>("startColumn");
+    QTest::addColumn<QString>("keys"); // "F8" or "S-F8", space-separated
+    QTest::addColumn<int>("row");
+    QTest::addColumn<int>("column");
+    QTest::newRow("F8 from the top") << 0 << 0 << "F8" << 3 << 2;
+    QTest::newRow("F8 twice, on to the next line") << 0 << 0 << "F8 F8" << 4 << 0;
+    QTest::newRow("F8 on from the chosen one in a line") << 0 << 0 << "F8 F8 F8" << 4 << 3;
+    QTest::newRow("F8 past the last wraps to the first") << 0 << 0 << "F8 F8 F8 F8" << 3 << 2;
+    QTest::newRow("Shift+F8 from the top wraps to the last") << 0 << 0 << "S-F8" << 4 << 3;
+    QTest::newRow("Shift+F8 goes back") << 0 << 0 << "F8 F8 S-F8" << 3 << 2;
+    QTest::newRow("F8 from where the cursor was moved") << 4 << 1 << "F8" << 4 << 3;
+}
+
+void EditorWindowTest::nextAndPreviousProblem()
+{
+    QFETCH(int, startRow);
+    QFETCH(int, startColumn);
+    QFETCH(QString, keys);
+    QFETCH(int, row);
+    QFETCH(int, column);
+    QTemporaryDir folder;
+    BankEditorWindow window;
+    QVERIFY(window.openFile(WriteBank(folder, ThreeLines + "Q?\"A\"" + QByteArray(30, 'w') + "\"C\"\r\n"
+                                                  "Largest planet?\"Saturn\"Mars\"mars!\"\r\n")));
+    Activate(window);
+    Table(window)->setFocus();
+    Table(window)->setCurrentIndex(window.model()->index(startRow, startColumn));
+
+    for (const QString &key : keys.split(QLatin1Char(' ')))
+        Key(Qt::Key_F8, key.startsWith(QLatin1Char('S')) ? Qt::ShiftModifier : Qt::NoModifier);
+    QCOMPARE(Table(window)->currentIndex(), window.model()->index(row, column));
+    QCOMPARE(QApplication::focusWidget(), Table(window));
+    // The list shows the entry gone to.
+    QListWidgetItem *chosen = window.findChild<QListWidget *>(QStringLiteral("problemList"))->currentItem();
+    QVERIFY(chosen && chosen->isSelected());
+    QVERIFY2(chosen->text().startsWith(QStringLiteral("Line %1").arg(row + 1)), qPrintable(chosen->text()));
 }
 
 void EditorWindowTest::previewCutsAsTheGame_data()
