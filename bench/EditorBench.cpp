@@ -4,7 +4,9 @@
 // the focused control, as a user's keyboard sends them. Recovery is on, its
 // interval cut to 50 ms so that it writes all through; the part of a
 // recovery write done on the GUI thread is timed on its own, for this bank
-// and for one of 100 lines.
+// and for one of 100 lines. Last, the problems list's refresh on a bank of
+// 100 lines with problems and warnings, after a committed edit and while a
+// cell is typed in: the work its timer does once the typing pauses.
 #include "BankEditorWindow.h"
 #include "BankTableModel.h"
 #include "RecoveryFolder.h"
@@ -16,6 +18,7 @@
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include <algorithm>
 #include <cstdio>
@@ -29,6 +32,7 @@ constexpr int Keystrokes = 600;
 constexpr int Commits = 300;
 constexpr int RecoveryWrites = 200;
 constexpr int RecoveryIntervalMs = 50;
+constexpr int Refreshes = 300;
 
 QByteArray BigBank(int lines = Lines)
 {
@@ -50,6 +54,20 @@ void Report(const char *what, std::vector<double> values, double target)
     const auto at = [&values](double share) { return values[std::size_t(share * double(values.size() - 1))]; };
     std::printf("  %-44s median %7.3f  p99 %7.3f  max %7.3f ms  (target < %g ms: %s)\n", what, at(0.5), at(0.99),
                 values.back(), target, at(0.99) < target ? "met" : "NOT met");
+}
+
+// 100 lines with something to report: every 4th holds a wrong answer over
+// its width, every 9th asks line 1's question again.
+QByteArray ProblemBank()
+{
+    QByteArray bytes;
+    for (int i = 1; i <= 100; ++i) {
+        const QByteArray n = QByteArray::number(i);
+        bytes += "Which number comes after " + (i % 9 ? n : QByteArray("1")) + "?\"" + QByteArray::number(i + 1) + "\""
+                 + (i % 4 ? QByteArray::number(i + 2) : "Not this one, nor any of the others " + n) + "\""
+                 + QByteArray::number(i - 1) + "\"\r\n";
+    }
+    return bytes;
 }
 
 void WriteBank(const QString &path, const QByteArray &bytes)
@@ -111,6 +129,38 @@ void Press(int key)
     QCoreApplication::processEvents();
 }
 
+// The problems list's refresh, run at once each time: after an edit
+// committed, or after a key typed in an open cell.
+std::vector<double> RefreshTimes(BankEditorWindow &window, const QString &path, bool typing)
+{
+    if (!window.openFile(path))
+        qFatal("cannot open the bank");
+    auto *timer = window.findChild<QTimer *>(QStringLiteral("problemsRefreshTimer"));
+    auto *table = window.findChild<QTableView *>(QStringLiteral("entryTable"));
+    if (typing) {
+        table->setFocus();
+        table->setCurrentIndex(window.model()->index(50, 2));
+        Press(Qt::Key_F2);
+    }
+    std::vector<double> times;
+    for (int refresh = 0; refresh < Refreshes; ++refresh) {
+        if (typing)
+            Press(refresh % 2 ? Qt::Key_Backspace : Qt::Key_A + refresh / 2 % 26);
+        else
+            window.model()->setData(window.model()->index(refresh % 100, 1 + refresh % 3),
+                                    QStringLiteral("Edit %1").arg(refresh));
+        QElapsedTimer clock;
+        clock.start();
+        if (!QMetaObject::invokeMethod(timer, "timeout"))
+            qFatal("cannot run the refresh");
+        times.push_back(Ms(clock));
+        timer->stop();
+    }
+    if (typing)
+        Press(Qt::Key_Escape);
+    return times;
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -128,6 +178,8 @@ int main(int argc, char **argv)
     WriteBank(path, BigBank());
     const QString smallPath = folder.filePath(QStringLiteral("small.tqz"));
     WriteBank(smallPath, BigBank(100));
+    const QString problemPath = folder.filePath(QStringLiteral("problems.tqz"));
+    WriteBank(problemPath, ProblemBank());
 
     BankEditorWindow window;
     window.show();
@@ -195,6 +247,8 @@ int main(int argc, char **argv)
     const std::vector<double> keptNowSmall = RecoveryWriteTimes(window, smallPath, false);
     const std::vector<double> naming = NamingTimes(path, false);
     const std::vector<double> locking = NamingTimes(path, true);
+    const std::vector<double> refreshed = RefreshTimes(window, problemPath, false);
+    const std::vector<double> refreshedTyping = RefreshTimes(window, problemPath, true);
 
     std::printf("Question editor, a bank of %d lines (offscreen, in-process, recovery every %d ms):\n", Lines,
                 RecoveryKeeper::Interval());
@@ -210,5 +264,8 @@ int main(int argc, char **argv)
     Report("its lock taken, on the worker", locking, 1000);
     Report("recovery write whole (on SIGTERM), 10,000 lines", keptNowBig, 1000);
     Report("recovery write whole (on SIGTERM), 100 lines", keptNowSmall, 1000);
+    std::printf("A bank of 100 lines with %zu problems and warnings:\n", window.model()->report().problems.size());
+    Report("problems list refresh after an edit", refreshed, 20);
+    Report("problems list refresh while typing in a cell", refreshedTyping, 20);
     return 0;
 }
