@@ -65,6 +65,8 @@ private slots:
     void problemLeadsToItsCell();
     void nextAndPreviousProblem_data();
     void nextAndPreviousProblem();
+    void listFollowsTyping_data();
+    void listFollowsTyping();
     void previewCutsAsTheGame_data();
     void previewCutsAsTheGame();
     void unsavedChangesPrompt_data();
@@ -191,6 +193,36 @@ void EditorWindowTest::nextAndPreviousProblem()
     QListWidgetItem *chosen = window.findChild<QListWidget *>(QStringLiteral("problemList"))->currentItem();
     QVERIFY(chosen && chosen->isSelected());
     QVERIFY2(chosen->text().startsWith(QStringLiteral("Line %1").arg(row + 1)), qPrintable(chosen->text()));
+}
+
+void EditorWindowTest::listFollowsTyping_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("listed"); // a piece of the entry the typing brings
+    QTest::newRow("a character the code page lacks") << QStringLiteral(" \u2713") << "cannot show (Windows-1252 has none of them): «\u2713»";
+    QTest::newRow("a wrong answer over its width") << QString(30, QLatin1Char('x')) << "wrong answer 1 is 34 characters";
+}
+
+// Before the cell is committed, and gone again once the typing is undone by Esc.
+void EditorWindowTest::listFollowsTyping()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, listed);
+    QTemporaryDir folder;
+    BankEditorWindow window;
+    QVERIFY(window.openFile(WriteBank(folder, ThreeLines)));
+    Activate(window);
+    auto *problems = window.findChild<QListWidget *>(QStringLiteral("problemList"));
+    Table(window)->setFocus();
+    Table(window)->setCurrentIndex(window.model()->index(0, 2));
+
+    Key(Qt::Key_F2);
+    Key(Qt::Key_End);
+    Type(typed);
+    QTRY_COMPARE_WITH_TIMEOUT(problems->findItems(listed, Qt::MatchContains).size(), 1, 1000);
+    QCOMPARE(window.model()->index(0, 2).data().toString(), QStringLiteral("Lyon"));
+    Key(Qt::Key_Escape);
+    QTRY_COMPARE_WITH_TIMEOUT(problems->findItems(listed, Qt::MatchContains).size(), 0, 1000);
 }
 
 void EditorWindowTest::previewCutsAsTheGame_data()
