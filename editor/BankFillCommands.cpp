@@ -30,7 +30,7 @@ BankEditorWindow::FillActions BankEditorWindow::buildFillActions()
         return action;
     };
     const FillActions fill{
-        make("actionNewFromStarter", tr("New from S&tarter Bank…"),
+        make("actionNewFromStarter", tr("New from Starter &Bank…"),
              tr("Start a new bank holding the questions of a bank that comes with the game")),
         make("actionTopUp", tr("&Top Up from Bank…"),
              tr("Add questions from another bank, leaving out those this one already asks, up to 100")),
