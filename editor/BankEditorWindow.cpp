@@ -313,8 +313,7 @@ bool BankEditorWindow::saveFile(const QString &path, const std::function<void(co
         if (failed)
             failed(error);
         else
-            showMessage(QMessageBox::Warning, tr("“%1” could not be saved: %2. The file on disk is unchanged.")
-                                                  .arg(QDir::toNativeSeparators(path), error));
+            showMessage(QMessageBox::Warning, SaveFailedText(path, error));
         return false;
     }
     undoStack_->setClean();

@@ -170,9 +170,7 @@ void BankEditorWindow::askAboutEmptySlots(const std::function<void()> &next)
 
 void BankEditorWindow::offerPlayUnsaved(const QString &why)
 {
-    auto *box = new QMessageBox(QMessageBox::Warning, tr("Cannot Save Here"),
-                                tr("“%1” could not be saved: %2. The file on disk is unchanged.")
-                                    .arg(QDir::toNativeSeparators(currentFile_), why),
+    auto *box = new QMessageBox(QMessageBox::Warning, tr("Cannot Save Here"), SaveFailedText(currentFile_, why),
                                 QMessageBox::Cancel, this);
     box->setObjectName(QStringLiteral("cannotSaveBox"));
     box->setInformativeText(tr("Play the bank as it stands from a temporary copy, leaving the file as it is "

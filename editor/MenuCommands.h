@@ -3,6 +3,7 @@
 #include "BankEditorWindow.h"
 
 #include <QAction>
+#include <QDir>
 #include <QKeySequence>
 #include <QList>
 #include <QString>
@@ -13,6 +14,13 @@
 inline QString BankFilter()
 {
     return BankEditorWindow::tr("Question banks (*.tqz);;All files (*)");
+}
+
+// Why a save failed, as every command that saves tells it.
+inline QString SaveFailedText(const QString &path, const QString &error)
+{
+    return BankEditorWindow::tr("“%1” could not be saved: %2. The file on disk is unchanged.")
+        .arg(QDir::toNativeSeparators(path), error);
 }
 
 // An action of the window, named so that tests and tools can find it.
