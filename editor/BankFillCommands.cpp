@@ -20,7 +20,6 @@
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTableView>
-#include <QUndoStack>
 
 BankEditorWindow::FillActions BankEditorWindow::buildFillActions()
 {
