@@ -10,6 +10,7 @@
 #include "FieldText.h"
 #include "GameLauncher.h"
 #include "LineCountSummary.h"
+#include "MenuCommands.h"
 #include "ProblemPanel.h"
 #include "ProblemSteps.h"
 #include "QuestionPreview.h"
@@ -42,22 +43,8 @@
 
 namespace {
 
-// A function, so that the text is translated once a translator is installed.
-QString BankFilter()
-{
-    return BankEditorWindow::tr("Question banks (*.tqz);;All files (*)");
-}
 const QString GeometryKey = QStringLiteral("windowGeometry");
 const QString SplitterKey = QStringLiteral("splitterState");
-
-QAction *MakeAction(QWidget *owner, const char *name, const QString &text, const QList<QKeySequence> &keys)
-{
-    auto *action = new QAction(text, owner);
-    action->setObjectName(QString::fromLatin1(name));
-    action->setShortcuts(keys);
-    owner->addAction(action);
-    return action;
-}
 
 // The first local file of a drag, if any.
 QString DroppedFile(const QMimeData *data)
@@ -202,13 +189,14 @@ void BankEditorWindow::buildActions()
                                {QKeySequence(Qt::Key_F5), QKeySequence(QStringLiteral("Ctrl+R"))});
     QAction *quit = MakeAction(this, "actionQuit", tr("&Quit"), QKeySequence::keyBindings(QKeySequence::Quit));
     play->setStatusTip(tr("Save the bank, then play it in Korvane"));
-    file->addActions({newAction, open});
+    const FillActions fill = buildFillActions();
+    file->addActions({newAction, fill.newFromStarter, open});
     file->addMenu(recent);
     file->addActions({saveAction, saveAsAction});
     file->addSeparator();
-    file->addAction(importCsv);
+    file->addActions({importCsv, fill.topUp});
     file->addSeparator();
-    file->addAction(play);
+    file->addActions({play, fill.playUnsaved});
     file->addSeparator();
     file->addAction(quit);
     recentFiles_ = new RecentFiles(recent);
@@ -359,21 +347,34 @@ bool BankEditorWindow::commitTyping()
 
 bool BankEditorWindow::saveFile(const QString &path)
 {
-    if (!commitTyping())
+    return saveFile(path, {});
+}
+
+bool BankEditorWindow::checkEncodable(const QString &refused)
+{
+    const std::optional<BankDocument::Unencodable> bad = model_->firstUnencodable();
+    if (!bad)
+        return true;
+    table_->setCurrentIndex(model_->index(bad->row, bad->column));
+    showMessage(QMessageBox::Warning,
+                tr("%1: row %2, %3, holds “%4”, a character the game cannot show (it uses Windows-1252). "
+                   "Replace it, then try again.")
+                    .arg(refused)
+                    .arg(bad->row + 1)
+                    .arg(QString::fromUtf8(BankFieldNames[std::size_t(bad->column)].inText), QString(bad->character)));
+    return false;
+}
+
+bool BankEditorWindow::saveFile(const QString &path, const std::function<void(const QString &)> &failed)
+{
+    if (!commitTyping() || !checkEncodable(tr("The bank was not saved")))
         return false;
-    if (const std::optional<BankDocument::Unencodable> bad = model_->firstUnencodable()) {
-        table_->setCurrentIndex(model_->index(bad->row, bad->column));
-        showMessage(QMessageBox::Warning,
-                    tr("The bank was not saved: row %1, %2, holds “%3”, a character the game cannot "
-                       "show (it uses Windows-1252). Replace it, then save again.")
-                        .arg(bad->row + 1)
-                        .arg(QString::fromUtf8(BankFieldNames[std::size_t(bad->column)].inText), QString(bad->character)));
-        return false;
-    }
     const QByteArray bytes = model_->bytes();
     if (const QString error = WriteBankFile(path, bytes); !error.isEmpty()) {
-        showMessage(QMessageBox::Warning, tr("“%1” could not be saved: %2. The file on disk is unchanged.")
-                                              .arg(QDir::toNativeSeparators(path), error));
+        if (failed)
+            failed(error);
+        else
+            showMessage(QMessageBox::Warning, SaveFailedText(path, error));
         return false;
     }
     undoStack_->setClean();
@@ -465,7 +466,12 @@ void BankEditorWindow::chooseFileToOpen()
 
 void BankEditorWindow::newBank()
 {
-    model_->load({});
+    startUntitled({});
+}
+
+void BankEditorWindow::startUntitled(const QByteArray &bytes)
+{
+    model_->load(bytes);
     currentFile_.clear();
     disk_->stop();
     updateTitle();
@@ -495,11 +501,23 @@ void BankEditorWindow::importCsv()
 
 void BankEditorWindow::play()
 {
-    if (!commitTyping())
-        return;
+    if (commitTyping())
+        askAboutEmptySlots([this] { playSaved(); });
+}
+
+void BankEditorWindow::playSaved()
+{
     // The game plays the file, so it must hold what the table shows.
     const DiskWatch::State disk = disk_->state();
-    if (currentFile_.isEmpty() || !undoStack_->isClean() || disk == DiskWatch::State::Missing) {
+    const bool mustSave = currentFile_.isEmpty() || !undoStack_->isClean() || disk == DiskWatch::State::Missing;
+    // A file that cannot be written where it is (a shipped bank, a read-only
+    // folder) can still be tried out.
+    if (mustSave && !currentFile_.isEmpty() && disk != DiskWatch::State::Changed) {
+        if (saveFile(currentFile_, [this](const QString &why) { offerPlayUnsaved(why); }))
+            startGame();
+        return;
+    }
+    if (mustSave) {
         save([this] { startGame(); });
         return;
     }

@@ -55,6 +55,14 @@ protected:
     void dropEvent(QDropEvent *event) override;
 
 private:
+    // The commands for reaching the game's 100 questions and trying a bank
+    // out unsaved, in the order the File menu lists them.
+    struct FillActions {
+        QAction *newFromStarter;
+        QAction *topUp;
+        QAction *playUnsaved;
+    };
+    FillActions buildFillActions();
     void buildActions();
     void buildLayout();
     void buildProblemActions();
@@ -72,8 +80,26 @@ private:
     void chooseFileToOpen();
     void newBank();
     void importCsv();
+    // Writes the bank to `path`; on failure tells `failed` why, or shows it.
+    bool saveFile(const QString &path, const std::function<void(const QString &)> &failed);
+    // False, with the cell shown and a message beginning `refused`, when a
+    // field holds a character the game cannot show.
+    bool checkEncodable(const QString &refused);
+    void startUntitled(const QByteArray &bytes);
+    // Asks for one of the shipped banks by title (or, with `otherFile`,
+    // another file) and hands over its path and name.
+    void chooseStarterBank(const QString &title, bool otherFile,
+                           const std::function<void(const QString &path, const QString &name)> &then);
+    void topUp();
+    void topUpFrom(const QString &path, const QString &name);
+    // Asks first when the game would meet empty slots, then runs next.
+    void askAboutEmptySlots(const std::function<void()> &next);
     void play();
+    void playSaved();
+    // Offered when the bank cannot be saved where it is, saying why.
+    void offerPlayUnsaved(const QString &why);
     void startGame();
+    void startUnsavedGame();
 
     // Another program's change to the open bank: what the author chose.
     enum class DiskChoice { Reload, KeepMine, SaveAs };

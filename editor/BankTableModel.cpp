@@ -359,6 +359,17 @@ bool BankTableModel::importCsv(int row, const QByteArray &csv)
     return true;
 }
 
+TopUpPlan BankTableModel::topUp(QByteArrayView source, const QString &sourceName)
+{
+    TopUpPlan plan = PlanTopUp(document_, source);
+    const int added = int(plan.lines.size());
+    if (added > 0)
+        push(document_.planReplace(plan.row, plan.replaced, plan.lines),
+             added == 1 ? tr("Top up with 1 question from %1").arg(sourceName)
+                        : tr("Top up with %1 questions from %2").arg(added).arg(sourceName));
+    return plan;
+}
+
 bool BankTableModel::canFix(const BankProblem &problem) const
 {
     const int row = int(problem.line) - 1;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "BankDocument.h"
+#include "TopUp.h"
 
 #include "forms/BankChecks.h"
 
@@ -97,6 +98,11 @@ public:
     // header and skipped, and so are blank records. False when the file holds
     // no record.
     bool importCsv(int row, const QByteArray &csv);
+
+    // Adds the questions of another bank that this one lacks, up to the
+    // game's 100, as one undo step named for them and for `sourceName`;
+    // nothing when none fit.
+    TopUpPlan topUp(QByteArrayView source, const QString &sourceName);
 
     // One-click fixes for a problem CheckBank reported on these bytes.
     bool canFix(const BankProblem &problem) const;

@@ -1,5 +1,6 @@
 #include "GameLauncher.h"
 
+#include "BankFileReader.h"
 #include "PlayFolders.h"
 
 #include "forms/BankFile.h"
@@ -29,29 +30,49 @@ GameLauncher::~GameLauncher()
     delete game_;
 }
 
-QString GameLauncher::start(const PlayPlan &plan, const QString &bankPath)
+QString GameLauncher::refusal(const QString &game) const
 {
     if (isRunning())
         return tr("The game is already running. Close it to play the bank again.");
-    if (plan.game.isEmpty())
+    if (game.isEmpty())
         return tr("The game (%1) was found neither beside the editor nor on the PATH. "
                   "Install Korvane, then try again.")
             .arg(QString::fromLatin1(GameExecutableName));
+    return {};
+}
 
-    QString folder = plan.folder;
-    if (plan.copyBank) {
-        copyFolder_ = std::make_unique<QTemporaryDir>(PlayFolders::Template());
-        const QString copy = copyFolder_->isValid() ? copyFolder_->filePath(QString::fromLatin1(BankFileName)) : QString();
-        if (copy.isEmpty() || !PlayFolders::Claim(copyFolder_->path(), QCoreApplication::applicationPid())
-            || !QFile::copy(bankPath, copy)) {
-            copyFolder_.reset();
-            return tr("The bank could not be copied for the game into a temporary folder.");
-        }
-        folder = copyFolder_->path();
+QString GameLauncher::start(const PlayPlan &plan, const QString &bankPath)
+{
+    if (const QString refused = refusal(plan.game); !refused.isEmpty())
+        return refused;
+    if (!plan.copyBank) {
+        launch(plan.game, plan.folder);
+        return {};
     }
+    const BankFileRead read = ReadBankBytes(bankPath);
+    return read.error.isEmpty() ? startOnCopy(plan.game, read.bytes) : read.error;
+}
 
+QString GameLauncher::startOnCopy(const QString &game, const QByteArray &bank)
+{
+    if (const QString refused = refusal(game); !refused.isEmpty())
+        return refused;
+    copyFolder_ = std::make_unique<QTemporaryDir>(PlayFolders::Template());
+    QFile copy(copyFolder_->isValid() ? copyFolder_->filePath(QString::fromLatin1(BankFileName)) : QString());
+    if (!copyFolder_->isValid() || !PlayFolders::Claim(copyFolder_->path(), QCoreApplication::applicationPid())
+        || !copy.open(QIODevice::WriteOnly) || copy.write(bank) != bank.size() || !copy.flush()) {
+        copyFolder_.reset();
+        return tr("The bank could not be copied for the game into a temporary folder.");
+    }
+    copy.close();
+    launch(game, copyFolder_->path());
+    return {};
+}
+
+void GameLauncher::launch(const QString &game, const QString &folder)
+{
     game_ = new QProcess(this);
-    game_->setProgram(plan.game);
+    game_->setProgram(game);
     game_->setWorkingDirectory(folder);
     // Forwarded, so a chatty game can never fill a pipe nobody reads.
     game_->setProcessChannelMode(QProcess::ForwardedChannels);
@@ -73,7 +94,6 @@ QString GameLauncher::start(const PlayPlan &plan, const QString &bankPath)
     // Told before starting: a start that fails at once reports the end at once.
     emit runningChanged(true);
     game_->start();
-    return {};
 }
 
 void GameLauncher::finish()

@@ -23,6 +23,9 @@ public:
 
     // Starts the game as planned; returns why it could not, or an empty text.
     QString start(const PlayPlan &plan, const QString &bankPath);
+    // Starts the game on a private copy holding `bank`, which no file need
+    // hold: for trying out changes that are not saved.
+    QString startOnCopy(const QString &game, const QByteArray &bank);
     bool isRunning() const { return game_ != nullptr; }
 
 signals:
@@ -31,6 +34,10 @@ signals:
     void failed(const QString &message);
 
 private:
+    // Why no game can start now, or an empty text.
+    QString refusal(const QString &game) const;
+    // Starts the game in `folder`.
+    void launch(const QString &game, const QString &folder);
     void finish();
 
     QProcess *game_ = nullptr;

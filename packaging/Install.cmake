@@ -22,6 +22,9 @@ set(KORVANE_FULL_GAMESDIR ${CMAKE_INSTALL_PREFIX}/${KORVANE_INSTALL_GAMESDIR})
 set(KORVANE_FULL_BANKDIR ${CMAKE_INSTALL_PREFIX}/${KORVANE_INSTALL_BANKDIR})
 # korvwin --help names the folder the banks are installed in.
 set_property(SOURCE app/CommandLine.cpp APPEND PROPERTY COMPILE_DEFINITIONS KORVANE_BANK_FOLDER="${KORVANE_FULL_BANKDIR}")
+# The question editor offers the installed banks to start from.
+set_property(SOURCE ${PROJECT_SOURCE_DIR}/editor/StarterBanks.cpp DIRECTORY editor APPEND PROPERTY COMPILE_DEFINITIONS
+  KORVANE_INSTALLED_BANK_FOLDER="${KORVANE_FULL_BANKDIR}")
 
 set(korvane_packaging ${CMAKE_CURRENT_LIST_DIR})
 set(korvane_generated ${CMAKE_CURRENT_BINARY_DIR}/packaging)

@@ -1,6 +1,7 @@
 // Row edits, paste and import: each writes exactly the bytes it must, leaves
 // a bank that reads back as the rows shown, and undoes to the bytes it found.
 #include "editor/BankTableModel.h"
+#include "tests/BankLines.h"
 
 #include <QAbstractItemModelTester>
 #include <QScopeGuard>
@@ -174,6 +175,57 @@ private slots:
         QCOMPARE(editor.model.headerData(0, Qt::Horizontal).toString(), QStringLiteral("QUESTION (T)"));
         QVERIFY(editor.model.importCsv(0, "Question,Right answer,Wrong 1,Wrong 2\r\nq,a,b,c\r\n"));
         QCOMPARE(editor.model.bytes(), QByteArray("q\"a\"b\"c\"\r\n"));
+    }
+
+    void topUp_data()
+    {
+        QTest::addColumn<QByteArray>("bank");
+        QTest::addColumn<QByteArray>("source");
+        QTest::addColumn<QByteArray>("saved"); // empty: nothing added
+        QTest::addColumn<QString>("step");
+        const QByteArray france = "Capital of France?\"Paris\"Lyon\"Nice\"\r\n";
+        const QByteArray planet = "Largest planet?\"Jupiter\"Mars\"Venus\"\r\n";
+        QByteArray fiveNew;
+        for (int i = 1; i <= 5; ++i)
+            fiveNew += Line("New " + QByteArray::number(i), "a", "b", "c") + "\r\n";
+        QTest::newRow("case and punctuation variants are the same question")
+            << france << "CAPITAL OF FRANCE\"Lyon\"x\"y\"\r\ncapital, of france!\"a\"b\"c\"\r\n" + planet
+            << france + planet << "Top up with 1 question from Atlas";
+        QTest::newRow("the source's own duplicates go in once")
+            << france << planet + "largest planet\"Saturn\"x\"y\"\r\n" << france + planet
+            << "Top up with 1 question from Atlas";
+        QTest::newRow("never past 100 lines") << NumberedLines(98) << fiveNew
+                                             << NumberedLines(98) + fiveNew.left(fiveNew.indexOf("New 3"))
+                                             << "Top up with 2 questions from Atlas";
+        QTest::newRow("blank lines at the end give way, those between stay")
+            << france + Blank + "  \r\n" + planet + Blank + "\"\"\"\"" << fiveNew.left(fiveNew.indexOf("New 2"))
+            << france + Blank + "  \r\n" + planet + fiveNew.left(fiveNew.indexOf("New 2"))
+            << "Top up with 1 question from Atlas";
+        QTest::newRow("a last line without its end gets one")
+            << france.chopped(2) << planet.chopped(2) << france + planet << "Top up with 1 question from Atlas";
+        QTest::newRow("all duplicates: the blank lines stay")
+            << france + Blank << QByteArray("capital of france\"a\"b\"c\"\r\n\"\"\"\"\r\n") << QByteArray() << QString();
+        QTest::newRow("bank full") << NumberedLines(100) << planet << QByteArray() << QString();
+    }
+    void topUp()
+    {
+        QFETCH(QByteArray, bank);
+        QFETCH(QByteArray, source);
+        QFETCH(QByteArray, saved);
+        QFETCH(QString, step);
+        if (!saved.isEmpty()) {
+            CheckEdit(bank, [&](BankTableModel &m) { m.topUp(source, QStringLiteral("Atlas")); }, saved);
+            if (QTest::currentTestFailed())
+                return;
+            Editor editor(bank);
+            editor.model.topUp(source, QStringLiteral("Atlas"));
+            QCOMPARE(editor.stack.undoText(), step);
+            return;
+        }
+        Editor editor(bank);
+        QVERIFY(editor.model.topUp(source, QStringLiteral("Atlas")).lines.empty());
+        QCOMPARE(editor.stack.count(), 0);
+        QCOMPARE(editor.model.bytes(), bank);
     }
 
     void nothingToAddIsNoUndoStep()

@@ -5,16 +5,23 @@
 #include "BankTableModel.h"
 #include "QuestionPreview.h"
 #include "TestFiles.h"
+#include "tests/BankLines.h"
 
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QInputDialog>
 #include <QListWidget>
 #include <QStandardPaths>
 #include <QStatusBar>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <csignal>
+#include <sys/resource.h>
 
 namespace {
 
@@ -51,6 +58,22 @@ void Type(const QString &text)
         QTest::sendKeyEvent(QTest::Click, QApplication::focusWidget(), Qt::Key_unknown, QString(ch), Qt::NoModifier);
 }
 
+// A stand-in for the game, found first on the PATH: it writes the bank it found to `log`.
+void PutGameOnPath(const QTemporaryDir &folder, const QString &log)
+{
+    const QString game = folder.filePath(QStringLiteral("korvwin"));
+    WriteFile(game, "#!/bin/sh\ncat quarl3.tqz > '" + QFile::encodeName(log) + "'\n");
+    QVERIFY(QFile::setPermissions(game, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+    static const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", QFile::encodeName(folder.path()) + ':' + path);
+}
+
+QMessageBox *Box(BankEditorWindow &window, const char *name)
+{
+    auto *box = window.findChild<QMessageBox *>(QString::fromLatin1(name));
+    return box && box->isVisible() ? box : nullptr;
+}
+
 } // namespace
 
 class EditorWindowTest : public QObject {
@@ -73,6 +96,12 @@ private slots:
     void unsavedChangesPrompt();
     void rowCommands_data();
     void rowCommands();
+    void playAsksAboutEmptySlots_data();
+    void playAsksAboutEmptySlots();
+    void newFromStarterSavesElsewhere_data();
+    void newFromStarterSavesElsewhere();
+    void playWithoutSaving_data();
+    void playWithoutSaving();
 };
 
 void EditorWindowTest::typingThroughFocus_data()
@@ -352,6 +381,126 @@ void EditorWindowTest::rowCommands()
         undo->trigger();
     QVERIFY(!undo->isEnabled());
     QCOMPARE(window.model()->bytes(), ThreeLines);
+}
+
+void EditorWindowTest::playAsksAboutEmptySlots_data()
+{
+    QTest::addColumn<QByteArray>("bank");
+    QTest::addColumn<int>("empty"); // 0: no question
+    const QByteArray blank = "\"\"\"\"\r\n";
+    QTest::newRow("30 lines") << NumberedLines(30) << 70;
+    QTest::newRow("100 lines") << NumberedLines(100) << 0;
+    QTest::newRow("100 lines, the last 5 blank") << NumberedLines(95) + blank.repeated(5) << 5;
+}
+
+void EditorWindowTest::playAsksAboutEmptySlots()
+{
+    QFETCH(QByteArray, bank);
+    QFETCH(int, empty);
+    QTemporaryDir folder;
+    PutGameOnPath(folder, folder.filePath(QStringLiteral("game.log")));
+    BankEditorWindow window;
+    QVERIFY(window.openFile(WriteBank(folder, bank)));
+    Activate(window);
+    Key(Qt::Key_F5);
+    QMessageBox *box = Box(window, "emptySlotsBox");
+    QCOMPARE(box != nullptr, empty > 0);
+    if (box)
+        QVERIFY2(box->text().startsWith(QStringLiteral("%1 of the 100 slots are empty").arg(empty)), qPrintable(box->text()));
+}
+
+void EditorWindowTest::newFromStarterSavesElsewhere_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::newRow("Save") << "actionSave";
+    QTest::newRow("Play") << "actionPlay";
+}
+
+void EditorWindowTest::newFromStarterSavesElsewhere()
+{
+    QFETCH(QString, command);
+    QTemporaryDir folder;
+    const QString log = folder.filePath(QStringLiteral("game.log"));
+    PutGameOnPath(folder, log);
+    const QString banks = folder.filePath(QStringLiteral("banks"));
+    QVERIFY(QDir().mkpath(banks));
+    const QString shipped = banks + QStringLiteral("/geography.tqz");
+    const QByteArray bytes = ReadFile(QStringLiteral(KORVANE_DATA_FOLDER "/geography.tqz"));
+    WriteFile(shipped, bytes);
+    qputenv("KORVEDIT_BANK_DIR", QFile::encodeName(banks));
+
+    BankEditorWindow window;
+    Activate(window);
+    window.findChild<QAction *>(QStringLiteral("actionNewFromStarter"))->trigger();
+    auto *choice = window.findChild<QInputDialog *>(QStringLiteral("bankChoiceDialog"));
+    QVERIFY(choice && choice->isVisible());
+    choice->setTextValue(QStringLiteral("Geography"));
+    choice->accept();
+    QCOMPARE(window.model()->bytes(), bytes);
+    QVERIFY(window.currentFile().isEmpty());
+
+    window.findChild<QAction *>(command)->trigger();
+    auto *save = window.findChild<QFileDialog *>(QStringLiteral("saveDialog"));
+    QVERIFY(save && save->isVisible());
+    QVERIFY(!save->selectedFiles().contains(shipped));
+    QVERIFY(save->directory() != QDir(banks));
+    const QString mine = folder.filePath(QStringLiteral("mine.tqz"));
+    save->selectFile(mine);
+    static_cast<QDialog *>(save)->accept();
+    QCOMPARE(window.currentFile(), mine);
+    QCOMPARE(ReadFile(mine), bytes);
+    QCOMPARE(ReadFile(shipped), bytes);
+    if (command == QLatin1String("actionPlay"))
+        QTRY_COMPARE_WITH_TIMEOUT(ReadFile(log), bytes, 10000);
+}
+
+void EditorWindowTest::playWithoutSaving_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::newRow("Play Without Saving") << "command";
+    QTest::newRow("Play where the file cannot be saved") << "failed save";
+    QTest::newRow("untitled, with empty slots") << "untitled";
+}
+
+void EditorWindowTest::playWithoutSaving()
+{
+    QFETCH(QString, how);
+    QTemporaryDir folder;
+    const QString log = folder.filePath(QStringLiteral("game.log"));
+    PutGameOnPath(folder, log);
+    const QByteArray bank = NumberedLines(100);
+    const QString path = WriteBank(folder, bank);
+    BankEditorWindow window;
+    if (how != QLatin1String("untitled"))
+        QVERIFY(window.openFile(path));
+    Activate(window);
+    QVERIFY(window.model()->setData(window.model()->index(0, 0), QStringLiteral("Tried out?")));
+
+    if (how == QLatin1String("failed save")) {
+        // A file size limit fails the save, even for root.
+        const auto before = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit{};
+        QVERIFY(::getrlimit(RLIMIT_FSIZE, &limit) == 0);
+        const rlimit small{rlim_t(bank.size() / 2), limit.rlim_max};
+        QVERIFY(::setrlimit(RLIMIT_FSIZE, &small) == 0);
+        Key(Qt::Key_F5);
+        QVERIFY(::setrlimit(RLIMIT_FSIZE, &limit) == 0);
+        std::signal(SIGXFSZ, before);
+        QMessageBox *box = Box(window, "cannotSaveBox");
+        QVERIFY(box);
+        box->findChild<QAbstractButton *>(QStringLiteral("playUnsavedButton"))->click();
+    } else {
+        window.findChild<QAction *>(QStringLiteral("actionPlayUnsaved"))->trigger();
+        if (how == QLatin1String("untitled")) {
+            QMessageBox *box = Box(window, "emptySlotsBox");
+            QVERIFY(box);
+            box->findChild<QAbstractButton *>(QStringLiteral("playAnywayButton"))->click();
+        }
+    }
+    QTRY_COMPARE_WITH_TIMEOUT(ReadFile(log), window.model()->bytes(), 10000);
+    QVERIFY(window.model()->bytes().startsWith("Tried out?"));
+    QCOMPARE(ReadFile(path), bank);
+    QVERIFY(window.isWindowModified());
 }
 
 QTEST_MAIN(EditorWindowTest)
