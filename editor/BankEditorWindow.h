@@ -11,10 +11,12 @@ class FieldDelegate;
 class GameLauncher;
 class ProblemPanel;
 class QLabel;
+class QMenu;
 class QSplitter;
 class QTableView;
 class QUndoStack;
 class QuestionPreview;
+class QuizPrintCommands;
 class RecentFiles;
 class RecoveryKeeper;
 class RecoveryOffers;
@@ -54,6 +56,8 @@ protected:
 private:
     void buildActions();
     void buildLayout();
+    // Print, Print Preview, Export PDF and New Answer Order, into the menu.
+    void buildPrintActions(QMenu *menu);
 
     // Message boxes are window-modal and never block the caller.
     void showMessage(QMessageBox::Icon icon, const QString &text);
@@ -113,6 +117,7 @@ private:
     bool missingTold_ = false;
     RecoveryKeeper *recovery_ = nullptr;
     RecoveryOffers *recoveryOffers_ = nullptr;
+    QuizPrintCommands *quizPrint_ = nullptr;
     QString currentFile_;
     bool closeSettled_ = false;
 };
