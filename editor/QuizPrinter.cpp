@@ -4,6 +4,7 @@
 #include <QFont>
 #include <QFontMetricsF>
 #include <QPainter>
+#include <QPen>
 #include <QPrinter>
 #include <QTextLayout>
 
@@ -179,10 +180,11 @@ Part Sheet(QPrinter *printer, const QString &title, const QList<QuizQuestion> &q
 
 Part Key(QPrinter *printer, const QString &title, const QList<QuizQuestion> &questions, qreal width, qreal columnGap)
 {
-    const qreal columnWidth = (width - columnGap) / 2;
     Part part;
-    part.columns = 2;
-    part.gap = Mm(printer, 1.2);
+    // Three columns hold a hundred short answers on one page.
+    part.columns = 3;
+    part.gap = Mm(printer, 0.8);
+    const qreal columnWidth = (width - columnGap * (part.columns - 1)) / part.columns;
     const QFont titleFont = Font(16, true);
     const QFont body = Font(10);
     const QFont bold = Font(10, true);
@@ -243,6 +245,9 @@ int PrintQuiz(QPrinter *printer, const QString &title, const QList<QuizQuestion>
                 printer->newPage();
             ++printed;
             painter.save();
+            // Rules and boxes as a pen draws them: a hairline is all but
+            // lost at a printer's resolution.
+            painter.setPen(QPen(Qt::black, Mm(printer, 0.25)));
             if (p == 0)
                 part.heading(&painter, area.width());
             for (const Placed &one : placed)
