@@ -85,6 +85,8 @@ void QuizPrintCommands::preview()
     auto *dialog = new QPrintPreviewDialog(printer(), window_);
     dialog->setObjectName(QStringLiteral("printPreviewDialog"));
     dialog->setWindowTitle(tr("Print Preview — %1").arg(title()));
+    // Big enough to read a page, as the editor's window is.
+    dialog->resize(window_->size());
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     connect(dialog, &QPrintPreviewDialog::paintRequested, this,
             [this](QPrinter *target) { PrintQuiz(target, title(), plan()); });
