@@ -4,15 +4,18 @@
 // the focused control, as a user's keyboard sends them. Recovery is on, its
 // interval cut to 50 ms so that it writes all through; the part of a
 // recovery write done on the GUI thread is timed on its own, for this bank
-// and for one of 100 lines.
+// and for one of 100 lines; and the PDF of that small bank's printed quiz.
 #include "BankEditorWindow.h"
 #include "BankTableModel.h"
+#include "QuizPrintCommands.h"
+#include "QuizPrinter.h"
 #include "RecoveryFolder.h"
 #include "RecoveryKeeper.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QPrinter>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
@@ -29,6 +32,7 @@ constexpr int Keystrokes = 600;
 constexpr int Commits = 300;
 constexpr int RecoveryWrites = 200;
 constexpr int RecoveryIntervalMs = 50;
+constexpr int QuizPdfs = 10;
 
 QByteArray BigBank(int lines = Lines)
 {
@@ -99,6 +103,27 @@ std::vector<double> NamingTimes(const QString &path, bool lock)
         const QString file = RecoveryFolder::NewFile(path);
         if (lock && !RecoveryClaim::Take(file))
             qFatal("cannot take a recovery lock");
+        times.push_back(Ms(clock));
+    }
+    return times;
+}
+
+// Export PDF of the bank at `path` as the command does it, once the file is
+// chosen: the quiz planned, its sheet and key drawn and written.
+std::vector<double> QuizPdfTimes(BankEditorWindow &window, const QString &path, const QString &pdf)
+{
+    if (!window.openFile(path))
+        qFatal("cannot open the bank");
+    const auto *commands = window.findChild<QuizPrintCommands *>();
+    std::vector<double> times;
+    for (int run = 0; run < QuizPdfs; ++run) {
+        QElapsedTimer clock;
+        clock.start();
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdf);
+        if (PrintQuiz(&printer, QStringLiteral("small"), commands->plan()) == 0)
+            qFatal("cannot write the PDF");
         times.push_back(Ms(clock));
     }
     return times;
@@ -195,6 +220,7 @@ int main(int argc, char **argv)
     const std::vector<double> keptNowSmall = RecoveryWriteTimes(window, smallPath, false);
     const std::vector<double> naming = NamingTimes(path, false);
     const std::vector<double> locking = NamingTimes(path, true);
+    const std::vector<double> quizPdfs = QuizPdfTimes(window, smallPath, folder.filePath(QStringLiteral("quiz.pdf")));
 
     std::printf("Question editor, a bank of %d lines (offscreen, in-process, recovery every %d ms):\n", Lines,
                 RecoveryKeeper::Interval());
@@ -210,5 +236,6 @@ int main(int argc, char **argv)
     Report("its lock taken, on the worker", locking, 1000);
     Report("recovery write whole (on SIGTERM), 10,000 lines", keptNowBig, 1000);
     Report("recovery write whole (on SIGTERM), 100 lines", keptNowSmall, 1000);
+    Report("quiz PDF of 100 questions, sheet and key", quizPdfs, 1000);
     return 0;
 }
