@@ -7,6 +7,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMainWindow>
+#include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
@@ -73,7 +74,7 @@ void QuizPrintCommands::print()
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     connect(dialog, qOverload<QPrinter *>(&QPrintDialog::accepted), this, [this](QPrinter *chosen) {
         if (PrintQuiz(chosen, title(), plan()) == 0)
-            window_->statusBar()->showMessage(tr("The printer could not start."), 8000);
+            warn(tr("The quiz was not printed: the printer could not start."));
     });
     dialog->open();
 }
@@ -106,22 +107,29 @@ void QuizPrintCommands::exportPdf()
     dialog->setDefaultSuffix(QStringLiteral("pdf"));
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     connect(dialog, &QFileDialog::fileSelected, this, [this](const QString &path) {
-        const QString error = writePdf(path);
-        window_->statusBar()->showMessage(error.isEmpty() ? tr("Exported %1").arg(QDir::toNativeSeparators(path))
-                                                          : error,
-                                          8000);
+        if (writePdf(path))
+            window_->statusBar()->showMessage(tr("Exported %1").arg(QDir::toNativeSeparators(path)), 8000);
+        else
+            warn(tr("“%1” could not be written. Choose another folder or name, then export again.")
+                     .arg(QDir::toNativeSeparators(path)));
     });
     dialog->open();
 }
 
-QString QuizPrintCommands::writePdf(const QString &path)
+bool QuizPrintCommands::writePdf(const QString &path)
 {
     QPrinter pdf(QPrinter::HighResolution);
     pdf.setOutputFormat(QPrinter::PdfFormat);
     pdf.setOutputFileName(path);
     pdf.setPageLayout(printer()->pageLayout());
     pdf.setCreator(tr("Korvane Question Editor"));
-    if (PrintQuiz(&pdf, title(), plan()) == 0)
-        return tr("“%1” could not be written.").arg(QDir::toNativeSeparators(path));
-    return {};
+    return PrintQuiz(&pdf, title(), plan()) > 0;
+}
+
+void QuizPrintCommands::warn(const QString &text)
+{
+    // Window-modal, as the editor's other messages: the caller goes on.
+    auto *box = new QMessageBox(QMessageBox::Warning, tr("Korvane Question Editor"), text, QMessageBox::Ok, window_);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
 }

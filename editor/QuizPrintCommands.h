@@ -40,8 +40,9 @@ private:
     // False, with a word in the status bar, when there is nothing to print.
     bool canPrint();
     QPrinter *printer();
-    // Prints to the file; an error text, or empty.
-    QString writePdf(const QString &path);
+    // False when the file could not be written.
+    bool writePdf(const QString &path);
+    void warn(const QString &text);
 
     QMainWindow *window_;
     const QAbstractItemModel *model_;
