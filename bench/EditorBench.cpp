@@ -4,17 +4,21 @@
 // the focused control, as a user's keyboard sends them. Recovery is on, its
 // interval cut to 50 ms so that it writes all through; the part of a
 // recovery write done on the GUI thread is timed on its own, for this bank
-// and for one of 100 lines. Last, the problems list's refresh on a bank of
+// and for one of 100 lines. Then the problems list's refresh on a bank of
 // 100 lines with problems and warnings, after a committed edit and while a
-// cell is typed in: the work its timer does once the typing pauses.
+// cell is typed in: the work its timer does once the typing pauses. Last,
+// the PDF of that small bank's printed quiz.
 #include "BankEditorWindow.h"
 #include "BankTableModel.h"
+#include "QuizPrintCommands.h"
+#include "QuizPrinter.h"
 #include "RecoveryFolder.h"
 #include "RecoveryKeeper.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QPrinter>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
@@ -33,6 +37,7 @@ constexpr int Commits = 300;
 constexpr int RecoveryWrites = 200;
 constexpr int RecoveryIntervalMs = 50;
 constexpr int Refreshes = 300;
+constexpr int QuizPdfs = 10;
 
 QByteArray BigBank(int lines = Lines)
 {
@@ -117,6 +122,27 @@ std::vector<double> NamingTimes(const QString &path, bool lock)
         const QString file = RecoveryFolder::NewFile(path);
         if (lock && !RecoveryClaim::Take(file))
             qFatal("cannot take a recovery lock");
+        times.push_back(Ms(clock));
+    }
+    return times;
+}
+
+// Export PDF of the bank at `path` as the command does it, once the file is
+// chosen: the quiz planned, its sheet and key drawn and written.
+std::vector<double> QuizPdfTimes(BankEditorWindow &window, const QString &path, const QString &pdf)
+{
+    if (!window.openFile(path))
+        qFatal("cannot open the bank");
+    const auto *commands = window.findChild<QuizPrintCommands *>();
+    std::vector<double> times;
+    for (int run = 0; run < QuizPdfs; ++run) {
+        QElapsedTimer clock;
+        clock.start();
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdf);
+        if (PrintQuiz(&printer, QStringLiteral("small"), commands->plan()) == 0)
+            qFatal("cannot write the PDF");
         times.push_back(Ms(clock));
     }
     return times;
@@ -249,6 +275,7 @@ int main(int argc, char **argv)
     const std::vector<double> locking = NamingTimes(path, true);
     const std::vector<double> refreshed = RefreshTimes(window, problemPath, false);
     const std::vector<double> refreshedTyping = RefreshTimes(window, problemPath, true);
+    const std::vector<double> quizPdfs = QuizPdfTimes(window, smallPath, folder.filePath(QStringLiteral("quiz.pdf")));
 
     std::printf("Question editor, a bank of %d lines (offscreen, in-process, recovery every %d ms):\n", Lines,
                 RecoveryKeeper::Interval());
@@ -267,5 +294,6 @@ int main(int argc, char **argv)
     std::printf("A bank of 100 lines with %zu problems and warnings:\n", window.model()->report().problems.size());
     Report("problems list refresh after an edit", refreshed, 20);
     Report("problems list refresh while typing in a cell", refreshedTyping, 20);
+    Report("quiz PDF of 100 questions, sheet and key", quizPdfs, 1000);
     return 0;
 }

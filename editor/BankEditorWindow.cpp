@@ -14,6 +14,7 @@
 #include "ProblemPanel.h"
 #include "ProblemSteps.h"
 #include "QuestionPreview.h"
+#include "QuizPrintCommands.h"
 #include "RecentFiles.h"
 #include "RecoveryKeeper.h"
 #include "RecoveryOffers.h"
@@ -196,6 +197,8 @@ void BankEditorWindow::buildActions()
     file->addSeparator();
     file->addActions({importCsv, fill.topUp});
     file->addSeparator();
+    buildPrintActions(file);
+    file->addSeparator();
     file->addActions({play, fill.playUnsaved});
     file->addSeparator();
     file->addAction(quit);
@@ -311,6 +314,23 @@ void BankEditorWindow::buildProblemActions()
     connect(fixAll, &QAction::changed, this, [this, fixAll] { problems_->fixAllButton()->setEnabled(fixAll->isEnabled()); });
 }
 
+void BankEditorWindow::buildPrintActions(QMenu *menu)
+{
+    quizPrint_ = new QuizPrintCommands(this, model_, [this] { return commitTyping(); }, [this] { return currentFile_; });
+    QAction *preview = MakeAction(this, "actionPrintPreview", tr("Print Pre&view…"), {});
+    QAction *print = MakeAction(this, "actionPrint", tr("&Print…"), QKeySequence::keyBindings(QKeySequence::Print));
+    QAction *exportPdf = MakeAction(this, "actionExportPdf", tr("E&xport PDF…"), {});
+    QAction *newOrder = MakeAction(this, "actionNewAnswerOrder", tr("New Answer &Order"), {});
+    preview->setStatusTip(tr("Show the question sheet and its answer key as they will print"));
+    exportPdf->setStatusTip(tr("Save the question sheet and its answer key as a PDF file"));
+    newOrder->setStatusTip(tr("Shuffle the answers of the next print anew"));
+    menu->addActions({preview, print, exportPdf, newOrder});
+    connect(preview, &QAction::triggered, quizPrint_, &QuizPrintCommands::preview);
+    connect(print, &QAction::triggered, quizPrint_, &QuizPrintCommands::print);
+    connect(exportPdf, &QAction::triggered, quizPrint_, &QuizPrintCommands::exportPdf);
+    connect(newOrder, &QAction::triggered, quizPrint_, &QuizPrintCommands::newAnswerOrder);
+}
+
 void BankEditorWindow::showMessage(QMessageBox::Icon icon, const QString &text)
 {
     auto *box = new QMessageBox(icon, tr("Korvane Question Editor"), text, QMessageBox::Ok, this);
@@ -327,6 +347,7 @@ bool BankEditorWindow::openFile(const QString &path)
         return false;
     }
     model_->load(read.bytes);
+    quizPrint_->reset();
     currentFile_ = QFileInfo(path).absoluteFilePath();
     trackFile(read.bytes);
     recentFiles_->add(currentFile_);
@@ -472,6 +493,7 @@ void BankEditorWindow::newBank()
 void BankEditorWindow::startUntitled(const QByteArray &bytes)
 {
     model_->load(bytes);
+    quizPrint_->reset();
     currentFile_.clear();
     disk_->stop();
     updateTitle();
@@ -824,6 +846,7 @@ void BankEditorWindow::recover(const RecoveredBank &bank)
     BankDocument document;
     document.assign(bank.snapshot.lines, bank.snapshot.tail);
     model_->loadDocument(std::move(document));
+    quizPrint_->reset();
     currentFile_ = bank.snapshot.bankPath;
     // Saving it asks only when the file changes from what it holds now (or
     // writes it again when it is gone): what it held before the crash is

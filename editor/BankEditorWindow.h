@@ -13,11 +13,13 @@ class FieldDelegate;
 class GameLauncher;
 class ProblemPanel;
 class QLabel;
+class QMenu;
 class QSplitter;
 class QTableView;
 class QTimer;
 class QUndoStack;
 class QuestionPreview;
+class QuizPrintCommands;
 class RecentFiles;
 class RecoveryKeeper;
 class RecoveryOffers;
@@ -66,6 +68,8 @@ private:
     void buildActions();
     void buildLayout();
     void buildProblemActions();
+    // Print, Print Preview, Export PDF and New Answer Order, into the menu.
+    void buildPrintActions(QMenu *menu);
 
     // Message boxes are window-modal and never block the caller.
     void showMessage(QMessageBox::Icon icon, const QString &text);
@@ -154,6 +158,7 @@ private:
     bool missingTold_ = false;
     RecoveryKeeper *recovery_ = nullptr;
     RecoveryOffers *recoveryOffers_ = nullptr;
+    QuizPrintCommands *quizPrint_ = nullptr;
     QString currentFile_;
     bool closeSettled_ = false;
 };

@@ -12,6 +12,7 @@ packages=(
   xvfb xauth imagemagick xdotool
   clang-14 libclang-rt-14-dev
   libbenchmark-dev
+  poppler-utils
   dpkg-dev fakeroot file lintian desktop-file-utils appstream
 )
 
