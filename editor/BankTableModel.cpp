@@ -81,6 +81,21 @@ QString FixAllName(BankProblemKind kind)
     }
 }
 
+// Every problem reported on the cell, one a paragraph: the status bar cuts
+// long ones short, a tooltip shows them whole. Problems of a whole line
+// show on its question.
+QVariant CellProblems(const BankReport &report, int row, int column)
+{
+    QStringList messages;
+    for (const BankProblem &problem : report.problems)
+        if (int(problem.line) == row + 1 && std::max(problem.field, 0) == column)
+            messages += QString::fromStdString(problem.message).toHtmlEscaped();
+    if (messages.isEmpty())
+        return {};
+    // Rich text, so that the tooltip wraps instead of running off the screen.
+    return QStringLiteral("<p>%1</p>").arg(messages.join(QStringLiteral("</p><p>")));
+}
+
 } // namespace
 
 BankTableModel::BankTableModel(QUndoStack *undoStack, QObject *parent)
@@ -158,7 +173,7 @@ QVariant BankTableModel::data(const QModelIndex &index, int role) const
                 .arg(FieldText::FirstUnencodable(typed));
         if (!IsRead(row))
             return tr("The game reads only the first %1 lines: this one is never asked.").arg(BankSlots);
-        return {};
+        return CellProblems(report(), row, column);
     default:
         return {};
     }

@@ -35,6 +35,7 @@ public:
         // int: the characters the game keeps of the column's field.
         FieldWidthRole,
     };
+    // Qt::ToolTipRole gives what the checks report on the cell, in full.
 
     explicit BankTableModel(QUndoStack *undoStack, QObject *parent = nullptr);
 

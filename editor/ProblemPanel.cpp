@@ -73,8 +73,11 @@ void ProblemPanel::setProblems(std::vector<BankProblem> problems)
     list_->clear();
     for (const BankProblem &problem : problems_) {
         auto *item = new QListWidgetItem(Describe(problem), list_);
+        // The whole message, where a narrow panel cuts it; rich text, so it wraps.
+        QString tip = QStringLiteral("<p>%1</p>").arg(Describe(problem).toHtmlEscaped());
         if (canFix_(problem))
-            item->setToolTip(tr("Fix can put this right in one step."));
+            tip += QStringLiteral("<p>%1</p>").arg(tr("Fix can put this right in one step."));
+        item->setToolTip(tip);
     }
     if (!problems_.empty())
         list_->setCurrentRow(std::min(current, int(problems_.size()) - 1), QItemSelectionModel::NoUpdate);
