@@ -15,6 +15,7 @@
 #include "RecentFiles.h"
 #include "RecoveryKeeper.h"
 #include "RecoveryOffers.h"
+#include "ScreenFit.h"
 
 #include <QAction>
 #include <QApplication>
@@ -99,6 +100,7 @@ BankEditorWindow::BankEditorWindow(QWidget *parent)
     resize(1100, 760);
     const QSettings settings;
     restoreGeometry(settings.value(GeometryKey).toByteArray());
+    KeepOnScreen(this);
     splitter_->restoreState(settings.value(SplitterKey).toByteArray());
 }
 
@@ -339,6 +341,8 @@ void BankEditorWindow::settleChanges(const std::function<void()> &next)
     box->setObjectName(QStringLiteral("unsavedChangesBox"));
     box->setInformativeText(tr("Changes not saved are lost."));
     box->setDefaultButton(QMessageBox::Save);
+    // The standard button's own text has no accelerator on every platform.
+    box->button(QMessageBox::Discard)->setText(tr("&Discard"));
     box->setAttribute(Qt::WA_DeleteOnClose);
     connect(box, &QMessageBox::finished, this, [this, box, next] {
         switch (box->standardButton(box->clickedButton())) {
