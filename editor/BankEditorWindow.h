@@ -8,6 +8,7 @@
 class BankTableModel;
 class DiskWatch;
 class FieldDelegate;
+class FindBar;
 class GameLauncher;
 class ProblemPanel;
 class QLabel;
@@ -53,6 +54,7 @@ protected:
 
 private:
     void buildActions();
+    void buildFindAndOrderActions(QMenu *edit);
     void buildLayout();
 
     // Message boxes are window-modal and never block the caller.
@@ -87,6 +89,9 @@ private:
     void insertRow();
     void deleteRows();
     void moveRows(int step);
+    // Both act on the whole bank, as one undo step.
+    void sortRows(Qt::SortOrder order);
+    void shuffleRows();
     QList<int> selectedRows() const;
     void selectRows(int first, int count);
 
@@ -104,6 +109,7 @@ private:
     QSplitter *splitter_ = nullptr;
     FieldDelegate *delegate_ = nullptr;
     ProblemPanel *problems_ = nullptr;
+    FindBar *findBar_ = nullptr;
     QuestionPreview *preview_ = nullptr;
     QLabel *lineCount_ = nullptr;
     RecentFiles *recentFiles_ = nullptr;

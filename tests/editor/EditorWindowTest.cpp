@@ -9,6 +9,7 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QScreen>
 #include <QSettings>
@@ -71,6 +72,8 @@ private slots:
     void unsavedChangesPrompt();
     void rowCommands_data();
     void rowCommands();
+    void findNextWrapsAndSelects_data();
+    void findNextWrapsAndSelects();
     void windowFitsItsScreen();
 };
 
@@ -254,6 +257,7 @@ void EditorWindowTest::rowCommands_data()
     QTest::newRow("cut a row, paste it below the top") << QList<int>{2} << QStringList{"actionCut", "actionPaste"} << "CSL " << 2;
     QTest::newRow("copy then paste duplicates") << QList<int>{1} << QStringList{"actionCopy", "actionPaste"} << "CLLS" << 1;
     QTest::newRow("insert below the current row") << QList<int>{0} << QStringList{"actionInsertRow"} << "C LS" << 1;
+    QTest::newRow("sort Z to A by the current column") << QList<int>{0} << QStringList{"actionSortDescending"} << "SLC" << 1;
 }
 
 void EditorWindowTest::rowCommands()
@@ -285,6 +289,44 @@ void EditorWindowTest::rowCommands()
     for (int step = 0; step < undoSteps; ++step)
         undo->trigger();
     QVERIFY(!undo->isEnabled());
+    QCOMPARE(window.model()->bytes(), ThreeLines);
+}
+
+void EditorWindowTest::findNextWrapsAndSelects_data()
+{
+    QTest::addColumn<int>("startRow");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<int>("enters");
+    QTest::addColumn<int>("row");
+    QTest::addColumn<int>("column");
+    QTest::newRow("past the end, round to the top") << 2 << "ar" << 1 << 0 << 1;
+    QTest::newRow("each Enter finds the next cell") << 0 << "ar" << 3 << 1 << 2;
+    QTest::newRow("case ignored") << 0 << "VENUS" << 1 << 1 << 3;
+}
+
+void EditorWindowTest::findNextWrapsAndSelects()
+{
+    QFETCH(int, startRow);
+    QFETCH(QString, typed);
+    QFETCH(int, enters);
+    QFETCH(int, row);
+    QFETCH(int, column);
+    QTemporaryDir folder;
+    BankEditorWindow window;
+    QVERIFY(window.openFile(WriteBank(folder, ThreeLines)));
+    Activate(window);
+    QTableView *table = Table(window);
+    table->setFocus();
+    table->setCurrentIndex(window.model()->index(startRow, 0));
+
+    Key(Qt::Key_F, Qt::ControlModifier);
+    Type(typed);
+    for (int enter = 0; enter < enters; ++enter)
+        Key(Qt::Key_Return);
+    QCOMPARE(table->currentIndex(), window.model()->index(row, column));
+    QCOMPARE(table->selectionModel()->selectedIndexes(), QModelIndexList{window.model()->index(row, column)});
+    // The typing went to the find field, not into a cell.
+    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("findText"));
     QCOMPARE(window.model()->bytes(), ThreeLines);
 }
 
