@@ -5,6 +5,7 @@
 #include "BankTableModel.h"
 #include "CellClipboard.h"
 #include "DiskWatch.h"
+#include "EditorGuide.h"
 #include "EditorIcon.h"
 #include "FieldDelegate.h"
 #include "FieldText.h"
@@ -243,8 +244,11 @@ void BankEditorWindow::buildActions()
     buildFindAndOrderActions(edit);
 
     QMenu *help = menuBar()->addMenu(tr("&Help"));
+    QAction *guide = MakeAction(this, "actionHelp", tr("Question Editor &Guide"),
+                                QKeySequence::keyBindings(QKeySequence::HelpContents));
     QAction *about = MakeAction(this, "actionAbout", tr("&About Korvane Question Editor"), {});
-    help->addAction(about);
+    help->addActions({guide, about});
+    connect(guide, &QAction::triggered, this, &BankEditorWindow::showGuide);
 
     connect(newAction, &QAction::triggered, this, [this] { settleChanges([this] { newBank(); }); });
     connect(open, &QAction::triggered, this, [this] { settleChanges([this] { chooseFileToOpen(); }); });
@@ -704,6 +708,15 @@ void BankEditorWindow::shuffleRows()
     if (commitTyping())
         model_->reorderLines(RowOrder::Shuffled(model_->document(), *QRandomGenerator::global()),
                              tr("Shuffle the rows"));
+}
+
+void BankEditorWindow::showGuide()
+{
+    if (!guide_)
+        guide_ = new EditorGuide(this);
+    guide_->show();
+    guide_->raise();
+    guide_->activateWindow();
 }
 
 void BankEditorWindow::showProblemCell(const BankProblem &problem)

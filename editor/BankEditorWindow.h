@@ -7,6 +7,7 @@
 
 class BankTableModel;
 class DiskWatch;
+class EditorGuide;
 class FieldDelegate;
 class FindBar;
 class GameLauncher;
@@ -92,6 +93,7 @@ private:
     // Both act on the whole bank, as one undo step.
     void sortRows(Qt::SortOrder order);
     void shuffleRows();
+    void showGuide();
     QList<int> selectedRows() const;
     void selectRows(int first, int count);
 
@@ -110,6 +112,7 @@ private:
     FieldDelegate *delegate_ = nullptr;
     ProblemPanel *problems_ = nullptr;
     FindBar *findBar_ = nullptr;
+    EditorGuide *guide_ = nullptr;
     QuestionPreview *preview_ = nullptr;
     QLabel *lineCount_ = nullptr;
     RecentFiles *recentFiles_ = nullptr;
