@@ -262,7 +262,7 @@ int BankTableModel::replace(const QString &text, const QString &replacement, Qt:
     std::vector<FindReplace::Cell> cells;
     if (!cell)
         cells = FindReplace::CellsHolding(document_, text, sensitivity);
-    else if (checkIndex(*cell, CheckIndexOption::IndexIsValid)
+    else if (cell->isValid() && checkIndex(*cell, CheckIndexOption::IndexIsValid)
              && FindReplace::Holds(document_.field(cell->row(), cell->column()), text, sensitivity))
         cells.push_back({cell->row(), cell->column()});
     QList<CellText> changed;
