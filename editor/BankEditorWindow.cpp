@@ -5,9 +5,11 @@
 #include "BankTableModel.h"
 #include "CellClipboard.h"
 #include "DiskWatch.h"
+#include "EditorGuide.h"
 #include "EditorIcon.h"
 #include "FieldDelegate.h"
 #include "FieldText.h"
+#include "FindBar.h"
 #include "GameLauncher.h"
 #include "LineCountSummary.h"
 #include "MenuCommands.h"
@@ -18,6 +20,8 @@
 #include "RecentFiles.h"
 #include "RecoveryKeeper.h"
 #include "RecoveryOffers.h"
+#include "RowOrder.h"
+#include "ScreenFit.h"
 
 #include <QAction>
 #include <QApplication>
@@ -32,6 +36,7 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QPushButton>
+#include <QRandomGenerator>
 #include <QSettings>
 #include <QSplitter>
 #include <QStatusBar>
@@ -39,6 +44,7 @@
 #include <QTimer>
 #include <QUndoStack>
 #include <QHBoxLayout>
+#include <QVBoxLayout>
 
 #include <utility>
 
@@ -91,6 +97,7 @@ BankEditorWindow::BankEditorWindow(QWidget *parent)
     resize(1100, 760);
     const QSettings settings;
     restoreGeometry(settings.value(GeometryKey).toByteArray());
+    KeepOnScreen(this);
     splitter_->restoreState(settings.value(SplitterKey).toByteArray());
 }
 
@@ -137,8 +144,18 @@ void BankEditorWindow::buildLayout()
     belowLayout->addWidget(preview_);
     belowLayout->addWidget(problems_, 1);
 
+    // The find strip opens under the table, where the found cells are.
+    auto *above = new QWidget(this);
+    auto *aboveLayout = new QVBoxLayout(above);
+    aboveLayout->setContentsMargins(0, 0, 0, 0);
+    aboveLayout->setSpacing(0);
+    aboveLayout->addWidget(table_);
+    findBar_ = new FindBar(table_, model_, above);
+    aboveLayout->addWidget(findBar_);
+    connect(findBar_, &FindBar::told, this, [this](const QString &text) { statusBar()->showMessage(text, 8000); });
+
     splitter_ = new QSplitter(Qt::Vertical, this);
-    splitter_->addWidget(table_);
+    splitter_->addWidget(above);
     splitter_->addWidget(below);
     splitter_->setStretchFactor(0, 1);
     splitter_->setCollapsible(0, false);
@@ -235,10 +252,14 @@ void BankEditorWindow::buildActions()
     edit->addActions({selectAll, fix});
 
     buildProblemActions();
+    buildFindAndOrderActions(edit);
 
     QMenu *help = menuBar()->addMenu(tr("&Help"));
+    QAction *guide = MakeAction(this, "actionHelp", tr("Question Editor &Guide"),
+                                QKeySequence::keyBindings(QKeySequence::HelpContents));
     QAction *about = MakeAction(this, "actionAbout", tr("&About Korvane Question Editor"), {});
-    help->addAction(about);
+    help->addActions({guide, about});
+    connect(guide, &QAction::triggered, this, &BankEditorWindow::showGuide);
 
     connect(newAction, &QAction::triggered, this, [this] { settleChanges([this] { newBank(); }); });
     connect(open, &QAction::triggered, this, [this] { settleChanges([this] { chooseFileToOpen(); }); });
@@ -329,6 +350,31 @@ void BankEditorWindow::buildPrintActions(QMenu *menu)
     connect(print, &QAction::triggered, quizPrint_, &QuizPrintCommands::print);
     connect(exportPdf, &QAction::triggered, quizPrint_, &QuizPrintCommands::exportPdf);
     connect(newOrder, &QAction::triggered, quizPrint_, &QuizPrintCommands::newAnswerOrder);
+}
+
+void BankEditorWindow::buildFindAndOrderActions(QMenu *edit)
+{
+    QAction *find = MakeAction(this, "actionFind", tr("&Find…"), {QKeySequence(QStringLiteral("Ctrl+F"))});
+    QAction *replace = MakeAction(this, "actionReplace", tr("R&eplace…"), {QKeySequence(QStringLiteral("Ctrl+H"))});
+    QAction *next = MakeAction(this, "actionFindNext", tr("Find &Next"), {QKeySequence(Qt::Key_F3)});
+    QAction *previous = MakeAction(this, "actionFindPrevious", tr("Find Pre&vious"),
+                                   {QKeySequence(Qt::SHIFT | Qt::Key_F3)});
+    QAction *sort = MakeAction(this, "actionSort", tr("&Sort A to Z by This Column"), {});
+    QAction *sortDown = MakeAction(this, "actionSortDescending", tr("Sort &Z to A by This Column"), {});
+    QAction *shuffle = MakeAction(this, "actionShuffle", tr("S&huffle Rows"), {});
+    sort->setStatusTip(tr("Sort the rows by the current column; rows holding nothing stay at the end"));
+    shuffle->setStatusTip(tr("Put the rows in a random order; rows holding nothing stay at the end"));
+    edit->addSeparator();
+    edit->addActions({find, replace, next, previous});
+    edit->addSeparator();
+    edit->addActions({sort, sortDown, shuffle});
+    connect(find, &QAction::triggered, this, [this] { findBar_->open(false); });
+    connect(replace, &QAction::triggered, this, [this] { findBar_->open(true); });
+    connect(next, &QAction::triggered, this, [this] { findBar_->findNext(false); });
+    connect(previous, &QAction::triggered, this, [this] { findBar_->findNext(true); });
+    connect(sort, &QAction::triggered, this, [this] { sortRows(Qt::AscendingOrder); });
+    connect(sortDown, &QAction::triggered, this, [this] { sortRows(Qt::DescendingOrder); });
+    connect(shuffle, &QAction::triggered, this, &BankEditorWindow::shuffleRows);
 }
 
 void BankEditorWindow::showMessage(QMessageBox::Icon icon, const QString &text)
@@ -422,6 +468,8 @@ void BankEditorWindow::settleChanges(const std::function<void()> &next)
     box->setObjectName(QStringLiteral("unsavedChangesBox"));
     box->setInformativeText(tr("Changes not saved are lost."));
     box->setDefaultButton(QMessageBox::Save);
+    // The standard button's own text has no accelerator on every platform.
+    box->button(QMessageBox::Discard)->setText(tr("&Discard"));
     box->setAttribute(Qt::WA_DeleteOnClose);
     connect(box, &QMessageBox::finished, this, [this, box, next] {
         switch (box->standardButton(box->clickedButton())) {
@@ -742,6 +790,33 @@ void BankEditorWindow::moveRows(int step)
         return;
     model_->moveLines(first, count, step < 0 ? first - 1 : first + count + 1);
     selectRows(first + step, count);
+}
+
+void BankEditorWindow::sortRows(Qt::SortOrder order)
+{
+    if (!commitTyping())
+        return;
+    const int column = std::max(table_->currentIndex().column(), 0);
+    const QString heading = model_->headerData(column, Qt::Horizontal).toString().toLower();
+    model_->reorderLines(RowOrder::Sorted(model_->document(), column, order),
+                         order == Qt::AscendingOrder ? tr("Sort the rows by %1, A to Z").arg(heading)
+                                                     : tr("Sort the rows by %1, Z to A").arg(heading));
+}
+
+void BankEditorWindow::shuffleRows()
+{
+    if (commitTyping())
+        model_->reorderLines(RowOrder::Shuffled(model_->document(), *QRandomGenerator::global()),
+                             tr("Shuffle the rows"));
+}
+
+void BankEditorWindow::showGuide()
+{
+    if (!guide_)
+        guide_ = new EditorGuide(this);
+    guide_->show();
+    guide_->raise();
+    guide_->activateWindow();
 }
 
 void BankEditorWindow::showProblemCell(const BankProblem &problem)

@@ -9,7 +9,9 @@
 class BankTableModel;
 class QAction;
 class DiskWatch;
+class EditorGuide;
 class FieldDelegate;
+class FindBar;
 class GameLauncher;
 class ProblemPanel;
 class QLabel;
@@ -66,6 +68,7 @@ private:
     };
     FillActions buildFillActions();
     void buildActions();
+    void buildFindAndOrderActions(QMenu *edit);
     void buildLayout();
     void buildProblemActions();
     // Print, Print Preview, Export PDF and New Answer Order, into the menu.
@@ -121,6 +124,10 @@ private:
     void insertRow();
     void deleteRows();
     void moveRows(int step);
+    // Both act on the whole bank, as one undo step.
+    void sortRows(Qt::SortOrder order);
+    void shuffleRows();
+    void showGuide();
     QList<int> selectedRows() const;
     void selectRows(int first, int count);
 
@@ -144,6 +151,8 @@ private:
     QSplitter *splitter_ = nullptr;
     FieldDelegate *delegate_ = nullptr;
     ProblemPanel *problems_ = nullptr;
+    FindBar *findBar_ = nullptr;
+    EditorGuide *guide_ = nullptr;
     QuestionPreview *preview_ = nullptr;
     QLabel *lineCount_ = nullptr;
     QTimer *checksDue_ = nullptr;

@@ -3,6 +3,7 @@
 #include "BankFixes.h"
 #include "DelimitedText.h"
 #include "FieldText.h"
+#include "FindReplace.h"
 #include "LineSpliceCommand.h"
 
 #include "app/Windows1252.h"
@@ -107,6 +108,21 @@ QString FixAllName(const std::vector<BankProblemKind> &kinds)
     return BankTableModel::tr("Fix all: %1 and %2").arg(mended.join(QStringLiteral(", ")), last);
 }
 
+// Every problem reported on the cell, one a paragraph: the status bar cuts
+// long ones short, a tooltip shows them whole. Problems of a whole line
+// show on its question.
+QVariant CellProblems(const BankReport &report, int row, int column)
+{
+    QStringList messages;
+    for (const BankProblem &problem : report.problems)
+        if (int(problem.line) == row + 1 && std::max(problem.field, 0) == column)
+            messages += QString::fromStdString(problem.message).toHtmlEscaped();
+    if (messages.isEmpty())
+        return {};
+    // Rich text, so that the tooltip wraps instead of running off the screen.
+    return QStringLiteral("<p>%1</p>").arg(messages.join(QStringLiteral("</p><p>")));
+}
+
 } // namespace
 
 BankTableModel::BankTableModel(QUndoStack *undoStack, QObject *parent)
@@ -184,7 +200,7 @@ QVariant BankTableModel::data(const QModelIndex &index, int role) const
                 .arg(FieldText::FirstUnencodable(typed));
         if (!IsRead(row))
             return tr("The game reads only the first %1 lines: this one is never asked.").arg(BankSlots);
-        return {};
+        return CellProblems(report(), row, column);
     default:
         return {};
     }
@@ -265,6 +281,52 @@ void BankTableModel::setCells(const QList<CellText> &cells, const QString &name)
     }
     if (changed)
         push(document_.planReplace(first, existing, std::move(lines)), name);
+}
+
+int BankTableModel::replace(const QString &text, const QString &replacement, Qt::CaseSensitivity sensitivity,
+                            std::optional<QModelIndex> cell)
+{
+    std::vector<FindReplace::Cell> cells;
+    if (!cell)
+        cells = FindReplace::CellsHolding(document_, text, sensitivity);
+    else if (cell->isValid() && checkIndex(*cell, CheckIndexOption::IndexIsValid)
+             && FindReplace::Holds(document_.field(cell->row(), cell->column()), text, sensitivity))
+        cells.push_back({cell->row(), cell->column()});
+    QList<CellText> changed;
+    for (const FindReplace::Cell &at : cells) {
+        const QString field = document_.field(at.row, at.column);
+        const QString replaced = FindReplace::Replaced(field, text, replacement, sensitivity);
+        if (FieldText::Fitted(replaced) != field)
+            changed.append({at.row, at.column, replaced});
+    }
+    if (changed.isEmpty())
+        return 0;
+    const QString what = FieldText::Excerpt(text);
+    const QString with = FieldText::Excerpt(FieldText::Fitted(replacement));
+    const int count = int(changed.size());
+    setCells(changed, count == 1 ? tr("Replace %1 with %2 on line %3").arg(what, with).arg(changed.front().row + 1)
+                                 : tr("Replace %1 with %2 in %3 cells").arg(what, with).arg(count));
+    return count;
+}
+
+bool BankTableModel::reorderLines(const std::vector<int> &order, const QString &name)
+{
+    if (int(order.size()) != rowCount())
+        return false;
+    int first = 0;
+    int last = rowCount() - 1;
+    while (first <= last && order[std::size_t(first)] == first)
+        ++first;
+    while (last >= first && order[std::size_t(last)] == last)
+        --last;
+    if (first > last)
+        return false;
+    std::vector<BankLine> lines;
+    lines.reserve(std::size_t(last - first + 1));
+    for (int row = first; row <= last; ++row)
+        lines.push_back(document_.line(order[std::size_t(row)]));
+    push(document_.planReplace(first, last - first + 1, std::move(lines)), name);
+    return true;
 }
 
 void BankTableModel::reload(const QByteArray &bytes, const QString &name)

@@ -37,6 +37,7 @@ public:
         // int: the characters the game keeps of the column's field.
         FieldWidthRole,
     };
+    // Qt::ToolTipRole gives what the checks report on the cell, in full.
 
     explicit BankTableModel(QUndoStack *undoStack, QObject *parent = nullptr);
 
@@ -71,6 +72,17 @@ public:
     // lines for cells past the last one. Text a field cannot hold is fitted
     // as pasted text is; cells that already hold their text are left alone.
     void setCells(const QList<CellText> &cells, const QString &name);
+
+    // Replaces `text` with `replacement` (fitted as pasted text is) in every
+    // cell, or only in `cell` when given, as one undo step named for what it
+    // replaced. Returns the cells changed; none changed pushes no step.
+    int replace(const QString &text, const QString &replacement, Qt::CaseSensitivity sensitivity,
+                std::optional<QModelIndex> cell = std::nullopt);
+
+    // Puts the lines in the order given (every line number once, as
+    // RowOrder plans it) as one undo step called `name`; each line keeps its
+    // bytes. False, with no step, when the order changes nothing.
+    bool reorderLines(const std::vector<int> &order, const QString &name);
 
     // Puts the lines of `bytes` in place of the whole bank as one undo step
     // called `name`, so that the version replaced can be had back. Loads them

@@ -87,11 +87,14 @@ void ProblemPanel::setProblems(std::vector<BankProblem> problems)
     const QIcon warningIcon = style()->standardIcon(QStyle::SP_MessageBoxWarning);
     for (const BankProblem &problem : problems_) {
         auto *item = new QListWidgetItem(problem.isWarning() ? warningIcon : problemIcon, Describe(problem), list_);
+        // The whole message, where a narrow panel cuts it; rich text, so it wraps.
+        QString tip = QStringLiteral("<p>%1</p>").arg(Describe(problem).toHtmlEscaped());
         if (canFix_(problem))
-            item->setToolTip(tr("Fix can put this right in one step."));
+            tip += QStringLiteral("<p>%1</p>").arg(tr("Fix can put this right in one step."));
         else if (problem.isWarning())
-            item->setToolTip(tr("The game plays this line, but the question may not work once the answers "
-                                "are shuffled."));
+            tip += QStringLiteral("<p>%1</p>").arg(tr("The game plays this line, but the question may not work "
+                                                      "once the answers are shuffled."));
+        item->setToolTip(tip);
     }
     if (!problems_.empty())
         list_->setCurrentRow(std::min(current, int(problems_.size()) - 1), QItemSelectionModel::NoUpdate);

@@ -2,10 +2,12 @@
 // a bank that reads back as the rows shown, and undoes to the bytes it found.
 #include "editor/BankTableModel.h"
 #include "tests/BankLines.h"
+#include "editor/RowOrder.h"
 
 #include <QAbstractItemModelTester>
 #include <QScopeGuard>
 #include <QApplication>
+#include <QRandomGenerator>
 #include <QTest>
 #include <QTranslator>
 #include <QUndoStack>
@@ -100,6 +102,75 @@ private slots:
         QFETCH(Edit, edit);
         QFETCH(QByteArray, saved);
         CheckEdit(bytes, edit, saved);
+    }
+
+    // Sorting and shuffling move whole lines, their bytes and ends with them.
+    void reorder_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<Edit>("edit");
+        QTest::addColumn<QByteArray>("saved");
+        const auto sorted = [](int column, Qt::SortOrder order) {
+            return Edit([=](BankTableModel &m) {
+                QVERIFY(m.reorderLines(RowOrder::Sorted(m.document(), column, order), QStringLiteral("Sort")));
+            });
+        };
+        QTest::newRow("blank line to the end, the last line gains its end")
+            << QByteArray("b\"1\"\"\"\r\n\"\"\"\"\r\na\"2\"\"\"") << sorted(0, Qt::AscendingOrder)
+            << QByteArray("a\"2\"\"\"\r\nb\"1\"\"\"\r\n\"\"\"\"\r\n");
+        QTest::newRow("Z to A by right answer, numbers by value, CR ends kept")
+            << QByteArray("x\"9\"\"\"\ry\"10\"\"\"\rz\"2\"\"\"\r") << sorted(1, Qt::DescendingOrder)
+            << QByteArray("y\"10\"\"\"\rx\"9\"\"\"\rz\"2\"\"\"\r");
+        QTest::newRow("case ignored, equal fields keep their order")
+            << QByteArray("b\"\"\"\"\r\nA\"1\"\"\"\r\na\"2\"\"\"\r\n") << sorted(0, Qt::AscendingOrder)
+            << QByteArray("A\"1\"\"\"\r\na\"2\"\"\"\r\nb\"\"\"\"\r\n");
+        QTest::newRow("shuffle deals out only lines holding a field")
+            << QByteArray("1\"\"\"\"\r\n\"\"\"\"\r\n2\"\"\"\"\r\n3\"\"\"\"\r\n")
+            << Edit([](BankTableModel &m) {
+                   QRandomGenerator random(1);
+                   QVERIFY(m.reorderLines(RowOrder::Shuffled(m.document(), random), QStringLiteral("Shuffle")));
+               })
+            << QByteArray("3\"\"\"\"\r\n2\"\"\"\"\r\n1\"\"\"\"\r\n\"\"\"\"\r\n");
+    }
+    void reorder()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(Edit, edit);
+        QFETCH(QByteArray, saved);
+        CheckEdit(bytes, edit, saved);
+    }
+
+    // Replaced text is fitted as pasted text is; each replace is one step.
+    void replace_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("replacement");
+        QTest::addColumn<bool>("matchCase");
+        QTest::addColumn<QByteArray>("saved");
+        const QByteArray blank = "no\"\"\"\"\r\n";
+        QTest::newRow("a straight quote becomes typographic")
+            << "colour" << "\"hue\"" << false << "Which \x93hue\x94?\"red\"\x93hue\x94s\"\"\r\n" + blank;
+        QTest::newRow("a line break becomes a space")
+            << "colour" << "co\nlor" << false << "Which co lor?\"red\"co lors\"\"\r\n" + blank;
+        QTest::newRow("case ignored") << "COLOUR" << "color" << false << "Which color?\"red\"colors\"\"\r\n" + blank;
+        QTest::newRow("case matched") << "colour" << "color" << true << "Which Colour?\"red\"colors\"\"\r\n" + blank;
+    }
+    void replace()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, replacement);
+        QFETCH(bool, matchCase);
+        QFETCH(QByteArray, saved);
+        CheckEdit("Which Colour?\"red\"colours\"\"\r\nno\"\"\"\"\r\n", [&](BankTableModel &m) {
+            QVERIFY(m.replace(text, replacement, matchCase ? Qt::CaseSensitive : Qt::CaseInsensitive) > 0);
+        }, saved);
+    }
+
+    void replaceAllNamesWhatItReplaced()
+    {
+        Editor editor("Which colour?\"red\"colours\"\"\r\n");
+        QCOMPARE(editor.model.replace(QStringLiteral("colour"), QStringLiteral("color"), Qt::CaseSensitive), 2);
+        QCOMPARE(editor.stack.undoText(), QStringLiteral("Replace \u201Ccolour\u201D with \u201Ccolor\u201D in 2 cells"));
     }
 
     void paste_data()
@@ -234,6 +305,9 @@ private slots:
         QVERIFY(!editor.model.pasteTabSeparated(0, QString()));
         QVERIFY(!editor.model.importCsv(0, "Question,Right answer\r\n\r\n"));
         editor.model.moveLines(0, 1, 1);
+        QCOMPARE(editor.model.replace(QStringLiteral("b"), QStringLiteral("c"), Qt::CaseInsensitive), 0);
+        QCOMPARE(editor.model.replace(QStringLiteral("A"), QStringLiteral("c"), Qt::CaseSensitive), 0);
+        QVERIFY(!editor.model.reorderLines(RowOrder::Sorted(editor.model.document(), 0, Qt::AscendingOrder), {}));
         QCOMPARE(editor.stack.count(), 0);
     }
 };

@@ -13,7 +13,10 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QInputDialog>
+#include <QLineEdit>
 #include <QListWidget>
+#include <QScreen>
+#include <QSettings>
 #include <QStandardPaths>
 #include <QStatusBar>
 #include <QTableView>
@@ -102,6 +105,9 @@ private slots:
     void newFromStarterSavesElsewhere();
     void playWithoutSaving_data();
     void playWithoutSaving();
+    void findNextWrapsAndSelects_data();
+    void findNextWrapsAndSelects();
+    void windowFitsItsScreen();
 };
 
 void EditorWindowTest::typingThroughFocus_data()
@@ -299,11 +305,13 @@ void EditorWindowTest::unsavedChangesPrompt_data()
     QTest::addColumn<int>("answer");
     QTest::addColumn<bool>("proceeds");
     QTest::addColumn<bool>("savedOnDisk");
-    QTest::newRow("new, save") << "new" << int(QMessageBox::Save) << true << true;
-    QTest::newRow("new, discard") << "new" << int(QMessageBox::Discard) << true << false;
-    QTest::newRow("new, cancel") << "new" << int(QMessageBox::Cancel) << false << false;
-    QTest::newRow("close, discard") << "close" << int(QMessageBox::Discard) << true << false;
-    QTest::newRow("close, cancel") << "close" << int(QMessageBox::Cancel) << false << false;
+    QTest::addColumn<int>("altKey"); // answered by Alt and this key to the focus widget; 0: by a click
+    QTest::newRow("new, save") << "new" << int(QMessageBox::Save) << true << true << 0;
+    QTest::newRow("new, discard") << "new" << int(QMessageBox::Discard) << true << false << 0;
+    QTest::newRow("new, cancel") << "new" << int(QMessageBox::Cancel) << false << false << 0;
+    QTest::newRow("close, discard") << "close" << int(QMessageBox::Discard) << true << false << 0;
+    QTest::newRow("close, cancel") << "close" << int(QMessageBox::Cancel) << false << false << 0;
+    QTest::newRow("close, Alt+D discards") << "close" << int(QMessageBox::Discard) << true << false << int(Qt::Key_D);
 }
 
 void EditorWindowTest::unsavedChangesPrompt()
@@ -312,6 +320,7 @@ void EditorWindowTest::unsavedChangesPrompt()
     QFETCH(int, answer);
     QFETCH(bool, proceeds);
     QFETCH(bool, savedOnDisk);
+    QFETCH(int, altKey);
     QTemporaryDir folder;
     const QString path = WriteBank(folder, ThreeLines);
     BankEditorWindow window;
@@ -327,13 +336,19 @@ void EditorWindowTest::unsavedChangesPrompt()
         QVERIFY(!window.close());
     auto *box = window.findChild<QMessageBox *>(QStringLiteral("unsavedChangesBox"));
     QVERIFY(box && box->isVisible());
-    box->button(QMessageBox::StandardButton(answer))->click();
+    if (altKey != 0) {
+        QTRY_COMPARE(QApplication::activeWindow(), static_cast<QWidget *>(box));
+        Key(altKey, Qt::AltModifier);
+    } else {
+        box->button(QMessageBox::StandardButton(answer))->click();
+    }
 
     QCOMPARE(ReadFile(path).contains("Marseille"), savedOnDisk);
+    // A button's accelerator clicks it a moment later, as a click would look.
     if (command == QLatin1String("new"))
-        QCOMPARE(window.currentFile().isEmpty(), proceeds);
+        QTRY_COMPARE(window.currentFile().isEmpty(), proceeds);
     else
-        QCOMPARE(window.isVisible(), !proceeds);
+        QTRY_COMPARE(window.isVisible(), !proceeds);
 }
 
 void EditorWindowTest::rowCommands_data()
@@ -349,6 +364,7 @@ void EditorWindowTest::rowCommands_data()
     QTest::newRow("cut a row, paste it below the top") << QList<int>{2} << QStringList{"actionCut", "actionPaste"} << "CSL " << 2;
     QTest::newRow("copy then paste duplicates") << QList<int>{1} << QStringList{"actionCopy", "actionPaste"} << "CLLS" << 1;
     QTest::newRow("insert below the current row") << QList<int>{0} << QStringList{"actionInsertRow"} << "C LS" << 1;
+    QTest::newRow("sort Z to A by the current column") << QList<int>{0} << QStringList{"actionSortDescending"} << "SLC" << 1;
 }
 
 void EditorWindowTest::rowCommands()
@@ -501,6 +517,59 @@ void EditorWindowTest::playWithoutSaving()
     QVERIFY(window.model()->bytes().startsWith("Tried out?"));
     QCOMPARE(ReadFile(path), bank);
     QVERIFY(window.isWindowModified());
+}
+
+void EditorWindowTest::findNextWrapsAndSelects_data()
+{
+    QTest::addColumn<int>("startRow");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<int>("enters");
+    QTest::addColumn<int>("row");
+    QTest::addColumn<int>("column");
+    QTest::newRow("past the end, round to the top") << 2 << "ar" << 1 << 0 << 1;
+    QTest::newRow("each Enter finds the next cell") << 0 << "ar" << 3 << 1 << 2;
+    QTest::newRow("case ignored") << 0 << "VENUS" << 1 << 1 << 3;
+}
+
+void EditorWindowTest::findNextWrapsAndSelects()
+{
+    QFETCH(int, startRow);
+    QFETCH(QString, typed);
+    QFETCH(int, enters);
+    QFETCH(int, row);
+    QFETCH(int, column);
+    QTemporaryDir folder;
+    BankEditorWindow window;
+    QVERIFY(window.openFile(WriteBank(folder, ThreeLines)));
+    Activate(window);
+    QTableView *table = Table(window);
+    table->setFocus();
+    table->setCurrentIndex(window.model()->index(startRow, 0));
+
+    Key(Qt::Key_F, Qt::ControlModifier);
+    Type(typed);
+    for (int enter = 0; enter < enters; ++enter)
+        Key(Qt::Key_Return);
+    QCOMPARE(table->currentIndex(), window.model()->index(row, column));
+    QCOMPARE(table->selectionModel()->selectedIndexes(), QModelIndexList{window.model()->index(row, column)});
+    // The typing went to the find field, not into a cell.
+    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("findText"));
+    QCOMPARE(window.model()->bytes(), ThreeLines);
+}
+
+// A size saved on a larger screen, or at a smaller scale, is cut to the screen.
+void EditorWindowTest::windowFitsItsScreen()
+{
+    {
+        BankEditorWindow large;
+        large.resize(large.screen()->availableSize() * 3);
+        QSettings().setValue(QStringLiteral("windowGeometry"), large.saveGeometry());
+    }
+    BankEditorWindow window;
+    Activate(window);
+    QSettings().remove(QStringLiteral("windowGeometry"));
+    // Fitted again once shown, when the window's borders are known.
+    QTRY_VERIFY(window.screen()->availableGeometry().contains(window.frameGeometry()));
 }
 
 QTEST_MAIN(EditorWindowTest)
