@@ -1,6 +1,7 @@
 #include "BankTableModel.h"
 
 #include "BankFixes.h"
+#include "CsvGuess.h"
 #include "DelimitedText.h"
 #include "FieldText.h"
 #include "LineSpliceCommand.h"
@@ -314,22 +315,18 @@ bool BankTableModel::pasteTabSeparated(int row, const QString &text)
     return true;
 }
 
-bool BankTableModel::importCsv(int row, const QByteArray &csv)
+bool BankTableModel::importCsv(int row, const QList<QStringList> &records)
 {
-    QList<QStringList> records = DelimitedText::ParseCsv(csv);
-    // The header is matched as spreadsheets write it, never as translated.
-    const QLatin1String header(BankFieldNames[0].heading);
-    if (!records.isEmpty() && records.front().front().trimmed().compare(header, Qt::CaseInsensitive) == 0)
-        records.removeFirst();
-    // Blank lines hold no question.
-    records.removeIf([](const QStringList &record) {
-        return std::all_of(record.begin(), record.end(), [](const QString &field) { return field.isEmpty(); });
-    });
     if (records.isEmpty() || row < 0 || row > rowCount())
         return false;
     push(document_.planInsert(row, linesFromRecords(records)),
          Counted(int(records.size()), "Import a line", "Import %1 lines"));
     return true;
+}
+
+bool BankTableModel::importCsv(int row, const QByteArray &csv)
+{
+    return importCsv(row, ReadCsv(csv, CsvGuess::Format(csv)).records);
 }
 
 bool BankTableModel::canFix(const BankProblem &problem) const

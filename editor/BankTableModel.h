@@ -87,10 +87,10 @@ public:
     // straight double quotes become typographic ones, line breaks and tabs
     // spaces. In a new bank, the rows take the place of its one empty line.
     bool pasteTabSeparated(int row, const QString &text);
-    // RFC 4180 records (DelimitedText::ParseCsv says which encodings and
-    // separators); a first record whose first field reads "Question" is a
-    // header and skipped, and so are blank records. False when the file holds
-    // no record.
+    // Records read from a CSV file (ReadCsv), each a new row from `row` on,
+    // as one undo step; fitted as pasted text is. False when there are none.
+    bool importCsv(int row, const QList<QStringList> &records);
+    // The records of a CSV file read in the format CsvGuess finds for it.
     bool importCsv(int row, const QByteArray &csv);
 
     // One-click fixes for a problem CheckBank reported on these bytes.
