@@ -4,6 +4,7 @@
 #include "BankFileWriter.h"
 #include "BankTableModel.h"
 #include "CellClipboard.h"
+#include "CsvImportDialog.h"
 #include "DiskWatch.h"
 #include "EditorIcon.h"
 #include "FieldDelegate.h"
@@ -393,8 +394,7 @@ void BankEditorWindow::saveAs(const std::function<void()> &next)
 
 void BankEditorWindow::chooseFileToOpen()
 {
-    const QString start = currentFile_.isEmpty() ? QDir::homePath() : QFileInfo(currentFile_).absolutePath();
-    auto *dialog = new QFileDialog(this, tr("Open Bank"), start, BankFilter());
+    auto *dialog = new QFileDialog(this, tr("Open Bank"), currentFolder(), BankFilter());
     dialog->setObjectName(QStringLiteral("openDialog"));
     dialog->setFileMode(QFileDialog::ExistingFile);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
@@ -411,24 +411,34 @@ void BankEditorWindow::newBank()
     table_->setCurrentIndex(model_->index(0, 0));
 }
 
+QString BankEditorWindow::currentFolder() const
+{
+    return currentFile_.isEmpty() ? QDir::homePath() : QFileInfo(currentFile_).absolutePath();
+}
+
 void BankEditorWindow::importCsv()
 {
-    auto *dialog = new QFileDialog(this, tr("Import CSV"), QDir::homePath(),
+    auto *dialog = new QFileDialog(this, tr("Import CSV"), currentFolder(),
                                    tr("Comma-separated values (*.csv);;All files (*)"));
     dialog->setObjectName(QStringLiteral("importDialog"));
     dialog->setFileMode(QFileDialog::ExistingFile);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
+    // Queued, so that the preview opens once the file dialog has closed and
+    // handed the focus back, and takes it in turn.
     connect(dialog, &QFileDialog::fileSelected, this, [this](const QString &path) {
-        const BankFileRead read = ReadBankBytes(path);
-        const int row = table_->currentIndex().isValid() ? table_->currentIndex().row() + 1 : model_->rowCount();
-        if (!read.error.isEmpty())
+        const BankFileRead read = ReadCsvBytes(path);
+        if (!read.error.isEmpty()) {
             showMessage(QMessageBox::Warning, read.error);
-        else if (!model_->importCsv(row, read.bytes))
-            showMessage(QMessageBox::Warning,
-                        tr("“%1” holds no rows to import. Each row needs a question and its three "
-                           "answers, separated by commas.")
-                            .arg(QDir::toNativeSeparators(path)));
-    });
+            return;
+        }
+        auto *preview = new CsvImportDialog(read.bytes, QFileInfo(path).fileName(), this);
+        preview->setAttribute(Qt::WA_DeleteOnClose);
+        connect(preview, &QDialog::accepted, this, [this, preview] {
+            const int row = table_->currentIndex().isValid() ? table_->currentIndex().row() + 1 : model_->rowCount();
+            model_->importCsv(row, preview->records());
+        });
+        preview->open();
+    }, Qt::QueuedConnection);
     dialog->open();
 }
 

@@ -67,6 +67,8 @@ private:
     void saveAs(const std::function<void()> &next);
     void chooseFileToOpen();
     void newBank();
+    // The current bank's folder, home when untitled: where file dialogs start.
+    QString currentFolder() const;
     void importCsv();
     void play();
     void startGame();

@@ -9,6 +9,7 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QFileDialog>
 #include <QListWidget>
 #include <QStandardPaths>
 #include <QStatusBar>
@@ -69,6 +70,8 @@ private slots:
     void unsavedChangesPrompt();
     void rowCommands_data();
     void rowCommands();
+    void csvImportPreview_data();
+    void csvImportPreview();
 };
 
 void EditorWindowTest::typingThroughFocus_data()
@@ -273,6 +276,58 @@ void EditorWindowTest::rowCommands()
     for (int step = 0; step < undoSteps; ++step)
         undo->trigger();
     QVERIFY(!undo->isEnabled());
+    QCOMPARE(window.model()->bytes(), ThreeLines);
+}
+
+void EditorWindowTest::csvImportPreview_data()
+{
+    QTest::addColumn<QList<int>>("keys"); // to the preview, from its first control
+    QTest::addColumn<QStringList>("imported");
+    const QStringList guessed = {"Alpha?|a|b|c", "Beta?|d|e|f"};
+    QTest::newRow("Enter imports as guessed") << QList<int>{Qt::Key_Return} << guessed;
+    QTest::newRow("header unticked: its row comes in too")
+        << QList<int>{Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Space, Qt::Key_Return}
+        << QStringList{"Question|Right answer|Wrong answer 1|Wrong answer 2"} + guessed;
+    QTest::newRow("separator set to tab: one field a row")
+        << QList<int>{Qt::Key_Down, Qt::Key_Return} << QStringList{"Alpha?;a;b;c|||", "Beta?;d;e;f|||"};
+    QTest::newRow("Escape imports nothing") << QList<int>{Qt::Key_Escape} << QStringList{};
+}
+
+void EditorWindowTest::csvImportPreview()
+{
+    QFETCH(QList<int>, keys);
+    QFETCH(QStringList, imported);
+    QTemporaryDir folder;
+    const QString csv = folder.filePath(QStringLiteral("quiz.csv"));
+    WriteFile(csv, "Question;Right answer;Wrong answer 1;Wrong answer 2\r\nAlpha?;a;b;c\r\nBeta?;d;e;f\r\n");
+    BankEditorWindow window;
+    QVERIFY(window.openFile(WriteBank(folder, ThreeLines)));
+    Activate(window);
+    Table(window)->setCurrentIndex(window.model()->index(2, 0));
+
+    window.findChild<QAction *>(QStringLiteral("actionImportCsv"))->trigger();
+    auto *files = window.findChild<QFileDialog *>(QStringLiteral("importDialog"));
+    QVERIFY(files);
+    QCOMPARE(files->directory().absolutePath(), QDir(folder.path()).absolutePath());
+    files->selectFile(csv);
+    QMetaObject::invokeMethod(files, "accept"); // as its Open button does
+    QDialog *preview = nullptr;
+    QTRY_VERIFY((preview = window.findChild<QDialog *>(QStringLiteral("csvImportDialog"))));
+    QVERIFY(QTest::qWaitForWindowActive(preview));
+    for (const int key : keys)
+        Key(key);
+    QTRY_VERIFY(!preview->isVisible());
+
+    QStringList rows;
+    for (int row = 3; row < window.model()->rowCount(); ++row) {
+        QStringList fields;
+        for (int column = 0; column < 4; ++column)
+            fields += window.model()->index(row, column).data().toString();
+        rows += fields.join(QLatin1Char('|'));
+    }
+    QCOMPARE(rows, imported);
+    // One step undoes the whole import.
+    window.findChild<QAction *>(QStringLiteral("actionUndo"))->trigger();
     QCOMPARE(window.model()->bytes(), ThreeLines);
 }
 
