@@ -4,6 +4,7 @@
 #include "BankFileWriter.h"
 #include "BankTableModel.h"
 #include "CellClipboard.h"
+#include "CsvExport.h"
 #include "CsvImportDialog.h"
 #include "DiskWatch.h"
 #include "EditorIcon.h"
@@ -180,6 +181,7 @@ void BankEditorWindow::buildActions()
                                  {QKeySequence(QKeySequence::SaveAs).isEmpty() ? QKeySequence(QStringLiteral("Ctrl+Shift+S"))
                                                                                : QKeySequence(QKeySequence::SaveAs)});
     QAction *importCsv = MakeAction(this, "actionImportCsv", tr("&Import CSV…"), {QKeySequence(QStringLiteral("Ctrl+Shift+I"))});
+    QAction *exportCsv = MakeAction(this, "actionExportCsv", tr("&Export CSV…"), {});
     QAction *play = MakeAction(this, "actionPlay", tr("&Play This Bank"),
                                {QKeySequence(Qt::Key_F5), QKeySequence(QStringLiteral("Ctrl+R"))});
     QAction *quit = MakeAction(this, "actionQuit", tr("&Quit"), QKeySequence::keyBindings(QKeySequence::Quit));
@@ -188,7 +190,7 @@ void BankEditorWindow::buildActions()
     file->addMenu(recent);
     file->addActions({saveAction, saveAsAction});
     file->addSeparator();
-    file->addAction(importCsv);
+    file->addActions({importCsv, exportCsv});
     file->addSeparator();
     file->addAction(play);
     file->addSeparator();
@@ -236,6 +238,7 @@ void BankEditorWindow::buildActions()
     connect(saveAction, &QAction::triggered, this, [this] { save([] {}); });
     connect(saveAsAction, &QAction::triggered, this, [this] { saveAs([] {}); });
     connect(importCsv, &QAction::triggered, this, &BankEditorWindow::importCsv);
+    connect(exportCsv, &QAction::triggered, this, &BankEditorWindow::exportCsv);
     connect(play, &QAction::triggered, this, &BankEditorWindow::play);
     connect(quit, &QAction::triggered, this, &QWidget::close);
     connect(cut, &QAction::triggered, this, &BankEditorWindow::cutCells);
@@ -439,6 +442,26 @@ void BankEditorWindow::importCsv()
         });
         preview->open();
     }, Qt::QueuedConnection);
+    dialog->open();
+}
+
+void BankEditorWindow::exportCsv()
+{
+    if (!commitTyping())
+        return;
+    const QString start = currentFile_.isEmpty()
+        ? QDir::homePath()
+        : QFileInfo(currentFile_).dir().filePath(QFileInfo(currentFile_).completeBaseName() + QStringLiteral(".csv"));
+    auto *dialog = new QFileDialog(this, tr("Export CSV"), start, tr("Comma-separated values (*.csv);;All files (*)"));
+    dialog->setObjectName(QStringLiteral("exportDialog"));
+    dialog->setAcceptMode(QFileDialog::AcceptSave);
+    dialog->setDefaultSuffix(QStringLiteral("csv"));
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialog, &QFileDialog::fileSelected, this, [this](const QString &path) {
+        const QString error = WriteBankFile(path, CsvFileBytes(model_->rowsOfFields()));
+        if (!error.isEmpty())
+            showMessage(QMessageBox::Warning, tr("“%1” could not be written: %2.").arg(QDir::toNativeSeparators(path), error));
+    });
     dialog->open();
 }
 

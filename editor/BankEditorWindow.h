@@ -70,6 +70,7 @@ private:
     // The current bank's folder, home when untitled: where file dialogs start.
     QString currentFolder() const;
     void importCsv();
+    void exportCsv();
     void play();
     void startGame();
 

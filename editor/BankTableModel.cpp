@@ -277,6 +277,22 @@ void BankTableModel::moveLines(int row, int count, int destinationRow)
     push(document_.planMove(row, count, destinationRow), Counted(count, "Move a line", "Move %1 lines"));
 }
 
+QStringList BankTableModel::fieldsOf(int row) const
+{
+    QStringList fields;
+    for (int column = 0; column < int(BankFieldCount); ++column)
+        fields += document_.field(row, column);
+    return fields;
+}
+
+QList<QStringList> BankTableModel::rowsOfFields() const
+{
+    QList<QStringList> rows;
+    for (int row = 0; row < rowCount(); ++row)
+        rows += fieldsOf(row);
+    return rows;
+}
+
 QString BankTableModel::linesAsTabSeparated(const QList<int> &rows) const
 {
     QList<int> ordered = rows;
@@ -284,12 +300,8 @@ QString BankTableModel::linesAsTabSeparated(const QList<int> &rows) const
     ordered.erase(std::unique(ordered.begin(), ordered.end()), ordered.end());
     QStringList lines;
     for (const int row : ordered) {
-        if (row < 0 || row >= rowCount())
-            continue;
-        QStringList fields;
-        for (int column = 0; column < int(BankFieldCount); ++column)
-            fields += document_.field(row, column);
-        lines += DelimitedText::TabSeparatedRow(fields);
+        if (row >= 0 && row < rowCount())
+            lines += DelimitedText::TabSeparatedRow(fieldsOf(row));
     }
     return lines.join(QLatin1Char('\n'));
 }

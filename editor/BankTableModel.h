@@ -82,6 +82,8 @@ public:
     // Four fields a line, tab-separated, lines joined by newlines, rows in
     // order; a field holding a tab or a line feed is quoted, as spreadsheets do.
     QString linesAsTabSeparated(const QList<int> &rows) const;
+    // Every line's four fields, as a CSV file holds them.
+    QList<QStringList> rowsOfFields() const;
     // Each text line a new row from `row` on; false when there is nothing to
     // paste. Pasted and imported text that a field cannot hold is fitted:
     // straight double quotes become typographic ones, line breaks and tabs
@@ -105,6 +107,7 @@ public:
 
 private:
     void push(BankSplice splice, const QString &text);
+    QStringList fieldsOf(int row) const;
     std::vector<BankLine> linesFromRecords(const QList<QStringList> &records) const;
 
     QUndoStack *undoStack_;

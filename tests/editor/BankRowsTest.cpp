@@ -1,6 +1,7 @@
 // Row edits, paste and import: each writes exactly the bytes it must, leaves
 // a bank that reads back as the rows shown, and undoes to the bytes it found.
 #include "editor/BankTableModel.h"
+#include "editor/CsvExport.h"
 #include "editor/CsvFormat.h"
 
 #include <QAbstractItemModelTester>
@@ -220,6 +221,26 @@ private slots:
         Editor editor("a\r\n");
         QVERIFY(!editor.model.importCsv(0, csv));
         QCOMPARE(editor.stack.count(), 0);
+    }
+
+    // What Export CSV writes imports back to the same fields.
+    void csvRoundTrip_data()
+    {
+        QTest::addColumn<QByteArray>("bank");
+        QTest::newRow("typographic quotes, accents, euro")
+            << QByteArray("\x93Quoted\x94, she said?\"caf\xe9\"\x80 5\"a;b\"\r\nTwo?\"x\"y\"z\"\r\n");
+        QTest::newRow("a heading as a question, commas everywhere")
+            << QByteArray("Question,Right answer\"1,5\",\", \r\n");
+    }
+    void csvRoundTrip()
+    {
+        QFETCH(QByteArray, bank);
+        const Editor original(bank);
+        const QByteArray csv = CsvFileBytes(original.model.rowsOfFields());
+        QVERIFY(csv.startsWith("\xef\xbb\xbfQuestion,Right answer,Wrong answer 1,Wrong answer 2\r\n"));
+        Editor imported("");
+        QVERIFY(imported.model.importCsv(0, csv));
+        QCOMPARE(Rows(imported.model), Rows(original.model));
     }
 
     // Under a translation the headings change, but a CSV file's header row
