@@ -4,9 +4,11 @@
 // the focused control, as a user's keyboard sends them. Recovery is on, its
 // interval cut to 50 ms so that it writes all through; the part of a
 // recovery write done on the GUI thread is timed on its own, for this bank
-// and for one of 100 lines.
+// and for one of 100 lines. Last, the import preview of a CSV file of as
+// many rows: read, guessed and shown.
 #include "BankEditorWindow.h"
 #include "BankTableModel.h"
+#include "CsvImportDialog.h"
 #include "RecoveryFolder.h"
 #include "RecoveryKeeper.h"
 
@@ -29,6 +31,7 @@ constexpr int Keystrokes = 600;
 constexpr int Commits = 300;
 constexpr int RecoveryWrites = 200;
 constexpr int RecoveryIntervalMs = 50;
+constexpr int Previews = 15;
 
 QByteArray BigBank(int lines = Lines)
 {
@@ -36,6 +39,16 @@ QByteArray BigBank(int lines = Lines)
     for (int i = 1; i <= lines; ++i)
         bytes += "Which number comes after " + QByteArray::number(i) + "?\"" + QByteArray::number(i + 1)
                  + "\"" + QByteArray::number(i + 2) + "\"" + QByteArray::number(i - 1) + "\"\r\n";
+    return bytes;
+}
+
+// A spreadsheet's export: semicolons, a header, quoted fields, accents.
+QByteArray BigCsv()
+{
+    QByteArray bytes = "Frage;Richtige Antwort;Falsche Antwort 1;Falsche Antwort 2\r\n";
+    for (int i = 1; i <= Lines; ++i)
+        bytes += "\"Welche Zahl folgt auf " + QByteArray::number(i) + "?\";" + QByteArray::number(i + 1)
+                 + ";\"\xc3\xa9" + QByteArray::number(i + 2) + "\";" + QByteArray::number(i - 1) + "\r\n";
     return bytes;
 }
 
@@ -196,6 +209,19 @@ int main(int argc, char **argv)
     const std::vector<double> naming = NamingTimes(path, false);
     const std::vector<double> locking = NamingTimes(path, true);
 
+    const QByteArray csv = BigCsv();
+    std::vector<double> previews;
+    for (int run = 0; run < Previews; ++run) {
+        QElapsedTimer clock;
+        clock.start();
+        CsvImportDialog preview(csv, QStringLiteral("big.csv"), &window);
+        preview.show();
+        QCoreApplication::processEvents(); // its layout and first paint
+        previews.push_back(Ms(clock));
+        if (preview.records().size() != Lines)
+            qFatal("the preview read %lld rows", qlonglong(preview.records().size()));
+    }
+
     std::printf("Question editor, a bank of %d lines (offscreen, in-process, recovery every %d ms):\n", Lines,
                 RecoveryKeeper::Interval());
     Report("open the bank, to the table's first paint", opens, 100);
@@ -210,5 +236,6 @@ int main(int argc, char **argv)
     Report("its lock taken, on the worker", locking, 1000);
     Report("recovery write whole (on SIGTERM), 10,000 lines", keptNowBig, 1000);
     Report("recovery write whole (on SIGTERM), 100 lines", keptNowSmall, 1000);
+    Report("import preview of a CSV file of as many rows", previews, 200);
     return 0;
 }
