@@ -8,19 +8,12 @@
 #include <QLocale>
 #include <QStringDecoder>
 
-#include <algorithm>
-
 namespace {
 
 // The texts the import preview shows, for tr().
 struct Text {
     Q_DECLARE_TR_FUNCTIONS(CsvFormat)
 };
-
-bool IsBlank(const QStringList &record)
-{
-    return std::all_of(record.begin(), record.end(), [](const QString &field) { return field.isEmpty(); });
-}
 
 } // namespace
 
@@ -46,7 +39,7 @@ CsvRead ReadCsv(QByteArrayView bytes, const CsvFormat &format)
         return {{}, Text::tr("The quote opened on line %1 is never closed, so every row after it would run into "
                              "one field. Close it, then import again.")
                         .arg(DelimitedText::LineAt(text, read.unclosedQuote))};
-    read.records.removeIf(IsBlank);
+    read.records.removeIf(DelimitedText::IsBlank);
     if (format.header && !read.records.isEmpty())
         read.records.removeFirst();
     if (read.records.size() > LargestCsvRows)

@@ -5,8 +5,13 @@
 #include <QString>
 #include <QStringList>
 
+#include <array>
+
 // How a CSV file is written: what the import preview lets the user change.
 enum class CsvEncoding { Utf8, Utf16LE, Utf16BE, Windows1252 };
+
+// The separators offered by name, and guessed among: comma, semicolon, tab, vertical bar.
+inline constexpr std::array<char, 4> CsvSeparators = {',', ';', '\t', '|'};
 
 struct CsvFormat {
     CsvEncoding encoding = CsvEncoding::Utf8;

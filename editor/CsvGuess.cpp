@@ -23,7 +23,7 @@ constexpr std::array QuestionWords = {"question", "frage",    "pregunta",  "doma
 constexpr std::array AnswerWords = {"answer",   "antwort", "reponse", "respuesta", "risposta", "antwoord",
                                     "resposta", "svar",    "vastaus", "valasz",    "solution", "losung"};
 
-// Lower case, accents dropped; ø and æ, which carry none to drop, as o and ae.
+// Lower case, accents dropped; ø, æ and ß, which have no accent to drop, as o, ae and ss.
 QString Fold(const QString &text)
 {
     QString folded;
@@ -61,8 +61,7 @@ bool HasWord(const QString &field, const std::array<const char *, N> &words)
 
 bool EndsAsAQuestion(const QString &field)
 {
-    const QString trimmed = field.trimmed();
-    return trimmed.endsWith(QLatin1Char('?')) || trimmed.endsWith(QChar(0xBF)) || trimmed.endsWith(QChar(0x037E));
+    return field.trimmed().endsWith(QLatin1Char('?'));
 }
 
 bool NamesColumns(const QStringList &record)
@@ -86,11 +85,6 @@ bool ShapedAsHeader(const QList<QStringList> &records)
     const auto questions = std::count_if(records.begin() + 1, records.begin() + 1 + weighed,
                                          [](const QStringList &record) { return EndsAsAQuestion(record.front()); });
     return weighed >= 2 && questions * 3 >= weighed * 2;
-}
-
-bool IsBlank(const QStringList &record)
-{
-    return record.size() == 1 && record.front().isEmpty();
 }
 
 } // namespace
@@ -125,7 +119,7 @@ QChar Separator(QStringView text)
 {
     QChar best = QLatin1Char(',');
     std::tuple<qsizetype, bool> bestScore{0, false};
-    for (const char candidate : {',', ';', '\t', '|'}) {
+    for (const char candidate : CsvSeparators) {
         const QChar separator = QLatin1Char(candidate);
         std::map<qsizetype, qsizetype> widths; // fields a record: how many records
         for (const QStringList &record : DelimitedText::ParseRecords(text, separator, RecordsWeighed).records)
@@ -154,7 +148,7 @@ CsvFormat Format(QByteArrayView bytes)
     const QString text = CsvText(bytes.first(std::min(bytes.size(), qsizetype(65536))), format.encoding);
     format.separator = Separator(text);
     QList<QStringList> records = DelimitedText::ParseRecords(text, format.separator, RecordsWeighed).records;
-    records.removeIf(IsBlank);
+    records.removeIf(DelimitedText::IsBlank);
     format.header = StartsWithHeader(records);
     return format;
 }

@@ -15,7 +15,7 @@ namespace CsvGuess {
 // valid UTF-8, else Windows-1252, as older spreadsheets save.
 CsvEncoding Encoding(QByteArrayView bytes);
 
-// Of comma, semicolon, tab and pipe, the one that cuts most of the first
+// Of CsvSeparators, the one that cuts most of the first
 // records into the same number of fields (quotes respected), four winning
 // a tie; a comma when none cuts any.
 QChar Separator(QStringView text);

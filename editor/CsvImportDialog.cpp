@@ -18,12 +18,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-#include <array>
-
 namespace {
-
-// The separators offered by name; any other is typed in.
-constexpr std::array<char, 4> NamedSeparators = {',', ';', '\t', '|'};
 
 void Select(QComboBox *box, const QVariant &value)
 {
@@ -41,8 +36,8 @@ CsvImportDialog::CsvImportDialog(const QByteArray &bytes, const QString &fileNam
     separator_ = new QComboBox(this);
     separator_->setObjectName(QStringLiteral("csvSeparator"));
     const QStringList names = {tr("Comma"), tr("Semicolon"), tr("Tab"), tr("Vertical bar |")};
-    for (std::size_t at = 0; at < NamedSeparators.size(); ++at)
-        separator_->addItem(names[qsizetype(at)], QChar(QLatin1Char(NamedSeparators[at])));
+    for (std::size_t at = 0; at < CsvSeparators.size(); ++at)
+        separator_->addItem(names[qsizetype(at)], QChar(QLatin1Char(CsvSeparators[at])));
     separator_->addItem(tr("Other"), QChar());
     otherSeparator_ = new QLineEdit(this);
     otherSeparator_->setObjectName(QStringLiteral("csvOtherSeparator"));

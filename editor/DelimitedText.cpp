@@ -1,5 +1,7 @@
 #include "DelimitedText.h"
 
+#include <algorithm>
+
 namespace DelimitedText {
 
 namespace {
@@ -78,6 +80,11 @@ Records ParseRecords(QStringView text, QChar separator, qsizetype most)
     if (!record.isEmpty()) // a separator ended the text
         records += record;
     return read;
+}
+
+bool IsBlank(const QStringList &record)
+{
+    return std::all_of(record.begin(), record.end(), [](const QString &field) { return field.isEmpty(); });
 }
 
 int LineAt(QStringView text, qsizetype at)

@@ -25,6 +25,9 @@ struct Records {
 // As Parse, reading at most `most` records (all when negative).
 Records ParseRecords(QStringView text, QChar separator, qsizetype most = -1);
 
+// A record of empty fields only: a blank line, or separators alone.
+bool IsBlank(const QStringList &record);
+
 // The 1-based line of the text that `at` is on; CR LF, LF and CR end lines.
 int LineAt(QStringView text, qsizetype at);
 
