@@ -73,7 +73,10 @@ CsvImportDialog::CsvImportDialog(const QByteArray &bytes, const QString &fileNam
     separatorRow->addWidget(otherSeparator_);
     separatorRow->addStretch();
     auto *form = new QFormLayout;
-    form->addRow(tr("&Separator:"), separatorRow);
+    form->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
+    auto *separatorLabel = new QLabel(tr("&Separator:"), this);
+    separatorLabel->setBuddy(separator_);
+    form->addRow(separatorLabel, separatorRow);
     form->addRow(tr("&Encoding:"), encoding_);
     form->addRow(header_);
     auto *layout = new QVBoxLayout(this);
