@@ -72,6 +72,7 @@ private slots:
     void rowCommands();
     void csvImportPreview_data();
     void csvImportPreview();
+    void exportCsvBesideTheBank();
 };
 
 void EditorWindowTest::typingThroughFocus_data()
@@ -329,6 +330,23 @@ void EditorWindowTest::csvImportPreview()
     // One step undoes the whole import.
     window.findChild<QAction *>(QStringLiteral("actionUndo"))->trigger();
     QCOMPARE(window.model()->bytes(), ThreeLines);
+}
+
+// Export CSV offers the bank's name with .csv beside it, and writes there.
+void EditorWindowTest::exportCsvBesideTheBank()
+{
+    QTemporaryDir folder;
+    BankEditorWindow window;
+    QVERIFY(window.openFile(WriteBank(folder, ThreeLines)));
+    Activate(window);
+    window.findChild<QAction *>(QStringLiteral("actionExportCsv"))->trigger();
+    auto *files = window.findChild<QFileDialog *>(QStringLiteral("exportDialog"));
+    QVERIFY(files);
+    const QString csv = QDir(folder.path()).absoluteFilePath(QStringLiteral("bank.csv"));
+    QCOMPARE(files->selectedFiles(), QStringList{csv});
+    QMetaObject::invokeMethod(files, "accept");
+    QVERIFY(ReadFile(csv).startsWith("\xef\xbb\xbfQuestion,Right answer,Wrong answer 1,Wrong answer 2\r\n"
+                                     "Capital of France?,Paris,Lyon,Nice\r\n"));
 }
 
 QTEST_MAIN(EditorWindowTest)
