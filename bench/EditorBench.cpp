@@ -7,10 +7,12 @@
 // recovery write done on the GUI thread is timed on its own, for this bank
 // and for one of 100 lines. Then the problems list's refresh on a bank of
 // 100 lines with problems and warnings, after a committed edit and while a
-// cell is typed in: the work its timer does once the typing pauses. Last,
-// the PDF of that small bank's printed quiz.
+// cell is typed in: the work its timer does once the typing pauses; the PDF
+// of that small bank's printed quiz; and the import preview of a CSV file of
+// 10,000 rows: read, guessed and shown.
 #include "BankEditorWindow.h"
 #include "BankTableModel.h"
+#include "CsvImportDialog.h"
 #include "QuizPrintCommands.h"
 #include "QuizPrinter.h"
 #include "RecoveryFolder.h"
@@ -45,6 +47,7 @@ constexpr int RecoveryIntervalMs = 50;
 constexpr int Refreshes = 300;
 constexpr int QuizPdfs = 10;
 constexpr int WholeBankRuns = 15;
+constexpr int Previews = 15;
 
 QByteArray BigBank(int lines = Lines)
 {
@@ -52,6 +55,16 @@ QByteArray BigBank(int lines = Lines)
     for (int i = 1; i <= lines; ++i)
         bytes += "Which number comes after " + QByteArray::number(i) + "?\"" + QByteArray::number(i + 1)
                  + "\"" + QByteArray::number(i + 2) + "\"" + QByteArray::number(i - 1) + "\"\r\n";
+    return bytes;
+}
+
+// A spreadsheet's export: semicolons, a header, quoted fields, accents.
+QByteArray BigCsv()
+{
+    QByteArray bytes = "Frage;Richtige Antwort;Falsche Antwort 1;Falsche Antwort 2\r\n";
+    for (int i = 1; i <= Lines; ++i)
+        bytes += "\"Welche Zahl folgt auf " + QByteArray::number(i) + "?\";" + QByteArray::number(i + 1)
+                 + ";\"\xc3\xa9" + QByteArray::number(i + 2) + "\";" + QByteArray::number(i - 1) + "\r\n";
     return bytes;
 }
 
@@ -314,6 +327,19 @@ int main(int argc, char **argv)
     const std::vector<double> refreshedTyping = RefreshTimes(window, problemPath, true);
     const std::vector<double> quizPdfs = QuizPdfTimes(window, smallPath, folder.filePath(QStringLiteral("quiz.pdf")));
 
+    const QByteArray csv = BigCsv();
+    std::vector<double> previews;
+    for (int run = 0; run < Previews; ++run) {
+        QElapsedTimer clock;
+        clock.start();
+        CsvImportDialog preview(csv, QStringLiteral("big.csv"), &window);
+        preview.show();
+        QCoreApplication::processEvents(); // its layout and first paint
+        previews.push_back(Ms(clock));
+        if (preview.records().size() != Lines)
+            qFatal("the preview read %lld rows", qlonglong(preview.records().size()));
+    }
+
     std::printf("Question editor, a bank of %d lines (offscreen, in-process, recovery every %d ms):\n", Lines,
                 RecoveryKeeper::Interval());
     Report("open the bank, to the table's first paint", opens, 100);
@@ -336,5 +362,6 @@ int main(int argc, char **argv)
     Report("problems list refresh after an edit", refreshed, 20);
     Report("problems list refresh while typing in a cell", refreshedTyping, 20);
     Report("quiz PDF of 100 questions, sheet and key", quizPdfs, 1000);
+    Report("import preview of a CSV file of as many rows", previews, 200);
     return 0;
 }

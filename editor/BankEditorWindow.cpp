@@ -4,6 +4,8 @@
 #include "BankFileWriter.h"
 #include "BankTableModel.h"
 #include "CellClipboard.h"
+#include "CsvExport.h"
+#include "CsvImportDialog.h"
 #include "DiskWatch.h"
 #include "EditorGuide.h"
 #include "EditorIcon.h"
@@ -203,6 +205,7 @@ void BankEditorWindow::buildActions()
                                  {QKeySequence(QKeySequence::SaveAs).isEmpty() ? QKeySequence(QStringLiteral("Ctrl+Shift+S"))
                                                                                : QKeySequence(QKeySequence::SaveAs)});
     QAction *importCsv = MakeAction(this, "actionImportCsv", tr("&Import CSV…"), {QKeySequence(QStringLiteral("Ctrl+Shift+I"))});
+    QAction *exportCsv = MakeAction(this, "actionExportCsv", tr("&Export CSV…"), {});
     QAction *play = MakeAction(this, "actionPlay", tr("&Play This Bank"),
                                {QKeySequence(Qt::Key_F5), QKeySequence(QStringLiteral("Ctrl+R"))});
     QAction *quit = MakeAction(this, "actionQuit", tr("&Quit"), QKeySequence::keyBindings(QKeySequence::Quit));
@@ -212,7 +215,7 @@ void BankEditorWindow::buildActions()
     file->addMenu(recent);
     file->addActions({saveAction, saveAsAction});
     file->addSeparator();
-    file->addActions({importCsv, fill.topUp});
+    file->addActions({importCsv, exportCsv, fill.topUp});
     file->addSeparator();
     buildPrintActions(file);
     file->addSeparator();
@@ -268,6 +271,7 @@ void BankEditorWindow::buildActions()
     connect(saveAction, &QAction::triggered, this, [this] { save([] {}); });
     connect(saveAsAction, &QAction::triggered, this, [this] { saveAs([] {}); });
     connect(importCsv, &QAction::triggered, this, &BankEditorWindow::importCsv);
+    connect(exportCsv, &QAction::triggered, this, &BankEditorWindow::exportCsv);
     connect(play, &QAction::triggered, this, &BankEditorWindow::play);
     connect(quit, &QAction::triggered, this, &QWidget::close);
     connect(cut, &QAction::triggered, this, &BankEditorWindow::cutCells);
@@ -524,8 +528,7 @@ void BankEditorWindow::saveAs(const std::function<void()> &next)
 
 void BankEditorWindow::chooseFileToOpen()
 {
-    const QString start = currentFile_.isEmpty() ? QDir::homePath() : QFileInfo(currentFile_).absolutePath();
-    auto *dialog = new QFileDialog(this, tr("Open Bank"), start, BankFilter());
+    auto *dialog = new QFileDialog(this, tr("Open Bank"), currentFolder(), BankFilter());
     dialog->setObjectName(QStringLiteral("openDialog"));
     dialog->setFileMode(QFileDialog::ExistingFile);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
@@ -548,23 +551,53 @@ void BankEditorWindow::startUntitled(const QByteArray &bytes)
     table_->setCurrentIndex(model_->index(0, 0));
 }
 
+QString BankEditorWindow::currentFolder() const
+{
+    return currentFile_.isEmpty() ? QDir::homePath() : QFileInfo(currentFile_).absolutePath();
+}
+
 void BankEditorWindow::importCsv()
 {
-    auto *dialog = new QFileDialog(this, tr("Import CSV"), QDir::homePath(),
+    auto *dialog = new QFileDialog(this, tr("Import CSV"), currentFolder(),
                                    tr("Comma-separated values (*.csv);;All files (*)"));
     dialog->setObjectName(QStringLiteral("importDialog"));
     dialog->setFileMode(QFileDialog::ExistingFile);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
+    // Queued, so that the preview opens once the file dialog has closed and
+    // handed the focus back, and takes it in turn.
     connect(dialog, &QFileDialog::fileSelected, this, [this](const QString &path) {
-        const BankFileRead read = ReadBankBytes(path);
-        const int row = table_->currentIndex().isValid() ? table_->currentIndex().row() + 1 : model_->rowCount();
-        if (!read.error.isEmpty())
+        const BankFileRead read = ReadCsvBytes(path);
+        if (!read.error.isEmpty()) {
             showMessage(QMessageBox::Warning, read.error);
-        else if (!model_->importCsv(row, read.bytes))
-            showMessage(QMessageBox::Warning,
-                        tr("“%1” holds no rows to import. Each row needs a question and its three "
-                           "answers, separated by commas.")
-                            .arg(QDir::toNativeSeparators(path)));
+            return;
+        }
+        auto *preview = new CsvImportDialog(read.bytes, QFileInfo(path).fileName(), this);
+        preview->setAttribute(Qt::WA_DeleteOnClose);
+        connect(preview, &QDialog::accepted, this, [this, preview] {
+            const int row = table_->currentIndex().isValid() ? table_->currentIndex().row() + 1 : model_->rowCount();
+            model_->importCsv(row, preview->records());
+        });
+        preview->open();
+    }, Qt::QueuedConnection);
+    dialog->open();
+}
+
+void BankEditorWindow::exportCsv()
+{
+    if (!commitTyping())
+        return;
+    const QString start = currentFile_.isEmpty()
+        ? QDir::homePath()
+        : QFileInfo(currentFile_).dir().filePath(QFileInfo(currentFile_).completeBaseName() + QStringLiteral(".csv"));
+    auto *dialog = new QFileDialog(this, tr("Export CSV"), start, tr("Comma-separated values (*.csv);;All files (*)"));
+    dialog->setObjectName(QStringLiteral("exportDialog"));
+    dialog->setAcceptMode(QFileDialog::AcceptSave);
+    dialog->setDefaultSuffix(QStringLiteral("csv"));
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialog, &QFileDialog::fileSelected, this, [this](const QString &path) {
+        const QString error = WriteBankFile(path, CsvFileBytes(model_->rowsOfFields()));
+        if (!error.isEmpty())
+            showMessage(QMessageBox::Warning, tr("“%1” could not be written: %2.").arg(QDir::toNativeSeparators(path), error));
     });
     dialog->open();
 }

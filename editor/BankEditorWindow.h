@@ -86,6 +86,8 @@ private:
     void saveAs(const std::function<void()> &next);
     void chooseFileToOpen();
     void newBank();
+    // The current bank's folder, home when untitled: where file dialogs start.
+    QString currentFolder() const;
     void importCsv();
     // Writes the bank to `path`; on failure tells `failed` why, or shows it.
     bool saveFile(const QString &path, const std::function<void(const QString &)> &failed);
@@ -101,6 +103,7 @@ private:
     void topUpFrom(const QString &path, const QString &name);
     // Asks first when the game would meet empty slots, then runs next.
     void askAboutEmptySlots(const std::function<void()> &next);
+    void exportCsv();
     void play();
     void playSaved();
     // Offered when the bank cannot be saved where it is, saying why.

@@ -42,9 +42,16 @@ QString SystemReason(int error)
     return QString::fromLocal8Bit(std::strerror(error)).toLower();
 }
 
-} // namespace
+// What a file read for editing may be: the largest it may be, what it is
+// when it is none of the wrong kinds, and how its size is refused.
+struct Expected {
+    qint64 largest;
+    QString kind;
+    QString tooLarge; // %1 the file's size, %2 the most lines it may hold
+    qsizetype lines;
+};
 
-BankFileRead ReadBankBytes(const QString &path)
+BankFileRead ReadBytes(const QString &path, const Expected &expected)
 {
     const BankFileOpen file(QFile::encodeName(path).constData());
     switch (file.failure()) {
@@ -55,12 +62,11 @@ BankFileRead ReadBankBytes(const QString &path)
     case BankOpenFailure::DanglingLink:
         return {{}, Refusal(path, Text::tr("it is a link to a file that no longer exists"))};
     default:
-        return {{}, Refusal(path, Text::tr("it is %1, not a question bank file").arg(KindOf(file.failure())))};
+        return {{}, Refusal(path, Text::tr("it is %1, not %2").arg(KindOf(file.failure()), expected.kind))};
     }
-    if (file.size() > LargestBankFile)
-        return {{}, Refusal(path, Text::tr("it holds %1, far more than a question bank of %2 lines")
-                                       .arg(QLocale().formattedDataSize(file.size()))
-                                       .arg(BankSlots))};
+    if (file.size() > expected.largest)
+        return {{}, Refusal(path, expected.tooLarge.arg(QLocale().formattedDataSize(file.size()),
+                                                                 QLocale().toString(expected.lines)))};
     if (file.failure() == BankOpenFailure::Changed)
         return {{}, Refusal(path, Text::tr("it changed while it was being opened"))};
     if (!file.isOpen())
@@ -75,9 +81,23 @@ BankFileRead ReadBankBytes(const QString &path)
         if (got < 0)
             return {{}, Refusal(path, SystemReason(errno))};
         bytes.append(buffer, got);
-        if (bytes.size() > LargestBankFile)
+        if (bytes.size() > expected.largest)
             return {{}, Refusal(path, Text::tr("it grew past %1 while it was being read")
-                                           .arg(QLocale().formattedDataSize(LargestBankFile)))};
+                                           .arg(QLocale().formattedDataSize(expected.largest)))};
     }
     return {bytes, {}};
+}
+
+} // namespace
+
+BankFileRead ReadBankBytes(const QString &path)
+{
+    return ReadBytes(path, {LargestBankFile, Text::tr("a question bank file"),
+                            Text::tr("it holds %1, far more than a question bank of %2 lines"), qsizetype(BankSlots)});
+}
+
+BankFileRead ReadCsvBytes(const QString &path)
+{
+    return ReadBytes(path, {LargestCsvFile, Text::tr("a CSV file"),
+                            Text::tr("it holds %1, more than a CSV file of %2 rows"), LargestCsvRows});
 }

@@ -1,6 +1,7 @@
 #include "BankTableModel.h"
 
 #include "BankFixes.h"
+#include "CsvGuess.h"
 #include "DelimitedText.h"
 #include "FieldText.h"
 #include "FindReplace.h"
@@ -365,6 +366,22 @@ void BankTableModel::moveLines(int row, int count, int destinationRow)
     push(document_.planMove(row, count, destinationRow), Counted(count, "Move a line", "Move %1 lines"));
 }
 
+QStringList BankTableModel::fieldsOf(int row) const
+{
+    QStringList fields;
+    for (int column = 0; column < int(BankFieldCount); ++column)
+        fields += document_.field(row, column);
+    return fields;
+}
+
+QList<QStringList> BankTableModel::rowsOfFields() const
+{
+    QList<QStringList> rows;
+    for (int row = 0; row < rowCount(); ++row)
+        rows += fieldsOf(row);
+    return rows;
+}
+
 QString BankTableModel::linesAsTabSeparated(const QList<int> &rows) const
 {
     QList<int> ordered = rows;
@@ -372,12 +389,8 @@ QString BankTableModel::linesAsTabSeparated(const QList<int> &rows) const
     ordered.erase(std::unique(ordered.begin(), ordered.end()), ordered.end());
     QStringList lines;
     for (const int row : ordered) {
-        if (row < 0 || row >= rowCount())
-            continue;
-        QStringList fields;
-        for (int column = 0; column < int(BankFieldCount); ++column)
-            fields += document_.field(row, column);
-        lines += DelimitedText::TabSeparatedRow(fields);
+        if (row >= 0 && row < rowCount())
+            lines += DelimitedText::TabSeparatedRow(fieldsOf(row));
     }
     return lines.join(QLatin1Char('\n'));
 }
@@ -403,17 +416,8 @@ bool BankTableModel::pasteTabSeparated(int row, const QString &text)
     return true;
 }
 
-bool BankTableModel::importCsv(int row, const QByteArray &csv)
+bool BankTableModel::importCsv(int row, const QList<QStringList> &records)
 {
-    QList<QStringList> records = DelimitedText::ParseCsv(csv);
-    // The header is matched as spreadsheets write it, never as translated.
-    const QLatin1String header(BankFieldNames[0].heading);
-    if (!records.isEmpty() && records.front().front().trimmed().compare(header, Qt::CaseInsensitive) == 0)
-        records.removeFirst();
-    // Blank lines hold no question.
-    records.removeIf([](const QStringList &record) {
-        return std::all_of(record.begin(), record.end(), [](const QString &field) { return field.isEmpty(); });
-    });
     if (records.isEmpty() || row < 0 || row > rowCount())
         return false;
     push(document_.planInsert(row, linesFromRecords(records)),
@@ -430,6 +434,11 @@ TopUpPlan BankTableModel::topUp(QByteArrayView source, const QString &sourceName
              added == 1 ? tr("Top up with 1 question from %1").arg(sourceName)
                         : tr("Top up with %1 questions from %2").arg(added).arg(sourceName));
     return plan;
+}
+
+bool BankTableModel::importCsv(int row, const QByteArray &csv)
+{
+    return importCsv(row, ReadCsv(csv, CsvGuess::Format(csv)).records);
 }
 
 bool BankTableModel::canFix(const BankProblem &problem) const

@@ -100,15 +100,17 @@ public:
     // Four fields a line, tab-separated, lines joined by newlines, rows in
     // order; a field holding a tab or a line feed is quoted, as spreadsheets do.
     QString linesAsTabSeparated(const QList<int> &rows) const;
+    // Every line's four fields, as a CSV file holds them.
+    QList<QStringList> rowsOfFields() const;
     // Each text line a new row from `row` on; false when there is nothing to
     // paste. Pasted and imported text that a field cannot hold is fitted:
     // straight double quotes become typographic ones, line breaks and tabs
     // spaces. In a new bank, the rows take the place of its one empty line.
     bool pasteTabSeparated(int row, const QString &text);
-    // RFC 4180 records (DelimitedText::ParseCsv says which encodings and
-    // separators); a first record whose first field reads "Question" is a
-    // header and skipped, and so are blank records. False when the file holds
-    // no record.
+    // Records read from a CSV file (ReadCsv), each a new row from `row` on,
+    // as one undo step; fitted as pasted text is. False when there are none.
+    bool importCsv(int row, const QList<QStringList> &records);
+    // The records of a CSV file read in the format CsvGuess finds for it.
     bool importCsv(int row, const QByteArray &csv);
 
     // Adds the questions of another bank that this one lacks, up to the
@@ -134,6 +136,7 @@ public:
 private:
     void push(BankSplice splice, const QString &text);
     void fixKinds(std::span<const BankProblemKind> kinds);
+    QStringList fieldsOf(int row) const;
     std::vector<BankLine> linesFromRecords(const QList<QStringList> &records) const;
 
     QUndoStack *undoStack_;

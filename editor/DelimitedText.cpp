@@ -1,11 +1,6 @@
 #include "DelimitedText.h"
 
-#include "app/Windows1252.h"
-
-#include <QStringDecoder>
-
 #include <algorithm>
-#include <optional>
 
 namespace DelimitedText {
 
@@ -19,9 +14,11 @@ bool IsLineBreak(QChar ch)
 }
 
 // Reads the quoted field starting at `at` (on its opening quote); returns
-// where it ends, or -1 when text follows its closing quote.
-qsizetype ReadQuoted(QStringView text, qsizetype at, QChar separator, QString &field)
+// where it ends, or -1 when text follows its closing quote. Unclosed, it
+// runs to the end of the text, and `closed` is cleared.
+qsizetype ReadQuoted(QStringView text, qsizetype at, QChar separator, QString &field, bool &closed)
 {
+    closed = true;
     for (++at; at < text.size(); ++at) {
         if (text[at] != Quote) {
             field += text[at];
@@ -33,33 +30,34 @@ qsizetype ReadQuoted(QStringView text, qsizetype at, QChar separator, QString &f
             return at == text.size() || text[at] == separator || IsLineBreak(text[at]) ? at : -1;
         }
     }
-    return at; // an unclosed quote runs to the end
-}
-
-QString DecodedCsv(QByteArrayView bytes)
-{
-    const std::optional<QStringConverter::Encoding> marked = QStringConverter::encodingForData(bytes);
-    QStringDecoder decoder(marked.value_or(QStringConverter::Utf8), QStringDecoder::Flag::Stateless);
-    QString text = decoder(bytes);
-    if (decoder.hasError())
-        return FromWindows1252(std::string_view(bytes.data(), std::size_t(bytes.size())));
-    if (text.startsWith(QChar(0xFEFF)))
-        text.remove(0, 1);
-    return text;
+    closed = false;
+    return at;
 }
 
 } // namespace
 
 QList<QStringList> Parse(QStringView text, QChar separator)
 {
-    QList<QStringList> records;
+    return ParseRecords(text, separator).records;
+}
+
+Records ParseRecords(QStringView text, QChar separator, qsizetype most)
+{
+    Records read;
+    QList<QStringList> &records = read.records;
     QStringList record;
     qsizetype at = 0;
     while (at < text.size()) {
+        if (records.size() == most)
+            return read;
         QString field;
         qsizetype end = -1;
-        if (text[at] == Quote)
-            end = ReadQuoted(text, at, separator, field);
+        if (text[at] == Quote) {
+            bool closed = true;
+            end = ReadQuoted(text, at, separator, field, closed);
+            if (!closed && read.unclosedQuote < 0)
+                read.unclosedQuote = at;
+        }
         if (end < 0) {
             end = at;
             while (end < text.size() && text[end] != separator && !IsLineBreak(text[end]))
@@ -81,7 +79,22 @@ QList<QStringList> Parse(QStringView text, QChar separator)
     }
     if (!record.isEmpty()) // a separator ended the text
         records += record;
-    return records;
+    return read;
+}
+
+bool IsBlank(const QStringList &record)
+{
+    return std::all_of(record.begin(), record.end(), [](const QString &field) { return field.isEmpty(); });
+}
+
+int LineAt(QStringView text, qsizetype at)
+{
+    int line = 1;
+    for (qsizetype i = 0; i < at && i < text.size(); ++i) {
+        if (text[i] == QLatin1Char('\n') || (text[i] == QLatin1Char('\r') && (i + 1 == text.size() || text[i + 1] != QLatin1Char('\n'))))
+            ++line;
+    }
+    return line;
 }
 
 QString TabSeparatedRow(const QStringList &fields)
@@ -93,15 +106,6 @@ QString TabSeparatedRow(const QStringList &fields)
         written += quoted ? Quote + QString(field).replace(Quote, QStringLiteral("\"\"")) + Quote : field;
     }
     return written.join(QLatin1Char('\t'));
-}
-
-QList<QStringList> ParseCsv(QByteArrayView bytes)
-{
-    const QString text = DecodedCsv(bytes);
-    QList<QStringList> byCommas = Parse(text, QLatin1Char(','));
-    QList<QStringList> bySemicolons = Parse(text, QLatin1Char(';'));
-    const auto width = [](const QList<QStringList> &records) { return records.isEmpty() ? 0 : records.front().size(); };
-    return width(bySemicolons) > width(byCommas) ? bySemicolons : byCommas;
 }
 
 } // namespace DelimitedText

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QByteArrayView>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -16,15 +15,24 @@ namespace DelimitedText {
 // as written, quotes and all.
 QList<QStringList> Parse(QStringView text, QChar separator);
 
+struct Records {
+    QList<QStringList> records;
+    // Where the quote opened that no quote closes (the field runs to the
+    // end of the text), or -1.
+    qsizetype unclosedQuote = -1;
+};
+
+// As Parse, reading at most `most` records (all when negative).
+Records ParseRecords(QStringView text, QChar separator, qsizetype most = -1);
+
+// A record of empty fields only: a blank line, or separators alone.
+bool IsBlank(const QStringList &record);
+
+// The 1-based line of the text that `at` is on; CR LF, LF and CR end lines.
+int LineAt(QStringView text, qsizetype at);
+
 // One row of tab-separated text; a field holding a tab, a line break or a
 // double quote is quoted, so it comes back whole.
 QString TabSeparatedRow(const QStringList &fields);
-
-// A CSV file's records. Its text is in the encoding its byte order mark
-// names, else UTF-8 when the bytes are valid UTF-8, else Windows-1252, as
-// older spreadsheets save. Fields are separated by commas, or by semicolons
-// when these cut the first record into more fields, as spreadsheets write
-// CSV where the comma is the decimal mark.
-QList<QStringList> ParseCsv(QByteArrayView bytes);
 
 } // namespace DelimitedText

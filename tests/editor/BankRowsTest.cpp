@@ -3,6 +3,8 @@
 #include "editor/BankTableModel.h"
 #include "tests/BankLines.h"
 #include "editor/RowOrder.h"
+#include "editor/CsvExport.h"
+#include "editor/CsvFormat.h"
 
 #include <QAbstractItemModelTester>
 #include <QScopeGuard>
@@ -56,6 +58,17 @@ void CheckEdit(const QByteArray &bytes, const Edit &edit, const QByteArray &save
 }
 
 const QByteArray Blank = "\"\"\"\"\r\n";
+
+QByteArray Utf16(const QString &text, QSysInfo::Endian endian)
+{
+    QByteArray bytes;
+    for (const QChar ch : text) {
+        const char high = char(ch.unicode() >> 8);
+        const char low = char(ch.unicode() & 0xFF);
+        bytes.append(endian == QSysInfo::LittleEndian ? low : high).append(endian == QSysInfo::LittleEndian ? high : low);
+    }
+    return bytes;
+}
 
 } // namespace
 
@@ -221,12 +234,85 @@ private slots:
         QTest::newRow("quoted commas, quotes and line breaks")
             << QByteArray("\"a, \"\"b\"\"\",x\n\"line\r\nbreak\",y,z,w,v")
             << QByteArray("a, \x93" "b\x94\"x\"\"\"\r\nline break\"y\"z\"w\"\r\n");
+        QTest::newRow("commas, the first question holding four semicolons")
+            << QByteArray("Which of a;b;c;d;e is a vowel?,a,b,c\r\nNext?,x,y,z\r\n")
+            << QByteArray("Which of a;b;c;d;e is a vowel?\"a\"b\"c\"\r\nNext?\"x\"y\"z\"\r\n");
+        QTest::newRow("tabs, a comma in an answer")
+            << QByteArray("Q1\tA, B\tC\tD\r\nQ2\tE\tF\tG\r\n") << QByteArray("Q1\"A, B\"C\"D\"\r\nQ2\"E\"F\"G\"\r\n");
+        QTest::newRow("German header, semicolons")
+            << QByteArray("Frage;Richtige Antwort;Falsche Antwort 1;Falsche Antwort 2\r\nq;a;b;c\r\n")
+            << QByteArray("q\"a\"b\"c\"\r\n");
+        QTest::newRow("Norwegian header in capitals, UTF-8")
+            << QByteArray("SP\xc3\x98RSM\xc3\x85L,Riktig svar,Feil svar 1,Feil svar 2\r\nq,a,b,c\r\n")
+            << QByteArray("q\"a\"b\"c\"\r\n");
+        QTest::newRow("Hungarian header in Windows-1252, accents folded")
+            << QByteArray("K\xe9rd\xe9s|Helyes v\xe1lasz|Rossz v\xe1lasz 1|Rossz v\xe1lasz 2\r\nq|a|b|c\r\n")
+            << QByteArray("q\"a\"b\"c\"\r\n");
+        QTest::newRow("header known by its shape")
+            << QByteArray("Prompt,Correct,Decoy A,Decoy B\nOne?,a,b,c\nTwo?,d,e,f\n")
+            << QByteArray("One?\"a\"b\"c\"\r\nTwo?\"d\"e\"f\"\r\n");
+        QTest::newRow("first row a question with no question mark, not a header")
+            << QByteArray("Name a primary colour,Red,Green,Mauve\nOne?,a,b,c\nTwo?,d,e,f\n")
+            << QByteArray("Name a primary colour\"Red\"Green\"Mauve\"\r\nOne?\"a\"b\"c\"\r\nTwo?\"d\"e\"f\"\r\n");
+        QTest::newRow("UTF-16 little-endian without a byte order mark")
+            << Utf16(QStringLiteral("Caf\u00e9?,\u20ac 5,b,c\r\n"), QSysInfo::LittleEndian)
+            << QByteArray("Caf\xe9?\"\x80 5\"b\"c\"\r\n");
+        QTest::newRow("UTF-16 big-endian without a byte order mark")
+            << Utf16(QStringLiteral("Caf\u00e9?;\u20ac 5;b;c\r\n"), QSysInfo::BigEndian)
+            << QByteArray("Caf\xe9?\"\x80 5\"b\"c\"\r\n");
     }
     void importCsv()
     {
         QFETCH(QByteArray, csv);
         QFETCH(QByteArray, saved);
         CheckEdit({}, [&](BankTableModel &m) { QVERIFY(m.importCsv(0, csv)); }, saved);
+    }
+
+    // Nothing is imported from a file that cannot be read whole, and the
+    // message says where to look.
+    void csvRefused_data()
+    {
+        QTest::addColumn<QByteArray>("csv");
+        QTest::addColumn<QString>("problem"); // a piece of the message
+        QTest::newRow("a quote never closed")
+            << QByteArray("q,a,b,c\r\n\"open,a,b,c\r\nq3,a,b,c\r\n") << "line 2";
+        QTest::newRow("a quote never closed, after a quoted line break")
+            << QByteArray("\"two\nlines\",a,b,c\n\"open,x\nq3,a,b,c\n") << "line 3";
+        QByteArray tooMany = "Question,Right answer,Wrong answer 1,Wrong answer 2\r\n";
+        for (int row = 0; row <= LargestCsvRows; ++row)
+            tooMany += "q,a,b,c\r\n";
+        QTest::newRow("a row past the limit") << tooMany << "more than";
+    }
+    void csvRefused()
+    {
+        QFETCH(QByteArray, csv);
+        QFETCH(QString, problem);
+        CsvFormat format;
+        format.header = true;
+        QVERIFY2(ReadCsv(csv, format).problem.contains(problem), qPrintable(ReadCsv(csv, format).problem));
+        Editor editor("a\r\n");
+        QVERIFY(!editor.model.importCsv(0, csv));
+        QCOMPARE(editor.stack.count(), 0);
+    }
+
+    // What Export CSV writes imports back to the same fields.
+    void csvRoundTrip_data()
+    {
+        QTest::addColumn<QByteArray>("bank");
+        QTest::newRow("typographic quotes, accents, euro")
+            << QByteArray("\x93Quoted\x94, she said?\"caf\xe9\"\x80 5\"a;b\"\r\nTwo?\"x\"y\"z\"\r\n");
+        QTest::newRow("a heading as a question, commas everywhere")
+            << QByteArray("Question,Right answer\"1,5\",\", \r\n");
+    }
+    void csvRoundTrip()
+    {
+        QFETCH(QByteArray, bank);
+        const Editor original(bank);
+        const QByteArray csv = CsvFileBytes(original.model.rowsOfFields());
+        QVERIFY(csv.startsWith("\xef\xbb\xbfQuestion,Right answer,Wrong answer 1,Wrong answer 2\r\n"));
+        Editor imported("");
+        QVERIFY(imported.model.importCsv(0, csv));
+        QCOMPARE(Rows(imported.model), Rows(original.model));
     }
 
     // Under a translation the headings change, but a CSV file's header row

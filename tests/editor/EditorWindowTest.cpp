@@ -108,6 +108,9 @@ private slots:
     void findNextWrapsAndSelects_data();
     void findNextWrapsAndSelects();
     void windowFitsItsScreen();
+    void csvImportPreview_data();
+    void csvImportPreview();
+    void exportCsvBesideTheBank();
 };
 
 void EditorWindowTest::typingThroughFocus_data()
@@ -570,6 +573,75 @@ void EditorWindowTest::windowFitsItsScreen()
     QSettings().remove(QStringLiteral("windowGeometry"));
     // Fitted again once shown, when the window's borders are known.
     QTRY_VERIFY(window.screen()->availableGeometry().contains(window.frameGeometry()));
+}
+
+void EditorWindowTest::csvImportPreview_data()
+{
+    QTest::addColumn<QList<int>>("keys"); // to the preview, from its first control
+    QTest::addColumn<QStringList>("imported");
+    const QStringList guessed = {"Alpha?|a|b|c", "Beta?|d|e|f"};
+    QTest::newRow("Enter imports as guessed") << QList<int>{Qt::Key_Return} << guessed;
+    QTest::newRow("header unticked: its row comes in too")
+        << QList<int>{Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Space, Qt::Key_Return}
+        << QStringList{"Question|Right answer|Wrong answer 1|Wrong answer 2"} + guessed;
+    QTest::newRow("separator set to tab: one field a row")
+        << QList<int>{Qt::Key_Down, Qt::Key_Return} << QStringList{"Alpha?;a;b;c|||", "Beta?;d;e;f|||"};
+    QTest::newRow("Escape imports nothing") << QList<int>{Qt::Key_Escape} << QStringList{};
+}
+
+void EditorWindowTest::csvImportPreview()
+{
+    QFETCH(QList<int>, keys);
+    QFETCH(QStringList, imported);
+    QTemporaryDir folder;
+    const QString csv = folder.filePath(QStringLiteral("quiz.csv"));
+    WriteFile(csv, "Question;Right answer;Wrong answer 1;Wrong answer 2\r\nAlpha?;a;b;c\r\nBeta?;d;e;f\r\n");
+    BankEditorWindow window;
+    QVERIFY(window.openFile(WriteBank(folder, ThreeLines)));
+    Activate(window);
+    Table(window)->setCurrentIndex(window.model()->index(2, 0));
+
+    window.findChild<QAction *>(QStringLiteral("actionImportCsv"))->trigger();
+    auto *files = window.findChild<QFileDialog *>(QStringLiteral("importDialog"));
+    QVERIFY(files);
+    QCOMPARE(files->directory().absolutePath(), QDir(folder.path()).absolutePath());
+    files->selectFile(csv);
+    QMetaObject::invokeMethod(files, "accept"); // as its Open button does
+    QDialog *preview = nullptr;
+    QTRY_VERIFY((preview = window.findChild<QDialog *>(QStringLiteral("csvImportDialog"))));
+    QVERIFY(QTest::qWaitForWindowActive(preview));
+    for (const int key : keys)
+        Key(key);
+    QTRY_VERIFY(!preview->isVisible());
+
+    QStringList rows;
+    for (int row = 3; row < window.model()->rowCount(); ++row) {
+        QStringList fields;
+        for (int column = 0; column < 4; ++column)
+            fields += window.model()->index(row, column).data().toString();
+        rows += fields.join(QLatin1Char('|'));
+    }
+    QCOMPARE(rows, imported);
+    // One step undoes the whole import.
+    window.findChild<QAction *>(QStringLiteral("actionUndo"))->trigger();
+    QCOMPARE(window.model()->bytes(), ThreeLines);
+}
+
+// Export CSV offers the bank's name with .csv beside it, and writes there.
+void EditorWindowTest::exportCsvBesideTheBank()
+{
+    QTemporaryDir folder;
+    BankEditorWindow window;
+    QVERIFY(window.openFile(WriteBank(folder, ThreeLines)));
+    Activate(window);
+    window.findChild<QAction *>(QStringLiteral("actionExportCsv"))->trigger();
+    auto *files = window.findChild<QFileDialog *>(QStringLiteral("exportDialog"));
+    QVERIFY(files);
+    const QString csv = QDir(folder.path()).absoluteFilePath(QStringLiteral("bank.csv"));
+    QCOMPARE(files->selectedFiles(), QStringList{csv});
+    QMetaObject::invokeMethod(files, "accept");
+    QVERIFY(ReadFile(csv).startsWith("\xef\xbb\xbfQuestion,Right answer,Wrong answer 1,Wrong answer 2\r\n"
+                                     "Capital of France?,Paris,Lyon,Nice\r\n"));
 }
 
 QTEST_MAIN(EditorWindowTest)
