@@ -10,11 +10,21 @@
 QString ComparableText(std::string_view field)
 {
     const QString text = FromWindows1252(field);
+    const auto digitAt = [&text](qsizetype at) { return at >= 0 && at < text.size() && text[at].isDigit(); };
     QString kept;
     kept.reserve(text.size());
-    for (const QChar ch : text)
+    for (qsizetype at = 0; at < text.size(); ++at) {
+        const QChar ch = text[at];
         if (ch.isLetterOrNumber())
             kept += ch.toCaseFolded();
+        // A number's sign and decimal point are part of its value: "-40" is
+        // not "40", nor "1.5" "15".
+        else if ((ch == u'-' || ch == u'\u2013') && digitAt(at + 1)
+                 && (at == 0 || !text[at - 1].isLetterOrNumber()))
+            kept += u'-';
+        else if (ch == u'.' && digitAt(at - 1) && digitAt(at + 1))
+            kept += ch;
+    }
     return kept;
 }
 

@@ -13,7 +13,8 @@
 // editor hold banks to one rule.
 
 // A field as a reader compares it: its letters and digits alone, case
-// folded, so that "What is 'Kew'?" and "what is kew" compare equal.
+// folded, so that "What is 'Kew'?" and "what is kew" compare equal; a
+// number keeps its minus sign and decimal point.
 QString ComparableText(std::string_view field);
 
 // Two questions (or answers) are the same when equal after ignoring case,

@@ -54,6 +54,11 @@ void QuestionRulesTest::sameText_data()
                                    << QByteArray("How many legs has an insect, 8?") << false;
     QTest::newRow("a word matters") << QByteArray("Which is the largest ocean?")
                                     << QByteArray("Which is the smallest ocean?") << false;
+    QTest::newRow("a minus sign matters") << QByteArray("-40") << QByteArray("40") << false;
+    QTest::newRow("a decimal point matters") << QByteArray("1.5 litres") << QByteArray("15 litres") << false;
+    QTest::newRow("a hyphen between words does not") << QByteArray("Who was well-known?")
+                                                      << QByteArray("Who was well known?") << true;
+    QTest::newRow("thousands commas do not") << QByteArray("1,500 km") << QByteArray("1500 km") << true;
     QTest::newRow("order matters") << QByteArray("Who came first?") << QByteArray("Who first came?") << false;
     QTest::newRow("more words after") << QByteArray("Which is Mars?") << QByteArray("Which is Mars, really?")
                                       << false;
