@@ -252,7 +252,7 @@ void BankEditorWindow::buildActions()
     edit->addSeparator();
     edit->addActions({insert, remove, up, down});
     edit->addSeparator();
-    edit->addActions({selectAll, fix});
+    edit->addAction(selectAll);
 
     buildProblemActions();
     buildFindAndOrderActions(edit);
@@ -903,7 +903,7 @@ void BankEditorWindow::stepToProblem(int step)
         StepToProblem(problems_->problems(), chosen >= 0 ? std::optional(std::size_t(chosen)) : std::nullopt,
                       cursor.row(), cursor.column(), step);
     if (!entry) {
-        statusBar()->showMessage(tr("No problem to go to: every line plays as written."), 4000);
+        statusBar()->showMessage(tr("No problem or warning on a line to go to."), 4000);
         return;
     }
     problems_->list()->setCurrentRow(int(*entry));

@@ -133,11 +133,30 @@ void CsvImportDialog::refresh()
             rows_->setItem(row, column, item);
         }
     }
+    const qsizetype count = read_.records.size();
+    QString summary;
     if (!read_.problem.isEmpty())
-        summary_->setText(read_.problem);
-    else if (read_.records.size() > shown)
-        summary_->setText(tr("%n rows to import; the first %1 are shown.", nullptr, int(read_.records.size())).arg(shown));
+        summary = read_.problem;
+    else if (count == 1)
+        summary = tr("1 row to import.");
+    else if (count > shown)
+        summary = tr("%1 rows to import; the first %2 are shown.").arg(count).arg(shown);
     else
-        summary_->setText(tr("%n row(s) to import.", nullptr, int(read_.records.size())));
+        summary = tr("%1 rows to import.").arg(count);
+    // A bank line holds four fields: text past them is left behind, so say so
+    // before the import rather than lose it unseen.
+    const auto beyondFour = [](const QStringList &record) {
+        return std::any_of(record.begin() + std::min(record.size(), qsizetype(BankFieldCount)), record.end(),
+                           [](const QString &field) { return !field.trimmed().isEmpty(); });
+    };
+    if (read_.problem.isEmpty()) {
+        const auto first = std::find_if(read_.records.begin(), read_.records.end(), beyondFour);
+        if (first != read_.records.end())
+            summary += QLatin1Char(' ')
+                + tr("Row %1 has text past the fourth field, which does not come in: %2.")
+                      .arg(first - read_.records.begin() + 1)
+                      .arg(FieldText::Excerpt(first->mid(BankFieldCount).join(QLatin1Char(' ')).trimmed()));
+    }
+    summary_->setText(summary);
     buttons_->button(QDialogButtonBox::Ok)->setEnabled(!read_.records.isEmpty());
 }

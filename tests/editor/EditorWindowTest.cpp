@@ -13,6 +13,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QInputDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QScreen>
@@ -585,7 +586,7 @@ void EditorWindowTest::csvImportPreview_data()
         << QList<int>{Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Space, Qt::Key_Return}
         << QStringList{"Question|Right answer|Wrong answer 1|Wrong answer 2"} + guessed;
     QTest::newRow("separator set to tab: one field a row")
-        << QList<int>{Qt::Key_Down, Qt::Key_Return} << QStringList{"Alpha?;a;b;c|||", "Beta?;d;e;f|||"};
+        << QList<int>{Qt::Key_Down, Qt::Key_Return} << QStringList{"Alpha?;a;b;c|||", "Beta?;d;e;f;see page 4|||"};
     QTest::newRow("Escape imports nothing") << QList<int>{Qt::Key_Escape} << QStringList{};
 }
 
@@ -595,7 +596,7 @@ void EditorWindowTest::csvImportPreview()
     QFETCH(QStringList, imported);
     QTemporaryDir folder;
     const QString csv = folder.filePath(QStringLiteral("quiz.csv"));
-    WriteFile(csv, "Question;Right answer;Wrong answer 1;Wrong answer 2\r\nAlpha?;a;b;c\r\nBeta?;d;e;f\r\n");
+    WriteFile(csv, "Question;Right answer;Wrong answer 1;Wrong answer 2\r\nAlpha?;a;b;c\r\nBeta?;d;e;f;see page 4\r\n");
     BankEditorWindow window;
     QVERIFY(window.openFile(WriteBank(folder, ThreeLines)));
     Activate(window);
@@ -610,6 +611,9 @@ void EditorWindowTest::csvImportPreview()
     QDialog *preview = nullptr;
     QTRY_VERIFY((preview = window.findChild<QDialog *>(QStringLiteral("csvImportDialog"))));
     QVERIFY(QTest::qWaitForWindowActive(preview));
+    // Text a bank line cannot hold is named before the import, not lost unseen.
+    QVERIFY(preview->findChild<QLabel *>(QStringLiteral("csvSummary"))->text().contains(
+        QStringLiteral("Row 2 has text past the fourth field, which does not come in: “see page 4”")));
     for (const int key : keys)
         Key(key);
     QTRY_VERIFY(!preview->isVisible());
