@@ -30,8 +30,10 @@ QString GuideText()
                             "next and previous cell. The Edit menu sorts the rows by the current column and "
                             "shuffles them; rows holding nothing stay at the end. Every change can be undone.</p>");
     text += EditorGuide::tr("<h2>Problems and warnings</h2>"
-                            "<p>The panel below the table lists what will not play as written. Choose one to go "
-                            "to its field; Fix mends the common ones in one step.</p>");
+                            "<p>The panel below the table lists what will not play as written, and warnings about "
+                            "questions that play but may not work once the answers are shuffled. Choose one, or "
+                            "press F8 and Shift+F8, to go to its field. Fix mends the chosen one; Fix All mends "
+                            "every one it can, line ends first, as one step to undo.</p>");
     text += QStringLiteral("<ul>");
     text += Entry(EditorGuide::tr("Empty line"), EditorGuide::tr("the line holds nothing, so its slot in the game stays empty."));
     text += Entry(EditorGuide::tr("Field too long"), EditorGuide::tr("the game cuts the question to 73 characters and an answer to 26; "
@@ -48,13 +50,16 @@ QString GuideText()
                                                               "shows an odd character."));
     text += Entry(EditorGuide::tr("UTF-8 text"), EditorGuide::tr("the file was saved in another encoding; the game shows “ü” as "
                                        "“Ã¼”. Fix reads it as intended."));
+    text += Entry(EditorGuide::tr("Characters the game cannot show"),
+                  EditorGuide::tr("typed or pasted characters Windows-1252 lacks; the bank is not saved until "
+                                  "they are replaced."));
     text += Entry(EditorGuide::tr("Undefined bytes and control characters"),
                   EditorGuide::tr("characters the game shows as nothing or as boxes."));
     text += Entry(EditorGuide::tr("Ctrl-Z"), EditorGuide::tr("the game stops reading the file there."));
     text += Entry(EditorGuide::tr("Lines counted differently"), EditorGuide::tr("the checks and the game disagree on the number of "
                                                       "lines: look at the line ends near it."));
-    text += Entry(EditorGuide::tr("Slots empty"), EditorGuide::tr("the bank has fewer than 100 questions; the game leaves the "
-                                        "remaining slots empty."));
+    text += Entry(EditorGuide::tr("Slots empty"), EditorGuide::tr("the bank has fewer than 100 questions; the game draws an empty "
+                                        "slot like any other, as a blank question."));
     text += Entry(EditorGuide::tr("Lines not read"), EditorGuide::tr("lines after the 100th are never asked."));
     text += Entry(EditorGuide::tr("Duplicate question"), EditorGuide::tr("the same question stands on two lines, so it may be asked "
                                                "twice in one game."));
@@ -68,7 +73,12 @@ QString GuideText()
                             "<p>F5 (File, Play This Bank) saves the bank, then starts the game with it. A bank "
                             "named <i>quarl3.tqz</i> is played in its own folder; any other is copied under "
                             "that name into a temporary folder of its own, removed when the game ends. With "
-                            "fewer than 100 questions, the rest of the game's slots stay empty.</p>");
+                            "fewer than 100 questions it asks first, as the game would draw the empty slots "
+                            "too.</p>"
+                            "<p>To reach 100, File, Top Up from Bank adds questions from another bank, leaving "
+                            "out those this bank already asks; New from Starter Bank opens a copy of a bank that "
+                            "comes with the game. Play Without Saving (Shift+F5) tries the table as it stands "
+                            "from a temporary copy, for a bank that cannot be saved where it is.</p>");
     text += EditorGuide::tr("<h2>More</h2>"
                             "<p>The manual tells the whole story: type <tt>man 6 korvedit</tt> in a terminal, "
                             "or open <a href=\"man:korvedit(6)\">the korvedit manual page</a> where the desktop "
@@ -91,5 +101,7 @@ EditorGuide::EditorGuide(QWidget *parent) : QDialog(parent)
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(browser);
     layout->addWidget(buttons);
+    // The text takes the keys, so that Page Down reads on; Esc still closes.
+    browser->setFocus();
     resize(620, 560);
 }
