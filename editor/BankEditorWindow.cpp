@@ -3,32 +3,27 @@
 #include "BankFileReader.h"
 #include "BankFileWriter.h"
 #include "BankTableModel.h"
-#include "CellClipboard.h"
 #include "CsvExport.h"
 #include "CsvImportDialog.h"
 #include "DiskWatch.h"
 #include "EditorGuide.h"
 #include "EditorIcon.h"
 #include "FieldDelegate.h"
-#include "FieldText.h"
 #include "FindBar.h"
 #include "GameLauncher.h"
 #include "LineCountSummary.h"
 #include "MenuCommands.h"
 #include "ProblemPanel.h"
-#include "ProblemSteps.h"
 #include "QuestionPreview.h"
 #include "QuizPrintCommands.h"
 #include "RecentFiles.h"
 #include "RecoveryKeeper.h"
 #include "RecoveryOffers.h"
-#include "RowOrder.h"
 #include "ScreenFit.h"
 
 #include <QAction>
-#include <QApplication>
-#include <QClipboard>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -38,7 +33,6 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QPushButton>
-#include <QRandomGenerator>
 #include <QSettings>
 #include <QSplitter>
 #include <QStatusBar>
@@ -299,46 +293,6 @@ void BankEditorWindow::buildActions()
     });
 }
 
-void BankEditorWindow::buildProblemActions()
-{
-    QMenu *menu = menuBar()->addMenu(tr("&Problems"));
-    QAction *next = MakeAction(this, "actionNextProblem", tr("&Next Problem"), {QKeySequence(Qt::Key_F8)});
-    QAction *previous = MakeAction(this, "actionPreviousProblem", tr("&Previous Problem"),
-                                   {QKeySequence(Qt::SHIFT | Qt::Key_F8)});
-    QAction *fixKind = MakeAction(this, "actionFixAllOfKind", tr("Fix All of This &Kind"), {});
-    QAction *fixAll = MakeAction(this, "actionFixAll", tr("Fix &All Problems"), {});
-    fixAllAction_ = fixAll;
-    next->setStatusTip(tr("Go to the next problem or warning in the bank"));
-    previous->setStatusTip(tr("Go to the previous problem or warning in the bank"));
-    fixKind->setStatusTip(tr("Fix every problem like the selected one, as one step to undo"));
-    fixAll->setStatusTip(tr("Fix every problem Fix can mend, line ends first, as one step to undo"));
-    menu->addActions({next, previous});
-    menu->addSeparator();
-    if (auto *fix = findChild<QAction *>(QStringLiteral("actionFix")))
-        menu->addAction(fix);
-    menu->addActions({fixKind, fixAll});
-    problems_->list()->addActions({fixKind, fixAll});
-    fixKind->setEnabled(false);
-    fixAll->setEnabled(false);
-
-    connect(next, &QAction::triggered, this, [this] { stepToProblem(+1); });
-    connect(previous, &QAction::triggered, this, [this] { stepToProblem(-1); });
-    connect(fixKind, &QAction::triggered, this, [this] {
-        if (!settleChecks())
-            return;
-        if (const std::optional<BankProblem> problem = problems_->currentProblem(); problem && model_->canFix(*problem))
-            model_->fixAll(problem->kind);
-    });
-    connect(fixAll, &QAction::triggered, this, [this] {
-        if (settleChecks())
-            model_->fixAll();
-    });
-    connect(problems_->fixAllButton(), &QPushButton::clicked, fixAll, &QAction::trigger);
-    connect(problems_, &ProblemPanel::currentChanged, this,
-            [this, fixKind] { fixKind->setEnabled(problems_->currentCanBeFixed()); });
-    connect(fixAll, &QAction::changed, this, [this, fixAll] { problems_->fixAllButton()->setEnabled(fixAll->isEnabled()); });
-}
-
 void BankEditorWindow::buildPrintActions(QMenu *menu)
 {
     quizPrint_ = new QuizPrintCommands(this, model_, [this] { return commitTyping(); }, [this] { return currentFile_; });
@@ -354,31 +308,6 @@ void BankEditorWindow::buildPrintActions(QMenu *menu)
     connect(print, &QAction::triggered, quizPrint_, &QuizPrintCommands::print);
     connect(exportPdf, &QAction::triggered, quizPrint_, &QuizPrintCommands::exportPdf);
     connect(newOrder, &QAction::triggered, quizPrint_, &QuizPrintCommands::newAnswerOrder);
-}
-
-void BankEditorWindow::buildFindAndOrderActions(QMenu *edit)
-{
-    QAction *find = MakeAction(this, "actionFind", tr("&Find…"), {QKeySequence(QStringLiteral("Ctrl+F"))});
-    QAction *replace = MakeAction(this, "actionReplace", tr("R&eplace…"), {QKeySequence(QStringLiteral("Ctrl+H"))});
-    QAction *next = MakeAction(this, "actionFindNext", tr("Find &Next"), {QKeySequence(Qt::Key_F3)});
-    QAction *previous = MakeAction(this, "actionFindPrevious", tr("Find Pre&vious"),
-                                   {QKeySequence(Qt::SHIFT | Qt::Key_F3)});
-    QAction *sort = MakeAction(this, "actionSort", tr("&Sort A to Z by This Column"), {});
-    QAction *sortDown = MakeAction(this, "actionSortDescending", tr("Sort &Z to A by This Column"), {});
-    QAction *shuffle = MakeAction(this, "actionShuffle", tr("S&huffle Rows"), {});
-    sort->setStatusTip(tr("Sort the rows by the current column; rows holding nothing stay at the end"));
-    shuffle->setStatusTip(tr("Put the rows in a random order; rows holding nothing stay at the end"));
-    edit->addSeparator();
-    edit->addActions({find, replace, next, previous});
-    edit->addSeparator();
-    edit->addActions({sort, sortDown, shuffle});
-    connect(find, &QAction::triggered, this, [this] { findBar_->open(false); });
-    connect(replace, &QAction::triggered, this, [this] { findBar_->open(true); });
-    connect(next, &QAction::triggered, this, [this] { findBar_->findNext(false); });
-    connect(previous, &QAction::triggered, this, [this] { findBar_->findNext(true); });
-    connect(sort, &QAction::triggered, this, [this] { sortRows(Qt::AscendingOrder); });
-    connect(sortDown, &QAction::triggered, this, [this] { sortRows(Qt::DescendingOrder); });
-    connect(shuffle, &QAction::triggered, this, &BankEditorWindow::shuffleRows);
 }
 
 void BankEditorWindow::showMessage(QMessageBox::Icon icon, const QString &text)
@@ -732,117 +661,6 @@ void BankEditorWindow::startGame()
         showMessage(QMessageBox::Warning, error);
 }
 
-QList<int> BankEditorWindow::selectedRows() const
-{
-    QList<int> rows;
-    for (const QModelIndex &index : table_->selectionModel()->selectedIndexes())
-        rows.append(index.row());
-    if (rows.isEmpty() && table_->currentIndex().isValid())
-        rows.append(table_->currentIndex().row());
-    std::sort(rows.begin(), rows.end());
-    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
-    return rows;
-}
-
-void BankEditorWindow::selectRows(int first, int count)
-{
-    const int column = std::max(table_->currentIndex().column(), 0);
-    table_->setCurrentIndex(model_->index(first, column));
-    table_->selectionModel()->select(QItemSelection(model_->index(first, 0), model_->index(first + count - 1, model_->columnCount() - 1)),
-                                     QItemSelectionModel::ClearAndSelect);
-}
-
-void BankEditorWindow::copyCells()
-{
-    const QString text = CellClipboard::Copied(*model_, *table_->selectionModel());
-    if (!text.isEmpty())
-        QGuiApplication::clipboard()->setText(text);
-}
-
-void BankEditorWindow::cutCells()
-{
-    copyCells();
-    CellClipboard::Clear(*model_, *table_->selectionModel(), tr("Cut"));
-}
-
-void BankEditorWindow::clearCells()
-{
-    CellClipboard::Clear(*model_, *table_->selectionModel(), tr("Clear"));
-}
-
-void BankEditorWindow::pasteCells()
-{
-    const CellClipboard::Pasted pasted =
-        CellClipboard::Paste(*model_, *table_->selectionModel(), QGuiApplication::clipboard()->text());
-    if (pasted.count == 0)
-        showMessage(QMessageBox::Warning, tr("The clipboard holds no text to paste."));
-    else if (pasted.wholeRows)
-        selectRows(pasted.row, pasted.count);
-}
-
-void BankEditorWindow::insertRow()
-{
-    const int row = table_->currentIndex().isValid() ? table_->currentIndex().row() + 1 : model_->rowCount();
-    model_->insertBlankRows(row, 1);
-    const QModelIndex first = model_->index(row, 0);
-    table_->setCurrentIndex(first);
-    table_->edit(first);
-}
-
-void BankEditorWindow::deleteRows()
-{
-    const QList<int> rows = selectedRows();
-    if (rows.isEmpty())
-        return;
-    // Runs of neighbouring rows go in one step each, from the bottom up so the
-    // rows still to go keep their numbers; undo takes them all back at once.
-    // Named after what goes, as Undo's menu entry shows it.
-    const QString first = FieldText::Excerpt(model_->index(rows.front(), 0).data().toString());
-    undoStack_->beginMacro(rows.size() == 1 ? tr("Delete line %1, %2").arg(rows.front() + 1).arg(first)
-                                            : tr("Delete %1 lines from %2 on").arg(rows.size()).arg(first));
-    for (qsizetype end = rows.size(); end > 0;) {
-        qsizetype start = end - 1;
-        while (start > 0 && rows[start - 1] == rows[start] - 1)
-            --start;
-        model_->removeLines(rows[start], int(end - start));
-        end = start;
-    }
-    undoStack_->endMacro();
-    table_->setCurrentIndex(model_->index(std::min(rows.front(), model_->rowCount() - 1), 0));
-}
-
-void BankEditorWindow::moveRows(int step)
-{
-    const QList<int> rows = selectedRows();
-    if (rows.isEmpty())
-        return;
-    // The whole span from the first selected row to the last moves as one block.
-    const int first = rows.front();
-    const int count = rows.back() - first + 1;
-    if (first + step < 0 || first + count + step > model_->rowCount())
-        return;
-    model_->moveLines(first, count, step < 0 ? first - 1 : first + count + 1);
-    selectRows(first + step, count);
-}
-
-void BankEditorWindow::sortRows(Qt::SortOrder order)
-{
-    if (!commitTyping())
-        return;
-    const int column = std::max(table_->currentIndex().column(), 0);
-    const QString heading = model_->headerData(column, Qt::Horizontal).toString().toLower();
-    model_->reorderLines(RowOrder::Sorted(model_->document(), column, order),
-                         order == Qt::AscendingOrder ? tr("Sort the rows by %1, A to Z").arg(heading)
-                                                     : tr("Sort the rows by %1, Z to A").arg(heading));
-}
-
-void BankEditorWindow::shuffleRows()
-{
-    if (commitTyping())
-        model_->reorderLines(RowOrder::Shuffled(model_->document(), *QRandomGenerator::global()),
-                             tr("Shuffle the rows"));
-}
-
 void BankEditorWindow::showGuide()
 {
     if (!guide_)
@@ -850,16 +668,6 @@ void BankEditorWindow::showGuide()
     guide_->show();
     guide_->raise();
     guide_->activateWindow();
-}
-
-void BankEditorWindow::showProblemCell(const BankProblem &problem)
-{
-    if (problem.line == 0)
-        return;
-    const QModelIndex cell = model_->index(int(problem.line) - 1, std::max(problem.field, 0));
-    table_->setCurrentIndex(cell);
-    table_->scrollTo(cell);
-    table_->setFocus(Qt::OtherFocusReason);
 }
 
 void BankEditorWindow::refreshChecks()
@@ -880,34 +688,6 @@ void BankEditorWindow::refreshProblems()
     const BankReport report = typedCell_.isValid() ? model_->reportWith(typedCell_, typedText_) : model_->report();
     problems_->setProblems(report.problems);
     fixAllAction_->setEnabled(model_->anyFixable());
-}
-
-bool BankEditorWindow::settleChecks()
-{
-    if (!commitTyping())
-        return false;
-    if (checksDue_->isActive()) {
-        checksDue_->stop();
-        refreshProblems();
-    }
-    return true;
-}
-
-void BankEditorWindow::stepToProblem(int step)
-{
-    if (!settleChecks())
-        return;
-    const QModelIndex cursor = table_->currentIndex();
-    const int chosen = problems_->list()->currentRow();
-    const std::optional<std::size_t> entry =
-        StepToProblem(problems_->problems(), chosen >= 0 ? std::optional(std::size_t(chosen)) : std::nullopt,
-                      cursor.row(), cursor.column(), step);
-    if (!entry) {
-        statusBar()->showMessage(tr("No problem or warning on a line to go to."), 4000);
-        return;
-    }
-    problems_->list()->setCurrentRow(int(*entry));
-    showProblemCell(problems_->problems()[*entry]);
 }
 
 void BankEditorWindow::refreshPreview()

@@ -13,7 +13,6 @@
 
 #include <QAction>
 #include <QCoreApplication>
-#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QInputDialog>
@@ -97,7 +96,7 @@ void BankEditorWindow::chooseStarterBank(const QString &title, bool otherFile,
             }
         if (chosen != other)
             return;
-        auto *files = new QFileDialog(this, tr("Top Up from Bank"), QDir::homePath(), BankFilter());
+        auto *files = new QFileDialog(this, tr("Top Up from Bank"), currentFolder(), BankFilter());
         files->setObjectName(QStringLiteral("topUpDialog"));
         files->setFileMode(QFileDialog::ExistingFile);
         files->setAttribute(Qt::WA_DeleteOnClose);
@@ -120,10 +119,10 @@ void BankEditorWindow::topUpFrom(const QString &path, const QString &name)
     if (added > 0) {
         selectRows(plan.row, added);
         table_->scrollTo(model_->index(plan.row, 0));
-        QString told = tr("Added %1 questions from %2, leaving out %3 already in this bank.")
-                           .arg(added)
-                           .arg(name)
-                           .arg(plan.duplicates);
+        QString told = (added == 1 ? tr("Added 1 question from %1").arg(name)
+                                   : tr("Added %1 questions from %2").arg(added).arg(name))
+            + (plan.duplicates == 1 ? tr(", leaving out 1 already in this bank.")
+                                    : tr(", leaving out %1 already in this bank.").arg(plan.duplicates));
         if (plan.leftOver > 0)
             told += QLatin1Char(' ') + tr("%1 more did not fit in the %2 slots.").arg(plan.leftOver).arg(BankSlots);
         statusBar()->showMessage(told, 8000);
