@@ -42,10 +42,10 @@ FindBar::FindBar(QTableView *table, BankTableModel *model, QWidget *parent)
     replaceLabel->setBuddy(replaceText_);
     matchCase_ = new QCheckBox(tr("Match &case"), this);
     matchCase_->setObjectName(QStringLiteral("matchCase"));
-    QPushButton *next = Button(this, "findNextButton", tr("&Next"));
+    QPushButton *next = Button(this, "findNextButton", tr("Nex&t"));
     QPushButton *previous = Button(this, "findPreviousButton", tr("Pre&vious"));
     QPushButton *replace = Button(this, "replaceButton", tr("&Replace"));
-    QPushButton *replaceAll = Button(this, "replaceAllButton", tr("Replace &All"));
+    QPushButton *replaceAll = Button(this, "replaceAllButton", tr("Replace A&ll"));
     QPushButton *closeButton = Button(this, "closeFindButton", tr("Close"));
     closeButton->setToolTip(tr("Close the find strip (Esc)"));
 

@@ -24,7 +24,7 @@ QString Describe(const BankProblem &problem)
 
 ProblemPanel::ProblemPanel(QWidget *parent, FixTest canFix) : QWidget(parent), canFix_(std::move(canFix))
 {
-    auto *title = new QLabel(tr("&Problems"), this);
+    auto *title = new QLabel(tr("Pro&blems"), this);
     list_ = new QListWidget(this);
     list_->setObjectName(QStringLiteral("problemList"));
     list_->setAccessibleName(tr("Problems"));

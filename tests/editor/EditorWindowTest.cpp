@@ -14,6 +14,7 @@
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QLabel>
+#include <QMenuBar>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QScreen>
@@ -109,6 +110,7 @@ private slots:
     void findNextWrapsAndSelects_data();
     void findNextWrapsAndSelects();
     void windowFitsItsScreen();
+    void mnemonicsAreUnique();
     void csvImportPreview_data();
     void csvImportPreview();
     void exportCsvBesideTheBank();
@@ -646,6 +648,33 @@ void EditorWindowTest::exportCsvBesideTheBank()
     QMetaObject::invokeMethod(files, "accept");
     QVERIFY(ReadFile(csv).startsWith("\xef\xbb\xbfQuestion,Right answer,Wrong answer 1,Wrong answer 2\r\n"
                                      "Capital of France?,Paris,Lyon,Nice\r\n"));
+}
+
+// Two controls with the same Alt letter make it only move the focus between
+// them: the Problems menu once lost Alt+P to the panel's label this way.
+void EditorWindowTest::mnemonicsAreUnique()
+{
+    BankEditorWindow window;
+    Activate(window);
+    Key(Qt::Key_H, Qt::ControlModifier); // the find strip, with its replace row
+    QStringList texts;
+    for (const QAction *menu : window.menuBar()->actions())
+        texts += menu->text();
+    for (const QLabel *label : window.findChildren<QLabel *>())
+        if (label->isVisible() && label->buddy())
+            texts += label->text();
+    for (const QAbstractButton *button : window.findChildren<QAbstractButton *>())
+        if (button->isVisible())
+            texts += button->text();
+    QMap<QChar, QString> owners;
+    for (const QString &text : texts) {
+        const qsizetype at = QString(text).replace(QLatin1String("&&"), QLatin1String("  ")).indexOf(u'&');
+        if (at < 0 || at + 1 >= text.size())
+            continue;
+        const QChar letter = text[at + 1].toLower();
+        QVERIFY2(!owners.contains(letter), qPrintable(owners[letter] + QStringLiteral(" and ") + text));
+        owners[letter] = text;
+    }
 }
 
 QTEST_MAIN(EditorWindowTest)
