@@ -115,7 +115,8 @@ std::optional<std::vector<BankLine>> Fixed(const BankLine &line, const BankProbl
     }
 }
 
-std::vector<BankProblemKind> FixAll(BankDocument &document, std::span<const BankProblemKind> kinds)
+std::vector<BankProblemKind> FixAll(BankDocument &document, std::span<const BankProblemKind> kinds,
+                                    const FixWatch &fixing)
 {
     std::vector<BankProblemKind> mended;
     for (const BankProblemKind kind : kinds) {
@@ -133,6 +134,8 @@ std::vector<BankProblemKind> FixAll(BankDocument &document, std::span<const Bank
                 if (row < 0 || row >= document.lineCount())
                     continue;
                 if (std::optional<std::vector<BankLine>> lines = Fixed(document.line(row), *problem)) {
+                    if (fixing)
+                        fixing(document.line(row), *problem);
                     document.apply(document.planReplace(row, 1, std::move(*lines)));
                     fixedSome = true;
                     if (mended.empty() || mended.back() != kind)

@@ -3,6 +3,7 @@
 #include "BankDocument.h"
 
 #include <array>
+#include <functional>
 #include <optional>
 #include <span>
 #include <vector>
@@ -28,7 +29,11 @@ inline constexpr std::array FixOrder = {BankProblemKind::LoneLineFeed, BankProbl
 
 // Mends every fixable problem of each kind given, in the order given,
 // checking the bank afresh between kinds (and until none of the kind is
-// left), as fixes move lines. Returns the kinds it mended.
-std::vector<BankProblemKind> FixAll(BankDocument &document, std::span<const BankProblemKind> kinds);
+// left), as fixes move lines. Each fix is shown to `fixing` first, with the
+// line as it stands, so that the undo step can name what it removes.
+// Returns the kinds it mended.
+using FixWatch = std::function<void(const BankLine &line, const BankProblem &problem)>;
+std::vector<BankProblemKind> FixAll(BankDocument &document, std::span<const BankProblemKind> kinds,
+                                    const FixWatch &fixing = {});
 
 } // namespace BankFixes

@@ -39,32 +39,47 @@ QString Counted(int count, const char *one, const char *many)
     return count == 1 ? BankTableModel::tr(one) : BankTableModel::tr(many).arg(count);
 }
 
+// The text a fix removes from its line, when it removes any: the end of a
+// field it cuts, or text after the fourth double quote that holds no question.
+std::optional<QString> Removed(const BankProblem &problem, const BankLine &line)
+{
+    if (problem.kind == BankProblemKind::TextAfterLastQuote) {
+        const std::string_view rest = TextAfterFields({line.text.constData(), std::size_t(line.text.size())});
+        if (rest.find(LineFeed) != std::string_view::npos
+            || std::size_t(std::count(rest.begin(), rest.end(), FieldEnd)) >= BankFieldCount)
+            return std::nullopt;
+        return FromWindows1252(rest);
+    }
+    if (problem.kind == BankProblemKind::FieldTooLong) {
+        const QString text = BankLines::Field(line, problem.field);
+        return text.mid(FieldText::CutTo(text, qsizetype(BankFieldWidths[std::size_t(problem.field)])).size());
+    }
+    return std::nullopt;
+}
+
 QString FixName(const BankProblem &problem, const BankLine &line)
 {
     const int number = int(problem.line);
+    const std::optional<QString> removed = Removed(problem, line);
     switch (problem.kind) {
     case BankProblemKind::LoneLineFeed:
         return BankTableModel::tr("End line %1 at its line feeds").arg(number);
     case BankProblemKind::Utf8Text:
         return BankTableModel::tr("Read the UTF-8 text on line %1").arg(number);
     case BankProblemKind::TextAfterLastQuote: {
+        if (removed)
+            return BankTableModel::tr("Drop %1 after the fourth double quote on line %2")
+                .arg(FieldText::Excerpt(*removed))
+                .arg(number);
         const std::string_view rest = TextAfterFields({line.text.constData(), std::size_t(line.text.size())});
         if (rest.find(LineFeed) != std::string_view::npos)
             return BankTableModel::tr("Split line %1 at its line feeds").arg(number);
-        if (std::size_t(std::count(rest.begin(), rest.end(), FieldEnd)) >= BankFieldCount)
-            return BankTableModel::tr("Move the question run on after line %1 to a line of its own").arg(number);
-        return BankTableModel::tr("Drop %1 after the fourth double quote on line %2")
-            .arg(FieldText::Excerpt(FromWindows1252(rest)))
-            .arg(number);
+        return BankTableModel::tr("Move the question run on after line %1 to a line of its own").arg(number);
     }
-    default: {
-        const QString text = BankLines::Field(line, problem.field);
-        const auto width = qsizetype(BankFieldWidths[std::size_t(problem.field)]);
+    default:
         return BankTableModel::tr("Cut %1 from the end of the %2 on line %3")
-            .arg(FieldText::Excerpt(text.mid(FieldText::CutTo(text, width).size())),
-                 Heading(problem.field).toLower())
+            .arg(FieldText::Excerpt(removed.value_or(QString())), Heading(problem.field).toLower())
             .arg(number);
-    }
     }
 }
 
@@ -83,11 +98,22 @@ QString FixAllName(BankProblemKind kind)
 }
 
 // What Fix All mended, for its undo step: one kind by its own name, several
-// in a list.
-QString FixAllName(const std::vector<BankProblemKind> &kinds)
+// in a list; then the texts it removed, the first few by name.
+QString FixAllName(const std::vector<BankProblemKind> &kinds, const QStringList &removed)
 {
+    constexpr qsizetype Named = 3;
+    QString told;
+    if (!removed.isEmpty()) {
+        QStringList named;
+        for (const QString &text : removed.first(std::min(removed.size(), Named)))
+            named += FieldText::Excerpt(text);
+        told = removed.size() > Named
+                   ? BankTableModel::tr(", removing %1 and %2 more").arg(named.join(QStringLiteral(", ")))
+                         .arg(removed.size() - Named)
+                   : BankTableModel::tr(", removing %1").arg(named.join(QStringLiteral(", ")));
+    }
     if (kinds.size() == 1)
-        return FixAllName(kinds.front());
+        return FixAllName(kinds.front()) + told;
     QStringList mended;
     for (const BankProblemKind kind : kinds) {
         switch (kind) {
@@ -106,7 +132,7 @@ QString FixAllName(const std::vector<BankProblemKind> &kinds)
         }
     }
     const QString last = mended.takeLast();
-    return BankTableModel::tr("Fix all: %1 and %2").arg(mended.join(QStringLiteral(", ")), last);
+    return BankTableModel::tr("Fix all: %1 and %2").arg(mended.join(QStringLiteral(", ")), last) + told;
 }
 
 // Every problem reported on the cell, one a paragraph: the status bar cuts
@@ -477,7 +503,12 @@ bool BankTableModel::anyFixable() const
 void BankTableModel::fixKinds(std::span<const BankProblemKind> kinds)
 {
     BankDocument fixed = document_;
-    const std::vector<BankProblemKind> mended = BankFixes::FixAll(fixed, kinds);
+    QStringList removed;
+    const std::vector<BankProblemKind> mended =
+        BankFixes::FixAll(fixed, kinds, [&removed](const BankLine &line, const BankProblem &problem) {
+            if (const std::optional<QString> text = Removed(problem, line))
+                removed += *text;
+        });
     if (mended.empty())
         return;
     // Only the lines that changed go in the step, so that the views keep
@@ -491,7 +522,7 @@ void BankTableModel::fixKinds(std::span<const BankProblemKind> kinds)
         ++tail;
     push(document_.planReplace(int(head), int(before.size() - head - tail),
                                {after.begin() + qsizetype(head), after.end() - qsizetype(tail)}),
-         FixAllName(mended));
+         FixAllName(mended, removed));
 }
 
 BankReport BankTableModel::reportWith(const QModelIndex &cell, const QString &text) const

@@ -193,7 +193,8 @@ private slots:
         QTest::newRow("LF-only bank with long fields and UTF-8 on every line")
             << "q1\"" + a30 + "\"b\"c\"\nCaf\xc3\xa9\"" + a30 + "\"b\"c\"\nq3\"a\"b\"" + a30 + "\"\n"
             << "q1\"" + a26 + "\"b\"c\"\r\nCaf\xe9\"" + a26 + "\"b\"c\"\r\nq3\"a\"b\"" + a26 + "\"\r\n" << 3
-            << "Fix all: end lines at their line feeds, read the UTF-8 text and cut the fields to their widths";
+            << "Fix all: end lines at their line feeds, read the UTF-8 text and cut the fields to their widths, "
+               "removing “aaaa”, “aaaa”, “aaaa”";
         QTest::newRow("UTF-8 read before the cut, which would split it")
             << "q\"" + QByteArray("\xc3\xa9").repeated(14) + "\"b\"c\"\r\n"
             << "q\"" + QByteArray("\xe9").repeated(14) + "\"b\"c\"\r\n" << 1 << "Read the UTF-8 text on every line";
@@ -201,6 +202,9 @@ private slots:
             << QByteArray("q1\"a\"b\"c\"q2\"a\"b\"c\"q3\"a\"b\"c\"\r\n")
             << QByteArray("q1\"a\"b\"c\"\r\nq2\"a\"b\"c\"\r\nq3\"a\"b\"c\"\r\n") << 3
             << "Mend the text after the fourth double quote on every line";
+        QTest::newRow("text dropped after the fourth quote is named")
+            << QByteArray("q1\"a\"b\"c\"see page 4\r\nq2\"a\"b\"c\"\r\n") << QByteArray("q1\"a\"b\"c\"\r\nq2\"a\"b\"c\"\r\n")
+            << 2 << "Mend the text after the fourth double quote on every line, removing “see page 4”";
     }
     void fixAllKinds()
     {
