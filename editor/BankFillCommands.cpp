@@ -87,6 +87,8 @@ void BankEditorWindow::chooseStarterBank(const QString &title, bool otherFile,
     dialog->setLabelText(otherFile ? tr("Take questions from:") : tr("Start from:"));
     dialog->setOptions(QInputDialog::UseListViewForComboBoxItems);
     dialog->setComboBoxItems(items);
+    // One chosen from the start, so that Enter takes it.
+    dialog->setTextValue(items.first());
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     connect(dialog, &QInputDialog::textValueSelected, this, [this, banks, other, then](const QString &chosen) {
         for (const StarterBank &bank : banks)
@@ -119,10 +121,12 @@ void BankEditorWindow::topUpFrom(const QString &path, const QString &name)
     if (added > 0) {
         selectRows(plan.row, added);
         table_->scrollTo(model_->index(plan.row, 0));
-        QString told = (added == 1 ? tr("Added 1 question from %1").arg(name)
-                                   : tr("Added %1 questions from %2").arg(added).arg(name))
-            + (plan.duplicates == 1 ? tr(", leaving out 1 already in this bank.")
-                                    : tr(", leaving out %1 already in this bank.").arg(plan.duplicates));
+        QString told = added == 1 ? tr("Added 1 question from %1").arg(name)
+                                  : tr("Added %1 questions from %2").arg(added).arg(name);
+        if (plan.duplicates > 0)
+            told += plan.duplicates == 1 ? tr(", leaving out 1 already in this bank")
+                                         : tr(", leaving out %1 already in this bank").arg(plan.duplicates);
+        told += QLatin1Char('.');
         if (plan.leftOver > 0)
             told += QLatin1Char(' ') + tr("%1 more did not fit in the %2 slots.").arg(plan.leftOver).arg(BankSlots);
         statusBar()->showMessage(told, 8000);
