@@ -3,6 +3,7 @@
 #include "QuizPrinter.h"
 
 #include <QAbstractItemModel>
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -11,32 +12,68 @@
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QSettings>
 #include <QStatusBar>
 
 QuizPrintCommands::QuizPrintCommands(QMainWindow *window, const QAbstractItemModel *model, std::function<bool()> ready,
                                      std::function<QString()> bankPath)
-    : QObject(window), window_(window), model_(model), ready_(std::move(ready)), bankPath_(std::move(bankPath)),
-      seed_(NewQuizSeed(0))
+    : QObject(window), window_(window), model_(model), ready_(std::move(ready)), bankPath_(std::move(bankPath))
 {
     setObjectName(QStringLiteral("quizPrint"));
 }
 
 QuizPrintCommands::~QuizPrintCommands() = default;
 
-QList<QuizQuestion> QuizPrintCommands::plan() const
+namespace {
+
+// Settings keys may not hold slashes, so a bank's path goes in by its hash.
+QString SeedKey(const QString &path)
 {
-    return PlanQuiz(*model_, seed_);
+    return QStringLiteral("answerOrder/")
+        + QString::fromLatin1(QCryptographicHash::hash(path.toUtf8(), QCryptographicHash::Sha1).toHex());
+}
+
+void KeepSeed(const QString &path, quint32 seed)
+{
+    if (!path.isEmpty())
+        QSettings().setValue(SeedKey(path), seed);
+}
+
+} // namespace
+
+quint32 QuizPrintCommands::seed()
+{
+    const QString path = bankPath_();
+    if (seed_) {
+        // The same bank saved under a name: its printed copies keep their order.
+        if (path != seedPath_)
+            KeepSeed(path, *seed_);
+    } else {
+        bool kept = false;
+        const quint32 stored = path.isEmpty() ? 0 : QSettings().value(SeedKey(path)).toUInt(&kept);
+        seed_ = kept ? stored : NewQuizSeed(0);
+        if (!kept)
+            KeepSeed(path, *seed_);
+    }
+    seedPath_ = path;
+    return *seed_;
+}
+
+QList<QuizQuestion> QuizPrintCommands::plan()
+{
+    return PlanQuiz(*model_, seed());
 }
 
 void QuizPrintCommands::newAnswerOrder()
 {
-    seed_ = NewQuizSeed(seed_);
+    seed_ = NewQuizSeed(seed());
+    KeepSeed(seedPath_, *seed_);
     window_->statusBar()->showMessage(tr("The answers will be printed in a new order."), 4000);
 }
 
 void QuizPrintCommands::reset()
 {
-    seed_ = NewQuizSeed(seed_);
+    seed_.reset();
 }
 
 QString QuizPrintCommands::title() const

@@ -65,7 +65,8 @@ void QuizPrintTest::answerOrder_data()
     QTest::addColumn<bool>("sameOrder");
     QTest::newRow("reprint") << "" << true;
     QTest::newRow("New Answer Order") << "actionNewAnswerOrder" << false;
-    QTest::newRow("bank opened again") << "open" << false;
+    QTest::newRow("the bank opened again, as on another day") << "new window" << true;
+    QTest::newRow("another bank opened") << "other bank" << false;
     QTest::newRow("Ctrl+P printed and closed") << "print" << true;
 }
 
@@ -80,9 +81,15 @@ void QuizPrintTest::answerOrder()
     QVERIFY(window.openFile(bank));
     const QList<QuizQuestion> first = Plan(window);
 
-    if (between == QLatin1String("open"))
-        QVERIFY(window.openFile(bank));
-    else if (between == QLatin1String("print")) {
+    BankEditorWindow nextDay;
+    if (between == QLatin1String("new window")) {
+        QVERIFY(nextDay.openFile(bank));
+        QCOMPARE(Plan(nextDay), first);
+    } else if (between == QLatin1String("other bank")) {
+        const QString other = folder.filePath(QStringLiteral("other.tqz"));
+        WriteFile(other, HundredLines());
+        QVERIFY(window.openFile(other));
+    } else if (between == QLatin1String("print")) {
         window.show();
         QVERIFY(QTest::qWaitForWindowActive(&window));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_P, Qt::ControlModifier);
