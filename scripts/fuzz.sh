@@ -38,7 +38,8 @@ for source in editor/BankDocument.cpp editor/FieldText.cpp editor/RecoveryFile.c
   "$cxx" "${flags[@]}" "${qt_flags[@]}" -fsanitize=fuzzer -c "$root/$source" \
     -o "$document/$(basename "$source" .cpp).o"
 done
-for source in forms/BankFile.cpp forms/BankChecks.cpp app/Windows1252.cpp fuzz/BankDocumentFuzzer.cpp; do
+for source in forms/BankFile.cpp forms/BankChecks.cpp forms/ContentChecks.cpp forms/QuestionRules.cpp app/Windows1252.cpp \
+  fuzz/BankDocumentFuzzer.cpp; do
   "$cxx" "${flags[@]}" "${qt_flags[@]}" -c "$root/$source" -o "$document/$(basename "$source" .cpp).o"
 done
 "$cxx" -fsanitize=fuzzer,address,undefined "$document"/*.o "${qt_libs[@]}" -o "$out/BankDocumentFuzzer"
