@@ -109,6 +109,18 @@ std::vector<Placed> Flow(const Part &part, QSizeF area, qreal columnGap)
     return placed;
 }
 
+// Room for a question's number ("100.") with its gap after it.
+qreal NumberWidth(const QFontMetricsF &metrics, QPrinter *printer)
+{
+    return metrics.horizontalAdvance(QStringLiteral("100.")) + Mm(printer, 2);
+}
+
+// Room for an answer's letter with its gap after it.
+qreal LetterWidth(const QFontMetricsF &metrics, QPrinter *printer)
+{
+    return metrics.horizontalAdvance(QStringLiteral("B")) + Mm(printer, 3);
+}
+
 Part Sheet(QPrinter *printer, const QString &title, const QList<QuizQuestion> &questions, qreal width)
 {
     Part part;
@@ -146,8 +158,8 @@ Part Sheet(QPrinter *printer, const QString &title, const QList<QuizQuestion> &q
     part.headingHeight = part.heading(nullptr, width);
 
     const QFontMetricsF metrics(body, printer);
-    const qreal numberWidth = metrics.horizontalAdvance(QStringLiteral("100.")) + Mm(printer, 2);
-    const qreal letterWidth = metrics.horizontalAdvance(QStringLiteral("B")) + Mm(printer, 3);
+    const qreal numberWidth = NumberWidth(metrics, printer);
+    const qreal letterWidth = LetterWidth(metrics, printer);
     const qreal box = Mm(printer, 9);
     const qreal textWidth = width - numberWidth - box - Mm(printer, 6);
     for (const QuizQuestion &question : questions) {
@@ -200,8 +212,8 @@ Part Key(QPrinter *printer, const QString &title, const QList<QuizQuestion> &que
     };
     part.headingHeight = part.heading(nullptr, width);
     const QFontMetricsF metrics(body, printer);
-    const qreal numberWidth = metrics.horizontalAdvance(QStringLiteral("100.")) + Mm(printer, 2);
-    const qreal letterWidth = metrics.horizontalAdvance(QStringLiteral("B")) + Mm(printer, 3);
+    const qreal numberWidth = NumberWidth(metrics, printer);
+    const qreal letterWidth = LetterWidth(metrics, printer);
     for (const QuizQuestion &question : questions) {
         auto answer = std::make_shared<Paragraph>(question.answers[std::size_t(question.right)], body, printer,
                                                   columnWidth - numberWidth - letterWidth);

@@ -450,6 +450,7 @@ void EditorWindowTest::newFromStarterSavesElsewhere()
     const QByteArray bytes = ReadFile(QStringLiteral(KORVANE_DATA_FOLDER "/geography.tqz"));
     WriteFile(shipped, bytes);
     qputenv("KORVEDIT_BANK_DIR", QFile::encodeName(banks));
+    const auto unset = qScopeGuard([] { qunsetenv("KORVEDIT_BANK_DIR"); });
 
     BankEditorWindow window;
     Activate(window);
