@@ -1,6 +1,6 @@
-#include "CommandLine.h"
+#include "app/CommandLine.h"
 
-#include "ShippedBanks.h"
+#include "generated/ShippedBanks.h"
 
 #include <cstring>
 

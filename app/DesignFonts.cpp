@@ -1,4 +1,4 @@
-#include "DesignFonts.h"
+#include "app/DesignFonts.h"
 
 void InstallFontSubstitutes()
 {

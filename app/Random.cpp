@@ -1,4 +1,4 @@
-#include "Random.h"
+#include "app/Random.h"
 
 #include <QDateTime>
 

@@ -1,4 +1,4 @@
-#include "RosterWindow.h"
+#include "app/RosterWindow.h"
 
 #include <QApplication>
 #include <QScreen>

@@ -1,4 +1,4 @@
-#include "SharedState.h"
+#include "app/SharedState.h"
 
 OneBased<BoundedText<15>, 2> PlayerNames;
 OneBased<std::int8_t, 2> PieceSquare;

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "BoundedText.h"
-#include "OneBased.h"
+#include "app/BoundedText.h"
+#include "app/OneBased.h"
 
 #include <QString>
 #include <cstdint>

@@ -1,8 +1,8 @@
-#include "Startup.h"
+#include "app/Startup.h"
 
-#include "DesignFonts.h"
-#include "Random.h"
-#include "SharedState.h"
+#include "app/DesignFonts.h"
+#include "app/Random.h"
+#include "app/SharedState.h"
 #include "forms/Dialog.h"
 #include "forms/End1.h"
 #include "forms/Error1.h"

@@ -1,5 +1,5 @@
-#include "CommandLine.h"
-#include "Startup.h"
+#include "app/CommandLine.h"
+#include "app/Startup.h"
 
 #include <QApplication>
 

@@ -10,13 +10,13 @@
 // cell is typed in: the work its timer does once the typing pauses; the PDF
 // of that small bank's printed quiz; and the import preview of a CSV file of
 // 10,000 rows: read, guessed and shown.
-#include "BankEditorWindow.h"
-#include "BankTableModel.h"
-#include "CsvImportDialog.h"
-#include "QuizPrintCommands.h"
-#include "QuizPrinter.h"
-#include "RecoveryFolder.h"
-#include "RecoveryKeeper.h"
+#include "editor/window/BankEditorWindow.h"
+#include "editor/window/BankTableModel.h"
+#include "editor/window/CsvImportDialog.h"
+#include "editor/window/QuizPrintCommands.h"
+#include "editor/window/QuizPrinter.h"
+#include "editor/document/RecoveryFolder.h"
+#include "editor/window/RecoveryKeeper.h"
 
 #include <QAction>
 #include <QApplication>

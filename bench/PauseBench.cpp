@@ -1,6 +1,6 @@
 // The blocking pause after a move, at its real length, over 20 moves: the
 // time from the board's last paint of the move to the question's showing.
-#include "TurnTiming.h"
+#include "bench/TurnTiming.h"
 
 #include "tests/GameHarness.h"
 #include "forms/Game.h"

@@ -1,6 +1,6 @@
 // The handlers of one turn, each timed on its own, on the offscreen platform
 // with the pause after a move switched off.
-#include "TurnTiming.h"
+#include "bench/TurnTiming.h"
 
 #include "tests/GameHarness.h"
 #include "forms/Game.h"

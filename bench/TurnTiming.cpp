@@ -1,4 +1,4 @@
-#include "TurnTiming.h"
+#include "bench/TurnTiming.h"
 
 #include "tests/GameHarness.h"
 #include "app/SharedState.h"

@@ -1,5 +1,5 @@
-#include "BankEditorWindow.h"
-#include "RecoveryKeeper.h"
+#include "editor/window/BankEditorWindow.h"
+#include "editor/window/RecoveryKeeper.h"
 #include "app/DesignFonts.h"
 
 #include <QApplication>

@@ -1,6 +1,6 @@
-#include "BankChecks.h"
+#include "forms/BankChecks.h"
 
-#include "ContentChecks.h"
+#include "forms/ContentChecks.h"
 
 #include "app/Windows1252.h"
 

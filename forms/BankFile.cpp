@@ -1,4 +1,4 @@
-#include "BankFile.h"
+#include "forms/BankFile.h"
 
 #include <algorithm>
 #include <array>

@@ -1,4 +1,4 @@
-#include "BoardTrack.h"
+#include "forms/BoardTrack.h"
 
 const OneBased<TrackPoint, SquareCount> BoardTrack = {{{
     {142, 47}, {198, 39}, {286, 42}, {374, 39}, {462, 40}, {534, 42},              // top, 1..6

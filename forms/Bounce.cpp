@@ -1,4 +1,4 @@
-#include "Bounce.h"
+#include "forms/Bounce.h"
 
 void BounceStep(BouncePosition &point, BounceDirection &flags)
 {

@@ -1,6 +1,6 @@
-#include "ContentChecks.h"
+#include "forms/ContentChecks.h"
 
-#include "QuestionRules.h"
+#include "forms/QuestionRules.h"
 
 #include <algorithm>
 #include <cstdio>

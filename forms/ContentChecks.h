@@ -1,6 +1,6 @@
 #pragma once
 
-#include "BankChecks.h"
+#include "forms/BankChecks.h"
 
 #include <QHash>
 #include <QString>

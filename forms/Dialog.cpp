@@ -1,9 +1,9 @@
-#include "Dialog.h"
+#include "forms/Dialog.h"
 
-#include "BoardTrack.h"
-#include "Game.h"
-#include "Question.h"
-#include "Title2.h"
+#include "forms/BoardTrack.h"
+#include "forms/Game.h"
+#include "forms/Question.h"
+#include "forms/Title2.h"
 #include "app/DesignFonts.h"
 
 #include <QKeyEvent>

@@ -1,7 +1,7 @@
-#include "End1.h"
+#include "forms/End1.h"
 
-#include "Help1.h"
-#include "Title2.h"
+#include "forms/Help1.h"
+#include "forms/Title2.h"
 #include "app/DesignFonts.h"
 
 #include <QCloseEvent>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Bounce.h"
+#include "forms/Bounce.h"
 #include "app/Controls.h"
 #include "app/RosterWindow.h"
 

@@ -1,6 +1,6 @@
-#include "Error1.h"
+#include "forms/Error1.h"
 
-#include "Title2.h"
+#include "forms/Title2.h"
 #include "app/DesignFonts.h"
 
 #include <QTimer>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "BoardTrack.h"
+#include "forms/BoardTrack.h"
 #include "app/Controls.h"
 #include "app/RosterWindow.h"
 

@@ -1,4 +1,4 @@
-#include "Help1.h"
+#include "forms/Help1.h"
 
 #include "app/DesignFonts.h"
 

@@ -1,6 +1,6 @@
-#include "Info.h"
+#include "forms/Info.h"
 
-#include "CatalogRing.h"
+#include "forms/CatalogRing.h"
 #include "app/DesignFonts.h"
 
 TfrmProductInfo *frmProductInfo = nullptr;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "QuestionState.h"
+#include "forms/QuestionState.h"
 #include "app/Controls.h"
 #include "app/RosterWindow.h"
 

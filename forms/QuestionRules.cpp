@@ -1,4 +1,4 @@
-#include "QuestionRules.h"
+#include "forms/QuestionRules.h"
 
 #include "app/Windows1252.h"
 

@@ -1,6 +1,6 @@
-#include "QuestionState.h"
+#include "forms/QuestionState.h"
 
-#include "BoardTrack.h"
+#include "forms/BoardTrack.h"
 #include "app/Random.h"
 
 OneBased<BoundedText<73>, BankSlots> QuestionText;

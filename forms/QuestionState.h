@@ -1,6 +1,6 @@
 #pragma once
 
-#include "BankFile.h"
+#include "forms/BankFile.h"
 #include "app/BoundedText.h"
 #include "app/OneBased.h"
 

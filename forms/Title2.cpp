@@ -1,6 +1,6 @@
-#include "Title2.h"
+#include "forms/Title2.h"
 
-#include "Game.h"
+#include "forms/Game.h"
 #include "app/DesignFonts.h"
 #include "app/SharedState.h"
 

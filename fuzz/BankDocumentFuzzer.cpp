@@ -13,8 +13,8 @@
 // equal the document row for row and save to the same bytes; and the input
 // itself, read as recovery text, is refused or reads back as written. Any
 // broken rule traps, so libFuzzer keeps the input.
-#include "editor/BankDocument.h"
-#include "editor/RecoveryFile.h"
+#include "editor/document/BankDocument.h"
+#include "editor/document/RecoveryFile.h"
 
 #include "app/Windows1252.h"
 #include "forms/BankChecks.h"

@@ -23,7 +23,7 @@ set(KORVANE_FULL_BANKDIR ${CMAKE_INSTALL_PREFIX}/${KORVANE_INSTALL_BANKDIR})
 # korvwin --help names the folder the banks are installed in.
 set_property(SOURCE app/CommandLine.cpp APPEND PROPERTY COMPILE_DEFINITIONS KORVANE_BANK_FOLDER="${KORVANE_FULL_BANKDIR}")
 # The question editor offers the installed banks to start from.
-set_property(SOURCE ${PROJECT_SOURCE_DIR}/editor/StarterBanks.cpp DIRECTORY editor APPEND PROPERTY COMPILE_DEFINITIONS
+set_property(SOURCE ${PROJECT_SOURCE_DIR}/editor/document/StarterBanks.cpp DIRECTORY editor/document APPEND PROPERTY COMPILE_DEFINITIONS
   KORVANE_INSTALLED_BANK_FOLDER="${KORVANE_FULL_BANKDIR}")
 
 set(korvane_packaging ${CMAKE_CURRENT_LIST_DIR})

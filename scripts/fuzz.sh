@@ -34,7 +34,7 @@ read -r -a qt_flags <<<"$(pkg-config --cflags Qt6Core)"
 read -r -a qt_libs <<<"$(pkg-config --libs Qt6Core)"
 # Qt is built for position-independent code, and asks the same of its users.
 qt_flags+=(-fPIC)
-for source in editor/BankDocument.cpp editor/FieldText.cpp editor/RecoveryFile.cpp; do
+for source in editor/document/BankDocument.cpp editor/document/FieldText.cpp editor/document/RecoveryFile.cpp; do
   "$cxx" "${flags[@]}" "${qt_flags[@]}" -fsanitize=fuzzer -c "$root/$source" \
     -o "$document/$(basename "$source" .cpp).o"
 done

@@ -1,5 +1,5 @@
 // Every control that carries meaning has a name a screen reader can speak.
-#include "GameHarness.h"
+#include "tests/GameHarness.h"
 
 #include "app/SharedState.h"
 #include "forms/Game.h"

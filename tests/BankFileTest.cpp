@@ -1,6 +1,6 @@
 // The question bank loader: line ends, end of data, the 100-slot limit, the
 // field split, bytes kept as read, and which paths the file reader refuses.
-#include "BankLines.h"
+#include "tests/BankLines.h"
 #include "app/Windows1252.h"
 #include "forms/BankFile.h"
 

@@ -2,7 +2,7 @@
 // program's own requests move the keyboard from one of its windows to
 // another, so whether a window asks to come up active shows here and on no
 // headless platform.
-#include "GameHarness.h"
+#include "tests/GameHarness.h"
 
 #include "app/Startup.h"
 #include "forms/Dialog.h"

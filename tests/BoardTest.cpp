@@ -1,6 +1,6 @@
 // The board window: rolls, destinations, moves and the hand-off to the
 // question window.
-#include "GameHarness.h"
+#include "tests/GameHarness.h"
 
 #include "app/Random.h"
 #include "app/SharedState.h"

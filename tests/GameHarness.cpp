@@ -1,4 +1,4 @@
-#include "GameHarness.h"
+#include "tests/GameHarness.h"
 
 #include "app/Startup.h"
 #include "app/Random.h"

@@ -1,5 +1,5 @@
 // Whole games through the real windows, and the question window's own rules.
-#include "GameHarness.h"
+#include "tests/GameHarness.h"
 
 #include "app/Random.h"
 #include "app/SharedState.h"

@@ -2,8 +2,8 @@
 // regular file, huge and malformed files, odd bytes and line ends. Start-up
 // must stay quick, show the error window exactly when the bank cannot be read,
 // fill the tables by the bank rules and never touch the file.
-#include "BankLines.h"
-#include "GameHarness.h"
+#include "tests/BankLines.h"
+#include "tests/GameHarness.h"
 
 #include "app/Startup.h"
 #include "forms/Error1.h"

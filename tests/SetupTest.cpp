@@ -1,5 +1,5 @@
 // The setup window through every stage, driven by keys and clicks.
-#include "GameHarness.h"
+#include "tests/GameHarness.h"
 
 #include "app/SharedState.h"
 #include "forms/Game.h"

@@ -4,8 +4,8 @@
 // a bank or across banks; no option set twice in a bank; numeric answers
 // that do not give the right one away. Truth and fairness are the blind
 // check's, whose record each bank keeps in data/checks/.
-#include "BankLines.h"
-#include "ShippedBanks.h"
+#include "tests/BankLines.h"
+#include "generated/ShippedBanks.h"
 #include "forms/BankFile.h"
 #include "forms/QuestionRules.h"
 

@@ -1,6 +1,6 @@
 // The side windows driven as a player drives them: the confirmation dialog
 // and the start-over it leads to, the catalogue and the help window.
-#include "GameHarness.h"
+#include "tests/GameHarness.h"
 
 #include "app/Random.h"
 #include "app/SharedState.h"

@@ -1,6 +1,6 @@
 // Start-up, the window roster, the command line and every way the program
 // ends.
-#include "GameHarness.h"
+#include "tests/GameHarness.h"
 
 #include "app/Random.h"
 #include "app/SharedState.h"
@@ -14,7 +14,7 @@
 #include "forms/Question.h"
 #include "forms/QuestionState.h"
 #include "forms/Title2.h"
-#include "ShippedBanks.h"
+#include "generated/ShippedBanks.h"
 
 #include <QApplication>
 #include <QDir>

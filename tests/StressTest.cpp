@@ -4,7 +4,7 @@
 // checked. A failure names the seed and the event number, so that
 //   KORVANE_STRESS_SEED=<seed> KORVANE_STRESS_EVENTS=<event> StressTest
 // replays it and stops right there.
-#include "GameHarness.h"
+#include "tests/GameHarness.h"
 
 #include "app/Controls.h"
 #include "app/Random.h"

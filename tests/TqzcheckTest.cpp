@@ -1,8 +1,8 @@
 // The bank checker run as a bank author runs it: on the shipped banks, and on
 // banks broken in each way the loader has a rule for, with the exit status,
 // the findings and the summary it must print.
-#include "BankLines.h"
-#include "ShippedBanks.h"
+#include "tests/BankLines.h"
+#include "generated/ShippedBanks.h"
 #include "app/Windows1252.h"
 #include "forms/BankFile.h"
 

@@ -1,7 +1,7 @@
 // The editor's live checks and one-click fixes: the report is the game's own
 // checks on the bytes Save would write, each fix writes what it promises in
 // one undo step, and a character the code page lacks is held and found.
-#include "editor/BankTableModel.h"
+#include "editor/window/BankTableModel.h"
 
 #include "forms/BankChecks.h"
 

@@ -1,6 +1,6 @@
 // The bank as the editor keeps it: any file comes back byte for byte, and
 // each edit changes only the bytes it must, undoably.
-#include "editor/BankTableModel.h"
+#include "editor/window/BankTableModel.h"
 
 #include <QAbstractItemModelTester>
 #include <QApplication>

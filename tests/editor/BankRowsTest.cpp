@@ -1,10 +1,10 @@
 // Row edits, paste and import: each writes exactly the bytes it must, leaves
 // a bank that reads back as the rows shown, and undoes to the bytes it found.
-#include "editor/BankTableModel.h"
+#include "editor/window/BankTableModel.h"
 #include "tests/BankLines.h"
-#include "editor/RowOrder.h"
-#include "editor/CsvExport.h"
-#include "editor/CsvFormat.h"
+#include "editor/document/RowOrder.h"
+#include "editor/document/CsvExport.h"
+#include "editor/document/CsvFormat.h"
 
 #include <QAbstractItemModelTester>
 #include <QScopeGuard>

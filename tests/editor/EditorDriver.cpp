@@ -19,10 +19,10 @@
 //
 // "ready" is written once the window is shown and the start-up offers open.
 // Test-only: never installed.
-#include "BankEditorWindow.h"
-#include "BankTableModel.h"
-#include "RecoveryFolder.h"
-#include "RecoveryKeeper.h"
+#include "editor/window/BankEditorWindow.h"
+#include "editor/window/BankTableModel.h"
+#include "editor/document/RecoveryFolder.h"
+#include "editor/window/RecoveryKeeper.h"
 
 #include <QAbstractButton>
 #include <QAction>

@@ -1,9 +1,9 @@
 // Opening and saving through the editor's window: what the author did not
 // touch comes back byte for byte, nothing is ever saved as '?', a failed save
 // leaves the old file whole, and no path can hang or change a file on open.
-#include "BankEditorWindow.h"
-#include "BankTableModel.h"
-#include "TestFiles.h"
+#include "editor/window/BankEditorWindow.h"
+#include "editor/window/BankTableModel.h"
+#include "tests/editor/TestFiles.h"
 
 #include <QDir>
 #include <QFile>

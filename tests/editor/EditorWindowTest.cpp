@@ -1,10 +1,10 @@
 // The editor's window driven as a user does: keys go to whatever holds the
 // focus, commands through their actions, answers to the prompts by their
 // buttons.
-#include "BankEditorWindow.h"
-#include "BankTableModel.h"
-#include "QuestionPreview.h"
-#include "TestFiles.h"
+#include "editor/window/BankEditorWindow.h"
+#include "editor/window/BankTableModel.h"
+#include "editor/window/QuestionPreview.h"
+#include "tests/editor/TestFiles.h"
 #include "tests/BankLines.h"
 
 #include <QAbstractButton>

@@ -3,13 +3,13 @@
 // Where a real process is needed (killed, ended, started again) the editor
 // runs as one, through the EditorDriver program, its data in a folder of
 // the test's own.
-#include "BankEditorWindow.h"
-#include "BankTableModel.h"
-#include "EditorProcess.h"
-#include "RecoveryFile.h"
-#include "RecoveryFolder.h"
-#include "RecoveryKeeper.h"
-#include "TestFiles.h"
+#include "editor/window/BankEditorWindow.h"
+#include "editor/window/BankTableModel.h"
+#include "tests/editor/EditorProcess.h"
+#include "editor/document/RecoveryFile.h"
+#include "editor/document/RecoveryFolder.h"
+#include "editor/window/RecoveryKeeper.h"
+#include "tests/editor/TestFiles.h"
 
 #include "forms/BankChecks.h"
 

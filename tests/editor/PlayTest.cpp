@@ -1,9 +1,9 @@
 // "Play this bank": which game and folder the plan picks, and that a game
 // started on a copy finds the bank under the game's name and that the copy
 // goes when the game ends.
-#include "GameLauncher.h"
-#include "PlayPlan.h"
-#include "TestFiles.h"
+#include "editor/window/GameLauncher.h"
+#include "editor/document/PlayPlan.h"
+#include "tests/editor/TestFiles.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,10 +1,10 @@
 // The printed quiz: its answer order kept or renewed as the user asks, and
 // its PDF written and rendered with no printer present.
-#include "BankEditorWindow.h"
-#include "BankTableModel.h"
-#include "QuizPrintCommands.h"
-#include "QuizPrinter.h"
-#include "TestFiles.h"
+#include "editor/window/BankEditorWindow.h"
+#include "editor/window/BankTableModel.h"
+#include "editor/window/QuizPrintCommands.h"
+#include "editor/window/QuizPrinter.h"
+#include "tests/editor/TestFiles.h"
 
 #include <QAction>
 #include <QDir>

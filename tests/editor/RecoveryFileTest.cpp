@@ -2,8 +2,8 @@
 // row for row, typed fields and all, and saves to the same bytes; the text
 // is UTF-8 a person can read; damaged text is refused, never read as some
 // other document.
-#include "BankDocument.h"
-#include "RecoveryFile.h"
+#include "editor/document/BankDocument.h"
+#include "editor/document/RecoveryFile.h"
 
 #include <QRandomGenerator>
 #include <QStringDecoder>

@@ -3,7 +3,7 @@
 // window. Every picture is painted by one function working in the picture's
 // nominal pixel coordinates, so the same code renders the @2x variants.
 
-#include "Art.h"
+#include "tools/paint_assets/Art.h"
 
 #include <QColor>
 #include <QFont>

@@ -5,7 +5,7 @@
 // code writes the @2x files and the icon sizes. Straight outlines sit on
 // half pixels so the 1x files stay sharp.
 
-#include "Art.h"
+#include "tools/paint_assets/Art.h"
 
 #include <QColor>
 #include <QFont>

@@ -1,4 +1,4 @@
-#include "Art.h"
+#include "tools/paint_assets/Art.h"
 
 #include <QGuiApplication>
 #include <cstdio>

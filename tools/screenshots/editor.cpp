@@ -2,8 +2,8 @@
 // with a few problems and a warning, one of them selected, and the preview
 // of its entry; then the preview of a spreadsheet's CSV file before import.
 // Usage: korvedit_screenshots SHIPPED_BANK OUTPUT_FOLDER
-#include "BankEditorWindow.h"
-#include "CsvImportDialog.h"
+#include "editor/window/BankEditorWindow.h"
+#include "editor/window/CsvImportDialog.h"
 #include "app/DesignFonts.h"
 
 #include <QApplication>

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include "editor/document/CsvFormat.h"
+
+// A bank is a few kilobytes (100 lines of up to 140 characters); anything far
+// larger is not a bank, and is refused at once rather than loaded slowly.
+inline constexpr qint64 LargestBankFile = 4 * 1024 * 1024;
+
+struct BankFileRead {
+    QByteArray bytes;
+    QString error; // empty when the bytes were read
+};
+
+// Reads a bank file for editing, never writing to it. A folder, pipe, device,
+// dangling link, unreadable or oversized file gives a message saying so; none
+// of them can block the caller.
+BankFileRead ReadBankBytes(const QString &path);
+
+// LargestCsvRows rows of 300 characters, in UTF-16: a file past it cannot
+// be imported anyway, so it is refused before it is read.
+inline constexpr qint64 LargestCsvFile = 64 * 1024 * 1024;
+
+// Reads a CSV file to import, as ReadBankBytes reads a bank.
+BankFileRead ReadCsvBytes(const QString &path);

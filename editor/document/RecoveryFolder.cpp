@@ -1,0 +1,149 @@
+#include "editor/document/RecoveryFolder.h"
+
+#include <QCoreApplication>
+#include <QCryptographicHash>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QMutex>
+#include <QRandomGenerator>
+#include <QSet>
+#include <QStandardPaths>
+
+namespace {
+
+// The texts the editor's windows show, for tr().
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(RecoveryFolder)
+};
+
+const QString Suffix = QStringLiteral(".json");
+const QString LockSuffix = QStringLiteral(".lock");
+
+// The files this process claims: a second claim here must fail as one from
+// another editor does, and they are no other editor's.
+QMutex claimsMutex;
+QSet<QString> claims;
+
+// What the names of a bank's recovery files start with: its name, readable
+// in a file manager, and a hash of its whole path, which tells apart banks
+// of the same name.
+QString PrefixFor(const QString &bankPath)
+{
+    if (bankPath.isEmpty())
+        return QStringLiteral("untitled-");
+    QString stem = QFileInfo(bankPath).completeBaseName().left(40);
+    for (QChar &ch : stem)
+        if (!(ch.isLetterOrNumber() && ch.unicode() < 0x80) && ch != u'-' && ch != u'_')
+            ch = u'_';
+    const QByteArray hash = QCryptographicHash::hash(bankPath.toUtf8(), QCryptographicHash::Sha1).toHex().left(8);
+    return stem + u'-' + QString::fromLatin1(hash) + u'-';
+}
+
+QStringList Listed(const QString &pattern)
+{
+    QDir folder(RecoveryFolder::Path());
+    QStringList files = folder.entryList({pattern}, QDir::Files | QDir::Hidden, QDir::Time);
+    for (QString &file : files)
+        file = folder.filePath(file);
+    return files;
+}
+
+bool ClaimedHere(const QString &file)
+{
+    const QMutexLocker locker(&claimsMutex);
+    return claims.contains(file);
+}
+
+} // namespace
+
+namespace RecoveryFolder {
+
+QString Path()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation) + QStringLiteral("/recovery");
+}
+
+bool Make(QString *error)
+{
+    const QString path = Path();
+    if (!QDir().mkpath(path) || !QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner
+                                                              | QFileDevice::ExeOwner)) {
+        if (error)
+            *error = Text::tr("the folder %1 cannot be made").arg(QDir::toNativeSeparators(path));
+        return false;
+    }
+    return true;
+}
+
+QString NewFile(const QString &bankPath)
+{
+    const QDir folder(Path());
+    QString file;
+    do {
+        file = folder.filePath(PrefixFor(bankPath) + QString::number(QRandomGenerator::global()->generate(), 16)
+                               + Suffix);
+    } while (QFileInfo::exists(file) || QFileInfo::exists(file + LockSuffix));
+    return file;
+}
+
+QStringList Files()
+{
+    return Listed(u'*' + Suffix);
+}
+
+QStringList FilesFor(const QString &bankPath)
+{
+    return Listed(PrefixFor(bankPath) + u'*' + Suffix);
+}
+
+bool HeldElsewhere(const QString &bankPath)
+{
+    const QStringList locks = Listed(PrefixFor(bankPath) + u'*' + Suffix + LockSuffix);
+    for (const QString &lock : locks) {
+        const QString file = lock.chopped(LockSuffix.size());
+        if (!ClaimedHere(file) && !RecoveryClaim::Take(file))
+            return true;
+    }
+    return false;
+}
+
+void DropStaleLocks()
+{
+    for (const QString &lock : Listed(u'*' + Suffix + LockSuffix)) {
+        const QString file = lock.chopped(LockSuffix.size());
+        if (!QFileInfo::exists(file))
+            RecoveryClaim::Take(file); // and let go at once: its lock file goes with it
+    }
+}
+
+} // namespace RecoveryFolder
+
+std::unique_ptr<RecoveryClaim> RecoveryClaim::Take(const QString &file)
+{
+    {
+        const QMutexLocker locker(&claimsMutex);
+        if (claims.contains(file))
+            return nullptr;
+    }
+    std::unique_ptr<RecoveryClaim> claim(new RecoveryClaim(file));
+    // Never stale by age alone: an editor may sit open with unsaved changes
+    // for days. A lock whose editor is gone is stale all the same.
+    claim->lock_.setStaleLockTime(0);
+    if (!claim->lock_.tryLock(0))
+        return nullptr;
+    const QMutexLocker locker(&claimsMutex);
+    claims.insert(file);
+    return claim;
+}
+
+RecoveryClaim::RecoveryClaim(const QString &file) : file_(file), lock_(file + LockSuffix) {}
+
+RecoveryClaim::~RecoveryClaim()
+{
+    if (!lock_.isLocked())
+        return;
+    lock_.unlock();
+    const QMutexLocker locker(&claimsMutex);
+    claims.remove(file_);
+}

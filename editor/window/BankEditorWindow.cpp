@@ -1,0 +1,803 @@
+#include "editor/window/BankEditorWindow.h"
+
+#include "editor/document/BankFileReader.h"
+#include "editor/document/BankFileWriter.h"
+#include "editor/window/BankTableModel.h"
+#include "editor/document/CsvExport.h"
+#include "editor/window/CsvImportDialog.h"
+#include "editor/document/DiskWatch.h"
+#include "editor/window/EditorGuide.h"
+#include "editor/window/EditorIcon.h"
+#include "editor/window/FieldDelegate.h"
+#include "editor/window/FindBar.h"
+#include "editor/window/GameLauncher.h"
+#include "editor/document/LineCountSummary.h"
+#include "editor/window/MenuCommands.h"
+#include "editor/window/ProblemPanel.h"
+#include "editor/window/QuestionPreview.h"
+#include "editor/window/QuizPrintCommands.h"
+#include "editor/window/RecentFiles.h"
+#include "editor/window/RecoveryKeeper.h"
+#include "editor/window/RecoveryOffers.h"
+#include "editor/window/ScreenFit.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QHeaderView>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QPushButton>
+#include <QSettings>
+#include <QSplitter>
+#include <QStatusBar>
+#include <QTableView>
+#include <QTimer>
+#include <QUndoStack>
+#include <QHBoxLayout>
+#include <QVBoxLayout>
+
+#include <utility>
+
+namespace {
+
+const QString GeometryKey = QStringLiteral("windowGeometry");
+const QString SplitterKey = QStringLiteral("splitterState");
+
+// The first local file of a drag, if any.
+QString DroppedFile(const QMimeData *data)
+{
+    for (const QUrl &url : data->urls())
+        if (url.isLocalFile())
+            return url.toLocalFile();
+    return {};
+}
+
+} // namespace
+
+BankEditorWindow::BankEditorWindow(QWidget *parent)
+    : QMainWindow(parent), undoStack_(new QUndoStack(this)), model_(new BankTableModel(undoStack_, this)),
+      launcher_(new GameLauncher(this)), disk_(new DiskWatch(this))
+{
+    setObjectName(QStringLiteral("BankEditorWindow"));
+    setWindowIcon(EditorIcon());
+    setAcceptDrops(true);
+    buildLayout();
+    buildActions();
+
+    connect(model_, &BankTableModel::bankChanged, this, &BankEditorWindow::refreshChecks);
+    connect(model_, &QAbstractItemModel::modelReset, this, [this] { bankReplaced_ = true; });
+    connect(undoStack_, &QUndoStack::cleanChanged, this, &BankEditorWindow::updateTitle);
+    connect(launcher_, &GameLauncher::failed, this, [this](const QString &text) { showMessage(QMessageBox::Warning, text); });
+    // A program saving a file touches it several times in a row: looked at once they are done.
+    auto *settle = new QTimer(this);
+    settle->setSingleShot(true);
+    settle->setInterval(150);
+    connect(disk_, &DiskWatch::touched, settle, qOverload<>(&QTimer::start));
+    connect(settle, &QTimer::timeout, this, &BankEditorWindow::checkDisk);
+
+    recovery_ = new RecoveryKeeper(
+        undoStack_, [this] { return RecoverySnapshot{model_->document().lines(), model_->document().tail(), {}, {}}; },
+        [this] { return currentFile_; }, this);
+    recoveryOffers_ = new RecoveryOffers(this, [this](const RecoveredBank &bank) { recover(bank); });
+    connect(recovery_, &RecoveryKeeper::failed, this, [this](const QString &text) { statusBar()->showMessage(text, 8000); });
+    connect(recoveryOffers_, &RecoveryOffers::messageShown, this, &BankEditorWindow::messageShown);
+
+    model_->load({});
+    updateTitle();
+    resize(1100, 760);
+    const QSettings settings;
+    restoreGeometry(settings.value(GeometryKey).toByteArray());
+    KeepOnScreen(this);
+    splitter_->restoreState(settings.value(SplitterKey).toByteArray());
+}
+
+BankEditorWindow::~BankEditorWindow()
+{
+    // Before the undo stack, whose clear() as it dies would read as a save:
+    // unsaved changes stay recoverable.
+    delete recovery_;
+    // The children outlive this window's own part and may still signal as
+    // they go (the undo stack says it is clean as it dies): nothing they
+    // send may reach a window that is no longer one.
+    for (QObject *child : std::initializer_list<QObject *>{undoStack_, model_, launcher_, delegate_, disk_})
+        child->disconnect(this);
+}
+
+void BankEditorWindow::buildLayout()
+{
+    table_ = new QTableView(this);
+    table_->setObjectName(QStringLiteral("entryTable"));
+    table_->setAccessibleName(tr("Questions"));
+    table_->setAccessibleDescription(tr("One row per line of the bank: the question, the right answer "
+                                        "and two wrong answers."));
+    table_->setModel(model_);
+    delegate_ = new FieldDelegate(table_);
+    table_->setItemDelegate(delegate_);
+    table_->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed
+                            | QAbstractItemView::AnyKeyPressed);
+    table_->setWordWrap(false);
+    table_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+    // Room for a typical answer and its counter; the question takes the rest.
+    const int answerWidth = table_->fontMetrics().horizontalAdvance(QStringLiteral("Wrong answer 1 is here 00/26"));
+    for (int column = 1; column < model_->columnCount(); ++column)
+        table_->setColumnWidth(column, answerWidth);
+    table_->verticalHeader()->setDefaultAlignment(Qt::AlignRight | Qt::AlignVCenter);
+
+    preview_ = new QuestionPreview(this);
+    problems_ = new ProblemPanel(this, [this](const BankProblem &problem) { return model_->canFix(problem); });
+
+    // The table spans the window; the preview and the problems share the
+    // strip below it.
+    auto *below = new QWidget(this);
+    auto *belowLayout = new QHBoxLayout(below);
+    belowLayout->setContentsMargins(0, 0, 0, 0);
+    belowLayout->addWidget(preview_);
+    belowLayout->addWidget(problems_, 1);
+
+    // The find strip opens under the table, where the found cells are.
+    auto *above = new QWidget(this);
+    auto *aboveLayout = new QVBoxLayout(above);
+    aboveLayout->setContentsMargins(0, 0, 0, 0);
+    aboveLayout->setSpacing(0);
+    aboveLayout->addWidget(table_);
+    findBar_ = new FindBar(table_, model_, above);
+    aboveLayout->addWidget(findBar_);
+    connect(findBar_, &FindBar::told, this, [this](const QString &text) { statusBar()->showMessage(text, 8000); });
+
+    splitter_ = new QSplitter(Qt::Vertical, this);
+    splitter_->addWidget(above);
+    splitter_->addWidget(below);
+    splitter_->setStretchFactor(0, 1);
+    splitter_->setCollapsible(0, false);
+    setCentralWidget(splitter_);
+
+    lineCount_ = new QLabel(this);
+    lineCount_->setObjectName(QStringLiteral("lineCount"));
+    lineCount_->setAccessibleName(tr("Line count"));
+    statusBar()->addPermanentWidget(lineCount_);
+
+    setTabOrder(table_, problems_->list());
+    setTabOrder(problems_->list(), problems_->fixButton());
+
+    connect(table_->selectionModel(), &QItemSelectionModel::currentChanged, this, &BankEditorWindow::refreshPreview);
+    connect(delegate_, &FieldDelegate::editing, this, &BankEditorWindow::previewTyping);
+    connect(delegate_, &FieldDelegate::closeEditor, this, &BankEditorWindow::refreshPreview);
+    // Checked after a pause in the typing: a list that changes at every key is no help.
+    checksDue_ = new QTimer(this);
+    checksDue_->setObjectName(QStringLiteral("problemsRefreshTimer"));
+    checksDue_->setSingleShot(true);
+    checksDue_->setInterval(120);
+    connect(checksDue_, &QTimer::timeout, this, &BankEditorWindow::refreshProblems);
+    connect(delegate_, &FieldDelegate::editing, this, [this](const QModelIndex &cell, const QString &text) {
+        typedCell_ = cell;
+        typedText_ = text;
+        checksDue_->start();
+    });
+    connect(delegate_, &FieldDelegate::closeEditor, this, [this] {
+        typedCell_ = QPersistentModelIndex();
+        checksDue_->start();
+    });
+    connect(delegate_, &FieldDelegate::hint, this, [this](const QString &text) { statusBar()->showMessage(text, 8000); });
+    connect(problems_, &ProblemPanel::problemChosen, this, &BankEditorWindow::showProblemCell);
+    connect(problems_, &ProblemPanel::fixRequested, this, [this](const BankProblem &problem) { model_->fix(problem); });
+}
+
+void BankEditorWindow::buildActions()
+{
+    QMenu *file = menuBar()->addMenu(tr("&File"));
+    QAction *newAction = MakeAction(this, "actionNew", tr("&New"), QKeySequence::keyBindings(QKeySequence::New));
+    QAction *open = MakeAction(this, "actionOpen", tr("&Open…"), QKeySequence::keyBindings(QKeySequence::Open));
+    QMenu *recent = new QMenu(tr("Open &Recent"), file);
+    QAction *saveAction = MakeAction(this, "actionSave", tr("&Save"), QKeySequence::keyBindings(QKeySequence::Save));
+    QAction *saveAsAction = MakeAction(this, "actionSaveAs", tr("Save &As…"),
+                                 {QKeySequence(QKeySequence::SaveAs).isEmpty() ? QKeySequence(QStringLiteral("Ctrl+Shift+S"))
+                                                                               : QKeySequence(QKeySequence::SaveAs)});
+    QAction *importCsv = MakeAction(this, "actionImportCsv", tr("&Import CSV…"), {QKeySequence(QStringLiteral("Ctrl+Shift+I"))});
+    QAction *exportCsv = MakeAction(this, "actionExportCsv", tr("&Export CSV…"), {});
+    QAction *play = MakeAction(this, "actionPlay", tr("&Play This Bank"),
+                               {QKeySequence(Qt::Key_F5), QKeySequence(QStringLiteral("Ctrl+R"))});
+    QAction *quit = MakeAction(this, "actionQuit", tr("&Quit"), QKeySequence::keyBindings(QKeySequence::Quit));
+    play->setStatusTip(tr("Save the bank, then play it in Korvane"));
+    const FillActions fill = buildFillActions();
+    file->addActions({newAction, fill.newFromStarter, open});
+    file->addMenu(recent);
+    file->addActions({saveAction, saveAsAction});
+    file->addSeparator();
+    file->addActions({importCsv, exportCsv, fill.topUp});
+    file->addSeparator();
+    buildPrintActions(file);
+    file->addSeparator();
+    file->addActions({play, fill.playUnsaved});
+    file->addSeparator();
+    file->addAction(quit);
+    recentFiles_ = new RecentFiles(recent);
+
+    QMenu *edit = menuBar()->addMenu(tr("&Edit"));
+    QAction *undo = undoStack_->createUndoAction(this, tr("&Undo"));
+    undo->setObjectName(QStringLiteral("actionUndo"));
+    undo->setShortcuts(QKeySequence::Undo);
+    QAction *redo = undoStack_->createRedoAction(this, tr("&Redo"));
+    redo->setObjectName(QStringLiteral("actionRedo"));
+    redo->setShortcuts(QKeySequence::Redo);
+    addActions({undo, redo});
+    // As in a spreadsheet: the clipboard and Del work on cells, rows have commands of their own.
+    QAction *cut = MakeAction(this, "actionCut", tr("Cu&t"), QKeySequence::keyBindings(QKeySequence::Cut));
+    QAction *copy = MakeAction(this, "actionCopy", tr("&Copy"), QKeySequence::keyBindings(QKeySequence::Copy));
+    QAction *paste = MakeAction(this, "actionPaste", tr("&Paste"), QKeySequence::keyBindings(QKeySequence::Paste));
+    QAction *clear = MakeAction(this, "actionClear", tr("Cl&ear Cells"), QKeySequence::keyBindings(QKeySequence::Delete));
+    QAction *insert = MakeAction(this, "actionInsertRow", tr("&Insert Row"),
+                                 {QKeySequence(QStringLiteral("Ctrl+Return")), QKeySequence(Qt::Key_Insert)});
+    QAction *remove = MakeAction(this, "actionDeleteRows", tr("&Delete Rows"),
+                                 {QKeySequence(Qt::CTRL | Qt::Key_Minus)});
+    QAction *up = MakeAction(this, "actionMoveUp", tr("Move &Up"), {QKeySequence(QStringLiteral("Ctrl+Up"))});
+    QAction *down = MakeAction(this, "actionMoveDown", tr("Move Do&wn"), {QKeySequence(QStringLiteral("Ctrl+Down"))});
+    QAction *selectAll = MakeAction(this, "actionSelectAll", tr("Select &All"),
+                                    QKeySequence::keyBindings(QKeySequence::SelectAll));
+    QAction *fix = MakeAction(this, "actionFix", tr("&Fix Selected Problem"), {QKeySequence(QStringLiteral("Ctrl+Shift+F"))});
+    edit->addActions({undo, redo});
+    edit->addSeparator();
+    edit->addActions({cut, copy, paste, clear});
+    edit->addSeparator();
+    edit->addActions({insert, remove, up, down});
+    edit->addSeparator();
+    edit->addAction(selectAll);
+
+    buildProblemActions();
+    buildFindAndOrderActions(edit);
+
+    QMenu *help = menuBar()->addMenu(tr("&Help"));
+    QAction *guide = MakeAction(this, "actionHelp", tr("Question Editor &Guide"),
+                                QKeySequence::keyBindings(QKeySequence::HelpContents));
+    QAction *about = MakeAction(this, "actionAbout", tr("&About Korvane Question Editor"), {});
+    help->addActions({guide, about});
+    connect(guide, &QAction::triggered, this, &BankEditorWindow::showGuide);
+
+    connect(newAction, &QAction::triggered, this, [this] { settleChanges([this] { newBank(); }); });
+    connect(open, &QAction::triggered, this, [this] { settleChanges([this] { chooseFileToOpen(); }); });
+    connect(recentFiles_, &RecentFiles::openRequested, this,
+            [this](const QString &path) { settleChanges([this, path] { openFile(path); }); });
+    connect(saveAction, &QAction::triggered, this, [this] { save([] {}); });
+    connect(saveAsAction, &QAction::triggered, this, [this] { saveAs([] {}); });
+    connect(importCsv, &QAction::triggered, this, &BankEditorWindow::importCsv);
+    connect(exportCsv, &QAction::triggered, this, &BankEditorWindow::exportCsv);
+    connect(play, &QAction::triggered, this, &BankEditorWindow::play);
+    connect(quit, &QAction::triggered, this, &QWidget::close);
+    connect(cut, &QAction::triggered, this, &BankEditorWindow::cutCells);
+    connect(copy, &QAction::triggered, this, &BankEditorWindow::copyCells);
+    connect(paste, &QAction::triggered, this, &BankEditorWindow::pasteCells);
+    connect(clear, &QAction::triggered, this, &BankEditorWindow::clearCells);
+    connect(insert, &QAction::triggered, this, &BankEditorWindow::insertRow);
+    connect(remove, &QAction::triggered, this, &BankEditorWindow::deleteRows);
+    connect(up, &QAction::triggered, this, [this] { moveRows(-1); });
+    connect(down, &QAction::triggered, this, [this] { moveRows(+1); });
+    connect(selectAll, &QAction::triggered, table_, &QTableView::selectAll);
+    connect(fix, &QAction::triggered, problems_->fixButton(), &QPushButton::click);
+    connect(problems_, &ProblemPanel::currentChanged, this, [this, fix] { fix->setEnabled(problems_->currentCanBeFixed()); });
+    connect(about, &QAction::triggered, this, [this] {
+        showMessage(QMessageBox::Information,
+                    tr("<b>Korvane Question Editor %1</b><p>Write the questions for your own game of "
+                       "Korvane: a hundred of them, each with its right answer and two wrong ones. "
+                       "Every line is checked as you type, shown the way the game will show it, and "
+                       "one key plays the bank.</p>")
+                        .arg(QStringLiteral(KORVANE_VERSION)));
+    });
+    connect(launcher_, &GameLauncher::runningChanged, this, [this, play](bool running) {
+        play->setEnabled(!running);
+        statusBar()->showMessage(running ? tr("The game is running.") : QString());
+    });
+}
+
+void BankEditorWindow::buildPrintActions(QMenu *menu)
+{
+    quizPrint_ = new QuizPrintCommands(this, model_, [this] { return commitTyping(); }, [this] { return currentFile_; });
+    QAction *preview = MakeAction(this, "actionPrintPreview", tr("Print Pre&view…"), {});
+    QAction *print = MakeAction(this, "actionPrint", tr("&Print…"), QKeySequence::keyBindings(QKeySequence::Print));
+    QAction *exportPdf = MakeAction(this, "actionExportPdf", tr("E&xport PDF…"), {});
+    QAction *newOrder = MakeAction(this, "actionNewAnswerOrder", tr("New Answer &Order"), {});
+    preview->setStatusTip(tr("Show the question sheet and its answer key as they will print"));
+    exportPdf->setStatusTip(tr("Save the question sheet and its answer key as a PDF file"));
+    newOrder->setStatusTip(tr("Shuffle the answers of the next print anew"));
+    menu->addActions({preview, print, exportPdf, newOrder});
+    connect(preview, &QAction::triggered, quizPrint_, &QuizPrintCommands::preview);
+    connect(print, &QAction::triggered, quizPrint_, &QuizPrintCommands::print);
+    connect(exportPdf, &QAction::triggered, quizPrint_, &QuizPrintCommands::exportPdf);
+    connect(newOrder, &QAction::triggered, quizPrint_, &QuizPrintCommands::newAnswerOrder);
+}
+
+void BankEditorWindow::showMessage(QMessageBox::Icon icon, const QString &text)
+{
+    auto *box = new QMessageBox(icon, tr("Korvane Question Editor"), text, QMessageBox::Ok, this);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
+    emit messageShown(text);
+}
+
+bool BankEditorWindow::openFile(const QString &path)
+{
+    const BankFileRead read = ReadBankBytes(path);
+    if (!read.error.isEmpty()) {
+        showMessage(QMessageBox::Warning, read.error);
+        return false;
+    }
+    model_->load(read.bytes);
+    quizPrint_->reset();
+    currentFile_ = QFileInfo(path).absoluteFilePath();
+    trackFile(read.bytes);
+    recentFiles_->add(currentFile_);
+    updateTitle();
+    table_->setCurrentIndex(model_->index(0, 0));
+    recoveryOffers_->offerFor(currentFile_);
+    return true;
+}
+
+bool BankEditorWindow::commitTyping()
+{
+    if (delegate_->finishEditing())
+        return true;
+    showMessage(QMessageBox::Warning, tr("The field being edited cannot take its text as it stands, so nothing "
+                                         "went on. Change the text, or press Esc to leave the field as it was."));
+    return false;
+}
+
+bool BankEditorWindow::saveFile(const QString &path)
+{
+    return saveFile(path, {});
+}
+
+bool BankEditorWindow::checkEncodable(const QString &refused)
+{
+    const std::optional<BankDocument::Unencodable> bad = model_->firstUnencodable();
+    if (!bad)
+        return true;
+    table_->setCurrentIndex(model_->index(bad->row, bad->column));
+    showMessage(QMessageBox::Warning,
+                tr("%1: row %2, %3, holds “%4”, a character the game cannot show (it uses Windows-1252). "
+                   "Replace it, then try again.")
+                    .arg(refused)
+                    .arg(bad->row + 1)
+                    .arg(QString::fromUtf8(BankFieldNames[std::size_t(bad->column)].inText), QString(bad->character)));
+    return false;
+}
+
+bool BankEditorWindow::saveFile(const QString &path, const std::function<void(const QString &)> &failed)
+{
+    if (!commitTyping() || !checkEncodable(tr("The bank was not saved")))
+        return false;
+    const QByteArray bytes = model_->bytes();
+    if (const QString error = WriteBankFile(path, bytes); !error.isEmpty()) {
+        if (failed)
+            failed(error);
+        else
+            showMessage(QMessageBox::Warning, SaveFailedText(path, error));
+        return false;
+    }
+    undoStack_->setClean();
+    currentFile_ = QFileInfo(path).absoluteFilePath();
+    trackFile(bytes);
+    recentFiles_->add(currentFile_);
+    updateTitle();
+    statusBar()->showMessage(tr("Saved %1").arg(QDir::toNativeSeparators(currentFile_)), 4000);
+    return true;
+}
+
+void BankEditorWindow::settleChanges(const std::function<void()> &next)
+{
+    if (!commitTyping())
+        return;
+    if (undoStack_->isClean()) {
+        next();
+        return;
+    }
+    const QString name = currentFile_.isEmpty() ? tr("the new bank") : QFileInfo(currentFile_).fileName();
+    auto *box = new QMessageBox(QMessageBox::Warning, tr("Unsaved Changes"),
+                                tr("Save the changes to %1 first?").arg(name),
+                                QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, this);
+    box->setObjectName(QStringLiteral("unsavedChangesBox"));
+    box->setInformativeText(tr("Changes not saved are lost."));
+    box->setDefaultButton(QMessageBox::Save);
+    // The standard button's own text has no accelerator on every platform.
+    box->button(QMessageBox::Discard)->setText(tr("&Discard"));
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    connect(box, &QMessageBox::finished, this, [this, box, next] {
+        switch (box->standardButton(box->clickedButton())) {
+        case QMessageBox::Save:
+            save(next);
+            break;
+        case QMessageBox::Discard:
+            recovery_->discard();
+            next();
+            break;
+        default:
+            break;
+        }
+    });
+    box->open();
+}
+
+void BankEditorWindow::save(const std::function<void()> &next)
+{
+    if (currentFile_.isEmpty()) {
+        saveAs(next);
+    } else if (!commitTyping()) {
+        return;
+    } else if (disk_->state() == DiskWatch::State::Changed) {
+        askAboutDiskChange([this, next](DiskChoice choice) {
+            if (choice == DiskChoice::KeepMine && saveFile(currentFile_))
+                next();
+            else if (choice == DiskChoice::SaveAs)
+                saveAs(next);
+        });
+    } else if (saveFile(currentFile_)) {
+        next();
+    }
+}
+
+void BankEditorWindow::saveAs(const std::function<void()> &next)
+{
+    if (!commitTyping())
+        return;
+    const QString start = currentFile_.isEmpty() ? QDir::homePath() : currentFile_;
+    auto *dialog = new QFileDialog(this, tr("Save Bank As"), start, BankFilter());
+    dialog->setObjectName(QStringLiteral("saveDialog"));
+    dialog->setAcceptMode(QFileDialog::AcceptSave);
+    dialog->setDefaultSuffix(QStringLiteral("tqz"));
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialog, &QFileDialog::fileSelected, this, [this, next](const QString &path) {
+        if (saveFile(path))
+            next();
+    });
+    dialog->open();
+}
+
+void BankEditorWindow::chooseFileToOpen()
+{
+    auto *dialog = new QFileDialog(this, tr("Open Bank"), currentFolder(), BankFilter());
+    dialog->setObjectName(QStringLiteral("openDialog"));
+    dialog->setFileMode(QFileDialog::ExistingFile);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialog, &QFileDialog::fileSelected, this, [this](const QString &path) { openFile(path); });
+    dialog->open();
+}
+
+void BankEditorWindow::newBank()
+{
+    startUntitled({});
+}
+
+void BankEditorWindow::startUntitled(const QByteArray &bytes)
+{
+    model_->load(bytes);
+    quizPrint_->reset();
+    currentFile_.clear();
+    disk_->stop();
+    updateTitle();
+    table_->setCurrentIndex(model_->index(0, 0));
+}
+
+QString BankEditorWindow::currentFolder() const
+{
+    return currentFile_.isEmpty() ? QDir::homePath() : QFileInfo(currentFile_).absolutePath();
+}
+
+void BankEditorWindow::importCsv()
+{
+    auto *dialog = new QFileDialog(this, tr("Import CSV"), currentFolder(),
+                                   tr("Comma-separated values (*.csv);;All files (*)"));
+    dialog->setObjectName(QStringLiteral("importDialog"));
+    dialog->setFileMode(QFileDialog::ExistingFile);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    // Queued, so that the preview opens once the file dialog has closed and
+    // handed the focus back, and takes it in turn.
+    connect(dialog, &QFileDialog::fileSelected, this, [this](const QString &path) {
+        const BankFileRead read = ReadCsvBytes(path);
+        if (!read.error.isEmpty()) {
+            showMessage(QMessageBox::Warning, read.error);
+            return;
+        }
+        auto *preview = new CsvImportDialog(read.bytes, QFileInfo(path).fileName(), this);
+        preview->setAttribute(Qt::WA_DeleteOnClose);
+        connect(preview, &QDialog::accepted, this, [this, preview] {
+            const int row = table_->currentIndex().isValid() ? table_->currentIndex().row() + 1 : model_->rowCount();
+            model_->importCsv(row, preview->records());
+        });
+        preview->open();
+    }, Qt::QueuedConnection);
+    dialog->open();
+}
+
+void BankEditorWindow::exportCsv()
+{
+    if (!commitTyping())
+        return;
+    const QString start = currentFile_.isEmpty()
+        ? QDir::homePath()
+        : QFileInfo(currentFile_).dir().filePath(QFileInfo(currentFile_).completeBaseName() + QStringLiteral(".csv"));
+    auto *dialog = new QFileDialog(this, tr("Export CSV"), start, tr("Comma-separated values (*.csv);;All files (*)"));
+    dialog->setObjectName(QStringLiteral("exportDialog"));
+    dialog->setAcceptMode(QFileDialog::AcceptSave);
+    dialog->setDefaultSuffix(QStringLiteral("csv"));
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialog, &QFileDialog::fileSelected, this, [this](const QString &path) {
+        const QString error = WriteBankFile(path, CsvFileBytes(model_->rowsOfFields()));
+        if (!error.isEmpty())
+            showMessage(QMessageBox::Warning, tr("“%1” could not be written: %2.").arg(QDir::toNativeSeparators(path), error));
+    });
+    dialog->open();
+}
+
+void BankEditorWindow::play()
+{
+    if (commitTyping())
+        askAboutEmptySlots([this] { playSaved(); });
+}
+
+void BankEditorWindow::playSaved()
+{
+    // The game plays the file, so it must hold what the table shows.
+    const DiskWatch::State disk = disk_->state();
+    const bool mustSave = currentFile_.isEmpty() || !undoStack_->isClean() || disk == DiskWatch::State::Missing;
+    // A file that cannot be written where it is (a shipped bank, a read-only
+    // folder) can still be tried out.
+    if (mustSave && !currentFile_.isEmpty() && disk != DiskWatch::State::Changed) {
+        if (saveFile(currentFile_, [this](const QString &why) { offerPlayUnsaved(why); }))
+            startGame();
+        return;
+    }
+    if (mustSave) {
+        save([this] { startGame(); });
+        return;
+    }
+    if (disk == DiskWatch::State::Same) {
+        startGame();
+        return;
+    }
+    askAboutDiskChange([this](DiskChoice choice) {
+        if (choice == DiskChoice::Reload || (choice == DiskChoice::KeepMine && saveFile(currentFile_)))
+            startGame();
+        else if (choice == DiskChoice::SaveAs)
+            saveAs([this] { startGame(); });
+    });
+}
+
+void BankEditorWindow::checkDisk()
+{
+    switch (disk_->state()) {
+    case DiskWatch::State::Same:
+        return;
+    case DiskWatch::State::Missing:
+        if (missingTold_)
+            return;
+        missingTold_ = true;
+        // Nothing on disk holds these questions now: closing must ask.
+        undoStack_->resetClean();
+        updateTitle();
+        showMessage(QMessageBox::Warning,
+                    tr("“%1” was deleted or renamed by another program. Its questions stay open here, and Save "
+                       "writes the file again.")
+                        .arg(QDir::toNativeSeparators(currentFile_)));
+        return;
+    case DiskWatch::State::Changed:
+        if (diskQuestion_)
+            return;
+        askAboutDiskChange([this](DiskChoice choice) {
+            if (choice == DiskChoice::KeepMine) {
+                // The file no longer holds the table's questions: closing must ask.
+                undoStack_->resetClean();
+                updateTitle();
+            } else if (choice == DiskChoice::SaveAs) {
+                saveAs([] {});
+            }
+        });
+        return;
+    }
+}
+
+void BankEditorWindow::askAboutDiskChange(const std::function<void(DiskChoice)> &then)
+{
+    auto *box = new QMessageBox(QMessageBox::Warning, tr("Changed on Disk"),
+                                tr("Another program changed “%1” since it was opened or saved here.")
+                                    .arg(QFileInfo(currentFile_).fileName()),
+                                QMessageBox::Cancel, this);
+    box->setObjectName(QStringLiteral("diskChangedBox"));
+    box->setInformativeText(tr("Reload it to see that version (Undo brings yours back), keep your version and "
+                               "save it over the other, or save yours as another file."));
+    QPushButton *reload = box->addButton(tr("&Reload"), QMessageBox::DestructiveRole);
+    QPushButton *keep = box->addButton(tr("&Keep Mine"), QMessageBox::AcceptRole);
+    QPushButton *saveAs = box->addButton(tr("Save &As…"), QMessageBox::ActionRole);
+    reload->setObjectName(QStringLiteral("reloadButton"));
+    keep->setObjectName(QStringLiteral("keepMineButton"));
+    saveAs->setObjectName(QStringLiteral("saveAsButton"));
+    box->setDefaultButton(QMessageBox::Cancel);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    diskQuestion_ = box;
+    connect(box, &QMessageBox::finished, this, [this, box, reload, keep, saveAs, then] {
+        diskQuestion_ = nullptr;
+        if (box->clickedButton() == reload) {
+            if (reloadFromDisk())
+                then(DiskChoice::Reload);
+        } else if (box->clickedButton() == keep) {
+            disk_->keepMine();
+            then(DiskChoice::KeepMine);
+        } else if (box->clickedButton() == saveAs) {
+            then(DiskChoice::SaveAs);
+        }
+    });
+    box->open();
+    emit messageShown(box->text());
+}
+
+bool BankEditorWindow::reloadFromDisk()
+{
+    QString error;
+    const QByteArray bytes = disk_->read(&error);
+    if (!error.isEmpty()) {
+        showMessage(QMessageBox::Warning, error);
+        return false;
+    }
+    model_->reload(bytes, tr("Reload %1 from disk").arg(QFileInfo(currentFile_).fileName()));
+    undoStack_->setClean();
+    trackFile(bytes);
+    updateTitle();
+    return true;
+}
+
+void BankEditorWindow::trackFile(const QByteArray &bytes)
+{
+    disk_->track(currentFile_, bytes);
+    missingTold_ = false;
+}
+
+void BankEditorWindow::startGame()
+{
+    const PlayPlan plan = PlanPlay(currentFile_, QCoreApplication::applicationDirPath());
+    const QString error = launcher_->start(plan, currentFile_);
+    if (!error.isEmpty())
+        showMessage(QMessageBox::Warning, error);
+}
+
+void BankEditorWindow::showGuide()
+{
+    if (!guide_)
+        guide_ = new EditorGuide(this);
+    guide_->show();
+    guide_->raise();
+    guide_->activateWindow();
+}
+
+void BankEditorWindow::refreshChecks()
+{
+    lineCount_->setText(LineCountSummary(model_->rowCount()));
+    refreshPreview();
+    // A bank just opened shows its problems at once.
+    if (std::exchange(bankReplaced_, false)) {
+        checksDue_->stop();
+        refreshProblems();
+    } else {
+        checksDue_->start();
+    }
+}
+
+void BankEditorWindow::refreshProblems()
+{
+    const BankReport report = typedCell_.isValid() ? model_->reportWith(typedCell_, typedText_) : model_->report();
+    problems_->setProblems(report.problems);
+    fixAllAction_->setEnabled(model_->anyFixable());
+}
+
+void BankEditorWindow::refreshPreview()
+{
+    const QModelIndex current = table_->currentIndex();
+    if (!current.isValid()) {
+        preview_->clear();
+        return;
+    }
+    const std::vector<BankEntry> &loaded = model_->report().entries;
+    const std::size_t row = std::size_t(current.row());
+    if (row < loaded.size()) {
+        preview_->showEntry(loaded[row], true);
+        return;
+    }
+    previewTyping({}, {});
+}
+
+void BankEditorWindow::previewTyping(const QModelIndex &index, const QString &text)
+{
+    const int row = index.isValid() ? index.row() : table_->currentIndex().row();
+    std::array<QString, BankFieldCount> fields;
+    for (int column = 0; column < int(BankFieldCount); ++column)
+        fields[std::size_t(column)] = index.isValid() && column == index.column()
+                                          ? text
+                                          : model_->index(row, column).data(Qt::EditRole).toString();
+    preview_->showEntry(EntryOfFields(fields), row < int(BankSlots));
+}
+
+void BankEditorWindow::updateTitle()
+{
+    const QString name = currentFile_.isEmpty() ? tr("Untitled") : QFileInfo(currentFile_).fileName();
+    setWindowTitle(tr("%1[*] — Korvane Question Editor").arg(name));
+    setWindowModified(!undoStack_->isClean());
+}
+
+void BankEditorWindow::offerRecovery()
+{
+    recoveryOffers_->offerAll();
+}
+
+void BankEditorWindow::recover(const RecoveredBank &bank)
+{
+    BankDocument document;
+    document.assign(bank.snapshot.lines, bank.snapshot.tail);
+    model_->loadDocument(std::move(document));
+    quizPrint_->reset();
+    currentFile_ = bank.snapshot.bankPath;
+    // Saving it asks only when the file changes from what it holds now (or
+    // writes it again when it is gone): what it held before the crash is
+    // not known.
+    if (currentFile_.isEmpty())
+        disk_->stop();
+    else
+        trackFile(ReadBankBytes(currentFile_).bytes);
+    recovery_->adopt(bank.claim);
+    // Unsaved, with no undo back to a saved state: Save writes it all.
+    undoStack_->resetClean();
+    updateTitle();
+    table_->setCurrentIndex(model_->index(0, 0));
+}
+
+void BankEditorWindow::closeEvent(QCloseEvent *event)
+{
+    if (!closeSettled_ && !commitTyping()) {
+        event->ignore();
+        return;
+    }
+    if (closeSettled_ || (undoStack_->isClean() && !launcher_->isRunning())) {
+        QSettings settings;
+        settings.setValue(GeometryKey, saveGeometry());
+        settings.setValue(SplitterKey, splitter_->saveState());
+        event->accept();
+        return;
+    }
+    event->ignore();
+    const auto closeNow = [this] {
+        closeSettled_ = true;
+        close();
+    };
+    if (!launcher_->isRunning()) {
+        settleChanges(closeNow);
+        return;
+    }
+    auto *box = new QMessageBox(QMessageBox::Question, tr("Game Running"),
+                                tr("The game started from this editor is still running. Closing the "
+                                   "editor ends the game too."),
+                                QMessageBox::Cancel, this);
+    box->setObjectName(QStringLiteral("gameRunningBox"));
+    QPushButton *end = box->addButton(tr("&End Game and Close"), QMessageBox::AcceptRole);
+    box->setDefaultButton(end);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    connect(box, &QMessageBox::finished, this, [this, box, end, closeNow] {
+        if (box->clickedButton() == end)
+            settleChanges(closeNow);
+    });
+    box->open();
+}
+
+void BankEditorWindow::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (!DroppedFile(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void BankEditorWindow::dropEvent(QDropEvent *event)
+{
+    const QString path = DroppedFile(event->mimeData());
+    if (path.isEmpty())
+        return;
+    event->acceptProposedAction();
+    settleChanges([this, path] { openFile(path); });
+}

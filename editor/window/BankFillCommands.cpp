@@ -1,0 +1,204 @@
+// The editor's commands for reaching the game's 100 questions (a new bank
+// from a shipped one, topping up from another bank, the question before
+// playing with empty slots) and for trying a bank out without saving it.
+#include "editor/window/BankEditorWindow.h"
+
+#include "editor/document/BankFileReader.h"
+#include "editor/window/BankTableModel.h"
+#include "editor/document/EmptySlots.h"
+#include "editor/window/GameLauncher.h"
+#include "editor/window/MenuCommands.h"
+#include "editor/document/PlayPlan.h"
+#include "editor/document/StarterBanks.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QInputDialog>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTableView>
+
+BankEditorWindow::FillActions BankEditorWindow::buildFillActions()
+{
+    const auto make = [this](const char *name, const QString &text, const QString &tip) {
+        QAction *action = MakeAction(this, name, text, {});
+        action->setStatusTip(tip);
+        return action;
+    };
+    const FillActions fill{
+        make("actionNewFromStarter", tr("New from Starter &Bank…"),
+             tr("Start a new bank holding the questions of a bank that comes with the game")),
+        make("actionTopUp", tr("&Top Up from Bank…"),
+             tr("Add questions from another bank, leaving out those this one already asks, up to 100")),
+        make("actionPlayUnsaved", tr("Play &Without Saving"),
+             tr("Play the bank as it stands from a temporary copy, leaving its file as it is")),
+    };
+    fill.playUnsaved->setShortcut(QKeySequence(QStringLiteral("Shift+F5")));
+
+    connect(fill.newFromStarter, &QAction::triggered, this, [this] {
+        settleChanges([this] {
+            chooseStarterBank(tr("New from Starter Bank"), false, [this](const QString &path, const QString &) {
+                const BankFileRead read = ReadBankBytes(path);
+                if (read.error.isEmpty())
+                    startUntitled(read.bytes);
+                else
+                    showMessage(QMessageBox::Warning, read.error);
+            });
+        });
+    });
+    connect(fill.topUp, &QAction::triggered, this, &BankEditorWindow::topUp);
+    connect(fill.playUnsaved, &QAction::triggered, this, [this] {
+        if (commitTyping())
+            askAboutEmptySlots([this] { startUnsavedGame(); });
+    });
+    connect(launcher_, &GameLauncher::runningChanged, fill.playUnsaved, [action = fill.playUnsaved](bool running) {
+        action->setEnabled(!running);
+    });
+    return fill;
+}
+
+void BankEditorWindow::topUp()
+{
+    if (commitTyping())
+        chooseStarterBank(tr("Top Up from Bank"), true,
+                          [this](const QString &path, const QString &name) { topUpFrom(path, name); });
+}
+
+void BankEditorWindow::chooseStarterBank(const QString &title, bool otherFile,
+                                         const std::function<void(const QString &, const QString &)> &then)
+{
+    const QList<StarterBank> banks = StarterBanks();
+    QStringList items;
+    for (const StarterBank &bank : banks)
+        items += bank.title;
+    const QString other = tr("Other File…");
+    if (otherFile)
+        items += other;
+    if (items.isEmpty()) {
+        showMessage(QMessageBox::Warning, tr("The banks that come with the game were not found. Install "
+                                             "Korvane, then try again."));
+        return;
+    }
+    auto *dialog = new QInputDialog(this);
+    dialog->setObjectName(QStringLiteral("bankChoiceDialog"));
+    dialog->setWindowTitle(title);
+    dialog->setLabelText(otherFile ? tr("Take questions from:") : tr("Start from:"));
+    dialog->setOptions(QInputDialog::UseListViewForComboBoxItems);
+    dialog->setComboBoxItems(items);
+    // One chosen from the start, so that Enter takes it.
+    dialog->setTextValue(items.first());
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialog, &QInputDialog::textValueSelected, this, [this, banks, other, then](const QString &chosen) {
+        for (const StarterBank &bank : banks)
+            if (bank.title == chosen) {
+                then(bank.path, bank.title);
+                return;
+            }
+        if (chosen != other)
+            return;
+        auto *files = new QFileDialog(this, tr("Top Up from Bank"), currentFolder(), BankFilter());
+        files->setObjectName(QStringLiteral("topUpDialog"));
+        files->setFileMode(QFileDialog::ExistingFile);
+        files->setAttribute(Qt::WA_DeleteOnClose);
+        connect(files, &QFileDialog::fileSelected, this,
+                [then](const QString &path) { then(path, QFileInfo(path).fileName()); });
+        files->open();
+    });
+    dialog->open();
+}
+
+void BankEditorWindow::topUpFrom(const QString &path, const QString &name)
+{
+    const BankFileRead read = ReadBankBytes(path);
+    if (!read.error.isEmpty()) {
+        showMessage(QMessageBox::Warning, read.error);
+        return;
+    }
+    const TopUpPlan plan = model_->topUp(read.bytes, name);
+    const int added = int(plan.lines.size());
+    if (added > 0) {
+        selectRows(plan.row, added);
+        table_->scrollTo(model_->index(plan.row, 0));
+        QString told = added == 1 ? tr("Added 1 question from %1").arg(name)
+                                  : tr("Added %1 questions from %2").arg(added).arg(name);
+        if (plan.duplicates > 0)
+            told += plan.duplicates == 1 ? tr(", leaving out 1 already in this bank")
+                                         : tr(", leaving out %1 already in this bank").arg(plan.duplicates);
+        told += QLatin1Char('.');
+        if (plan.leftOver > 0)
+            told += QLatin1Char(' ') + tr("%1 more did not fit in the %2 slots.").arg(plan.leftOver).arg(BankSlots);
+        statusBar()->showMessage(told, 8000);
+    } else if (plan.room == 0) {
+        showMessage(QMessageBox::Information,
+                    tr("Nothing was added: the bank already fills all %1 slots the game reads.").arg(BankSlots));
+    } else {
+        showMessage(QMessageBox::Information,
+                    tr("Nothing was added: every question in %1 is already in this bank, or it holds none.")
+                        .arg(name));
+    }
+}
+
+void BankEditorWindow::askAboutEmptySlots(const std::function<void()> &next)
+{
+    const int empty = EmptySlots(model_->report());
+    if (empty == 0) {
+        next();
+        return;
+    }
+    auto *box = new QMessageBox(QMessageBox::Question, tr("Empty Slots"),
+                                tr("%1 of the %2 slots are empty.").arg(empty).arg(BankSlots),
+                                QMessageBox::Cancel, this);
+    box->setObjectName(QStringLiteral("emptySlotsBox"));
+    box->setInformativeText(tr("The game draws an empty slot as often as any other, so players will now and "
+                               "then get a question with nothing in it. Play anyway, or top the bank up "
+                               "from another first?"));
+    QPushButton *playAnyway = box->addButton(tr("&Play Anyway"), QMessageBox::AcceptRole);
+    QPushButton *topUpButton = box->addButton(tr("&Top Up…"), QMessageBox::ActionRole);
+    playAnyway->setObjectName(QStringLiteral("playAnywayButton"));
+    topUpButton->setObjectName(QStringLiteral("topUpButton"));
+    box->setDefaultButton(playAnyway);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    connect(box, &QMessageBox::finished, this, [this, box, playAnyway, topUpButton, next] {
+        if (box->clickedButton() == playAnyway)
+            next();
+        else if (box->clickedButton() == topUpButton)
+            topUp();
+    });
+    box->open();
+    emit messageShown(box->text());
+}
+
+void BankEditorWindow::offerPlayUnsaved(const QString &why)
+{
+    auto *box = new QMessageBox(QMessageBox::Warning, tr("Cannot Save Here"), SaveFailedText(currentFile_, why),
+                                QMessageBox::Cancel, this);
+    box->setObjectName(QStringLiteral("cannotSaveBox"));
+    box->setInformativeText(tr("Play the bank as it stands from a temporary copy, leaving the file as it is "
+                               "and your changes unsaved here, or save it as another file."));
+    QPushButton *playUnsaved = box->addButton(tr("Play &Without Saving"), QMessageBox::AcceptRole);
+    QPushButton *saveAsButton = box->addButton(tr("Save &As…"), QMessageBox::ActionRole);
+    playUnsaved->setObjectName(QStringLiteral("playUnsavedButton"));
+    saveAsButton->setObjectName(QStringLiteral("saveAsButton"));
+    box->setDefaultButton(playUnsaved);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    connect(box, &QMessageBox::finished, this, [this, box, playUnsaved, saveAsButton] {
+        if (box->clickedButton() == playUnsaved)
+            startUnsavedGame();
+        else if (box->clickedButton() == saveAsButton)
+            saveAs([this] { startGame(); });
+    });
+    box->open();
+    emit messageShown(box->text());
+}
+
+void BankEditorWindow::startUnsavedGame()
+{
+    if (!checkEncodable(tr("The bank was not played")))
+        return;
+    const PlayPlan plan = PlanPlay({}, QCoreApplication::applicationDirPath());
+    const QString error = launcher_->startOnCopy(plan.game, model_->bytes());
+    if (!error.isEmpty())
+        showMessage(QMessageBox::Warning, error);
+}

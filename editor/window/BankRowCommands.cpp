@@ -1,0 +1,156 @@
+// The editor's commands on cells and whole rows, as in a spreadsheet: cut,
+// copy, paste and clear cells; insert, delete, move, sort and shuffle rows;
+// and the find strip's menu entries.
+#include "editor/window/BankEditorWindow.h"
+
+#include "editor/window/BankTableModel.h"
+#include "editor/window/CellClipboard.h"
+#include "editor/document/FieldText.h"
+#include "editor/window/FindBar.h"
+#include "editor/window/MenuCommands.h"
+#include "editor/document/RowOrder.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QItemSelection>
+#include <QMenu>
+#include <QRandomGenerator>
+#include <QTableView>
+#include <QUndoStack>
+
+void BankEditorWindow::buildFindAndOrderActions(QMenu *edit)
+{
+    QAction *find = MakeAction(this, "actionFind", tr("&Find…"), {QKeySequence(QStringLiteral("Ctrl+F"))});
+    QAction *replace = MakeAction(this, "actionReplace", tr("R&eplace…"), {QKeySequence(QStringLiteral("Ctrl+H"))});
+    QAction *next = MakeAction(this, "actionFindNext", tr("Find &Next"), {QKeySequence(Qt::Key_F3)});
+    QAction *previous = MakeAction(this, "actionFindPrevious", tr("Find Pre&vious"),
+                                   {QKeySequence(Qt::SHIFT | Qt::Key_F3)});
+    QAction *sort = MakeAction(this, "actionSort", tr("&Sort A to Z by This Column"), {});
+    QAction *sortDown = MakeAction(this, "actionSortDescending", tr("Sort &Z to A by This Column"), {});
+    QAction *shuffle = MakeAction(this, "actionShuffle", tr("S&huffle Rows"), {});
+    sort->setStatusTip(tr("Sort the rows by the current column; rows holding nothing stay at the end"));
+    shuffle->setStatusTip(tr("Put the rows in a random order; rows holding nothing stay at the end"));
+    edit->addSeparator();
+    edit->addActions({find, replace, next, previous});
+    edit->addSeparator();
+    edit->addActions({sort, sortDown, shuffle});
+    connect(find, &QAction::triggered, this, [this] { findBar_->open(false); });
+    connect(replace, &QAction::triggered, this, [this] { findBar_->open(true); });
+    connect(next, &QAction::triggered, this, [this] { findBar_->findNext(false); });
+    connect(previous, &QAction::triggered, this, [this] { findBar_->findNext(true); });
+    connect(sort, &QAction::triggered, this, [this] { sortRows(Qt::AscendingOrder); });
+    connect(sortDown, &QAction::triggered, this, [this] { sortRows(Qt::DescendingOrder); });
+    connect(shuffle, &QAction::triggered, this, &BankEditorWindow::shuffleRows);
+}
+
+QList<int> BankEditorWindow::selectedRows() const
+{
+    QList<int> rows;
+    for (const QModelIndex &index : table_->selectionModel()->selectedIndexes())
+        rows.append(index.row());
+    if (rows.isEmpty() && table_->currentIndex().isValid())
+        rows.append(table_->currentIndex().row());
+    std::sort(rows.begin(), rows.end());
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+    return rows;
+}
+
+void BankEditorWindow::selectRows(int first, int count)
+{
+    const int column = std::max(table_->currentIndex().column(), 0);
+    table_->setCurrentIndex(model_->index(first, column));
+    table_->selectionModel()->select(QItemSelection(model_->index(first, 0), model_->index(first + count - 1, model_->columnCount() - 1)),
+                                     QItemSelectionModel::ClearAndSelect);
+}
+
+void BankEditorWindow::copyCells()
+{
+    const QString text = CellClipboard::Copied(*model_, *table_->selectionModel());
+    if (!text.isEmpty())
+        QGuiApplication::clipboard()->setText(text);
+}
+
+void BankEditorWindow::cutCells()
+{
+    copyCells();
+    CellClipboard::Clear(*model_, *table_->selectionModel(), tr("Cut"));
+}
+
+void BankEditorWindow::clearCells()
+{
+    CellClipboard::Clear(*model_, *table_->selectionModel(), tr("Clear"));
+}
+
+void BankEditorWindow::pasteCells()
+{
+    const CellClipboard::Pasted pasted =
+        CellClipboard::Paste(*model_, *table_->selectionModel(), QGuiApplication::clipboard()->text());
+    if (pasted.count == 0)
+        showMessage(QMessageBox::Warning, tr("The clipboard holds no text to paste."));
+    else if (pasted.wholeRows)
+        selectRows(pasted.row, pasted.count);
+}
+
+void BankEditorWindow::insertRow()
+{
+    const int row = table_->currentIndex().isValid() ? table_->currentIndex().row() + 1 : model_->rowCount();
+    model_->insertBlankRows(row, 1);
+    const QModelIndex first = model_->index(row, 0);
+    table_->setCurrentIndex(first);
+    table_->edit(first);
+}
+
+void BankEditorWindow::deleteRows()
+{
+    const QList<int> rows = selectedRows();
+    if (rows.isEmpty())
+        return;
+    // Runs of neighbouring rows go in one step each, from the bottom up so the
+    // rows still to go keep their numbers; undo takes them all back at once.
+    // Named after what goes, as Undo's menu entry shows it.
+    const QString first = FieldText::Excerpt(model_->index(rows.front(), 0).data().toString());
+    undoStack_->beginMacro(rows.size() == 1 ? tr("Delete line %1, %2").arg(rows.front() + 1).arg(first)
+                                            : tr("Delete %1 lines from %2 on").arg(rows.size()).arg(first));
+    for (qsizetype end = rows.size(); end > 0;) {
+        qsizetype start = end - 1;
+        while (start > 0 && rows[start - 1] == rows[start] - 1)
+            --start;
+        model_->removeLines(rows[start], int(end - start));
+        end = start;
+    }
+    undoStack_->endMacro();
+    table_->setCurrentIndex(model_->index(std::min(rows.front(), model_->rowCount() - 1), 0));
+}
+
+void BankEditorWindow::moveRows(int step)
+{
+    const QList<int> rows = selectedRows();
+    if (rows.isEmpty())
+        return;
+    // The whole span from the first selected row to the last moves as one block.
+    const int first = rows.front();
+    const int count = rows.back() - first + 1;
+    if (first + step < 0 || first + count + step > model_->rowCount())
+        return;
+    model_->moveLines(first, count, step < 0 ? first - 1 : first + count + 1);
+    selectRows(first + step, count);
+}
+
+void BankEditorWindow::sortRows(Qt::SortOrder order)
+{
+    if (!commitTyping())
+        return;
+    const int column = std::max(table_->currentIndex().column(), 0);
+    const QString heading = model_->headerData(column, Qt::Horizontal).toString().toLower();
+    model_->reorderLines(RowOrder::Sorted(model_->document(), column, order),
+                         order == Qt::AscendingOrder ? tr("Sort the rows by %1, A to Z").arg(heading)
+                                                     : tr("Sort the rows by %1, Z to A").arg(heading));
+}
+
+void BankEditorWindow::shuffleRows()
+{
+    if (commitTyping())
+        model_->reorderLines(RowOrder::Shuffled(model_->document(), *QRandomGenerator::global()),
+                             tr("Shuffle the rows"));
+}

@@ -1,0 +1,107 @@
+#include "editor/window/EditorGuide.h"
+
+#include <QDialogButtonBox>
+#include <QPushButton>
+#include <QTextBrowser>
+#include <QVBoxLayout>
+
+namespace {
+
+// One term and what it means, as the guide's lists show them.
+QString Entry(const QString &term, const QString &meaning)
+{
+    return QStringLiteral("<li><b>%1</b>: %2</li>").arg(term, meaning);
+}
+
+QString GuideText()
+{
+    QString text;
+    text += EditorGuide::tr("<h2>Writing a bank</h2>"
+                            "<p>Each row is one question: the question itself (the game shows up to 73 characters), "
+                            "the right answer and two wrong ones (up to 26 characters each). The counter in each "
+                            "cell shows how much of the width is used. The game asks the first 100 rows; rows "
+                            "past the 100th are greyed out and never asked. It shows the three answers in a "
+                            "random order, so the right one may stand anywhere.</p>"
+                            "<p>A double quote cannot go in a field: the game uses it to end fields. Pasted or "
+                            "replaced text gets typographic quotes instead, and line breaks become spaces. The "
+                            "game uses the Windows-1252 characters: one it lacks is marked red, and the bank is "
+                            "not saved until it is replaced.</p>"
+                            "<p>Ctrl+F finds text in the fields and Ctrl+H replaces it; F3 and Shift+F3 find the "
+                            "next and previous cell. The Edit menu sorts the rows by the current column and "
+                            "shuffles them; rows holding nothing stay at the end. Every change can be undone.</p>");
+    text += EditorGuide::tr("<h2>Problems and warnings</h2>"
+                            "<p>The panel below the table lists what will not play as written, and warnings about "
+                            "questions that play but may not work once the answers are shuffled. Choose one, or "
+                            "press F8 and Shift+F8, to go to its field. Fix mends the chosen one; Fix All mends "
+                            "every one it can, line ends first, as one step to undo.</p>");
+    text += QStringLiteral("<ul>");
+    text += Entry(EditorGuide::tr("Empty line"), EditorGuide::tr("the line holds nothing, so its slot in the game stays empty."));
+    text += Entry(EditorGuide::tr("Field too long"), EditorGuide::tr("the game cuts the question to 73 characters and an answer to 26; "
+                                           "the message says what is dropped."));
+    text += Entry(EditorGuide::tr("Line too long"), EditorGuide::tr("the game reads only the first 140 characters of a line, whatever "
+                                          "the fields hold."));
+    text += Entry(EditorGuide::tr("Missing double quotes"), EditorGuide::tr("a line needs four, one after each field; with fewer, "
+                                                  "fields run together or stay empty. With none at all, "
+                                                  "nothing loads from the line."));
+    text += Entry(EditorGuide::tr("Text after the fourth double quote"), EditorGuide::tr("the game ignores it; often it is a further "
+                                                               "question that needs a line of its own."));
+    text += Entry(EditorGuide::tr("Empty fields"), EditorGuide::tr("the game shows an empty question or answer box."));
+    text += Entry(EditorGuide::tr("Line feed without carriage return"), EditorGuide::tr("the game does not end the line there but "
+                                                              "shows an odd character."));
+    text += Entry(EditorGuide::tr("UTF-8 text"), EditorGuide::tr("the file was saved in another encoding; the game shows “ü” as "
+                                       "“Ã¼”. Fix reads it as intended."));
+    text += Entry(EditorGuide::tr("Characters the game cannot show"),
+                  EditorGuide::tr("typed or pasted characters Windows-1252 lacks; the bank is not saved until "
+                                  "they are replaced."));
+    text += Entry(EditorGuide::tr("Undefined bytes and control characters"),
+                  EditorGuide::tr("characters the game shows as nothing or as boxes."));
+    text += Entry(EditorGuide::tr("Ctrl-Z"), EditorGuide::tr("the game stops reading the file there."));
+    text += Entry(EditorGuide::tr("Lines counted differently"), EditorGuide::tr("the checks and the game disagree on the number of "
+                                                      "lines: look at the line ends near it."));
+    text += Entry(EditorGuide::tr("Slots empty"), EditorGuide::tr("the bank has fewer than 100 questions; the game draws an empty "
+                                        "slot like any other, as a blank question."));
+    text += Entry(EditorGuide::tr("Lines not read"), EditorGuide::tr("lines after the 100th are never asked."));
+    text += Entry(EditorGuide::tr("Duplicate question"), EditorGuide::tr("the same question stands on two lines, so it may be asked "
+                                               "twice in one game."));
+    text += Entry(EditorGuide::tr("Equal answers"), EditorGuide::tr("two answers of one question read the same, so the player cannot "
+                                          "tell them apart."));
+    text += Entry(EditorGuide::tr("Answers equal after the cut"), EditorGuide::tr("two answers differ only after their 26th "
+                                                        "character, so the game, which shows 26, shows them "
+                                                        "the same."));
+    text += QStringLiteral("</ul>");
+    text += EditorGuide::tr("<h2>Playing the bank</h2>"
+                            "<p>F5 (File, Play This Bank) saves the bank, then starts the game with it. A bank "
+                            "named <i>quarl3.tqz</i> is played in its own folder; any other is copied under "
+                            "that name into a temporary folder of its own, removed when the game ends. With "
+                            "fewer than 100 questions it asks first, as the game would draw the empty slots "
+                            "too.</p>"
+                            "<p>To reach 100, File, Top Up from Bank adds questions from another bank, leaving "
+                            "out those this bank already asks; New from Starter Bank opens a copy of a bank that "
+                            "comes with the game. Play Without Saving (Shift+F5) tries the table as it stands "
+                            "from a temporary copy, for a bank that cannot be saved where it is.</p>");
+    text += EditorGuide::tr("<h2>More</h2>"
+                            "<p>The manual tells the whole story: type <tt>man 6 korvedit</tt> in a terminal, "
+                            "or open <a href=\"man:korvedit(6)\">the korvedit manual page</a> where the desktop "
+                            "can show it.</p>");
+    return text;
+}
+
+} // namespace
+
+EditorGuide::EditorGuide(QWidget *parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("editorGuide"));
+    setWindowTitle(tr("Question Editor Guide"));
+    auto *browser = new QTextBrowser(this);
+    browser->setObjectName(QStringLiteral("guideText"));
+    browser->setOpenExternalLinks(true);
+    browser->setHtml(GuideText());
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(browser);
+    layout->addWidget(buttons);
+    // The text takes the keys, so that Page Down reads on; Esc still closes.
+    browser->setFocus();
+    resize(620, 560);
+}

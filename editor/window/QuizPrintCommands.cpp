@@ -1,0 +1,172 @@
+#include "editor/window/QuizPrintCommands.h"
+
+#include "editor/window/QuizPrinter.h"
+
+#include <QAbstractItemModel>
+#include <QCryptographicHash>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMainWindow>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QSettings>
+#include <QStatusBar>
+
+QuizPrintCommands::QuizPrintCommands(QMainWindow *window, const QAbstractItemModel *model, std::function<bool()> ready,
+                                     std::function<QString()> bankPath)
+    : QObject(window), window_(window), model_(model), ready_(std::move(ready)), bankPath_(std::move(bankPath))
+{
+    setObjectName(QStringLiteral("quizPrint"));
+}
+
+QuizPrintCommands::~QuizPrintCommands() = default;
+
+namespace {
+
+// Settings keys may not hold slashes, so a bank's path goes in by its hash.
+QString SeedKey(const QString &path)
+{
+    return QStringLiteral("answerOrder/")
+        + QString::fromLatin1(QCryptographicHash::hash(path.toUtf8(), QCryptographicHash::Sha1).toHex());
+}
+
+void KeepSeed(const QString &path, quint32 seed)
+{
+    if (!path.isEmpty())
+        QSettings().setValue(SeedKey(path), seed);
+}
+
+} // namespace
+
+quint32 QuizPrintCommands::seed()
+{
+    const QString path = bankPath_();
+    if (seed_) {
+        // The same bank saved under a name: its printed copies keep their order.
+        if (path != seedPath_)
+            KeepSeed(path, *seed_);
+    } else {
+        bool kept = false;
+        const quint32 stored = path.isEmpty() ? 0 : QSettings().value(SeedKey(path)).toUInt(&kept);
+        seed_ = kept ? stored : NewQuizSeed(0);
+        if (!kept)
+            KeepSeed(path, *seed_);
+    }
+    seedPath_ = path;
+    return *seed_;
+}
+
+QList<QuizQuestion> QuizPrintCommands::plan()
+{
+    return PlanQuiz(*model_, seed());
+}
+
+void QuizPrintCommands::newAnswerOrder()
+{
+    seed_ = NewQuizSeed(seed());
+    KeepSeed(seedPath_, *seed_);
+    window_->statusBar()->showMessage(tr("The answers will be printed in a new order."), 4000);
+}
+
+void QuizPrintCommands::reset()
+{
+    seed_.reset();
+}
+
+QString QuizPrintCommands::title() const
+{
+    const QString path = bankPath_();
+    return path.isEmpty() ? tr("Quiz") : QFileInfo(path).completeBaseName();
+}
+
+bool QuizPrintCommands::canPrint()
+{
+    if (!ready_())
+        return false;
+    if (plan().isEmpty()) {
+        window_->statusBar()->showMessage(tr("There is nothing to print: no line has a question."), 8000);
+        return false;
+    }
+    return true;
+}
+
+QPrinter *QuizPrintCommands::printer()
+{
+    if (!printer_) {
+        printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        printer_->setPageMargins(QMarginsF(18, 16, 18, 14), QPageLayout::Millimeter);
+    }
+    return printer_.get();
+}
+
+void QuizPrintCommands::print()
+{
+    if (!canPrint())
+        return;
+    auto *dialog = new QPrintDialog(printer(), window_);
+    dialog->setObjectName(QStringLiteral("printDialog"));
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialog, qOverload<QPrinter *>(&QPrintDialog::accepted), this, [this](QPrinter *chosen) {
+        if (PrintQuiz(chosen, title(), plan()) == 0)
+            warn(tr("The quiz was not printed: the printer could not start."));
+    });
+    dialog->open();
+}
+
+void QuizPrintCommands::preview()
+{
+    if (!canPrint())
+        return;
+    auto *dialog = new QPrintPreviewDialog(printer(), window_);
+    dialog->setObjectName(QStringLiteral("printPreviewDialog"));
+    dialog->setWindowTitle(tr("Print Preview — %1").arg(title()));
+    // Big enough to read a page, as the editor's window is.
+    dialog->resize(window_->size());
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialog, &QPrintPreviewDialog::paintRequested, this,
+            [this](QPrinter *target) { PrintQuiz(target, title(), plan()); });
+    dialog->open();
+}
+
+void QuizPrintCommands::exportPdf()
+{
+    if (!canPrint())
+        return;
+    const QString bank = bankPath_();
+    const QString start = bank.isEmpty() ? QDir::home().filePath(title() + QStringLiteral(".pdf"))
+                                         : QFileInfo(bank).dir().filePath(title() + QStringLiteral(".pdf"));
+    auto *dialog = new QFileDialog(window_, tr("Export PDF"), start, tr("PDF documents (*.pdf);;All files (*)"));
+    dialog->setObjectName(QStringLiteral("exportPdfDialog"));
+    dialog->setAcceptMode(QFileDialog::AcceptSave);
+    dialog->setDefaultSuffix(QStringLiteral("pdf"));
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialog, &QFileDialog::fileSelected, this, [this](const QString &path) {
+        if (writePdf(path))
+            window_->statusBar()->showMessage(tr("Exported %1").arg(QDir::toNativeSeparators(path)), 8000);
+        else
+            warn(tr("“%1” could not be written. Choose another folder or name, then export again.")
+                     .arg(QDir::toNativeSeparators(path)));
+    });
+    dialog->open();
+}
+
+bool QuizPrintCommands::writePdf(const QString &path)
+{
+    QPrinter pdf(QPrinter::HighResolution);
+    pdf.setOutputFormat(QPrinter::PdfFormat);
+    pdf.setOutputFileName(path);
+    pdf.setPageLayout(printer()->pageLayout());
+    pdf.setCreator(tr("Korvane Question Editor"));
+    return PrintQuiz(&pdf, title(), plan()) > 0;
+}
+
+void QuizPrintCommands::warn(const QString &text)
+{
+    // Window-modal, as the editor's other messages: the caller goes on.
+    auto *box = new QMessageBox(QMessageBox::Warning, tr("Korvane Question Editor"), text, QMessageBox::Ok, window_);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
+}
