@@ -1,25 +1,26 @@
 #pragma once
 
-#include "editor/window/BankEditorWindow.h"
-
 #include <QAction>
+#include <QCoreApplication>
 #include <QDir>
 #include <QKeySequence>
 #include <QList>
 #include <QString>
+#include <QWidget>
 
-// What the editor window's commands share, wherever they are set up.
+// What the editor window's commands share, wherever they are set up. Their
+// texts belong to the window, whichever object makes them.
 
 // A function, so that the text is translated once a translator is installed.
 inline QString BankFilter()
 {
-    return BankEditorWindow::tr("Question banks (*.tqz);;All files (*)");
+    return QCoreApplication::translate("BankEditorWindow", "Question banks (*.tqz);;All files (*)");
 }
 
 // Why a save failed, as every command that saves tells it.
 inline QString SaveFailedText(const QString &path, const QString &error)
 {
-    return BankEditorWindow::tr("“%1” could not be saved: %2. The file on disk is unchanged.")
+    return QCoreApplication::translate("BankEditorWindow", "“%1” could not be saved: %2. The file on disk is unchanged.")
         .arg(QDir::toNativeSeparators(path), error);
 }
 
