@@ -296,18 +296,8 @@ void BankEditorWindow::buildActions()
 void BankEditorWindow::buildPrintActions(QMenu *menu)
 {
     quizPrint_ = new QuizPrintCommands(this, model_, [this] { return commitTyping(); }, [this] { return currentFile_; });
-    QAction *preview = MakeAction(this, "actionPrintPreview", tr("Print Pre&view…"), {});
-    QAction *print = MakeAction(this, "actionPrint", tr("&Print…"), QKeySequence::keyBindings(QKeySequence::Print));
-    QAction *exportPdf = MakeAction(this, "actionExportPdf", tr("E&xport PDF…"), {});
-    QAction *newOrder = MakeAction(this, "actionNewAnswerOrder", tr("New Answer &Order"), {});
-    preview->setStatusTip(tr("Show the question sheet and its answer key as they will print"));
-    exportPdf->setStatusTip(tr("Save the question sheet and its answer key as a PDF file"));
-    newOrder->setStatusTip(tr("Shuffle the answers of the next print anew"));
-    menu->addActions({preview, print, exportPdf, newOrder});
-    connect(preview, &QAction::triggered, quizPrint_, &QuizPrintCommands::preview);
-    connect(print, &QAction::triggered, quizPrint_, &QuizPrintCommands::print);
-    connect(exportPdf, &QAction::triggered, quizPrint_, &QuizPrintCommands::exportPdf);
-    connect(newOrder, &QAction::triggered, quizPrint_, &QuizPrintCommands::newAnswerOrder);
+    const QuizPrintCommands::Actions &print = quizPrint_->actions();
+    menu->addActions({print.preview, print.print, print.exportPdf, print.newOrder});
 }
 
 void BankEditorWindow::showMessage(QMessageBox::Icon icon, const QString &text)

@@ -1,8 +1,11 @@
 #include "editor/window/QuizPrintCommands.h"
 
+#include "editor/window/MenuCommands.h"
 #include "editor/window/QuizPrinter.h"
 
 #include <QAbstractItemModel>
+#include <QAction>
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFileDialog>
@@ -17,9 +20,33 @@
 
 QuizPrintCommands::QuizPrintCommands(QMainWindow *window, const QAbstractItemModel *model, std::function<bool()> ready,
                                      std::function<QString()> bankPath)
-    : QObject(window), window_(window), model_(model), ready_(std::move(ready)), bankPath_(std::move(bankPath))
+    : QObject(window), window_(window), model_(model), ready_(std::move(ready)), bankPath_(std::move(bankPath)),
+      actions_(buildActions())
 {
     setObjectName(QStringLiteral("quizPrint"));
+}
+
+// Their texts are the window's menus.
+QuizPrintCommands::Actions QuizPrintCommands::buildActions()
+{
+    const Actions made{
+        MakeAction(window_, "actionPrintPreview", QCoreApplication::translate("BankEditorWindow", "Print Pre&view…"), {}),
+        MakeAction(window_, "actionPrint", QCoreApplication::translate("BankEditorWindow", "&Print…"),
+                   QKeySequence::keyBindings(QKeySequence::Print)),
+        MakeAction(window_, "actionExportPdf", QCoreApplication::translate("BankEditorWindow", "E&xport PDF…"), {}),
+        MakeAction(window_, "actionNewAnswerOrder", QCoreApplication::translate("BankEditorWindow", "New Answer &Order"),
+                   {}),
+    };
+    made.preview->setStatusTip(
+        QCoreApplication::translate("BankEditorWindow", "Show the question sheet and its answer key as they will print"));
+    made.exportPdf->setStatusTip(
+        QCoreApplication::translate("BankEditorWindow", "Save the question sheet and its answer key as a PDF file"));
+    made.newOrder->setStatusTip(QCoreApplication::translate("BankEditorWindow", "Shuffle the answers of the next print anew"));
+    connect(made.preview, &QAction::triggered, this, &QuizPrintCommands::preview);
+    connect(made.print, &QAction::triggered, this, &QuizPrintCommands::print);
+    connect(made.exportPdf, &QAction::triggered, this, &QuizPrintCommands::exportPdf);
+    connect(made.newOrder, &QAction::triggered, this, &QuizPrintCommands::newAnswerOrder);
+    return made;
 }
 
 QuizPrintCommands::~QuizPrintCommands() = default;

@@ -9,6 +9,7 @@
 #include <optional>
 
 class QAbstractItemModel;
+class QAction;
 class QMainWindow;
 class QPrinter;
 
@@ -16,16 +17,23 @@ class QPrinter;
 // answer key; one seed orders the answers of both. The seed stays from one
 // print to the next, so that a reprint matches the copies already handed
 // out, until New Answer Order. A saved bank's seed is kept in the settings,
-// so that a reprint on another day matches too.
+// so that a reprint on another day matches too. The window places their
+// actions.
 class QuizPrintCommands : public QObject {
     Q_OBJECT
 
 public:
+    struct Actions {
+        QAction *preview, *print, *exportPdf, *newOrder;
+    };
+
     // `ready` runs before each print and may refuse it (a cell's typing that
     // cannot be committed); `bankPath` is the open bank's file, or empty.
     QuizPrintCommands(QMainWindow *window, const QAbstractItemModel *model, std::function<bool()> ready,
                       std::function<QString()> bankPath);
     ~QuizPrintCommands() override;
+
+    const Actions &actions() const { return actions_; }
 
     void print();
     void preview();
@@ -38,6 +46,7 @@ public:
     QList<QuizQuestion> plan();
 
 private:
+    Actions buildActions();
     QString title() const;
     // False, with a word in the status bar, when there is nothing to print.
     bool canPrint();
@@ -57,4 +66,5 @@ private:
     // Made at the first print: finding printers can take a while. Kept, so
     // that the printer and options chosen stay for the next print.
     std::unique_ptr<QPrinter> printer_;
+    Actions actions_;
 };
