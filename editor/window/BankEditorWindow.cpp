@@ -2,6 +2,7 @@
 
 #include "editor/document/BankFileReader.h"
 #include "editor/document/BankFileWriter.h"
+#include "editor/window/BankRowCommands.h"
 #include "editor/window/BankTableModel.h"
 #include "editor/document/CsvExport.h"
 #include "editor/window/CsvImportDialog.h"
@@ -42,6 +43,7 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
+#include <functional>
 #include <utility>
 
 namespace {
@@ -226,30 +228,24 @@ void BankEditorWindow::buildActions()
     redo->setObjectName(QStringLiteral("actionRedo"));
     redo->setShortcuts(QKeySequence::Redo);
     addActions({undo, redo});
-    // As in a spreadsheet: the clipboard and Del work on cells, rows have commands of their own.
-    QAction *cut = MakeAction(this, "actionCut", tr("Cu&t"), QKeySequence::keyBindings(QKeySequence::Cut));
-    QAction *copy = MakeAction(this, "actionCopy", tr("&Copy"), QKeySequence::keyBindings(QKeySequence::Copy));
-    QAction *paste = MakeAction(this, "actionPaste", tr("&Paste"), QKeySequence::keyBindings(QKeySequence::Paste));
-    QAction *clear = MakeAction(this, "actionClear", tr("Cl&ear Cells"), QKeySequence::keyBindings(QKeySequence::Delete));
-    QAction *insert = MakeAction(this, "actionInsertRow", tr("&Insert Row"),
-                                 {QKeySequence(QStringLiteral("Ctrl+Return")), QKeySequence(Qt::Key_Insert)});
-    QAction *remove = MakeAction(this, "actionDeleteRows", tr("&Delete Rows"),
-                                 {QKeySequence(Qt::CTRL | Qt::Key_Minus)});
-    QAction *up = MakeAction(this, "actionMoveUp", tr("Move &Up"), {QKeySequence(QStringLiteral("Ctrl+Up"))});
-    QAction *down = MakeAction(this, "actionMoveDown", tr("Move Do&wn"), {QKeySequence(QStringLiteral("Ctrl+Down"))});
-    QAction *selectAll = MakeAction(this, "actionSelectAll", tr("Select &All"),
-                                    QKeySequence::keyBindings(QKeySequence::SelectAll));
+    rows_ = new BankRowCommands(this, table_, model_, undoStack_, findBar_,
+                                std::bind_front(&BankEditorWindow::commitTyping, this),
+                                std::bind_front(&BankEditorWindow::showMessage, this));
+    const BankRowCommands::Actions &rows = rows_->actions();
     QAction *fix = MakeAction(this, "actionFix", tr("&Fix Selected Problem"), {QKeySequence(QStringLiteral("Ctrl+Shift+F"))});
     edit->addActions({undo, redo});
     edit->addSeparator();
-    edit->addActions({cut, copy, paste, clear});
+    edit->addActions({rows.cut, rows.copy, rows.paste, rows.clear});
     edit->addSeparator();
-    edit->addActions({insert, remove, up, down});
+    edit->addActions({rows.insert, rows.remove, rows.up, rows.down});
     edit->addSeparator();
-    edit->addAction(selectAll);
+    edit->addAction(rows.selectAll);
+    edit->addSeparator();
+    edit->addActions({rows.find, rows.replace, rows.findNext, rows.findPrevious});
+    edit->addSeparator();
+    edit->addActions({rows.sort, rows.sortDown, rows.shuffle});
 
     buildProblemActions();
-    buildFindAndOrderActions(edit);
 
     QMenu *help = menuBar()->addMenu(tr("&Help"));
     QAction *guide = MakeAction(this, "actionHelp", tr("Question Editor &Guide"),
@@ -268,15 +264,6 @@ void BankEditorWindow::buildActions()
     connect(exportCsv, &QAction::triggered, this, &BankEditorWindow::exportCsv);
     connect(play, &QAction::triggered, this, &BankEditorWindow::play);
     connect(quit, &QAction::triggered, this, &QWidget::close);
-    connect(cut, &QAction::triggered, this, &BankEditorWindow::cutCells);
-    connect(copy, &QAction::triggered, this, &BankEditorWindow::copyCells);
-    connect(paste, &QAction::triggered, this, &BankEditorWindow::pasteCells);
-    connect(clear, &QAction::triggered, this, &BankEditorWindow::clearCells);
-    connect(insert, &QAction::triggered, this, &BankEditorWindow::insertRow);
-    connect(remove, &QAction::triggered, this, &BankEditorWindow::deleteRows);
-    connect(up, &QAction::triggered, this, [this] { moveRows(-1); });
-    connect(down, &QAction::triggered, this, [this] { moveRows(+1); });
-    connect(selectAll, &QAction::triggered, table_, &QTableView::selectAll);
     connect(fix, &QAction::triggered, problems_->fixButton(), &QPushButton::click);
     connect(problems_, &ProblemPanel::currentChanged, this, [this, fix] { fix->setEnabled(problems_->currentCanBeFixed()); });
     connect(about, &QAction::triggered, this, [this] {

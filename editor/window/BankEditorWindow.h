@@ -6,6 +6,7 @@
 
 #include <functional>
 
+class BankRowCommands;
 class BankTableModel;
 class QAction;
 class DiskWatch;
@@ -68,7 +69,6 @@ private:
     };
     FillActions buildFillActions();
     void buildActions();
-    void buildFindAndOrderActions(QMenu *edit);
     void buildLayout();
     void buildProblemActions();
     // Print, Print Preview, Export PDF and New Answer Order, into the menu.
@@ -120,19 +120,7 @@ private:
     // The open bank's file holds `bytes`, as just read or written.
     void trackFile(const QByteArray &bytes);
 
-    void cutCells();
-    void copyCells();
-    void pasteCells();
-    void clearCells();
-    void insertRow();
-    void deleteRows();
-    void moveRows(int step);
-    // Both act on the whole bank, as one undo step.
-    void sortRows(Qt::SortOrder order);
-    void shuffleRows();
     void showGuide();
-    QList<int> selectedRows() const;
-    void selectRows(int first, int count);
 
     void showProblemCell(const BankProblem &problem);
     // The problems list follows edits and typing once they pause.
@@ -171,6 +159,7 @@ private:
     RecoveryKeeper *recovery_ = nullptr;
     RecoveryOffers *recoveryOffers_ = nullptr;
     QuizPrintCommands *quizPrint_ = nullptr;
+    BankRowCommands *rows_ = nullptr;
     QString currentFile_;
     bool closeSettled_ = false;
 };

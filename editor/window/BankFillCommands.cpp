@@ -4,6 +4,7 @@
 #include "editor/window/BankEditorWindow.h"
 
 #include "editor/document/BankFileReader.h"
+#include "editor/window/BankRowCommands.h"
 #include "editor/window/BankTableModel.h"
 #include "editor/document/EmptySlots.h"
 #include "editor/window/GameLauncher.h"
@@ -119,7 +120,7 @@ void BankEditorWindow::topUpFrom(const QString &path, const QString &name)
     const TopUpPlan plan = model_->topUp(read.bytes, name);
     const int added = int(plan.lines.size());
     if (added > 0) {
-        selectRows(plan.row, added);
+        rows_->selectRows(plan.row, added);
         table_->scrollTo(model_->index(plan.row, 0));
         QString told = added == 1 ? tr("Added 1 question from %1").arg(name)
                                   : tr("Added %1 questions from %2").arg(added).arg(name);

@@ -1,7 +1,7 @@
 // The editor's commands on cells and whole rows, as in a spreadsheet: cut,
 // copy, paste and clear cells; insert, delete, move, sort and shuffle rows;
 // and the find strip's menu entries.
-#include "editor/window/BankEditorWindow.h"
+#include "editor/window/BankRowCommands.h"
 
 #include "editor/window/BankTableModel.h"
 #include "editor/window/CellClipboard.h"
@@ -14,37 +14,65 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QItemSelection>
-#include <QMenu>
 #include <QRandomGenerator>
 #include <QTableView>
 #include <QUndoStack>
 
-void BankEditorWindow::buildFindAndOrderActions(QMenu *edit)
+#include <utility>
+
+BankRowCommands::BankRowCommands(QWidget *window, QTableView *table, BankTableModel *model, QUndoStack *undoStack,
+                                 FindBar *findBar, std::function<bool()> commitTyping,
+                                 std::function<void(QMessageBox::Icon, const QString &)> showMessage)
+    : QObject(window), table_(table), model_(model), undoStack_(undoStack), findBar_(findBar),
+      commitTyping_(std::move(commitTyping)), showMessage_(std::move(showMessage)), actions_(buildActions(window))
 {
-    QAction *find = MakeAction(this, "actionFind", tr("&Find…"), {QKeySequence(QStringLiteral("Ctrl+F"))});
-    QAction *replace = MakeAction(this, "actionReplace", tr("R&eplace…"), {QKeySequence(QStringLiteral("Ctrl+H"))});
-    QAction *next = MakeAction(this, "actionFindNext", tr("Find &Next"), {QKeySequence(Qt::Key_F3)});
-    QAction *previous = MakeAction(this, "actionFindPrevious", tr("Find Pre&vious"),
-                                   {QKeySequence(Qt::SHIFT | Qt::Key_F3)});
-    QAction *sort = MakeAction(this, "actionSort", tr("&Sort A to Z by This Column"), {});
-    QAction *sortDown = MakeAction(this, "actionSortDescending", tr("Sort &Z to A by This Column"), {});
-    QAction *shuffle = MakeAction(this, "actionShuffle", tr("S&huffle Rows"), {});
-    sort->setStatusTip(tr("Sort the rows by the current column; rows holding nothing stay at the end"));
-    shuffle->setStatusTip(tr("Put the rows in a random order; rows holding nothing stay at the end"));
-    edit->addSeparator();
-    edit->addActions({find, replace, next, previous});
-    edit->addSeparator();
-    edit->addActions({sort, sortDown, shuffle});
-    connect(find, &QAction::triggered, this, [this] { findBar_->open(false); });
-    connect(replace, &QAction::triggered, this, [this] { findBar_->open(true); });
-    connect(next, &QAction::triggered, this, [this] { findBar_->findNext(false); });
-    connect(previous, &QAction::triggered, this, [this] { findBar_->findNext(true); });
-    connect(sort, &QAction::triggered, this, [this] { sortRows(Qt::AscendingOrder); });
-    connect(sortDown, &QAction::triggered, this, [this] { sortRows(Qt::DescendingOrder); });
-    connect(shuffle, &QAction::triggered, this, &BankEditorWindow::shuffleRows);
 }
 
-QList<int> BankEditorWindow::selectedRows() const
+BankRowCommands::Actions BankRowCommands::buildActions(QWidget *window)
+{
+    // As in a spreadsheet: the clipboard and Del work on cells, rows have commands of their own.
+    const Actions made{
+        MakeAction(window, "actionCut", tr("Cu&t"), QKeySequence::keyBindings(QKeySequence::Cut)),
+        MakeAction(window, "actionCopy", tr("&Copy"), QKeySequence::keyBindings(QKeySequence::Copy)),
+        MakeAction(window, "actionPaste", tr("&Paste"), QKeySequence::keyBindings(QKeySequence::Paste)),
+        MakeAction(window, "actionClear", tr("Cl&ear Cells"), QKeySequence::keyBindings(QKeySequence::Delete)),
+        MakeAction(window, "actionInsertRow", tr("&Insert Row"),
+                   {QKeySequence(QStringLiteral("Ctrl+Return")), QKeySequence(Qt::Key_Insert)}),
+        MakeAction(window, "actionDeleteRows", tr("&Delete Rows"), {QKeySequence(Qt::CTRL | Qt::Key_Minus)}),
+        MakeAction(window, "actionMoveUp", tr("Move &Up"), {QKeySequence(QStringLiteral("Ctrl+Up"))}),
+        MakeAction(window, "actionMoveDown", tr("Move Do&wn"), {QKeySequence(QStringLiteral("Ctrl+Down"))}),
+        MakeAction(window, "actionSelectAll", tr("Select &All"), QKeySequence::keyBindings(QKeySequence::SelectAll)),
+        MakeAction(window, "actionFind", tr("&Find…"), {QKeySequence(QStringLiteral("Ctrl+F"))}),
+        MakeAction(window, "actionReplace", tr("R&eplace…"), {QKeySequence(QStringLiteral("Ctrl+H"))}),
+        MakeAction(window, "actionFindNext", tr("Find &Next"), {QKeySequence(Qt::Key_F3)}),
+        MakeAction(window, "actionFindPrevious", tr("Find Pre&vious"), {QKeySequence(Qt::SHIFT | Qt::Key_F3)}),
+        MakeAction(window, "actionSort", tr("&Sort A to Z by This Column"), {}),
+        MakeAction(window, "actionSortDescending", tr("Sort &Z to A by This Column"), {}),
+        MakeAction(window, "actionShuffle", tr("S&huffle Rows"), {}),
+    };
+    made.sort->setStatusTip(tr("Sort the rows by the current column; rows holding nothing stay at the end"));
+    made.shuffle->setStatusTip(tr("Put the rows in a random order; rows holding nothing stay at the end"));
+
+    connect(made.cut, &QAction::triggered, this, &BankRowCommands::cutCells);
+    connect(made.copy, &QAction::triggered, this, &BankRowCommands::copyCells);
+    connect(made.paste, &QAction::triggered, this, &BankRowCommands::pasteCells);
+    connect(made.clear, &QAction::triggered, this, &BankRowCommands::clearCells);
+    connect(made.insert, &QAction::triggered, this, &BankRowCommands::insertRow);
+    connect(made.remove, &QAction::triggered, this, &BankRowCommands::deleteRows);
+    connect(made.up, &QAction::triggered, this, [this] { moveRows(-1); });
+    connect(made.down, &QAction::triggered, this, [this] { moveRows(+1); });
+    connect(made.selectAll, &QAction::triggered, table_, &QTableView::selectAll);
+    connect(made.find, &QAction::triggered, this, [this] { findBar_->open(false); });
+    connect(made.replace, &QAction::triggered, this, [this] { findBar_->open(true); });
+    connect(made.findNext, &QAction::triggered, this, [this] { findBar_->findNext(false); });
+    connect(made.findPrevious, &QAction::triggered, this, [this] { findBar_->findNext(true); });
+    connect(made.sort, &QAction::triggered, this, [this] { sortRows(Qt::AscendingOrder); });
+    connect(made.sortDown, &QAction::triggered, this, [this] { sortRows(Qt::DescendingOrder); });
+    connect(made.shuffle, &QAction::triggered, this, &BankRowCommands::shuffleRows);
+    return made;
+}
+
+QList<int> BankRowCommands::selectedRows() const
 {
     QList<int> rows;
     for (const QModelIndex &index : table_->selectionModel()->selectedIndexes())
@@ -56,7 +84,7 @@ QList<int> BankEditorWindow::selectedRows() const
     return rows;
 }
 
-void BankEditorWindow::selectRows(int first, int count)
+void BankRowCommands::selectRows(int first, int count)
 {
     const int column = std::max(table_->currentIndex().column(), 0);
     table_->setCurrentIndex(model_->index(first, column));
@@ -64,35 +92,35 @@ void BankEditorWindow::selectRows(int first, int count)
                                      QItemSelectionModel::ClearAndSelect);
 }
 
-void BankEditorWindow::copyCells()
+void BankRowCommands::copyCells()
 {
     const QString text = CellClipboard::Copied(*model_, *table_->selectionModel());
     if (!text.isEmpty())
         QGuiApplication::clipboard()->setText(text);
 }
 
-void BankEditorWindow::cutCells()
+void BankRowCommands::cutCells()
 {
     copyCells();
     CellClipboard::Clear(*model_, *table_->selectionModel(), tr("Cut"));
 }
 
-void BankEditorWindow::clearCells()
+void BankRowCommands::clearCells()
 {
     CellClipboard::Clear(*model_, *table_->selectionModel(), tr("Clear"));
 }
 
-void BankEditorWindow::pasteCells()
+void BankRowCommands::pasteCells()
 {
     const CellClipboard::Pasted pasted =
         CellClipboard::Paste(*model_, *table_->selectionModel(), QGuiApplication::clipboard()->text());
     if (pasted.count == 0)
-        showMessage(QMessageBox::Warning, tr("The clipboard holds no text to paste."));
+        showMessage_(QMessageBox::Warning, tr("The clipboard holds no text to paste."));
     else if (pasted.wholeRows)
         selectRows(pasted.row, pasted.count);
 }
 
-void BankEditorWindow::insertRow()
+void BankRowCommands::insertRow()
 {
     const int row = table_->currentIndex().isValid() ? table_->currentIndex().row() + 1 : model_->rowCount();
     model_->insertBlankRows(row, 1);
@@ -101,7 +129,7 @@ void BankEditorWindow::insertRow()
     table_->edit(first);
 }
 
-void BankEditorWindow::deleteRows()
+void BankRowCommands::deleteRows()
 {
     const QList<int> rows = selectedRows();
     if (rows.isEmpty())
@@ -123,7 +151,7 @@ void BankEditorWindow::deleteRows()
     table_->setCurrentIndex(model_->index(std::min(rows.front(), model_->rowCount() - 1), 0));
 }
 
-void BankEditorWindow::moveRows(int step)
+void BankRowCommands::moveRows(int step)
 {
     const QList<int> rows = selectedRows();
     if (rows.isEmpty())
@@ -137,9 +165,9 @@ void BankEditorWindow::moveRows(int step)
     selectRows(first + step, count);
 }
 
-void BankEditorWindow::sortRows(Qt::SortOrder order)
+void BankRowCommands::sortRows(Qt::SortOrder order)
 {
-    if (!commitTyping())
+    if (!commitTyping_())
         return;
     const int column = std::max(table_->currentIndex().column(), 0);
     const QString heading = model_->headerData(column, Qt::Horizontal).toString().toLower();
@@ -148,9 +176,9 @@ void BankEditorWindow::sortRows(Qt::SortOrder order)
                                                      : tr("Sort the rows by %1, Z to A").arg(heading));
 }
 
-void BankEditorWindow::shuffleRows()
+void BankRowCommands::shuffleRows()
 {
-    if (commitTyping())
+    if (commitTyping_())
         model_->reorderLines(RowOrder::Shuffled(model_->document(), *QRandomGenerator::global()),
                              tr("Shuffle the rows"));
 }
