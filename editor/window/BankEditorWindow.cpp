@@ -2,6 +2,7 @@
 
 #include "editor/document/BankFileReader.h"
 #include "editor/document/BankFileWriter.h"
+#include "editor/window/BankProblemCommands.h"
 #include "editor/window/BankRowCommands.h"
 #include "editor/window/BankTableModel.h"
 #include "editor/document/CsvExport.h"
@@ -186,7 +187,6 @@ void BankEditorWindow::buildLayout()
         checksDue_->start();
     });
     connect(delegate_, &FieldDelegate::hint, this, [this](const QString &text) { statusBar()->showMessage(text, 8000); });
-    connect(problems_, &ProblemPanel::problemChosen, this, &BankEditorWindow::showProblemCell);
     connect(problems_, &ProblemPanel::fixRequested, this, [this](const BankProblem &problem) { model_->fix(problem); });
 }
 
@@ -232,7 +232,6 @@ void BankEditorWindow::buildActions()
                                 std::bind_front(&BankEditorWindow::commitTyping, this),
                                 std::bind_front(&BankEditorWindow::showMessage, this));
     const BankRowCommands::Actions &rows = rows_->actions();
-    QAction *fix = MakeAction(this, "actionFix", tr("&Fix Selected Problem"), {QKeySequence(QStringLiteral("Ctrl+Shift+F"))});
     edit->addActions({undo, redo});
     edit->addSeparator();
     edit->addActions({rows.cut, rows.copy, rows.paste, rows.clear});
@@ -245,7 +244,15 @@ void BankEditorWindow::buildActions()
     edit->addSeparator();
     edit->addActions({rows.sort, rows.sortDown, rows.shuffle});
 
-    buildProblemActions();
+    problemCommands_ = new BankProblemCommands(this, table_, model_, problems_,
+                                               std::bind_front(&BankEditorWindow::settleChecks, this));
+    const BankProblemCommands::Actions &problems = problemCommands_->actions();
+    QMenu *problemMenu = menuBar()->addMenu(tr("&Problems"));
+    problemMenu->addActions({problems.next, problems.previous});
+    problemMenu->addSeparator();
+    problemMenu->addActions({problems.fix, problems.fixKind, problems.fixAll});
+    // After the list's own Fix, in its context menu.
+    problems_->list()->addActions({problems.fixKind, problems.fixAll});
 
     QMenu *help = menuBar()->addMenu(tr("&Help"));
     QAction *guide = MakeAction(this, "actionHelp", tr("Question Editor &Guide"),
@@ -264,8 +271,6 @@ void BankEditorWindow::buildActions()
     connect(exportCsv, &QAction::triggered, this, &BankEditorWindow::exportCsv);
     connect(play, &QAction::triggered, this, &BankEditorWindow::play);
     connect(quit, &QAction::triggered, this, &QWidget::close);
-    connect(fix, &QAction::triggered, problems_->fixButton(), &QPushButton::click);
-    connect(problems_, &ProblemPanel::currentChanged, this, [this, fix] { fix->setEnabled(problems_->currentCanBeFixed()); });
     connect(about, &QAction::triggered, this, [this] {
         showMessage(QMessageBox::Information,
                     tr("<b>Korvane Question Editor %1</b><p>Write the questions for your own game of "
@@ -664,7 +669,18 @@ void BankEditorWindow::refreshProblems()
 {
     const BankReport report = typedCell_.isValid() ? model_->reportWith(typedCell_, typedText_) : model_->report();
     problems_->setProblems(report.problems);
-    fixAllAction_->setEnabled(model_->anyFixable());
+    problemCommands_->actions().fixAll->setEnabled(model_->anyFixable());
+}
+
+bool BankEditorWindow::settleChecks()
+{
+    if (!commitTyping())
+        return false;
+    if (checksDue_->isActive()) {
+        checksDue_->stop();
+        refreshProblems();
+    }
+    return true;
 }
 
 void BankEditorWindow::refreshPreview()

@@ -6,6 +6,7 @@
 
 #include <functional>
 
+class BankProblemCommands;
 class BankRowCommands;
 class BankTableModel;
 class QAction;
@@ -26,7 +27,6 @@ class QuizPrintCommands;
 class RecentFiles;
 class RecoveryKeeper;
 class RecoveryOffers;
-struct BankProblem;
 struct RecoveredBank;
 
 // The question editor: the bank as a table, one row per line as the game
@@ -70,7 +70,6 @@ private:
     FillActions buildFillActions();
     void buildActions();
     void buildLayout();
-    void buildProblemActions();
     // Print, Print Preview, Export PDF and New Answer Order, into the menu.
     void buildPrintActions(QMenu *menu);
 
@@ -122,14 +121,12 @@ private:
 
     void showGuide();
 
-    void showProblemCell(const BankProblem &problem);
     // The problems list follows edits and typing once they pause.
     void refreshChecks();
     void refreshProblems();
     // Commits what is being typed and brings the list up to date at once,
     // for the commands that act on it; false when the typing was refused.
     bool settleChecks();
-    void stepToProblem(int step);
     void refreshPreview();
     void previewTyping(const QModelIndex &index, const QString &text);
     void updateTitle();
@@ -147,7 +144,6 @@ private:
     QuestionPreview *preview_ = nullptr;
     QLabel *lineCount_ = nullptr;
     QTimer *checksDue_ = nullptr;
-    QAction *fixAllAction_ = nullptr;
     bool bankReplaced_ = false;      // a load, checked at once rather than after a pause
     QPersistentModelIndex typedCell_; // the cell being typed in, and its text as it stands
     QString typedText_;
@@ -160,6 +156,7 @@ private:
     RecoveryOffers *recoveryOffers_ = nullptr;
     QuizPrintCommands *quizPrint_ = nullptr;
     BankRowCommands *rows_ = nullptr;
+    BankProblemCommands *problemCommands_ = nullptr;
     QString currentFile_;
     bool closeSettled_ = false;
 };

@@ -1,7 +1,7 @@
 // The editor's Problems menu: going from one problem or warning to the next
 // (F8, Shift+F8) and fixing them all at once, always on checks as fresh as
 // the table.
-#include "editor/window/BankEditorWindow.h"
+#include "editor/window/BankProblemCommands.h"
 
 #include "editor/window/BankTableModel.h"
 #include "editor/window/MenuCommands.h"
@@ -10,55 +10,62 @@
 
 #include <QAction>
 #include <QListWidget>
-#include <QMenuBar>
+#include <QMainWindow>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTableView>
-#include <QTimer>
 
 #include <algorithm>
+#include <utility>
 
-void BankEditorWindow::buildProblemActions()
+BankProblemCommands::BankProblemCommands(QMainWindow *window, QTableView *table, BankTableModel *model,
+                                         ProblemPanel *problems, std::function<bool()> settleChecks)
+    : QObject(window), window_(window), table_(table), model_(model), problems_(problems),
+      settleChecks_(std::move(settleChecks)), actions_(buildActions(window))
 {
-    QMenu *menu = menuBar()->addMenu(tr("&Problems"));
-    QAction *next = MakeAction(this, "actionNextProblem", tr("&Next Problem"), {QKeySequence(Qt::Key_F8)});
-    QAction *previous = MakeAction(this, "actionPreviousProblem", tr("&Previous Problem"),
-                                   {QKeySequence(Qt::SHIFT | Qt::Key_F8)});
-    QAction *fixKind = MakeAction(this, "actionFixAllOfKind", tr("Fix All of This &Kind"), {});
-    QAction *fixAll = MakeAction(this, "actionFixAll", tr("Fix &All Problems"), {});
-    fixAllAction_ = fixAll;
-    next->setStatusTip(tr("Go to the next problem or warning in the bank"));
-    previous->setStatusTip(tr("Go to the previous problem or warning in the bank"));
-    fixKind->setStatusTip(tr("Fix every problem like the selected one, as one step to undo"));
-    fixAll->setStatusTip(tr("Fix every problem Fix can mend, line ends first, as one step to undo"));
-    menu->addActions({next, previous});
-    menu->addSeparator();
-    if (auto *fix = findChild<QAction *>(QStringLiteral("actionFix")))
-        menu->addAction(fix);
-    menu->addActions({fixKind, fixAll});
-    problems_->list()->addActions({fixKind, fixAll});
-    fixKind->setEnabled(false);
-    fixAll->setEnabled(false);
+    connect(problems_, &ProblemPanel::problemChosen, this, &BankProblemCommands::showProblemCell);
+}
 
-    connect(next, &QAction::triggered, this, [this] { stepToProblem(+1); });
-    connect(previous, &QAction::triggered, this, [this] { stepToProblem(-1); });
-    connect(fixKind, &QAction::triggered, this, [this] {
-        if (!settleChecks())
+BankProblemCommands::Actions BankProblemCommands::buildActions(QMainWindow *window)
+{
+    const Actions made{
+        MakeAction(window, "actionNextProblem", tr("&Next Problem"), {QKeySequence(Qt::Key_F8)}),
+        MakeAction(window, "actionPreviousProblem", tr("&Previous Problem"), {QKeySequence(Qt::SHIFT | Qt::Key_F8)}),
+        MakeAction(window, "actionFix", tr("&Fix Selected Problem"), {QKeySequence(QStringLiteral("Ctrl+Shift+F"))}),
+        MakeAction(window, "actionFixAllOfKind", tr("Fix All of This &Kind"), {}),
+        MakeAction(window, "actionFixAll", tr("Fix &All Problems"), {}),
+    };
+    made.next->setStatusTip(tr("Go to the next problem or warning in the bank"));
+    made.previous->setStatusTip(tr("Go to the previous problem or warning in the bank"));
+    made.fixKind->setStatusTip(tr("Fix every problem like the selected one, as one step to undo"));
+    made.fixAll->setStatusTip(tr("Fix every problem Fix can mend, line ends first, as one step to undo"));
+    made.fixKind->setEnabled(false);
+    made.fixAll->setEnabled(false);
+
+    connect(made.next, &QAction::triggered, this, [this] { stepToProblem(+1); });
+    connect(made.previous, &QAction::triggered, this, [this] { stepToProblem(-1); });
+    connect(made.fix, &QAction::triggered, problems_->fixButton(), &QPushButton::click);
+    connect(made.fixKind, &QAction::triggered, this, [this] {
+        if (!settleChecks_())
             return;
         if (const std::optional<BankProblem> problem = problems_->currentProblem(); problem && model_->canFix(*problem))
             model_->fixAll(problem->kind);
     });
-    connect(fixAll, &QAction::triggered, this, [this] {
-        if (settleChecks())
+    connect(made.fixAll, &QAction::triggered, this, [this] {
+        if (settleChecks_())
             model_->fixAll();
     });
-    connect(problems_->fixAllButton(), &QPushButton::clicked, fixAll, &QAction::trigger);
-    connect(problems_, &ProblemPanel::currentChanged, this,
-            [this, fixKind] { fixKind->setEnabled(problems_->currentCanBeFixed()); });
-    connect(fixAll, &QAction::changed, this, [this, fixAll] { problems_->fixAllButton()->setEnabled(fixAll->isEnabled()); });
+    connect(problems_->fixAllButton(), &QPushButton::clicked, made.fixAll, &QAction::trigger);
+    connect(problems_, &ProblemPanel::currentChanged, this, [this, made] {
+        made.fix->setEnabled(problems_->currentCanBeFixed());
+        made.fixKind->setEnabled(problems_->currentCanBeFixed());
+    });
+    connect(made.fixAll, &QAction::changed, this,
+            [this, fixAll = made.fixAll] { problems_->fixAllButton()->setEnabled(fixAll->isEnabled()); });
+    return made;
 }
 
-void BankEditorWindow::showProblemCell(const BankProblem &problem)
+void BankProblemCommands::showProblemCell(const BankProblem &problem)
 {
     if (problem.line == 0)
         return;
@@ -68,20 +75,9 @@ void BankEditorWindow::showProblemCell(const BankProblem &problem)
     table_->setFocus(Qt::OtherFocusReason);
 }
 
-bool BankEditorWindow::settleChecks()
+void BankProblemCommands::stepToProblem(int step)
 {
-    if (!commitTyping())
-        return false;
-    if (checksDue_->isActive()) {
-        checksDue_->stop();
-        refreshProblems();
-    }
-    return true;
-}
-
-void BankEditorWindow::stepToProblem(int step)
-{
-    if (!settleChecks())
+    if (!settleChecks_())
         return;
     const QModelIndex cursor = table_->currentIndex();
     const int chosen = problems_->list()->currentRow();
@@ -89,7 +85,7 @@ void BankEditorWindow::stepToProblem(int step)
         StepToProblem(problems_->problems(), chosen >= 0 ? std::optional(std::size_t(chosen)) : std::nullopt,
                       cursor.row(), cursor.column(), step);
     if (!entry) {
-        statusBar()->showMessage(tr("No problem or warning on a line to go to."), 4000);
+        window_->statusBar()->showMessage(tr("No problem or warning on a line to go to."), 4000);
         return;
     }
     problems_->list()->setCurrentRow(int(*entry));
