@@ -2,6 +2,7 @@
 
 #include "editor/document/BankFileReader.h"
 #include "editor/document/BankFileWriter.h"
+#include "editor/window/BankFillCommands.h"
 #include "editor/window/BankProblemCommands.h"
 #include "editor/window/BankRowCommands.h"
 #include "editor/window/BankTableModel.h"
@@ -32,6 +33,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QListWidget>
+#include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QPushButton>
@@ -71,7 +73,8 @@ BankEditorWindow::BankEditorWindow(QWidget *parent)
     setWindowIcon(EditorIcon());
     setAcceptDrops(true);
     buildLayout();
-    buildActions();
+    buildCommands();
+    buildMenus(buildWindowActions());
 
     connect(model_, &BankTableModel::bankChanged, this, &BankEditorWindow::refreshChecks);
     connect(model_, &QAbstractItemModel::modelReset, this, [this] { bankReplaced_ = true; });
@@ -190,49 +193,107 @@ void BankEditorWindow::buildLayout()
     connect(problems_, &ProblemPanel::fixRequested, this, [this](const BankProblem &problem) { model_->fix(problem); });
 }
 
-void BankEditorWindow::buildActions()
+void BankEditorWindow::buildCommands()
 {
-    QMenu *file = menuBar()->addMenu(tr("&File"));
-    QAction *newAction = MakeAction(this, "actionNew", tr("&New"), QKeySequence::keyBindings(QKeySequence::New));
-    QAction *open = MakeAction(this, "actionOpen", tr("&Open…"), QKeySequence::keyBindings(QKeySequence::Open));
-    QMenu *recent = new QMenu(tr("Open &Recent"), file);
-    QAction *saveAction = MakeAction(this, "actionSave", tr("&Save"), QKeySequence::keyBindings(QKeySequence::Save));
-    QAction *saveAsAction = MakeAction(this, "actionSaveAs", tr("Save &As…"),
-                                 {QKeySequence(QKeySequence::SaveAs).isEmpty() ? QKeySequence(QStringLiteral("Ctrl+Shift+S"))
-                                                                               : QKeySequence(QKeySequence::SaveAs)});
-    QAction *importCsv = MakeAction(this, "actionImportCsv", tr("&Import CSV…"), {QKeySequence(QStringLiteral("Ctrl+Shift+I"))});
-    QAction *exportCsv = MakeAction(this, "actionExportCsv", tr("&Export CSV…"), {});
-    QAction *play = MakeAction(this, "actionPlay", tr("&Play This Bank"),
-                               {QKeySequence(Qt::Key_F5), QKeySequence(QStringLiteral("Ctrl+R"))});
-    QAction *quit = MakeAction(this, "actionQuit", tr("&Quit"), QKeySequence::keyBindings(QKeySequence::Quit));
-    play->setStatusTip(tr("Save the bank, then play it in Korvane"));
-    const FillActions fill = buildFillActions();
-    file->addActions({newAction, fill.newFromStarter, open});
-    file->addMenu(recent);
-    file->addActions({saveAction, saveAsAction});
-    file->addSeparator();
-    file->addActions({importCsv, exportCsv, fill.topUp});
-    file->addSeparator();
-    buildPrintActions(file);
-    file->addSeparator();
-    file->addActions({play, fill.playUnsaved});
-    file->addSeparator();
-    file->addAction(quit);
-    recentFiles_ = new RecentFiles(recent);
-
-    QMenu *edit = menuBar()->addMenu(tr("&Edit"));
-    QAction *undo = undoStack_->createUndoAction(this, tr("&Undo"));
-    undo->setObjectName(QStringLiteral("actionUndo"));
-    undo->setShortcuts(QKeySequence::Undo);
-    QAction *redo = undoStack_->createRedoAction(this, tr("&Redo"));
-    redo->setObjectName(QStringLiteral("actionRedo"));
-    redo->setShortcuts(QKeySequence::Redo);
-    addActions({undo, redo});
+    quizPrint_ = new QuizPrintCommands(this, model_, [this] { return commitTyping(); }, [this] { return currentFile_; });
     rows_ = new BankRowCommands(this, table_, model_, undoStack_, findBar_,
                                 std::bind_front(&BankEditorWindow::commitTyping, this),
                                 std::bind_front(&BankEditorWindow::showMessage, this));
+    problemCommands_ = new BankProblemCommands(this, table_, model_, problems_,
+                                               std::bind_front(&BankEditorWindow::settleChecks, this));
+    fill_ = new BankFillCommands(
+        {
+            .widget = this,
+            .commitTyping = std::bind_front(&BankEditorWindow::commitTyping, this),
+            .showMessage = std::bind_front(&BankEditorWindow::showMessage, this),
+            .messageShown = std::bind_front(&BankEditorWindow::messageShown, this),
+            .settleChanges = std::bind_front(&BankEditorWindow::settleChanges, this),
+            .saveAs = std::bind_front(&BankEditorWindow::saveAs, this),
+            .checkEncodable = std::bind_front(&BankEditorWindow::checkEncodable, this),
+            .startUntitled = std::bind_front(&BankEditorWindow::startUntitled, this),
+            .startGame = std::bind_front(&BankEditorWindow::startGame, this),
+            .currentFile = [this] { return currentFile_; },
+            .currentFolder = std::bind_front(&BankEditorWindow::currentFolder, this),
+        },
+        model_, table_, launcher_, rows_);
+}
+
+BankEditorWindow::WindowActions BankEditorWindow::buildWindowActions()
+{
+    const WindowActions own{
+        MakeAction(this, "actionNew", tr("&New"), QKeySequence::keyBindings(QKeySequence::New)),
+        MakeAction(this, "actionOpen", tr("&Open…"), QKeySequence::keyBindings(QKeySequence::Open)),
+        new QMenu(tr("Open &Recent"), this),
+        MakeAction(this, "actionSave", tr("&Save"), QKeySequence::keyBindings(QKeySequence::Save)),
+        MakeAction(this, "actionSaveAs", tr("Save &As…"),
+                   {QKeySequence(QKeySequence::SaveAs).isEmpty() ? QKeySequence(QStringLiteral("Ctrl+Shift+S"))
+                                                                 : QKeySequence(QKeySequence::SaveAs)}),
+        MakeAction(this, "actionImportCsv", tr("&Import CSV…"), {QKeySequence(QStringLiteral("Ctrl+Shift+I"))}),
+        MakeAction(this, "actionExportCsv", tr("&Export CSV…"), {}),
+        MakeAction(this, "actionPlay", tr("&Play This Bank"),
+                   {QKeySequence(Qt::Key_F5), QKeySequence(QStringLiteral("Ctrl+R"))}),
+        MakeAction(this, "actionQuit", tr("&Quit"), QKeySequence::keyBindings(QKeySequence::Quit)),
+        undoStack_->createUndoAction(this, tr("&Undo")),
+        undoStack_->createRedoAction(this, tr("&Redo")),
+        MakeAction(this, "actionHelp", tr("Question Editor &Guide"), QKeySequence::keyBindings(QKeySequence::HelpContents)),
+        MakeAction(this, "actionAbout", tr("&About Korvane Question Editor"), {}),
+    };
+    own.play->setStatusTip(tr("Save the bank, then play it in Korvane"));
+    own.undo->setObjectName(QStringLiteral("actionUndo"));
+    own.undo->setShortcuts(QKeySequence::Undo);
+    own.redo->setObjectName(QStringLiteral("actionRedo"));
+    own.redo->setShortcuts(QKeySequence::Redo);
+    addActions({own.undo, own.redo});
+    recentFiles_ = new RecentFiles(own.recent);
+
+    connect(own.newBank, &QAction::triggered, this, [this] { settleChanges([this] { newBank(); }); });
+    connect(own.open, &QAction::triggered, this, [this] { settleChanges([this] { chooseFileToOpen(); }); });
+    connect(recentFiles_, &RecentFiles::openRequested, this,
+            [this](const QString &path) { settleChanges([this, path] { openFile(path); }); });
+    connect(own.save, &QAction::triggered, this, [this] { save([] {}); });
+    connect(own.saveAs, &QAction::triggered, this, [this] { saveAs([] {}); });
+    connect(own.importCsv, &QAction::triggered, this, &BankEditorWindow::importCsv);
+    connect(own.exportCsv, &QAction::triggered, this, &BankEditorWindow::exportCsv);
+    connect(own.play, &QAction::triggered, this, &BankEditorWindow::play);
+    connect(own.quit, &QAction::triggered, this, &QWidget::close);
+    connect(own.guide, &QAction::triggered, this, &BankEditorWindow::showGuide);
+    connect(own.about, &QAction::triggered, this, [this] {
+        showMessage(QMessageBox::Information,
+                    tr("<b>Korvane Question Editor %1</b><p>Write the questions for your own game of "
+                       "Korvane: a hundred of them, each with its right answer and two wrong ones. "
+                       "Every line is checked as you type, shown the way the game will show it, and "
+                       "one key plays the bank.</p>")
+                        .arg(QStringLiteral(KORVANE_VERSION)));
+    });
+    connect(launcher_, &GameLauncher::runningChanged, this, [this, play = own.play](bool running) {
+        play->setEnabled(!running);
+        statusBar()->showMessage(running ? tr("The game is running.") : QString());
+    });
+    return own;
+}
+
+void BankEditorWindow::buildMenus(const WindowActions &own)
+{
+    const BankFillCommands::Actions &fill = fill_->actions();
+    const QuizPrintCommands::Actions &print = quizPrint_->actions();
     const BankRowCommands::Actions &rows = rows_->actions();
-    edit->addActions({undo, redo});
+    const BankProblemCommands::Actions &problems = problemCommands_->actions();
+
+    QMenu *file = menuBar()->addMenu(tr("&File"));
+    file->addActions({own.newBank, fill.newFromStarter, own.open});
+    file->addMenu(own.recent);
+    file->addActions({own.save, own.saveAs});
+    file->addSeparator();
+    file->addActions({own.importCsv, own.exportCsv, fill.topUp});
+    file->addSeparator();
+    file->addActions({print.preview, print.print, print.exportPdf, print.newOrder});
+    file->addSeparator();
+    file->addActions({own.play, fill.playUnsaved});
+    file->addSeparator();
+    file->addAction(own.quit);
+
+    QMenu *edit = menuBar()->addMenu(tr("&Edit"));
+    edit->addActions({own.undo, own.redo});
     edit->addSeparator();
     edit->addActions({rows.cut, rows.copy, rows.paste, rows.clear});
     edit->addSeparator();
@@ -244,9 +305,6 @@ void BankEditorWindow::buildActions()
     edit->addSeparator();
     edit->addActions({rows.sort, rows.sortDown, rows.shuffle});
 
-    problemCommands_ = new BankProblemCommands(this, table_, model_, problems_,
-                                               std::bind_front(&BankEditorWindow::settleChecks, this));
-    const BankProblemCommands::Actions &problems = problemCommands_->actions();
     QMenu *problemMenu = menuBar()->addMenu(tr("&Problems"));
     problemMenu->addActions({problems.next, problems.previous});
     problemMenu->addSeparator();
@@ -255,41 +313,7 @@ void BankEditorWindow::buildActions()
     problems_->list()->addActions({problems.fixKind, problems.fixAll});
 
     QMenu *help = menuBar()->addMenu(tr("&Help"));
-    QAction *guide = MakeAction(this, "actionHelp", tr("Question Editor &Guide"),
-                                QKeySequence::keyBindings(QKeySequence::HelpContents));
-    QAction *about = MakeAction(this, "actionAbout", tr("&About Korvane Question Editor"), {});
-    help->addActions({guide, about});
-    connect(guide, &QAction::triggered, this, &BankEditorWindow::showGuide);
-
-    connect(newAction, &QAction::triggered, this, [this] { settleChanges([this] { newBank(); }); });
-    connect(open, &QAction::triggered, this, [this] { settleChanges([this] { chooseFileToOpen(); }); });
-    connect(recentFiles_, &RecentFiles::openRequested, this,
-            [this](const QString &path) { settleChanges([this, path] { openFile(path); }); });
-    connect(saveAction, &QAction::triggered, this, [this] { save([] {}); });
-    connect(saveAsAction, &QAction::triggered, this, [this] { saveAs([] {}); });
-    connect(importCsv, &QAction::triggered, this, &BankEditorWindow::importCsv);
-    connect(exportCsv, &QAction::triggered, this, &BankEditorWindow::exportCsv);
-    connect(play, &QAction::triggered, this, &BankEditorWindow::play);
-    connect(quit, &QAction::triggered, this, &QWidget::close);
-    connect(about, &QAction::triggered, this, [this] {
-        showMessage(QMessageBox::Information,
-                    tr("<b>Korvane Question Editor %1</b><p>Write the questions for your own game of "
-                       "Korvane: a hundred of them, each with its right answer and two wrong ones. "
-                       "Every line is checked as you type, shown the way the game will show it, and "
-                       "one key plays the bank.</p>")
-                        .arg(QStringLiteral(KORVANE_VERSION)));
-    });
-    connect(launcher_, &GameLauncher::runningChanged, this, [this, play](bool running) {
-        play->setEnabled(!running);
-        statusBar()->showMessage(running ? tr("The game is running.") : QString());
-    });
-}
-
-void BankEditorWindow::buildPrintActions(QMenu *menu)
-{
-    quizPrint_ = new QuizPrintCommands(this, model_, [this] { return commitTyping(); }, [this] { return currentFile_; });
-    const QuizPrintCommands::Actions &print = quizPrint_->actions();
-    menu->addActions({print.preview, print.print, print.exportPdf, print.newOrder});
+    help->addActions({own.guide, own.about});
 }
 
 void BankEditorWindow::showMessage(QMessageBox::Icon icon, const QString &text)
@@ -516,7 +540,7 @@ void BankEditorWindow::exportCsv()
 void BankEditorWindow::play()
 {
     if (commitTyping())
-        askAboutEmptySlots([this] { playSaved(); });
+        fill_->askAboutEmptySlots([this] { playSaved(); });
 }
 
 void BankEditorWindow::playSaved()
@@ -527,7 +551,7 @@ void BankEditorWindow::playSaved()
     // A file that cannot be written where it is (a shipped bank, a read-only
     // folder) can still be tried out.
     if (mustSave && !currentFile_.isEmpty() && disk != DiskWatch::State::Changed) {
-        if (saveFile(currentFile_, [this](const QString &why) { offerPlayUnsaved(why); }))
+        if (saveFile(currentFile_, [this](const QString &why) { fill_->offerPlayUnsaved(why); }))
             startGame();
         return;
     }

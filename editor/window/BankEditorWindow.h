@@ -6,6 +6,7 @@
 
 #include <functional>
 
+class BankFillCommands;
 class BankProblemCommands;
 class BankRowCommands;
 class BankTableModel;
@@ -60,18 +61,21 @@ protected:
     void dropEvent(QDropEvent *event) override;
 
 private:
-    // The commands for reaching the game's 100 questions and trying a bank
-    // out unsaved, in the order the File menu lists them.
-    struct FillActions {
-        QAction *newFromStarter;
-        QAction *topUp;
-        QAction *playUnsaved;
+    // The window's own commands: the bank's file, undo and help.
+    struct WindowActions {
+        QAction *newBank, *open;
+        QMenu *recent;
+        QAction *save, *saveAs, *importCsv, *exportCsv, *play, *quit;
+        QAction *undo, *redo;
+        QAction *guide, *about;
     };
-    FillActions buildFillActions();
-    void buildActions();
     void buildLayout();
-    // Print, Print Preview, Export PDF and New Answer Order, into the menu.
-    void buildPrintActions(QMenu *menu);
+    // The groups of commands, each an object that makes and connects its actions.
+    void buildCommands();
+    WindowActions buildWindowActions();
+    // The one place that lays out every group's actions: the menus and the
+    // problem list's context menu.
+    void buildMenus(const WindowActions &own);
 
     // Message boxes are window-modal and never block the caller.
     void showMessage(QMessageBox::Icon icon, const QString &text);
@@ -94,21 +98,10 @@ private:
     // field holds a character the game cannot show.
     bool checkEncodable(const QString &refused);
     void startUntitled(const QByteArray &bytes);
-    // Asks for one of the shipped banks by title (or, with `otherFile`,
-    // another file) and hands over its path and name.
-    void chooseStarterBank(const QString &title, bool otherFile,
-                           const std::function<void(const QString &path, const QString &name)> &then);
-    void topUp();
-    void topUpFrom(const QString &path, const QString &name);
-    // Asks first when the game would meet empty slots, then runs next.
-    void askAboutEmptySlots(const std::function<void()> &next);
     void exportCsv();
     void play();
     void playSaved();
-    // Offered when the bank cannot be saved where it is, saying why.
-    void offerPlayUnsaved(const QString &why);
     void startGame();
-    void startUnsavedGame();
 
     // Another program's change to the open bank: what the author chose.
     enum class DiskChoice { Reload, KeepMine, SaveAs };
@@ -157,6 +150,7 @@ private:
     QuizPrintCommands *quizPrint_ = nullptr;
     BankRowCommands *rows_ = nullptr;
     BankProblemCommands *problemCommands_ = nullptr;
+    BankFillCommands *fill_ = nullptr;
     QString currentFile_;
     bool closeSettled_ = false;
 };

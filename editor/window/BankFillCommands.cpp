@@ -1,7 +1,7 @@
 // The editor's commands for reaching the game's 100 questions (a new bank
 // from a shipped one, topping up from another bank, the question before
 // playing with empty slots) and for trying a bank out without saving it.
-#include "editor/window/BankEditorWindow.h"
+#include "editor/window/BankFillCommands.h"
 
 #include "editor/document/BankFileReader.h"
 #include "editor/window/BankRowCommands.h"
@@ -17,18 +17,28 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QInputDialog>
+#include <QMainWindow>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTableView>
 
-BankEditorWindow::FillActions BankEditorWindow::buildFillActions()
+#include <utility>
+
+BankFillCommands::BankFillCommands(Window window, BankTableModel *model, QTableView *table, GameLauncher *launcher,
+                                   BankRowCommands *rows)
+    : QObject(window.widget), window_(std::move(window)), model_(model), table_(table), launcher_(launcher), rows_(rows),
+      actions_(buildActions())
+{
+}
+
+BankFillCommands::Actions BankFillCommands::buildActions()
 {
     const auto make = [this](const char *name, const QString &text, const QString &tip) {
-        QAction *action = MakeAction(this, name, text, {});
+        QAction *action = MakeAction(window_.widget, name, text, {});
         action->setStatusTip(tip);
         return action;
     };
-    const FillActions fill{
+    const Actions fill{
         make("actionNewFromStarter", tr("New from Starter &Bank…"),
              tr("Start a new bank holding the questions of a bank that comes with the game")),
         make("actionTopUp", tr("&Top Up from Bank…"),
@@ -39,19 +49,19 @@ BankEditorWindow::FillActions BankEditorWindow::buildFillActions()
     fill.playUnsaved->setShortcut(QKeySequence(QStringLiteral("Shift+F5")));
 
     connect(fill.newFromStarter, &QAction::triggered, this, [this] {
-        settleChanges([this] {
+        window_.settleChanges([this] {
             chooseStarterBank(tr("New from Starter Bank"), false, [this](const QString &path, const QString &) {
                 const BankFileRead read = ReadBankBytes(path);
                 if (read.error.isEmpty())
-                    startUntitled(read.bytes);
+                    window_.startUntitled(read.bytes);
                 else
-                    showMessage(QMessageBox::Warning, read.error);
+                    window_.showMessage(QMessageBox::Warning, read.error);
             });
         });
     });
-    connect(fill.topUp, &QAction::triggered, this, &BankEditorWindow::topUp);
+    connect(fill.topUp, &QAction::triggered, this, &BankFillCommands::topUp);
     connect(fill.playUnsaved, &QAction::triggered, this, [this] {
-        if (commitTyping())
+        if (window_.commitTyping())
             askAboutEmptySlots([this] { startUnsavedGame(); });
     });
     connect(launcher_, &GameLauncher::runningChanged, fill.playUnsaved, [action = fill.playUnsaved](bool running) {
@@ -60,14 +70,14 @@ BankEditorWindow::FillActions BankEditorWindow::buildFillActions()
     return fill;
 }
 
-void BankEditorWindow::topUp()
+void BankFillCommands::topUp()
 {
-    if (commitTyping())
+    if (window_.commitTyping())
         chooseStarterBank(tr("Top Up from Bank"), true,
                           [this](const QString &path, const QString &name) { topUpFrom(path, name); });
 }
 
-void BankEditorWindow::chooseStarterBank(const QString &title, bool otherFile,
+void BankFillCommands::chooseStarterBank(const QString &title, bool otherFile,
                                          const std::function<void(const QString &, const QString &)> &then)
 {
     const QList<StarterBank> banks = StarterBanks();
@@ -78,11 +88,11 @@ void BankEditorWindow::chooseStarterBank(const QString &title, bool otherFile,
     if (otherFile)
         items += other;
     if (items.isEmpty()) {
-        showMessage(QMessageBox::Warning, tr("The banks that come with the game were not found. Install "
-                                             "Korvane, then try again."));
+        window_.showMessage(QMessageBox::Warning, tr("The banks that come with the game were not found. Install "
+                                                     "Korvane, then try again."));
         return;
     }
-    auto *dialog = new QInputDialog(this);
+    auto *dialog = new QInputDialog(window_.widget);
     dialog->setObjectName(QStringLiteral("bankChoiceDialog"));
     dialog->setWindowTitle(title);
     dialog->setLabelText(otherFile ? tr("Take questions from:") : tr("Start from:"));
@@ -99,7 +109,7 @@ void BankEditorWindow::chooseStarterBank(const QString &title, bool otherFile,
             }
         if (chosen != other)
             return;
-        auto *files = new QFileDialog(this, tr("Top Up from Bank"), currentFolder(), BankFilter());
+        auto *files = new QFileDialog(window_.widget, tr("Top Up from Bank"), window_.currentFolder(), BankFilter());
         files->setObjectName(QStringLiteral("topUpDialog"));
         files->setFileMode(QFileDialog::ExistingFile);
         files->setAttribute(Qt::WA_DeleteOnClose);
@@ -110,11 +120,11 @@ void BankEditorWindow::chooseStarterBank(const QString &title, bool otherFile,
     dialog->open();
 }
 
-void BankEditorWindow::topUpFrom(const QString &path, const QString &name)
+void BankFillCommands::topUpFrom(const QString &path, const QString &name)
 {
     const BankFileRead read = ReadBankBytes(path);
     if (!read.error.isEmpty()) {
-        showMessage(QMessageBox::Warning, read.error);
+        window_.showMessage(QMessageBox::Warning, read.error);
         return;
     }
     const TopUpPlan plan = model_->topUp(read.bytes, name);
@@ -130,18 +140,18 @@ void BankEditorWindow::topUpFrom(const QString &path, const QString &name)
         told += QLatin1Char('.');
         if (plan.leftOver > 0)
             told += QLatin1Char(' ') + tr("%1 more did not fit in the %2 slots.").arg(plan.leftOver).arg(BankSlots);
-        statusBar()->showMessage(told, 8000);
+        window_.widget->statusBar()->showMessage(told, 8000);
     } else if (plan.room == 0) {
-        showMessage(QMessageBox::Information,
-                    tr("Nothing was added: the bank already fills all %1 slots the game reads.").arg(BankSlots));
+        window_.showMessage(QMessageBox::Information,
+                            tr("Nothing was added: the bank already fills all %1 slots the game reads.").arg(BankSlots));
     } else {
-        showMessage(QMessageBox::Information,
-                    tr("Nothing was added: every question in %1 is already in this bank, or it holds none.")
-                        .arg(name));
+        window_.showMessage(QMessageBox::Information,
+                            tr("Nothing was added: every question in %1 is already in this bank, or it holds none.")
+                                .arg(name));
     }
 }
 
-void BankEditorWindow::askAboutEmptySlots(const std::function<void()> &next)
+void BankFillCommands::askAboutEmptySlots(const std::function<void()> &next)
 {
     const int empty = EmptySlots(model_->report());
     if (empty == 0) {
@@ -150,7 +160,7 @@ void BankEditorWindow::askAboutEmptySlots(const std::function<void()> &next)
     }
     auto *box = new QMessageBox(QMessageBox::Question, tr("Empty Slots"),
                                 tr("%1 of the %2 slots are empty.").arg(empty).arg(BankSlots),
-                                QMessageBox::Cancel, this);
+                                QMessageBox::Cancel, window_.widget);
     box->setObjectName(QStringLiteral("emptySlotsBox"));
     box->setInformativeText(tr("The game draws an empty slot as often as any other, so players will now and "
                                "then get a question with nothing in it. Play anyway, or top the bank up "
@@ -168,13 +178,13 @@ void BankEditorWindow::askAboutEmptySlots(const std::function<void()> &next)
             topUp();
     });
     box->open();
-    emit messageShown(box->text());
+    window_.messageShown(box->text());
 }
 
-void BankEditorWindow::offerPlayUnsaved(const QString &why)
+void BankFillCommands::offerPlayUnsaved(const QString &why)
 {
-    auto *box = new QMessageBox(QMessageBox::Warning, tr("Cannot Save Here"), SaveFailedText(currentFile_, why),
-                                QMessageBox::Cancel, this);
+    auto *box = new QMessageBox(QMessageBox::Warning, tr("Cannot Save Here"), SaveFailedText(window_.currentFile(), why),
+                                QMessageBox::Cancel, window_.widget);
     box->setObjectName(QStringLiteral("cannotSaveBox"));
     box->setInformativeText(tr("Play the bank as it stands from a temporary copy, leaving the file as it is "
                                "and your changes unsaved here, or save it as another file."));
@@ -188,18 +198,18 @@ void BankEditorWindow::offerPlayUnsaved(const QString &why)
         if (box->clickedButton() == playUnsaved)
             startUnsavedGame();
         else if (box->clickedButton() == saveAsButton)
-            saveAs([this] { startGame(); });
+            window_.saveAs([this] { window_.startGame(); });
     });
     box->open();
-    emit messageShown(box->text());
+    window_.messageShown(box->text());
 }
 
-void BankEditorWindow::startUnsavedGame()
+void BankFillCommands::startUnsavedGame()
 {
-    if (!checkEncodable(tr("The bank was not played")))
+    if (!window_.checkEncodable(tr("The bank was not played")))
         return;
     const PlayPlan plan = PlanPlay({}, QCoreApplication::applicationDirPath());
     const QString error = launcher_->startOnCopy(plan.game, model_->bytes());
     if (!error.isEmpty())
-        showMessage(QMessageBox::Warning, error);
+        window_.showMessage(QMessageBox::Warning, error);
 }
