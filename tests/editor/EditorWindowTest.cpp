@@ -14,10 +14,12 @@
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QLabel>
+#include <QMenu>
 #include <QMenuBar>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QScreen>
+#include <QSet>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QStatusBar>
@@ -111,6 +113,7 @@ private slots:
     void findNextWrapsAndSelects();
     void windowFitsItsScreen();
     void mnemonicsAreUnique();
+    void everyCommandIsInAMenu();
     void csvImportPreview_data();
     void csvImportPreview();
     void exportCsvBesideTheBank();
@@ -675,6 +678,27 @@ void EditorWindowTest::mnemonicsAreUnique()
         const QChar letter = text[at + 1].toLower();
         QVERIFY2(!owners.contains(letter), qPrintable(owners[letter] + QStringLiteral(" and ") + text));
         owners[letter] = text;
+    }
+}
+
+// Each group of commands makes its actions and the window places them: one
+// made but never placed would answer its keys, named or not, and show nowhere.
+void EditorWindowTest::everyCommandIsInAMenu()
+{
+    BankEditorWindow window;
+    QSet<const QAction *> placed;
+    QList<const QMenu *> menus;
+    for (const QAction *entry : window.menuBar()->actions())
+        menus += entry->menu();
+    while (!menus.isEmpty())
+        for (const QAction *entry : menus.takeLast()->actions()) {
+            placed += entry;
+            if (entry->menu())
+                menus += entry->menu();
+        }
+    for (const QAction *action : window.actions()) {
+        QVERIFY2(!action->objectName().isEmpty(), qPrintable(action->text()));
+        QVERIFY2(placed.contains(action), qPrintable(action->objectName()));
     }
 }
 
