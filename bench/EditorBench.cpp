@@ -153,7 +153,7 @@ std::vector<double> QuizPdfTimes(BankEditorWindow &window, const QString &path, 
 {
     if (!window.openFile(path))
         qFatal("cannot open the bank");
-    const auto *commands = window.findChild<QuizPrintCommands *>();
+    auto *commands = window.findChild<QuizPrintCommands *>();
     std::vector<double> times;
     for (int run = 0; run < QuizPdfs; ++run) {
         QElapsedTimer clock;
@@ -161,7 +161,7 @@ std::vector<double> QuizPdfTimes(BankEditorWindow &window, const QString &path, 
         QPrinter printer(QPrinter::HighResolution);
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(pdf);
-        if (PrintQuiz(&printer, QStringLiteral("small"), commands->plan()) == 0)
+        if (PrintQuiz(&printer, commands->sheet()) == 0)
             qFatal("cannot write the PDF");
         times.push_back(Ms(clock));
     }

@@ -1,7 +1,9 @@
 #include "editor/window/QuizPrintCommands.h"
 
+#include "editor/document/StarterBanks.h"
 #include "editor/window/MenuCommands.h"
 #include "editor/window/QuizPrinter.h"
+#include "editor/window/QuizSheetDialog.h"
 
 #include <QAbstractItemModel>
 #include <QAction>
@@ -60,6 +62,12 @@ QString SeedKey(const QString &path)
         + QString::fromLatin1(QCryptographicHash::hash(path.toUtf8(), QCryptographicHash::Sha1).toHex());
 }
 
+// The order last printed of a bank, so that changing it can ask first.
+QString PrintedKey(const QString &path)
+{
+    return QStringLiteral("printedOrder/") + SeedKey(path).section(u'/', 1);
+}
+
 void KeepSeed(const QString &path, quint32 seed)
 {
     if (!path.isEmpty())
@@ -78,9 +86,12 @@ quint32 QuizPrintCommands::seed()
     } else {
         bool kept = false;
         const quint32 stored = path.isEmpty() ? 0 : QSettings().value(SeedKey(path)).toUInt(&kept);
+        // Orders kept before they were numbered for typing in are too long.
+        kept = kept && stored >= 1 && stored <= LargestQuizOrder;
         seed_ = kept ? stored : NewQuizSeed(0);
         if (!kept)
             KeepSeed(path, *seed_);
+        printed_ = kept && QSettings().value(PrintedKey(path)).toUInt() == stored;
     }
     seedPath_ = path;
     return *seed_;
@@ -91,22 +102,77 @@ QList<QuizQuestion> QuizPrintCommands::plan()
     return PlanQuiz(*model_, seed());
 }
 
+QuizSheet QuizPrintCommands::sheet()
+{
+    QuizSheetOptions options = options_.value_or(QuizSheetOptions{title()});
+    options.order = seed();
+    return MakeQuizSheet(plan(), options);
+}
+
 void QuizPrintCommands::newAnswerOrder()
 {
-    seed_ = NewQuizSeed(seed());
-    KeepSeed(seedPath_, *seed_);
+    if (!setOrder(NewQuizSeed(seed())))
+        return;
     window_->statusBar()->showMessage(tr("The answers will be printed in a new order."), 4000);
+}
+
+bool QuizPrintCommands::setOrder(quint32 order)
+{
+    if (order == seed())
+        return true;
+    if (printed_) {
+        QMessageBox ask(QMessageBox::Question, tr("Korvane Question Editor"),
+                        tr("Sheets of order %1 were already printed. Their key will not match a sheet of "
+                           "another order. Change the order?")
+                            .arg(seed()),
+                        QMessageBox::Yes | QMessageBox::No, window_);
+        ask.setObjectName(QStringLiteral("changeOrderQuestion"));
+        ask.setDefaultButton(QMessageBox::No);
+        if (ask.exec() != QMessageBox::Yes)
+            return false;
+    }
+    seed_ = order;
+    printed_ = false;
+    KeepSeed(seedPath_, order);
+    return true;
+}
+
+void QuizPrintCommands::markPrinted()
+{
+    printed_ = true;
+    if (!seedPath_.isEmpty())
+        QSettings().setValue(PrintedKey(seedPath_), *seed_);
 }
 
 void QuizPrintCommands::reset()
 {
     seed_.reset();
+    options_.reset();
+    printed_ = false;
 }
 
 QString QuizPrintCommands::title() const
 {
+    if (options_ && !options_->title.isEmpty())
+        return options_->title;
     const QString path = bankPath_();
-    return path.isEmpty() ? tr("Quiz") : QFileInfo(path).completeBaseName();
+    const QString shipped = StarterBankTitle(path);
+    return !shipped.isEmpty() ? shipped : path.isEmpty() ? tr("Quiz") : QFileInfo(path).completeBaseName();
+}
+
+bool QuizPrintCommands::chooseOptions(const QString &go)
+{
+    QuizSheetOptions options = options_.value_or(QuizSheetOptions{title()});
+    options.order = seed();
+    const auto make = [this](const QuizSheetOptions &chosen) { return MakeQuizSheet(PlanQuiz(*model_, chosen.order), chosen); };
+    QuizSheetDialog dialog(window_, options, int(plan().size()), printer(), make, go);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    const QuizSheetOptions chosen = dialog.options();
+    if (!setOrder(chosen.order))
+        return false;
+    options_ = chosen;
+    return true;
 }
 
 bool QuizPrintCommands::canPrint()
@@ -131,21 +197,23 @@ QPrinter *QuizPrintCommands::printer()
 
 void QuizPrintCommands::print()
 {
-    if (!canPrint())
+    if (!canPrint() || !chooseOptions(tr("&Print…")))
         return;
     auto *dialog = new QPrintDialog(printer(), window_);
     dialog->setObjectName(QStringLiteral("printDialog"));
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     connect(dialog, qOverload<QPrinter *>(&QPrintDialog::accepted), this, [this](QPrinter *chosen) {
-        if (PrintQuiz(chosen, title(), plan()) == 0)
+        if (PrintQuiz(chosen, sheet()) == 0)
             warn(tr("The quiz was not printed: the printer could not start."));
+        else
+            markPrinted();
     });
     dialog->open();
 }
 
 void QuizPrintCommands::preview()
 {
-    if (!canPrint())
+    if (!canPrint() || !chooseOptions(tr("Pre&view")))
         return;
     auto *dialog = new QPrintPreviewDialog(printer(), window_);
     dialog->setObjectName(QStringLiteral("printPreviewDialog"));
@@ -154,13 +222,13 @@ void QuizPrintCommands::preview()
     dialog->resize(window_->size());
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     connect(dialog, &QPrintPreviewDialog::paintRequested, this,
-            [this](QPrinter *target) { PrintQuiz(target, title(), plan()); });
+            [this](QPrinter *target) { PrintQuiz(target, sheet()); });
     dialog->open();
 }
 
 void QuizPrintCommands::exportPdf()
 {
-    if (!canPrint())
+    if (!canPrint() || !chooseOptions(tr("E&xport…")))
         return;
     const QString bank = bankPath_();
     const QString start = bank.isEmpty() ? QDir::home().filePath(title() + QStringLiteral(".pdf"))
@@ -187,7 +255,10 @@ bool QuizPrintCommands::writePdf(const QString &path)
     pdf.setOutputFileName(path);
     pdf.setPageLayout(printer()->pageLayout());
     pdf.setCreator(tr("Korvane Question Editor"));
-    return PrintQuiz(&pdf, title(), plan()) > 0;
+    if (PrintQuiz(&pdf, sheet()) == 0)
+        return false;
+    markPrinted();
+    return true;
 }
 
 void QuizPrintCommands::warn(const QString &text)
