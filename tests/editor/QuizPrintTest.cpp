@@ -339,8 +339,9 @@ void QuizPrintTest::sheet()
         QVERIFY(std::adjacent_find(asked.begin(), asked.end()) == asked.end());
         options.title = title;
         QCOMPARE(MakeQuizSheet(PlanQuiz(*window.model(), options.order), options).questions, sheet.questions);
-        options.order = NewQuizSeed(options.order);
-        QVERIFY(MakeQuizSheet(PlanQuiz(*window.model(), options.order), options).questions != sheet.questions);
+        QuizSheetOptions another = options;
+        another.order = NewQuizSeed(options.order);
+        QVERIFY(MakeQuizSheet(PlanQuiz(*window.model(), another.order), another).questions != sheet.questions);
     } else
         QCOMPARE(asked, rows);
     // The order set by number brings back the answers it ordered.
