@@ -149,21 +149,22 @@ qreal NumberWidth(const QFontMetricsF &metrics, QPrinter *printer)
 }
 
 // Room for an answer's letter with its gap after it.
-qreal LetterWidth(const QFontMetricsF &metrics, QPrinter *printer)
+qreal LetterWidth(const QFontMetricsF &metrics, QPrinter *printer, qreal gapMm = 3)
 {
-    return metrics.horizontalAdvance(QStringLiteral("B")) + Mm(printer, 3);
+    return metrics.horizontalAdvance(QStringLiteral("B")) + Mm(printer, gapMm);
 }
 
 // How a sheet is set: the usual one, roomy to write on, or the compact one
 // that fits 25 questions and more on a page.
 struct SheetStyle {
-    qreal titlePoints, bodyPoints, gapMm, boxMm, boxGapMm;
+    qreal titlePoints, bodyPoints, gapMm, boxMm, boxGapMm, letterGapMm;
+    qreal answerGapMm; // between answers on one line
     bool answersInline; // the three answers on one line where they fit
 };
 
 SheetStyle Style(bool compact)
 {
-    return compact ? SheetStyle{15, 9.5, 2.6, 6, 3, true} : SheetStyle{18, 11, 4.5, 9, 6, false};
+    return compact ? SheetStyle{15, 9, 2.4, 5.5, 2, 1.6, 3.5, true} : SheetStyle{18, 11, 4.5, 9, 6, 3, 0, false};
 }
 
 // The compact sheet takes two columns on a page wide enough for them.
@@ -214,35 +215,46 @@ Part Sheet(QPrinter *printer, const QuizSheet &sheet, qreal width, qreal columnG
     const qreal columnWidth = (width - columnGap * (part.columns - 1)) / part.columns;
     const QFontMetricsF metrics(body, printer);
     const qreal numberWidth = NumberWidth(metrics, printer);
-    const qreal letterWidth = LetterWidth(metrics, printer);
-    const qreal answerGap = Mm(printer, 5);
+    const qreal letterWidth = LetterWidth(metrics, printer, style.letterGapMm);
+    const qreal answerGap = Mm(printer, style.answerGapMm);
     const qreal box = Mm(printer, style.boxMm);
     const qreal textWidth = columnWidth - numberWidth - box - Mm(printer, style.boxGapMm);
     for (const QuizQuestion &question : sheet.questions) {
         auto text = std::make_shared<Paragraph>(question.question, body, printer, textWidth);
-        const qreal answersAt = text->height() + Mm(printer, 1.2);
-        // Each answer with where its letter goes, from the question's top left.
+        // Each answer with where its letter goes, from the question's top
+        // left: all three on one line where they fit, else two to a line
+        // where each fits half of it, else one to a line.
         std::vector<std::pair<QPointF, std::shared_ptr<Paragraph>>> answers;
-        qreal inlineWidth = answerGap * (question.answers.size() - 1);
-        for (const QString &answer : question.answers)
-            inlineWidth += letterWidth + metrics.horizontalAdvance(answer);
-        qreal height = answersAt;
-        if (style.answersInline && inlineWidth <= textWidth) {
-            qreal x = numberWidth;
-            for (const QString &answer : question.answers) {
-                const qreal answerWidth = metrics.horizontalAdvance(answer);
-                // A little room over the measure, so that rounding never wraps it.
-                answers.emplace_back(QPointF(x, answersAt),
-                                     std::make_shared<Paragraph>(answer, body, printer, answerWidth + Mm(printer, 1)));
-                x += letterWidth + answerWidth + answerGap;
-            }
-            height += metrics.height();
-        } else {
+        const qreal half = (textWidth + answerGap) / 2;
+        qreal inlineWidth = -answerGap;
+        bool halvesFit = true;
+        for (const QString &answer : question.answers) {
+            const qreal width = letterWidth + metrics.horizontalAdvance(answer) + answerGap;
+            inlineWidth += width;
+            halvesFit = halvesFit && width <= half;
+        }
+        const int perLine = !style.answersInline ? 1 : inlineWidth <= textWidth ? 3 : halvesFit ? 2 : 1;
+        qreal height = text->height() + Mm(printer, 1.2);
+        if (perLine == 1) {
             for (const QString &answer : question.answers) {
                 answers.emplace_back(QPointF(numberWidth, height),
                                      std::make_shared<Paragraph>(answer, body, printer, textWidth - letterWidth));
                 height += answers.back().second->height();
             }
+        } else {
+            qreal x = 0;
+            for (const QString &answer : question.answers) {
+                if (answers.size() % std::size_t(perLine) == 0 && !answers.empty()) {
+                    height += metrics.height();
+                    x = 0;
+                }
+                const qreal answerWidth = metrics.horizontalAdvance(answer);
+                // A little room over the measure, so that rounding never wraps it.
+                answers.emplace_back(QPointF(numberWidth + x, height),
+                                     std::make_shared<Paragraph>(answer, body, printer, answerWidth + Mm(printer, 1)));
+                x += perLine == 3 ? letterWidth + answerWidth + answerGap : half;
+            }
+            height += metrics.height();
         }
         const QString number = QString::number(question.number) + u'.';
         part.blocks.push_back({std::max(height, box), [=](QPainter &painter, QPointF at) {

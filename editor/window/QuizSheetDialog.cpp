@@ -51,7 +51,7 @@ QuizSheetDialog::QuizSheetDialog(QWidget *parent, const QuizSheetOptions &option
                                  std::function<QuizSheet(const QuizSheetOptions &)> make, const QString &go)
     : QDialog(parent), printer_(printer), make_(std::move(make)),
       title_(Named<QLineEdit>("titleEdit", options.title)),
-      all_(Named<QRadioButton>("allQuestionsButton", tr("&All %n question(s)", nullptr, questions))),
+      all_(Named<QRadioButton>("allQuestionsButton", tr("&All questions (%1)").arg(questions))),
       range_(Named<QRadioButton>("rangeButton", tr("&Questions"))),
       random_(Named<QRadioButton>("randomButton", tr("&Draw"))),
       from_(Spin("rangeFromSpin", questions, std::min(options.from, questions))),
@@ -79,7 +79,9 @@ QuizSheetDialog::QuizSheetDialog(QWidget *parent, const QuizSheetOptions &option
     form->addRow(QString(), Row({range_, from_, new QLabel(tr("to")), to_}));
     form->addRow(QString(), Row({random_, count_, new QLabel(tr("at random"))}));
     form->addRow(tr("Layout:"), compact_);
-    form->addRow(tr("&Order:"), order_);
+    order_->setToolTip(tr("Printed on every page of the sheet and its key. Type an earlier order's number to "
+                          "print its sheet again."));
+    form->addRow(tr("&Order:"), Row({order_}));
     form->addRow(tr("Pages:"), Row({pages_, paper}));
     form->addRow(buttons);
     // The range's and the draw's numbers pick their choice as they are set.
@@ -118,7 +120,8 @@ void QuizSheetDialog::countPages()
 {
     const QuizSheet sheet = make_(options());
     const QuizPages pages = CountQuizPages(printer_, sheet);
-    pages_->setText(tr("%n question(s) on %1, the key on %2, on %3 paper", nullptr, int(sheet.questions.size()))
-                        .arg(tr("%n page(s)", nullptr, pages.sheet), tr("%n page(s)", nullptr, pages.key),
-                             printer_->pageLayout().pageSize().name()));
+    pages_->setText(tr("%1 for the sheet, %2 for the key, on %3 paper")
+                        .arg(pages.sheet)
+                        .arg(pages.key)
+                        .arg(printer_->pageLayout().pageSize().name()));
 }
