@@ -102,11 +102,16 @@ QList<QuizQuestion> QuizPrintCommands::plan()
     return PlanQuiz(*model_, seed());
 }
 
-QuizSheet QuizPrintCommands::sheet()
+QuizSheetOptions QuizPrintCommands::options()
 {
     QuizSheetOptions options = options_.value_or(QuizSheetOptions{title()});
     options.order = seed();
-    return MakeQuizSheet(plan(), options);
+    return options;
+}
+
+QuizSheet QuizPrintCommands::sheet()
+{
+    return MakeQuizSheet(plan(), options());
 }
 
 void QuizPrintCommands::newAnswerOrder()
@@ -162,10 +167,10 @@ QString QuizPrintCommands::title() const
 
 bool QuizPrintCommands::chooseOptions(const QString &go)
 {
-    QuizSheetOptions options = options_.value_or(QuizSheetOptions{title()});
-    options.order = seed();
-    const auto make = [this](const QuizSheetOptions &chosen) { return MakeQuizSheet(PlanQuiz(*model_, chosen.order), chosen); };
-    QuizSheetDialog dialog(window_, options, int(plan().size()), printer(), make, go);
+    const auto make = [this](const QuizSheetOptions &chosen) {
+        return MakeQuizSheet(PlanQuiz(*model_, chosen.order), chosen);
+    };
+    QuizSheetDialog dialog(window_, options(), int(plan().size()), printer(), make, go);
     if (dialog.exec() != QDialog::Accepted)
         return false;
     const QuizSheetOptions chosen = dialog.options();

@@ -76,8 +76,8 @@ QuizSheetDialog::QuizSheetDialog(QWidget *parent, const QuizSheetOptions &option
     auto *form = new QFormLayout(this);
     form->addRow(tr("&Title:"), title_);
     form->addRow(tr("Questions:"), all_);
-    form->addRow(QString(), Row({range_, from_, new QLabel(tr("to")), to_}));
-    form->addRow(QString(), Row({random_, count_, new QLabel(tr("at random"))}));
+    form->addRow(QString(), Row({range_, from_, Named<QLabel>("rangeToLabel", tr("to")), to_}));
+    form->addRow(QString(), Row({random_, count_, Named<QLabel>("atRandomLabel", tr("at random"))}));
     form->addRow(tr("Layout:"), compact_);
     order_->setToolTip(tr("Printed on every page of the sheet and its key. Type an earlier order's number to "
                           "print its sheet again."));
@@ -107,7 +107,9 @@ QuizSheetOptions QuizSheetDialog::options() const
 {
     QuizSheetOptions options;
     options.title = title_->text().simplified();
-    options.choice = range_->isChecked() ? QuizChoice::Range : random_->isChecked() ? QuizChoice::Random : QuizChoice::All;
+    options.choice = range_->isChecked()    ? QuizChoice::Range
+                     : random_->isChecked() ? QuizChoice::Random
+                                            : QuizChoice::All;
     options.from = from_->value();
     options.to = to_->value();
     options.count = count_->value();

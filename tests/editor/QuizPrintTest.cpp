@@ -1,6 +1,7 @@
 // The printed quiz: its answer order kept or renewed as the user asks, the
 // sheet chosen in its options panel, and its PDF written, rendered and read
 // back with no printer present.
+#include "editor/document/StarterBanks.h"
 #include "editor/window/BankEditorWindow.h"
 #include "editor/window/BankTableModel.h"
 #include "editor/window/QuizPrintCommands.h"
@@ -171,6 +172,7 @@ private slots:
     void sheet_data();
     void sheet();
     void printedOrderAsksFirst();
+    void shippedBankTitle();
 };
 
 void QuizPrintTest::answerOrder_data()
@@ -418,6 +420,17 @@ void QuizPrintTest::printedOrderAsksFirst()
               [](QWidget *box) { static_cast<QMessageBox *>(box)->button(QMessageBox::Yes)->click(); });
     Action(window, "actionNewAnswerOrder")->trigger();
     QVERIFY(commands->sheet().order != out.order);
+}
+
+// A bank that comes with the game is titled as the game lists it, not by
+// its file's name.
+void QuizPrintTest::shippedBankTitle()
+{
+    const QList<StarterBank> shipped = StarterBanks();
+    QVERIFY(!shipped.isEmpty());
+    BankEditorWindow window;
+    QVERIFY(window.openFile(shipped.last().path));
+    QCOMPARE(Commands(window)->sheet().title, shipped.last().title);
 }
 
 QTEST_MAIN(QuizPrintTest)
