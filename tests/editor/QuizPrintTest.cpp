@@ -350,21 +350,25 @@ void QuizPrintTest::sheet()
     if (options.order)
         QCOMPARE(sheet.questions.first().answers, PlanQuiz(*window.model(), options.order)[asked.first()].answers);
 
-    // The PDF as the panel counted it: the sheet's pages, then the key's,
-    // every one naming the order and its check.
-    const QuizPages counted = CountQuizPages(commands->printer(), sheet);
-    QVERIFY2(counted.sheet <= sheetPages, qPrintable(QString::number(counted.sheet)));
-    QCOMPARE(PdfPageCount(pdf), counted.sheet + counted.key);
+    // The PDF as read back: the sheet's pages, as many as the panel
+    // counted, then the key's, every one naming the order and its check.
     const QStringList pages = PdfPages(pdf);
-    QCOMPARE(pages.size(), counted.sheet + counted.key);
+    QCOMPARE(pages.size(), PdfPageCount(pdf));
+    const qsizetype sheetCount = std::count_if(pages.begin(), pages.end(), [&](const QString &page) {
+        return !page.contains(QStringLiteral("%1, answer key — page").arg(title));
+    });
+    QVERIFY2(sheetCount <= sheetPages, qPrintable(QString::number(sheetCount)));
+    const QuizPages counted = CountQuizPages(commands->printer(), sheet);
+    QCOMPARE(counted.sheet, sheetCount);
+    QCOMPARE(counted.key, pages.size() - sheetCount);
     const QString stamp = QStringLiteral("Order %1 (check %2)").arg(sheet.order).arg(sheet.check);
     for (const QString &page : pages)
         QVERIFY2(page.contains(stamp), qPrintable(page.right(200)));
 
     // The key read back matches the sheet read back: each number's letter
     // names the answer printed beside that letter on the sheet.
-    const QString sheetText = pages.mid(0, counted.sheet).join(u'\n');
-    const QString keyText = pages.mid(counted.sheet).join(u'\n');
+    const QString sheetText = pages.mid(0, sheetCount).join(u'\n');
+    const QString keyText = pages.mid(sheetCount).join(u'\n');
     QMap<int, QMap<QChar, QString>> printed;
     const QRegularExpression questionStart(QStringLiteral("(?:^|\\s)(\\d+)\\.\\s"));
     QList<QRegularExpressionMatch> starts;
@@ -390,6 +394,16 @@ void QuizPrintTest::sheet()
         QCOMPARE(entry.captured(3), question.answers[std::size_t(question.right)]);
     }
     QCOMPARE(keyed, sheet.questions.size());
+
+    // The key's one page spreads its short entries evenly over its three
+    // columns: as many lines as a third of them, give or take one.
+    QCOMPARE(counted.key, 1);
+    const QString keyPage = Run(QStringLiteral("pdftotext"),
+                                {QStringLiteral("-layout"), QStringLiteral("-f"), QString::number(sheetCount + 1), pdf,
+                                 QStringLiteral("-")});
+    const QRegularExpression entry(QStringLiteral("\\d+\\.\\s+[ABC]\\s"));
+    const qsizetype keyLines = keyPage.split(u'\n').filter(entry).size();
+    QVERIFY2(keyLines <= (sheet.questions.size() + 2) / 3 + 1, qPrintable(keyPage));
 }
 
 // Sheets of an order are out: changing it asks, and keeping it keeps it; an
