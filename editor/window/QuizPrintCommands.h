@@ -50,13 +50,13 @@ public:
     QuizSheet sheet();
     // The printer and its page setup, kept from one print to the next.
     QPrinter *printer();
+    // As last chosen, or the first time the default title and all questions.
+    QuizSheetOptions options();
 
 private:
     Actions buildActions();
     // The title last chosen, else the shipped bank's title, else its file's name.
     QString title() const;
-    // As last chosen, or the first time the default title and all questions.
-    QuizSheetOptions options();
     // The options panel, modal; false when cancelled. `go` names its button.
     bool chooseOptions(const QString &go);
     // False when the user keeps the order already printed.
