@@ -87,6 +87,9 @@ QuizSheetDialog::QuizSheetDialog(QWidget *parent, const QuizSheetOptions &option
     // The range's and the draw's numbers pick their choice as they are set.
     for (auto [spin, button] : {std::pair{from_, range_}, {to_, range_}, {count_, random_}})
         connect(spin, &QSpinBox::valueChanged, button, [button = button] { button->setChecked(true); });
+    // A range never runs backwards: each end pushes the other along.
+    connect(from_, &QSpinBox::valueChanged, to_, [this](int from) { to_->setValue(std::max(to_->value(), from)); });
+    connect(to_, &QSpinBox::valueChanged, from_, [this](int to) { from_->setValue(std::min(from_->value(), to)); });
     for (QSpinBox *spin : {from_, to_, count_, order_})
         connect(spin, &QSpinBox::valueChanged, this, &QuizSheetDialog::countPages);
     connect(choice, &QButtonGroup::buttonToggled, this, &QuizSheetDialog::countPages);
