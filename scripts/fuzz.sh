@@ -38,7 +38,8 @@ for source in editor/document/BankDocument.cpp editor/document/FieldText.cpp edi
   "$cxx" "${flags[@]}" "${qt_flags[@]}" -fsanitize=fuzzer -c "$root/$source" \
     -o "$document/$(basename "$source" .cpp).o"
 done
-for source in forms/BankFile.cpp forms/BankChecks.cpp forms/ContentChecks.cpp forms/QuestionRules.cpp app/Windows1252.cpp \
+for source in forms/BankFile.cpp forms/BankChecks.cpp forms/ContentChecks.cpp forms/ProblemKinds.cpp \
+  forms/QuestionRules.cpp app/Windows1252.cpp \
   fuzz/BankDocumentFuzzer.cpp; do
   "$cxx" "${flags[@]}" "${qt_flags[@]}" -c "$root/$source" -o "$document/$(basename "$source" .cpp).o"
 done
