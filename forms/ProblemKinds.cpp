@@ -171,16 +171,16 @@ constexpr bool Complete()
 }
 static_assert(Complete());
 
+// The fixed kinds, in their fixes' order.
 constexpr auto Fixed = [] {
     constexpr auto count = std::size_t(
         std::ranges::count_if(Kinds, [](const ProblemKindFacts &facts) { return facts.fix != BankFix::None; }));
     std::array<BankProblemKind, count> kinds{};
     std::size_t at = 0;
-    for (const BankFix fix : {BankFix::EndAtLineFeeds, BankFix::MendTextAfterFields, BankFix::ReadUtf8,
-                              BankFix::CutToWidth})
-        for (const ProblemKindFacts &facts : Kinds)
-            if (facts.fix == fix)
-                kinds[at++] = facts.kind;
+    for (const ProblemKindFacts &facts : Kinds)
+        if (facts.fix != BankFix::None)
+            kinds[at++] = facts.kind;
+    std::ranges::sort(kinds, {}, [](BankProblemKind kind) { return Kinds[RowOf[std::size_t(kind)]].fix; });
     return kinds;
 }();
 
