@@ -71,10 +71,8 @@ void AddUnencodable(const std::vector<BankLine> &lines, std::vector<BankProblem>
             std::vector<std::string> quoted;
             for (const QString &character : characters)
                 quoted.push_back("«" + character.toStdString() + "»");
-            found.push_back({row + 1, column, BankProblemKind::Unencodable,
-                             std::string(BankFieldNames[std::size_t(column)].inText)
-                                 + " holds characters the game cannot show (Windows-1252 has none of them): "
-                                 + JoinedNames(quoted)});
+            found.push_back({row + 1, column, BankProblemKind::Unencodable, 0,
+                             {BankFieldNames[std::size_t(column)].inText, JoinedNames(quoted)}});
         }
     }
     if (found.empty())

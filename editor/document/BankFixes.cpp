@@ -3,6 +3,7 @@
 #include "editor/document/FieldText.h"
 
 #include "app/Windows1252.h"
+#include "forms/ProblemKinds.h"
 
 #include <QList>
 
@@ -101,18 +102,19 @@ std::optional<std::vector<BankLine>> CutField(const BankLine &line, int field)
 std::optional<std::vector<BankLine>> Fixed(const BankLine &line, const BankProblem &problem)
 {
     const bool inField = problem.field >= 0 && problem.field < int(BankFieldCount);
-    switch (problem.kind) {
-    case BankProblemKind::LoneLineFeed:
-        return SplitAtLineFeeds(line);
-    case BankProblemKind::Utf8Text:
-        return inField ? DecodeUtf8(line, problem.field) : std::nullopt;
-    case BankProblemKind::TextAfterLastQuote:
-        return MendTextAfterFields(line);
-    case BankProblemKind::FieldTooLong:
-        return inField ? CutField(line, problem.field) : std::nullopt;
-    default:
+    switch (FactsOf(problem.kind).fix) {
+    case BankFix::None:
         return std::nullopt;
+    case BankFix::EndAtLineFeeds:
+        return SplitAtLineFeeds(line);
+    case BankFix::ReadUtf8:
+        return inField ? DecodeUtf8(line, problem.field) : std::nullopt;
+    case BankFix::MendTextAfterFields:
+        return MendTextAfterFields(line);
+    case BankFix::CutToWidth:
+        return inField ? CutField(line, problem.field) : std::nullopt;
     }
+    return std::nullopt;
 }
 
 std::vector<BankProblemKind> FixAll(BankDocument &document, std::span<const BankProblemKind> kinds,

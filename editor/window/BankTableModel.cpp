@@ -8,6 +8,7 @@
 #include "editor/window/LineSpliceCommand.h"
 
 #include "app/Windows1252.h"
+#include "forms/ProblemKinds.h"
 
 #include <QColor>
 #include <QCoreApplication>
@@ -39,62 +40,54 @@ QString Counted(int count, const char *one, const char *many)
     return count == 1 ? BankTableModel::tr(one) : BankTableModel::tr(many).arg(count);
 }
 
+std::string_view AfterFields(const BankLine &line)
+{
+    return TextAfterFields({line.text.constData(), std::size_t(line.text.size())});
+}
+
 // The text a fix removes from its line, when it removes any: the end of a
 // field it cuts, or text after the fourth double quote that holds no question.
 std::optional<QString> Removed(const BankProblem &problem, const BankLine &line)
 {
-    if (problem.kind == BankProblemKind::TextAfterLastQuote) {
-        const std::string_view rest = TextAfterFields({line.text.constData(), std::size_t(line.text.size())});
+    switch (FactsOf(problem.kind).fix) {
+    case BankFix::None:
+    case BankFix::EndAtLineFeeds:
+    case BankFix::ReadUtf8:
+        return std::nullopt;
+    case BankFix::MendTextAfterFields: {
+        const std::string_view rest = AfterFields(line);
         if (rest.find(LineFeed) != std::string_view::npos
             || std::size_t(std::count(rest.begin(), rest.end(), FieldEnd)) >= BankFieldCount)
             return std::nullopt;
         return FromWindows1252(rest);
     }
-    if (problem.kind == BankProblemKind::FieldTooLong) {
+    case BankFix::CutToWidth: {
         const QString text = BankLines::Field(line, problem.field);
         return text.mid(FieldText::CutTo(text, qsizetype(BankFieldWidths[std::size_t(problem.field)])).size());
+    }
     }
     return std::nullopt;
 }
 
+// The fix's undo step names the line, the text it removes and the field.
+// Text after the fourth double quote that is kept is split off at its line
+// feeds (the second form) or moved as a question (the third).
 QString FixName(const BankProblem &problem, const BankLine &line)
 {
-    const int number = int(problem.line);
+    const ProblemKindFacts &facts = FactsOf(problem.kind);
     const std::optional<QString> removed = Removed(problem, line);
-    switch (problem.kind) {
-    case BankProblemKind::LoneLineFeed:
-        return BankTableModel::tr("End line %1 at its line feeds").arg(number);
-    case BankProblemKind::Utf8Text:
-        return BankTableModel::tr("Read the UTF-8 text on line %1").arg(number);
-    case BankProblemKind::TextAfterLastQuote: {
-        if (removed)
-            return BankTableModel::tr("Drop %1 after the fourth double quote on line %2")
-                .arg(FieldText::Excerpt(*removed))
-                .arg(number);
-        const std::string_view rest = TextAfterFields({line.text.constData(), std::size_t(line.text.size())});
-        if (rest.find(LineFeed) != std::string_view::npos)
-            return BankTableModel::tr("Split line %1 at its line feeds").arg(number);
-        return BankTableModel::tr("Move the question run on after line %1 to a line of its own").arg(number);
-    }
-    default:
-        return BankTableModel::tr("Cut %1 from the end of the %2 on line %3")
-            .arg(FieldText::Excerpt(removed.value_or(QString())), Heading(problem.field).toLower())
-            .arg(number);
-    }
+    std::size_t form = 0;
+    if (facts.fix == BankFix::MendTextAfterFields && !removed)
+        form = AfterFields(line).find(LineFeed) != std::string_view::npos ? 1 : 2;
+    const bool inField = problem.field >= 0 && problem.field < int(BankFieldCount);
+    return ProblemText(facts.fixOne[form],
+                       {QString::number(problem.line), FieldText::Excerpt(removed.value_or(QString())),
+                        inField ? Heading(problem.field).toLower() : QString()});
 }
 
 QString FixAllName(BankProblemKind kind)
 {
-    switch (kind) {
-    case BankProblemKind::LoneLineFeed:
-        return BankTableModel::tr("End every line at its line feeds");
-    case BankProblemKind::Utf8Text:
-        return BankTableModel::tr("Read the UTF-8 text on every line");
-    case BankProblemKind::TextAfterLastQuote:
-        return BankTableModel::tr("Mend the text after the fourth double quote on every line");
-    default:
-        return BankTableModel::tr("Cut every field to its width");
-    }
+    return ProblemText(FactsOf(kind).fixEvery);
 }
 
 // What Fix All mended, for its undo step: one kind by its own name, several
@@ -115,22 +108,8 @@ QString FixAllName(const std::vector<BankProblemKind> &kinds, const QStringList 
     if (kinds.size() == 1)
         return FixAllName(kinds.front()) + told;
     QStringList mended;
-    for (const BankProblemKind kind : kinds) {
-        switch (kind) {
-        case BankProblemKind::LoneLineFeed:
-            mended += BankTableModel::tr("end lines at their line feeds");
-            break;
-        case BankProblemKind::TextAfterLastQuote:
-            mended += BankTableModel::tr("mend the text after the fourth double quote");
-            break;
-        case BankProblemKind::Utf8Text:
-            mended += BankTableModel::tr("read the UTF-8 text");
-            break;
-        default:
-            mended += BankTableModel::tr("cut the fields to their widths");
-            break;
-        }
-    }
+    for (const BankProblemKind kind : kinds)
+        mended += ProblemText(FactsOf(kind).fixInList);
     const QString last = mended.takeLast();
     return BankTableModel::tr("Fix all: %1 and %2").arg(mended.join(QStringLiteral(", ")), last) + told;
 }
@@ -143,7 +122,7 @@ QVariant CellProblems(const BankReport &report, int row, int column)
     QStringList messages;
     for (const BankProblem &problem : report.problems)
         if (int(problem.line) == row + 1 && std::max(problem.field, 0) == column)
-            messages += QString::fromStdString(problem.message).toHtmlEscaped();
+            messages += QString::fromStdString(problem.message()).toHtmlEscaped();
     if (messages.isEmpty())
         return {};
     // Rich text, so that the tooltip wraps instead of running off the screen.
@@ -491,7 +470,7 @@ void BankTableModel::fixAll(BankProblemKind kind)
 
 void BankTableModel::fixAll()
 {
-    fixKinds(BankFixes::FixOrder);
+    fixKinds(FixedKinds());
 }
 
 bool BankTableModel::anyFixable() const
