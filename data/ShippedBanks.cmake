@@ -9,6 +9,7 @@ set(KORVANE_SHIPPED_BANKS
   "geography|Geography"
   "history-and-inventions|History and Inventions"
   "words-books-and-art|Words, Books and Art"
+  "childrens-quiz|Children's Quiz"
 )
 
 # The base names double as desktop action names, and the titles go into C++
