@@ -10,6 +10,7 @@ set(KORVANE_SHIPPED_BANKS
   "history-and-inventions|History and Inventions"
   "words-books-and-art|Words, Books and Art"
   "childrens-quiz|Children's Quiz"
+  "quiz-night|Quiz Night"
 )
 
 # The base names double as desktop action names, and the titles go into C++
