@@ -16,8 +16,13 @@ namespace BankFixes {
 // problem has no fix or no longer holds there. Lone line feeds become line
 // ends (CR LF); UTF-8 in a field is decoded; text after the 4th double quote
 // is split off at its line feeds, moved to a line of its own when it holds a
-// whole question, and dropped otherwise; a field over its width is cut to it.
+// double quote, and dropped when it holds none; a field over its width is cut
+// to it.
 std::optional<std::vector<BankLine>> Fixed(const BankLine &line, const BankProblem &problem);
+// Whether Fix All mends the problem: every fix but dropping a note (text
+// after the 4th quote holding none), which is the author's to remove, one
+// Fix at a time.
+bool InFixAll(const BankLine &line, const BankProblem &problem);
 
 // The kinds a fix mends, in the order Fix All mends them: line ends first,
 // as splitting a line at its line feeds makes lines of their own of what

@@ -70,6 +70,9 @@ private:
     void buildActions();
     void buildFindAndOrderActions(QMenu *edit);
     void buildLayout();
+    // A lasting line in the status bar while the recovery of unsaved
+    // changes fails, or keeps them in its fallback folder.
+    void showRecoveryState();
     void buildProblemActions();
     // Print, Print Preview, Export PDF and New Answer Order, into the menu.
     void buildPrintActions(QMenu *menu);
@@ -119,6 +122,8 @@ private:
     bool reloadFromDisk();
     // The open bank's file holds `bytes`, as just read or written.
     void trackFile(const QByteArray &bytes);
+    // The open bank's file is there but cannot be read: says why.
+    void tellUnreadable();
 
     void cutCells();
     void copyCells();
@@ -168,6 +173,7 @@ private:
     DiskWatch *disk_;
     QMessageBox *diskQuestion_ = nullptr; // while it is open
     bool missingTold_ = false;
+    bool unreadableTold_ = false;
     RecoveryKeeper *recovery_ = nullptr;
     RecoveryOffers *recoveryOffers_ = nullptr;
     QuizPrintCommands *quizPrint_ = nullptr;

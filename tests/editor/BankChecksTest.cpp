@@ -96,9 +96,12 @@ private slots:
             << QByteArray("\xe9t\xe9\"a\"b\"c\"\r\n");
         QTest::newRow("UTF-8 byte order mark dropped")
             << QByteArray("\xef\xbb\xbfq\"a\"b\"c\"\r\n") << int(BankProblemKind::Utf8Text) << 1 << Good;
-        QTest::newRow("text after the 4th quote dropped")
-            << QByteArray("x\r\nq\"a\"b\"c\"note\"") << int(BankProblemKind::TextAfterLastQuote) << 2
+        QTest::newRow("a note after the 4th quote dropped")
+            << QByteArray("x\r\nq\"a\"b\"c\"note") << int(BankProblemKind::TextAfterLastQuote) << 2
             << "x\r\n" + Good;
+        QTest::newRow("text after the 4th quote holding one gets a line of its own")
+            << QByteArray("x\r\nq\"a\"b\"c\"note\"") << int(BankProblemKind::TextAfterLastQuote) << 2
+            << QByteArray("x\r\nq\"a\"b\"c\"\r\nnote\"");
         QTest::newRow("answer cut to 26")
             << "q\"" + QByteArray(30, 'a') + "\"b\"c\"\r" << int(BankProblemKind::FieldTooLong) << 1
             << "q\"" + QByteArray(26, 'a') + "\"b\"c\"\r\n";
@@ -202,9 +205,10 @@ private slots:
             << QByteArray("q1\"a\"b\"c\"q2\"a\"b\"c\"q3\"a\"b\"c\"\r\n")
             << QByteArray("q1\"a\"b\"c\"\r\nq2\"a\"b\"c\"\r\nq3\"a\"b\"c\"\r\n") << 3
             << "Mend the text after the fourth double quote on every line";
-        QTest::newRow("text dropped after the fourth quote is named")
-            << QByteArray("q1\"a\"b\"c\"see page 4\r\nq2\"a\"b\"c\"\r\n") << QByteArray("q1\"a\"b\"c\"\r\nq2\"a\"b\"c\"\r\n")
-            << 2 << "Mend the text after the fourth double quote on every line, removing “see page 4”";
+        QTest::newRow("a question run on without its last quote gets a line; a note stays")
+            << QByteArray("q1\"a\"b\"c\"q2\"a\"b\"c\r\nq3\"a\"b\"c\"see page 4\r\n")
+            << QByteArray("q1\"a\"b\"c\"\r\nq2\"a\"b\"c\r\nq3\"a\"b\"c\"see page 4\r\n") << 3
+            << "Mend the text after the fourth double quote on every line";
     }
     void fixAllKinds()
     {
