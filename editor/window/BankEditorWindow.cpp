@@ -683,7 +683,11 @@ bool BankEditorWindow::reloadFromDisk()
         showMessage(QMessageBox::Warning, error);
         return false;
     }
-    recovery_->keepReplaced();
+    // Said in a box: the lasting line goes as the reload leaves nothing unsaved.
+    if (QString unkept; !recovery_->keepReplaced(&unkept))
+        showMessage(QMessageBox::Warning, tr("Your version, which Reload replaces, is not protected: %1. Undo brings "
+                                             "it back while the editor runs.")
+                                              .arg(unkept));
     model_->reload(bytes, tr("Reload %1 from disk").arg(QFileInfo(currentFile_).fileName()));
     undoStack_->setClean();
     trackFile(bytes);

@@ -232,7 +232,7 @@ void RecoveryKeeper::discard()
     dropReplaced(0);
 }
 
-void RecoveryKeeper::keepReplaced()
+bool RecoveryKeeper::keepReplaced(QString *why)
 {
     const RecoverySnapshot snapshot = stamped();
     QString error;
@@ -241,13 +241,14 @@ void RecoveryKeeper::keepReplaced()
     if (!claim)
         claim = WriteNew(RecoveryFolder::FallbackPath(), snapshot, &fallbackError);
     if (!claim) {
-        emit failed(tr("the version Reload replaces could not be kept for recovery in %1 (%2), nor in %3 (%4)")
-                        .arg(QDir::toNativeSeparators(RecoveryFolder::Path()), error,
-                             QDir::toNativeSeparators(RecoveryFolder::FallbackPath()), fallbackError));
-        return;
+        *why = tr("it could not be kept for recovery in %1 (%2), nor in %3 (%4)")
+                   .arg(QDir::toNativeSeparators(RecoveryFolder::Path()), error,
+                        QDir::toNativeSeparators(RecoveryFolder::FallbackPath()), fallbackError);
+        return false;
     }
     // The reload is the next step on the stack.
     replaced_.push_back({undoStack_->index() + 1, std::move(claim)});
+    return true;
 }
 
 void RecoveryKeeper::saved()

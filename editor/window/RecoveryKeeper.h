@@ -62,7 +62,8 @@ public:
     // A reload is about to put another version in the document's place:
     // keeps the document as it stands in a recovery file of its own, saved
     // or not, until the author saves, undoes the reload or discards it.
-    void keepReplaced();
+    // False, with where and why, when neither recovery folder can take it.
+    bool keepReplaced(QString *error);
     // Whether a version a reload replaced is kept.
     bool keepsReplaced() const { return !replaced_.empty(); }
     // The document was saved: the versions reloads replaced go.

@@ -379,7 +379,7 @@ void LoseWorkTest::waysToLoseWork_data()
     QTest::newRow("15 a file-size limit fails Export PDF with unsaved changes, the editor lives on")
         << &LoseWorkTest::exportPdfPastFileSizeLimit;
     QTest::newRow("16 a failed Export PDF leaves the old file and says why") << &LoseWorkTest::exportPdfFailureKeepsOldFile;
-    QTest::newRow("17 a bank imported past 4 MiB saves, reads as unchanged and opens; past the limit it is not saved")
+    QTest::newRow("17 a bank imported past 4 MiB saves, reads as unchanged and opens; past the limit none is imported or saved")
         << &LoseWorkTest::savedLargeBankOpens;
     QTest::newRow("17 an unreadable bank is said so, not taken for another program's change")
         << &LoseWorkTest::unreadableIsNotChanged;
@@ -1173,10 +1173,29 @@ void LoseWorkTest::savedLargeBankOpens()
     QVERIFY(s.window.openFile(s.path));
     QCOMPARE(s.model()->rowCount(), 50003);
 
+    // Nor does it import what would take the bank past what it opens.
+    const QString csv = s.folder.filePath(QStringLiteral("more.csv"));
+    QByteArray rows;
+    for (const QStringList &record : Records(40000, 300))
+        rows += record.join(u',').toUtf8() + "\r\n";
+    WriteFile(csv, rows);
+    s.trigger("actionImportCsv");
+    auto *files = s.window.findChild<QFileDialog *>(QStringLiteral("importDialog"));
+    QVERIFY(files);
+    files->selectFile(csv);
+    static_cast<QDialog *>(files)->accept();
+    QDialog *preview = nullptr;
+    QTRY_VERIFY((preview = s.window.findChild<QDialog *>(QStringLiteral("csvImportDialog"))));
+    preview->accept();
+    QCOMPARE(s.messages.count(), 1);
+    QVERIFY2(s.messages.back().front().toString().startsWith(QStringLiteral("Nothing was imported")),
+             qPrintable(s.messages.back().front().toString()));
+    QCOMPARE(s.model()->rowCount(), 50003);
+
     // What it could not open again, it does not save.
     QVERIFY(s.model()->importCsv(0, Records(40000, 300)));
     QVERIFY(!s.window.saveFile(s.path));
-    QCOMPARE(s.messages.count(), 1);
+    QCOMPARE(s.messages.count(), 2);
     QVERIFY2(s.messages.back().front().toString().contains(QStringLiteral("the editor can open again")),
              qPrintable(s.messages.back().front().toString()));
 }
