@@ -15,8 +15,13 @@ namespace BankFixes {
 // kind has no fix (ProblemKinds.h) or the problem no longer holds there. Lone line feeds become line
 // ends (CR LF); UTF-8 in a field is decoded; text after the 4th double quote
 // is split off at its line feeds, moved to a line of its own when it holds a
-// whole question, and dropped otherwise; a field over its width is cut to it.
+// double quote, and dropped when it holds none; a field over its width is cut
+// to it.
 std::optional<std::vector<BankLine>> Fixed(const BankLine &line, const BankProblem &problem);
+// Whether Fix All mends the problem: every fix but dropping a note (text
+// after the 4th quote holding none), which is the author's to remove, one
+// Fix at a time.
+bool InFixAll(const BankLine &line, const BankProblem &problem);
 
 // Mends every fixable problem of each kind given, in the order given,
 // checking the bank afresh between kinds (and until none of the kind is

@@ -56,8 +56,7 @@ std::optional<QString> Removed(const BankProblem &problem, const BankLine &line)
         return std::nullopt;
     case BankFix::MendTextAfterFields: {
         const std::string_view rest = AfterFields(line);
-        if (rest.find(LineFeed) != std::string_view::npos
-            || std::size_t(std::count(rest.begin(), rest.end(), FieldEnd)) >= BankFieldCount)
+        if (rest.find(LineFeed) != std::string_view::npos || rest.find(FieldEnd) != std::string_view::npos)
             return std::nullopt;
         return FromWindows1252(rest);
     }
@@ -337,15 +336,7 @@ bool BankTableModel::reorderLines(const std::vector<int> &order, const QString &
 
 void BankTableModel::reload(const QByteArray &bytes, const QString &name)
 {
-    BankDocument fresh;
-    fresh.load(bytes);
-    std::vector<BankLine> lines;
-    lines.reserve(std::size_t(fresh.lineCount()));
-    for (int row = 0; row < fresh.lineCount(); ++row)
-        lines.push_back(fresh.line(row));
-    push(document_.planReplace(0, rowCount(), std::move(lines)), name);
-    if (document_.bytes() != bytes)
-        load(bytes);
+    push(document_.planReload(bytes), name);
 }
 
 void BankTableModel::insertBlankRows(int row, int count)
@@ -430,6 +421,14 @@ bool BankTableModel::importCsv(int row, const QList<QStringList> &records)
     return true;
 }
 
+qint64 BankTableModel::bytesWithImport(const QList<QStringList> &records) const
+{
+    qint64 size = document_.bytes().size();
+    for (const BankLine &line : linesFromRecords(records))
+        size += line.text.size() + 2;
+    return size;
+}
+
 TopUpPlan BankTableModel::topUp(QByteArrayView source, const QString &sourceName)
 {
     TopUpPlan plan = PlanTopUp(document_, source);
@@ -476,7 +475,10 @@ void BankTableModel::fixAll()
 bool BankTableModel::anyFixable() const
 {
     const std::vector<BankProblem> &problems = report().problems;
-    return std::any_of(problems.begin(), problems.end(), [this](const BankProblem &problem) { return canFix(problem); });
+    return std::any_of(problems.begin(), problems.end(), [this](const BankProblem &problem) {
+        const int row = int(problem.line) - 1;
+        return row >= 0 && row < rowCount() && BankFixes::InFixAll(document_.line(row), problem);
+    });
 }
 
 void BankTableModel::fixKinds(std::span<const BankProblemKind> kinds)
@@ -493,12 +495,7 @@ void BankTableModel::fixKinds(std::span<const BankProblemKind> kinds)
     // Only the lines that changed go in the step, so that the views keep
     // their place and the step stays small.
     const std::vector<BankLine> &before = document_.lines(), &after = fixed.lines();
-    std::size_t head = 0, tail = 0;
-    while (head < before.size() && head < after.size() && before[head] == after[head])
-        ++head;
-    while (tail < before.size() - head && tail < after.size() - head
-           && before[before.size() - 1 - tail] == after[after.size() - 1 - tail])
-        ++tail;
+    const auto [head, tail] = BankLines::SharedEndsOf(before, after);
     push(document_.planReplace(int(head), int(before.size() - head - tail),
                                {after.begin() + qsizetype(head), after.end() - qsizetype(tail)}),
          FixAllName(mended, removed));
@@ -547,5 +544,7 @@ void BankTableModel::apply(const BankSplice &splice)
         document_.replace(rest, 0, lines.subspan(std::size_t(common)));
         endInsertRows();
     }
+    if (splice.tail)
+        document_.replaceTail(splice.tail->second);
     emit bankChanged();
 }

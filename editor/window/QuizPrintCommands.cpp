@@ -1,10 +1,12 @@
 #include "editor/window/QuizPrintCommands.h"
 
+#include "editor/document/BankFileWriter.h"
 #include "editor/window/MenuCommands.h"
 #include "editor/window/QuizPrinter.h"
 
 #include <QAbstractItemModel>
 #include <QAction>
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDir>
@@ -14,6 +16,7 @@
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
+#include <QPdfWriter>
 #include <QPrinter>
 #include <QSettings>
 #include <QStatusBar>
@@ -137,6 +140,7 @@ void QuizPrintCommands::print()
     dialog->setObjectName(QStringLiteral("printDialog"));
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     connect(dialog, qOverload<QPrinter *>(&QPrintDialog::accepted), this, [this](QPrinter *chosen) {
+        chosen->setDocName(title());
         if (PrintQuiz(chosen, title(), plan()) == 0)
             warn(tr("The quiz was not printed: the printer could not start."));
     });
@@ -154,7 +158,10 @@ void QuizPrintCommands::preview()
     dialog->resize(window_->size());
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     connect(dialog, &QPrintPreviewDialog::paintRequested, this,
-            [this](QPrinter *target) { PrintQuiz(target, title(), plan()); });
+            [this](QPrinter *target) {
+                target->setDocName(title());
+                PrintQuiz(target, title(), plan());
+            });
     dialog->open();
 }
 
@@ -171,23 +178,34 @@ void QuizPrintCommands::exportPdf()
     dialog->setDefaultSuffix(QStringLiteral("pdf"));
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     connect(dialog, &QFileDialog::fileSelected, this, [this](const QString &path) {
-        if (writePdf(path))
+        const QString error = writePdf(path);
+        if (error.isEmpty())
             window_->statusBar()->showMessage(tr("Exported %1").arg(QDir::toNativeSeparators(path)), 8000);
         else
-            warn(tr("“%1” could not be written. Choose another folder or name, then export again.")
-                     .arg(QDir::toNativeSeparators(path)));
+            warn(tr("“%1” could not be written: %2. Choose another folder or name, then export again.")
+                     .arg(QDir::toNativeSeparators(path), error));
     });
     dialog->open();
 }
 
-bool QuizPrintCommands::writePdf(const QString &path)
+QString QuizPrintCommands::writePdf(const QString &path)
 {
-    QPrinter pdf(QPrinter::HighResolution);
-    pdf.setOutputFormat(QPrinter::PdfFormat);
-    pdf.setOutputFileName(path);
-    pdf.setPageLayout(printer()->pageLayout());
-    pdf.setCreator(tr("Korvane Question Editor"));
-    return PrintQuiz(&pdf, title(), plan()) > 0;
+    // Drawn in memory, then written as Save writes a bank: beside the old
+    // file, which is replaced only once the new one is whole, a failure told
+    // in the system's words. A file device would take a short write at a
+    // file-size limit or a full disk for a whole one.
+    QBuffer pdfBytes;
+    pdfBytes.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter pdf(&pdfBytes);
+        pdf.setResolution(printer()->resolution());
+        pdf.setPageLayout(printer()->pageLayout());
+        pdf.setCreator(tr("Korvane Question Editor"));
+        pdf.setTitle(title());
+        if (PrintQuiz(&pdf, title(), plan()) == 0)
+            return tr("the pages could not be drawn");
+    }
+    return WriteBankFile(path, pdfBytes.data());
 }
 
 void QuizPrintCommands::warn(const QString &text)

@@ -51,8 +51,8 @@ private:
     // False, with a word in the status bar, when there is nothing to print.
     bool canPrint();
     QPrinter *printer();
-    // False when the file could not be written.
-    bool writePdf(const QString &path);
+    // Why the file could not be written, in the system's words, or empty.
+    QString writePdf(const QString &path);
     void warn(const QString &text);
     // The open bank's seed: the one kept for its file, or a new one.
     quint32 seed();

@@ -5,7 +5,7 @@
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPen>
-#include <QPrinter>
+#include <QPagedPaintDevice>
 #include <QTextLayout>
 
 #include <functional>
@@ -59,9 +59,9 @@ struct Placed {
 };
 
 // Millimetres to the printer's pixels.
-qreal Mm(const QPrinter *printer, qreal mm)
+qreal Mm(const QPagedPaintDevice *printer, qreal mm)
 {
-    return mm * printer->resolution() / 25.4;
+    return mm * printer->logicalDpiY() / 25.4;
 }
 
 QFont Font(qreal points, bool bold = false)
@@ -110,18 +110,18 @@ std::vector<Placed> Flow(const Part &part, QSizeF area, qreal columnGap)
 }
 
 // Room for a question's number ("100.") with its gap after it.
-qreal NumberWidth(const QFontMetricsF &metrics, QPrinter *printer)
+qreal NumberWidth(const QFontMetricsF &metrics, QPagedPaintDevice *printer)
 {
     return metrics.horizontalAdvance(QStringLiteral("100.")) + Mm(printer, 2);
 }
 
 // Room for an answer's letter with its gap after it.
-qreal LetterWidth(const QFontMetricsF &metrics, QPrinter *printer)
+qreal LetterWidth(const QFontMetricsF &metrics, QPagedPaintDevice *printer)
 {
     return metrics.horizontalAdvance(QStringLiteral("B")) + Mm(printer, 3);
 }
 
-Part Sheet(QPrinter *printer, const QString &title, const QList<QuizQuestion> &questions, qreal width)
+Part Sheet(QPagedPaintDevice *printer, const QString &title, const QList<QuizQuestion> &questions, qreal width)
 {
     Part part;
     part.gap = Mm(printer, 4.5);
@@ -190,7 +190,7 @@ Part Sheet(QPrinter *printer, const QString &title, const QList<QuizQuestion> &q
     return part;
 }
 
-Part Key(QPrinter *printer, const QString &title, const QList<QuizQuestion> &questions, qreal width, qreal columnGap)
+Part Key(QPagedPaintDevice *printer, const QString &title, const QList<QuizQuestion> &questions, qreal width, qreal columnGap)
 {
     Part part;
     // Three columns hold a hundred short answers on one page.
@@ -235,13 +235,12 @@ Part Key(QPrinter *printer, const QString &title, const QList<QuizQuestion> &que
 
 } // namespace
 
-int PrintQuiz(QPrinter *printer, const QString &title, const QList<QuizQuestion> &questions)
+int PrintQuiz(QPagedPaintDevice *printer, const QString &title, const QList<QuizQuestion> &questions)
 {
-    printer->setDocName(title);
     QPainter painter;
     if (!painter.begin(printer))
         return 0;
-    const QSizeF page = printer->pageLayout().paintRectPixels(printer->resolution()).size();
+    const QSizeF page = printer->pageLayout().paintRectPixels(printer->logicalDpiY()).size();
     const QFont footerFont = Font(8.5);
     const qreal footerHeight = QFontMetricsF(footerFont, printer).height() + Mm(printer, 4);
     const QSizeF area(page.width(), page.height() - footerHeight);
@@ -272,6 +271,6 @@ int PrintQuiz(QPrinter *printer, const QString &title, const QList<QuizQuestion>
             painter.restore();
         }
     }
-    painter.end();
-    return printed;
+    // The last page is written out only now, and may fail as the others did.
+    return painter.end() ? printed : 0;
 }

@@ -99,9 +99,13 @@ private slots:
         QTest::newRow("UTF-8 byte order mark dropped")
             << QByteArray("\xef\xbb\xbfq\"a\"b\"c\"\r\n") << int(BankProblemKind::Utf8Text) << 1 << Good
             << "Read the UTF-8 text on line 1";
-        QTest::newRow("text after the 4th quote dropped")
+        QTest::newRow("a note after the 4th quote dropped")
+            << QByteArray("x\r\nq\"a\"b\"c\"note") << int(BankProblemKind::TextAfterLastQuote) << 2
+            << "x\r\n" + Good << "Drop \u201Cnote\u201D after the fourth double quote on line 2";
+        QTest::newRow("text after the 4th quote holding one gets a line of its own")
             << QByteArray("x\r\nq\"a\"b\"c\"note\"") << int(BankProblemKind::TextAfterLastQuote) << 2
-            << "x\r\n" + Good << "Drop \u201Cnote\"\u201D after the fourth double quote on line 2";
+            << QByteArray("x\r\nq\"a\"b\"c\"\r\nnote\"")
+            << "Move the question run on after line 2 to a line of its own";
         QTest::newRow("question run on moved to a line of its own")
             << QByteArray("q\"a\"b\"c\"r\"d\"e\"f\"\r\n") << int(BankProblemKind::TextAfterLastQuote) << 1
             << QByteArray("q\"a\"b\"c\"\r\nr\"d\"e\"f\"\r\n")
@@ -216,9 +220,10 @@ private slots:
             << QByteArray("q1\"a\"b\"c\"q2\"a\"b\"c\"q3\"a\"b\"c\"\r\n")
             << QByteArray("q1\"a\"b\"c\"\r\nq2\"a\"b\"c\"\r\nq3\"a\"b\"c\"\r\n") << 3
             << "Mend the text after the fourth double quote on every line";
-        QTest::newRow("text dropped after the fourth quote is named")
-            << QByteArray("q1\"a\"b\"c\"see page 4\r\nq2\"a\"b\"c\"\r\n") << QByteArray("q1\"a\"b\"c\"\r\nq2\"a\"b\"c\"\r\n")
-            << 2 << "Mend the text after the fourth double quote on every line, removing “see page 4”";
+        QTest::newRow("a question run on without its last quote gets a line; a note stays")
+            << QByteArray("q1\"a\"b\"c\"q2\"a\"b\"c\r\nq3\"a\"b\"c\"see page 4\r\n")
+            << QByteArray("q1\"a\"b\"c\"\r\nq2\"a\"b\"c\r\nq3\"a\"b\"c\"see page 4\r\n") << 3
+            << "Mend the text after the fourth double quote on every line";
     }
     void fixAllKinds()
     {
