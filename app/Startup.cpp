@@ -2,14 +2,13 @@
 
 #include "app/DesignFonts.h"
 #include "app/Random.h"
+#include "app/Roster.h"
 #include "app/SharedState.h"
-#include "forms/Dialog.h"
 #include "forms/End1.h"
 #include "forms/Error1.h"
 #include "forms/Game.h"
-#include "forms/Help1.h"
 #include "forms/Info.h"
-#include "forms/Question.h"
+#include "forms/QuestionState.h"
 #include "forms/Title2.h"
 
 #include <QApplication>
@@ -36,22 +35,6 @@ void InstallClassicLook()
     palette.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(0x80, 0x80, 0x80));
     palette.setColor(QPalette::Disabled, QPalette::Text, QColor(0x80, 0x80, 0x80));
     QApplication::setPalette(palette);
-}
-
-// The reference is set before the creation event runs, so the event may
-// already reach its own window through it.
-template <class Window>
-void Create(Window *&reference)
-{
-    reference = new Window;
-    reference->FormCreate();
-}
-
-template <class Window>
-void Destroy(Window *&reference)
-{
-    delete reference;
-    reference = nullptr;
 }
 
 // Puts every unit-level variable of every window back to its start value, as
@@ -83,14 +66,7 @@ void StartUp(const std::optional<std::string> &bank)
     InstallFontSubstitutes();
     InstallClassicLook();
 
-    Create(Form1);
-    Create(frmPlayingField);
-    Create(frmerror);
-    Create(frmQuestion);
-    Create(frmDialog);
-    Create(frmHelp);
-    Create(frmEnd);
-    Create(frmProductInfo);
+    CreateRoster();
 }
 
 void ShowMainWindow()
@@ -103,12 +79,5 @@ void ShowMainWindow()
 
 void ShutDown()
 {
-    Destroy(frmProductInfo);
-    Destroy(frmEnd);
-    Destroy(frmHelp);
-    Destroy(frmDialog);
-    Destroy(frmQuestion);
-    Destroy(frmerror);
-    Destroy(frmPlayingField);
-    Destroy(Form1);
+    DestroyRoster();
 }

@@ -1,6 +1,7 @@
 #include "forms/BankChecks.h"
 
 #include "forms/ContentChecks.h"
+#include "forms/ProblemKinds.h"
 
 #include "app/Windows1252.h"
 
@@ -10,15 +11,7 @@
 #include <cstdio>
 #include <set>
 
-const std::array<BankFieldName, BankFieldCount> BankFieldNames = {{
-    {QT_TRANSLATE_NOOP("BankField", "Question"), "the question"},
-    {QT_TRANSLATE_NOOP("BankField", "Right answer"), "the right answer"},
-    {QT_TRANSLATE_NOOP("BankField", "Wrong answer 1"), "wrong answer 1"},
-    {QT_TRANSLATE_NOOP("BankField", "Wrong answer 2"), "wrong answer 2"},
-}};
-
 namespace {
-
 
 // Long texts quoted in a message keep this many bytes.
 constexpr std::size_t QuotedLength = 40;
@@ -56,9 +49,10 @@ class LineProblems {
 public:
     LineProblems(std::size_t line, std::vector<BankProblem> &problems) : line_(line), problems_(problems) {}
 
-    void add(BankProblemKind kind, std::string message, int field = -1)
+    // `args` fill the kind's message in the form given.
+    void add(BankProblemKind kind, std::size_t form, std::vector<std::string> args, int field = -1)
     {
-        problems_.push_back({line_, field, kind, std::move(message)});
+        problems_.push_back({line_, field, kind, form, std::move(args)});
     }
 
 private:
@@ -96,21 +90,18 @@ void CheckCharacters(int field, std::string_view text, LineProblems &problems)
     }
     const char *name = BankFieldNames[std::size_t(field)].inText;
     if (!utf8.empty())
-        problems.add(BankProblemKind::Utf8Text,
-                     Format("%s holds UTF-8 text the game shows as other characters: ", name) + JoinedNames(utf8), field);
+        problems.add(BankProblemKind::Utf8Text, 0, {name, JoinedNames(utf8)}, field);
     if (!undefined.empty())
-        problems.add(BankProblemKind::UndefinedBytes,
-                     Format("%s holds bytes Windows-1252 does not define: ", name) + JoinedNames(undefined), field);
+        problems.add(BankProblemKind::UndefinedBytes, 0, {name, JoinedNames(undefined)}, field);
     if (!control.empty())
-        problems.add(BankProblemKind::ControlCharacters,
-                     Format("%s holds control characters: ", name) + JoinedNames(control), field);
+        problems.add(BankProblemKind::ControlCharacters, 0, {name, JoinedNames(control)}, field);
 }
 
 // Everything about one line that does not play as written.
 void CheckLine(std::string_view raw, const BankEntry &entry, LineProblems &problems)
 {
     if (raw.empty()) {
-        problems.add(BankProblemKind::EmptyLine, "empty line: the slot stays empty");
+        problems.add(BankProblemKind::EmptyLine, 0, {});
         return;
     }
     const std::string_view read = raw.substr(0, BankLineLength);
@@ -120,38 +111,34 @@ void CheckLine(std::string_view raw, const BankEntry &entry, LineProblems &probl
     // just past the 140th character only ends a field that is read in full.
     const FieldQuotes quotes = FindFieldQuotes(read), written = FindFieldQuotes(raw);
     const bool wholeFields = written.count == BankFieldCount && written.at.back() <= BankLineLength;
-    const std::string within = raw.size() > BankLineLength ? Format(" in the first %zu characters", BankLineLength) : "";
+    // Quotes past what is read are not counted, and the message says so.
+    const std::size_t within = raw.size() > BankLineLength ? 1 : 0;
+    const std::string readLength = std::to_string(BankLineLength);
 
     if (wholeFields) {
         if (const std::string_view extra = TextAfterFields(raw); !extra.empty())
-            problems.add(BankProblemKind::TextAfterLastQuote,
-                         "text after the 4th double quote is not used: " + Quoted(extra));
+            problems.add(BankProblemKind::TextAfterLastQuote, 0, {Quoted(extra)});
     } else if (raw.size() > BankLineLength) {
-        problems.add(BankProblemKind::LineTooLong,
-                     Format("the line is %zu characters: the game reads the first %zu and drops ", raw.size(),
-                            BankLineLength)
-                         + Quoted(raw.substr(BankLineLength)));
+        problems.add(BankProblemKind::LineTooLong, 0,
+                     {std::to_string(raw.size()), readLength, Quoted(raw.substr(BankLineLength))});
     }
 
     if (quotes.count == 0) {
-        problems.add(BankProblemKind::NoQuote,
-                     Format("no double quote%s: the game loads nothing from this line", within.c_str()));
+        problems.add(BankProblemKind::NoQuote, within, {readLength});
     } else {
         if (quotes.count < BankFieldCount && !wholeFields) {
-            std::string missing = Format("only %zu of the 4 double quotes%s", quotes.count, within.c_str());
-            if (quotes.at[quotes.count - 1] + 1 < read.size())
-                missing += Format(": %s takes the rest of the line", BankFieldNames[quotes.count].inText);
-            problems.add(BankProblemKind::MissingQuotes, missing);
+            const bool restTaken = quotes.at[quotes.count - 1] + 1 < read.size();
+            problems.add(BankProblemKind::MissingQuotes, within + (restTaken ? 2 : 0),
+                         {std::to_string(quotes.count), readLength, BankFieldNames[quotes.count].inText});
         }
         // Each field as written, up to its quote or the end of what is read.
         const Fields fields = FieldsAsWritten(read);
         for (std::size_t field = 0; field < BankFieldCount; ++field) {
             const std::string_view text = fields[field];
             if (text.size() > BankFieldWidths[field])
-                problems.add(BankProblemKind::FieldTooLong,
-                             Format("%s is %zu characters: the game keeps %zu and drops ", BankFieldNames[field].inText,
-                                    text.size(), BankFieldWidths[field])
-                                 + Quoted(text.substr(BankFieldWidths[field])),
+                problems.add(BankProblemKind::FieldTooLong, 0,
+                             {BankFieldNames[field].inText, std::to_string(text.size()),
+                              std::to_string(BankFieldWidths[field]), Quoted(text.substr(BankFieldWidths[field]))},
                              int(field));
         }
         std::vector<std::string> empty;
@@ -164,37 +151,18 @@ void CheckLine(std::string_view raw, const BankEntry &entry, LineProblems &probl
             }
         }
         if (!empty.empty())
-            problems.add(BankProblemKind::EmptyFields,
-                         JoinedNames(empty) + (empty.size() == 1 ? " is empty" : " are empty"), firstEmpty);
+            problems.add(BankProblemKind::EmptyFields, empty.size() == 1 ? 0 : 1, {JoinedNames(empty)}, firstEmpty);
     }
 
-    if (const std::size_t feeds = std::count(raw.begin(), raw.end(), LineFeed); feeds == 1)
-        problems.add(BankProblemKind::LoneLineFeed,
-                     Format("lone line feed (LF) at character %zu: the game reads it as an ordinary "
-                            "character, not a line end",
-                            raw.find(LineFeed) + 1));
-    else if (feeds > 1)
-        problems.add(BankProblemKind::LoneLineFeed,
-                     Format("%zu lone line feeds (LF), the first at character %zu: the game reads them as "
-                            "ordinary characters, not line ends",
-                            feeds, raw.find(LineFeed) + 1));
+    if (const std::size_t feeds = std::count(raw.begin(), raw.end(), LineFeed); feeds > 0)
+        problems.add(BankProblemKind::LoneLineFeed, feeds == 1 ? 0 : 1,
+                     {std::to_string(feeds), std::to_string(raw.find(LineFeed) + 1)});
 
     for (std::size_t field = 0; field < BankFieldCount; ++field)
         CheckCharacters(int(field), loaded[field], problems);
 }
 
 } // namespace
-
-std::string JoinedNames(const std::vector<std::string> &names)
-{
-    std::string joined;
-    for (std::size_t i = 0; i < names.size(); ++i) {
-        if (i > 0)
-            joined += i + 1 == names.size() ? " and " : ", ";
-        joined += names[i];
-    }
-    return joined;
-}
 
 std::size_t Utf8SequenceAt(std::string_view bytes, std::size_t at, char32_t &codePoint)
 {
@@ -251,28 +219,23 @@ BankReport CheckBank(std::string_view bytes)
         // A Ctrl-Z at the very end of the file, as old editors wrote, loses nothing.
         if (slot == raw.lines.size() && raw.ctrlZ && raw.afterCtrlZ > 0
             && !(slot == BankSlots && raw.endsAtLineEnd))
-            problems.add(BankProblemKind::CtrlZ,
-                         Format("a Ctrl-Z %s ends the data: the %zu bytes after it are not read",
-                                raw.endsAtLineEnd ? "after this line" : "in this line", raw.afterCtrlZ));
+            problems.add(BankProblemKind::CtrlZ, raw.endsAtLineEnd ? 1 : 0, {std::to_string(raw.afterCtrlZ)});
         if (slot <= raw.lines.size())
             content.check(slot, report.entries[slot - 1], FieldsAsWritten(raw.lines[slot - 1]), report.problems);
     }
 
     LineProblems bank(0, report.problems);
     if (std::min(raw.lines.size(), BankSlots) != loaded)
-        bank.add(BankProblemKind::CountMismatch,
-                 Format("the checks count %zu lines where the game loads %zu: please report this", raw.lines.size(),
-                        loaded));
+        bank.add(BankProblemKind::CountMismatch, 0, {std::to_string(raw.lines.size()), std::to_string(loaded)});
+    // One slot left empty means 99 lines found, never one.
     if (loaded < BankSlots)
         bank.add(BankProblemKind::SlotsEmpty,
-                 (loaded + 1 == BankSlots ? Format("slot %zu stays empty", loaded + 1)
-                                          : Format("slots %zu to %zu stay empty", loaded + 1, BankSlots))
-                     + Format(": the game finds only %zu line%s", loaded, loaded == 1 ? "" : "s"));
+                 loaded + 1 == BankSlots ? 0
+                 : loaded == 1           ? 1
+                                         : 2,
+                 {std::to_string(loaded + 1), std::to_string(BankSlots), std::to_string(loaded)});
     if (raw.lines.size() > BankSlots)
-        bank.add(BankProblemKind::LinesNotRead,
-                 (raw.lines.size() == BankSlots + 1
-                      ? Format("line %zu is not read", BankSlots + 1)
-                      : Format("lines %zu to %zu are not read", BankSlots + 1, raw.lines.size()))
-                     + Format(": the game holds %zu entries", BankSlots));
+        bank.add(BankProblemKind::LinesNotRead, raw.lines.size() == BankSlots + 1 ? 0 : 1,
+                 {std::to_string(BankSlots + 1), std::to_string(raw.lines.size()), std::to_string(BankSlots)});
     return report;
 }

@@ -1,9 +1,9 @@
 #include "forms/ContentChecks.h"
 
+#include "forms/ProblemKinds.h"
 #include "forms/QuestionRules.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <string>
 
 namespace {
@@ -49,10 +49,7 @@ void ContentChecks::check(std::size_t line, const BankEntry &entry,
     // The question as the game asks it, cut and all.
     if (const QString question = ComparableText(entry.question.view()); !question.isEmpty()) {
         if (const auto earlier = questions_.constFind(question); earlier != questions_.constEnd()) {
-            char text[96];
-            std::snprintf(text, sizeof text, "the same question as line %zu (case, spaces and punctuation aside)",
-                          *earlier);
-            problems.push_back({line, 0, BankProblemKind::SameQuestion, text});
+            problems.push_back({line, 0, BankProblemKind::SameQuestion, 0, {std::to_string(*earlier)}});
         } else {
             questions_.insert(question, line);
         }
@@ -64,16 +61,14 @@ void ContentChecks::check(std::size_t line, const BankEntry &entry,
         cut[answer] = ComparableText(entry.answers[answer + 1].view());
     }
     for (const std::vector<int> &group : EqualGroups(whole))
-        problems.push_back({line, group[1], BankProblemKind::SameAnswers,
-                            Names(group) + " are the same answer (case, spaces and punctuation aside)"});
+        problems.push_back({line, group[1], BankProblemKind::SameAnswers, 0, {Names(group)}});
     for (const std::vector<int> &group : EqualGroups(cut)) {
         // Answers already the same in full were reported as such.
         const bool sameInFull = std::all_of(group.begin(), group.end(), [&](int field) {
             return whole[std::size_t(field) - 1] == whole[std::size_t(group[0]) - 1];
         });
         if (!sameInFull)
-            problems.push_back({line, group[1], BankProblemKind::SameAfterCut,
-                                Names(group) + " become the same answer once the game cuts them to "
-                                    + std::to_string(BankFieldWidths[1]) + " characters"});
+            problems.push_back({line, group[1], BankProblemKind::SameAfterCut, 0,
+                                {Names(group), std::to_string(BankFieldWidths[1])}});
     }
 }

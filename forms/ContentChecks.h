@@ -1,6 +1,6 @@
 #pragma once
 
-#include "forms/BankChecks.h"
+#include "forms/BankProblem.h"
 
 #include <QHash>
 #include <QString>

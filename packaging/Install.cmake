@@ -133,11 +133,11 @@ string(CONCAT CPACK_PACKAGE_DESCRIPTION
   "answer right on a corner to win its letter. The first player to spell the\n"
   "whole word wins.\n"
   "\n"
-  "The package holds the game with five banks of 100 questions each (general\n"
-  "knowledge, science and nature, geography, history and inventions, and words,\n"
-  "books and art), the question editor korvedit, which writes, checks and plays\n"
-  "question banks of your own, and tqzcheck, which shows on a terminal what the\n"
-  "game will make of a bank.")
+  "The package holds the game with seven banks of 100 questions each (general\n"
+  "knowledge, science and nature, geography, history and inventions, words,\n"
+  "books and art, a children's quiz and a hard quiz night), the question editor\n"
+  "korvedit, which writes, checks and plays question banks of your own, and\n"
+  "tqzcheck, which shows on a terminal what the game will make of a bank.")
 set(CPACK_PACKAGING_INSTALL_PREFIX ${CMAKE_INSTALL_PREFIX})
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)

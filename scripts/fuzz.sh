@@ -16,33 +16,57 @@ cxx=${KORVANE_FUZZ_CXX:-clang++-14}
 mkdir -p "$out"
 flags=(-std=c++20 -O1 -g -fno-omit-frame-pointer
   -fsanitize=address,undefined -fno-sanitize-recover=undefined -I"$root")
+compile=("$cxx")
+if command -v ccache >/dev/null; then
+  compile=(ccache "$cxx")
+fi
+
+# CMake writes which sources each fuzzer takes from the libraries
+# (fuzz/FuzzSources.cmake), so a source a library gains is fuzzed with it.
+echo "Listing the libraries' sources with CMake"
+config="$out/cmake"
+cmake -S "$root" -B "$config" -DBUILD_TESTING=OFF >/dev/null
+sources="$config/fuzz-sources.tsv"
+
+# Compiles one part's sources, as listed, into the archive PART.a, so that a
+# fuzzer links only what it calls: part PART FLAGS...
+part() {
+  local name=$1 line object objects=()
+  shift
+  while IFS=$'\t' read -r -a line; do
+    [ "${line[0]}" = "$name" ] || continue
+    object="$out/$name/${line[1]#"$root"/}.o"
+    mkdir -p "$(dirname "$object")"
+    "${compile[@]}" "$@" "${line[@]:2}" -c "${line[1]}" -o "$object"
+    objects+=("$object")
+  done <"$sources"
+  if [ ${#objects[@]} -eq 0 ]; then
+    echo "$sources lists no sources for $name" >&2
+    return 1
+  fi
+  rm -f "$out/$name.a"
+  ar rcs "$out/$name.a" "${objects[@]}"
+}
 
 echo "Building the bank loader fuzzer with $cxx"
 # Only the loader carries libFuzzer's coverage and comparison tracing; the
 # model beside it would just slow every run down.
-loader="$out/loader"
-mkdir -p "$loader"
-"$cxx" "${flags[@]}" -I"$root/fuzz/shim" -fsanitize=fuzzer -c "$root/forms/BankFile.cpp" -o "$loader/BankFile.o"
-"$cxx" "${flags[@]}" -I"$root/fuzz/shim" -c "$root/fuzz/BankLoaderFuzzer.cpp" -o "$loader/BankLoaderFuzzer.o"
-"$cxx" -fsanitize=fuzzer,address,undefined "$loader/BankFile.o" "$loader/BankLoaderFuzzer.o" \
+part loader "${flags[@]}" -I"$root/fuzz/shim" -fsanitize=fuzzer
+"${compile[@]}" "${flags[@]}" -I"$root/fuzz/shim" -c "$root/fuzz/BankLoaderFuzzer.cpp" -o "$out/loader/BankLoaderFuzzer.o"
+"$cxx" -fsanitize=fuzzer,address,undefined "$out/loader/BankLoaderFuzzer.o" "$out/loader.a" \
   -o "$out/BankLoaderFuzzer"
 
 echo "Building the bank document fuzzer with $cxx"
-document="$out/document"
-mkdir -p "$document"
 read -r -a qt_flags <<<"$(pkg-config --cflags Qt6Core)"
 read -r -a qt_libs <<<"$(pkg-config --libs Qt6Core)"
 # Qt is built for position-independent code, and asks the same of its users.
-qt_flags+=(-fPIC)
-for source in editor/document/BankDocument.cpp editor/document/FieldText.cpp editor/document/RecoveryFile.cpp; do
-  "$cxx" "${flags[@]}" "${qt_flags[@]}" -fsanitize=fuzzer -c "$root/$source" \
-    -o "$document/$(basename "$source" .cpp).o"
-done
-for source in forms/BankFile.cpp forms/BankChecks.cpp forms/ContentChecks.cpp forms/QuestionRules.cpp app/Windows1252.cpp \
-  fuzz/BankDocumentFuzzer.cpp; do
-  "$cxx" "${flags[@]}" "${qt_flags[@]}" -c "$root/$source" -o "$document/$(basename "$source" .cpp).o"
-done
-"$cxx" -fsanitize=fuzzer,address,undefined "$document"/*.o "${qt_libs[@]}" -o "$out/BankDocumentFuzzer"
+# The build folder holds the generated headers.
+qt_flags+=(-fPIC -I"$config")
+part document "${flags[@]}" "${qt_flags[@]}" -fsanitize=fuzzer
+part rules "${flags[@]}" "${qt_flags[@]}"
+"${compile[@]}" "${flags[@]}" "${qt_flags[@]}" -c "$root/fuzz/BankDocumentFuzzer.cpp" -o "$out/document/BankDocumentFuzzer.o"
+"$cxx" -fsanitize=fuzzer,address,undefined "$out/document/BankDocumentFuzzer.o" "$out/document.a" "$out/rules.a" \
+  "${qt_libs[@]}" -o "$out/BankDocumentFuzzer"
 
 # Runs one fuzzer on a copy of the seed corpus: fuzz NAME SECONDS WHAT.
 fuzz() {

@@ -160,14 +160,6 @@ void AddSideWindowRows()
                                << "frmProductInfo";
 }
 
-QWidget *TopLevel(const QString &name)
-{
-    for (QWidget *top : QApplication::topLevelWidgets())
-        if (top->objectName() == name)
-            return top;
-    return nullptr;
-}
-
 } // namespace
 
 class BareDesktopTest : public QObject {
@@ -230,7 +222,7 @@ void BareDesktopTest::windowsComeUpActiveWhileTheErrorWindowIsUp()
     if (QTest::currentTestFailed())
         return;
     open();
-    QWidget *opened = TopLevel(window);
+    QWidget *opened = RosterWindowNamed(window);
     QVERIFY(opened && opened->isVisible());
     QVERIFY(QTest::qWaitForWindowActive(opened));
     QVERIFY(frmerror->isVisible());
@@ -272,7 +264,7 @@ void BareDesktopTest::errorWindowStaysAboveWindowsShownUnderIt()
     open();
     if (QTest::currentTestFailed())
         return;
-    QWidget *opened = TopLevel(window);
+    QWidget *opened = RosterWindowNamed(window);
     QVERIFY(opened && opened->isVisible());
     QVERIFY(QTest::qWaitForWindowActive(opened));
     QVERIFY(frmerror->isVisible());

@@ -1,7 +1,9 @@
 #include "tests/GameHarness.h"
 
-#include "app/Startup.h"
 #include "app/Random.h"
+#include "app/Roster.h"
+#include "app/RosterWindow.h"
+#include "app/Startup.h"
 #include "forms/Game.h"
 #include "forms/QuestionState.h"
 #include "forms/Title2.h"
@@ -64,6 +66,14 @@ bool GameHarness::endsProgram(const std::function<void()> &action, int milliseco
     watchdog.start(milliseconds);
     QCoreApplication::exec();
     return !timedOut;
+}
+
+QWidget *RosterWindowNamed(const QString &name)
+{
+    for (RosterWindow *window : RosterWindows())
+        if (window->objectName() == name)
+            return window;
+    return nullptr;
 }
 
 void TypeText(QWidget *target, const QString &text)

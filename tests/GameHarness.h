@@ -48,6 +48,9 @@ private:
     QString previousDir_;
 };
 
+// The program's window of that object name, or null.
+QWidget *RosterWindowNamed(const QString &name);
+
 // Types text into a control as key presses, any characters.
 void TypeText(QWidget *target, const QString &text);
 

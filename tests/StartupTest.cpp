@@ -3,6 +3,8 @@
 #include "tests/GameHarness.h"
 
 #include "app/Random.h"
+#include "app/Roster.h"
+#include "app/RosterWindow.h"
 #include "app/SharedState.h"
 #include "app/Startup.h"
 #include "forms/Dialog.h"
@@ -99,10 +101,7 @@ void StartupTest::rosterWindows()
     QFETCH(bool, resizable);
 
     GameHarness game;
-    QWidget *window = nullptr;
-    for (QWidget *top : QApplication::topLevelWidgets())
-        if (top->objectName() == name)
-            window = top;
+    const QWidget *window = RosterWindowNamed(name);
     QVERIFY2(window, qPrintable(name));
     QCOMPARE(window->windowTitle(), caption);
     QCOMPARE(window->size(), client);
@@ -113,12 +112,13 @@ void StartupTest::rosterWindows()
 void StartupTest::startsWithTheSetupWindowAndHandOffLabels()
 {
     GameHarness game;
-    // Every reference is set, each to its own window.
-    const QList<QWidget *> roster = {Form1, frmPlayingField, frmerror, frmQuestion,
-                                     frmDialog, frmHelp, frmEnd, frmProductInfo};
-    for (QWidget *window : roster)
-        QVERIFY(window);
-    QCOMPARE(QSet<QWidget *>(roster.begin(), roster.end()).size(), 8);
+    // Every reference is set, each to its own window, in creation order.
+    const QList<RosterWindow *> roster = RosterWindows();
+    QStringList names;
+    for (const RosterWindow *window : roster)
+        names.append(window ? window->objectName() : QString());
+    QCOMPARE(names, QStringList({"Form1", "frmPlayingField", "frmerror", "frmQuestion", "frmDialog", "frmHelp",
+                                 "frmEnd", "frmProductInfo"}));
 
     QCOMPARE(frmQuestion->lblTurn->caption(), QStringLiteral("1"));
     QCOMPARE(frmQuestion->lblcornerposit->caption(), QString());

@@ -8,6 +8,8 @@
 
 #include "app/Controls.h"
 #include "app/Random.h"
+#include "app/Roster.h"
+#include "app/RosterWindow.h"
 #include "app/SharedState.h"
 #include "app/Startup.h"
 #include "forms/BoardTrack.h"
@@ -51,15 +53,10 @@ quint64 EnvNumber(const char *name, quint64 fallback)
     return ok ? value : fallback;
 }
 
-QList<QWidget *> AllWindows()
-{
-    return {Form1, frmPlayingField, frmerror, frmQuestion, frmDialog, frmHelp, frmEnd, frmProductInfo};
-}
-
 QList<QWidget *> VisibleWindows()
 {
     QList<QWidget *> shown;
-    for (QWidget *window : AllWindows())
+    for (QWidget *window : RosterWindows())
         if (window->isVisible())
             shown.append(window);
     return shown;
@@ -98,10 +95,10 @@ void Settle()
 // changes nothing in the game but would take most of the run's time.
 void Refresh()
 {
-    for (QWidget *window : AllWindows())
+    for (QWidget *window : RosterWindows())
         window->setUpdatesEnabled(true);
     QCoreApplication::processEvents();
-    for (QWidget *window : AllWindows())
+    for (QWidget *window : RosterWindows())
         window->setUpdatesEnabled(false);
 }
 
@@ -416,7 +413,7 @@ void StressTest::startProgram()
     // nothing, so the mouse is let through it.
     frmEnd->icoplayer->setAttribute(Qt::WA_TransparentForMouseEvents);
     watchControls();
-    for (QWidget *window : AllWindows())
+    for (QWidget *window : RosterWindows())
         window->setUpdatesEnabled(false);
     ShowMainWindow(); // as main() does
     Settle();
@@ -427,7 +424,7 @@ void StressTest::startProgram()
 // before the button's action, which may well hide it.
 void StressTest::watchControls()
 {
-    for (QWidget *window : AllWindows())
+    for (QWidget *window : RosterWindows())
         for (QAbstractButton *button : window->findChildren<QAbstractButton *>())
             connect(button, &QAbstractButton::pressed, this, [this, button] {
                 if (!button->isVisible() && fault_.isEmpty())

@@ -3,6 +3,7 @@
 #include "editor/document/FieldText.h"
 
 #include "app/Windows1252.h"
+#include "forms/ProblemKinds.h"
 
 #include <QList>
 
@@ -67,10 +68,19 @@ std::optional<std::vector<BankLine>> DecodeUtf8(const BankLine &line, int field)
     return std::vector{BankLines::WithField(line, field, decoded)};
 }
 
+// Text after the 4th double quote with no double quote of its own, such as
+// a note to self: it holds no question, not even part of one.
+bool IsNote(const BankLine &line)
+{
+    const std::string_view rest = TextAfterFields(View(line.text));
+    return rest.find(FieldEnd) == std::string_view::npos && rest.find(LineFeed) == std::string_view::npos;
+}
+
 // Text after the 4th double quote is dropped only when it can hold no
 // question: lines the game reads as one because they end in bare line feeds
-// are split there, and a whole question run on after the 4th quote gets a
-// line of its own.
+// are split there, and text holding a double quote, a question run on even
+// with quotes missing, gets a line of its own, where the checks name what it
+// lacks.
 std::optional<std::vector<BankLine>> MendTextAfterFields(const BankLine &line)
 {
     const std::string_view written = View(line.text);
@@ -82,7 +92,7 @@ std::optional<std::vector<BankLine>> MendTextAfterFields(const BankLine &line)
     BankLine fields = line;
     fields.text.chop(qsizetype(rest.size()));
     fields.end = LineEnd::CrLf;
-    if (std::size_t(std::count(rest.begin(), rest.end(), FieldEnd)) < BankFieldCount)
+    if (IsNote(line))
         return std::vector{fields};
     return std::vector{fields, BankLine{Bytes(rest), {}, line.end}};
 }
@@ -101,18 +111,24 @@ std::optional<std::vector<BankLine>> CutField(const BankLine &line, int field)
 std::optional<std::vector<BankLine>> Fixed(const BankLine &line, const BankProblem &problem)
 {
     const bool inField = problem.field >= 0 && problem.field < int(BankFieldCount);
-    switch (problem.kind) {
-    case BankProblemKind::LoneLineFeed:
-        return SplitAtLineFeeds(line);
-    case BankProblemKind::Utf8Text:
-        return inField ? DecodeUtf8(line, problem.field) : std::nullopt;
-    case BankProblemKind::TextAfterLastQuote:
-        return MendTextAfterFields(line);
-    case BankProblemKind::FieldTooLong:
-        return inField ? CutField(line, problem.field) : std::nullopt;
-    default:
+    switch (FactsOf(problem.kind).fix) {
+    case BankFix::None:
         return std::nullopt;
+    case BankFix::EndAtLineFeeds:
+        return SplitAtLineFeeds(line);
+    case BankFix::ReadUtf8:
+        return inField ? DecodeUtf8(line, problem.field) : std::nullopt;
+    case BankFix::MendTextAfterFields:
+        return MendTextAfterFields(line);
+    case BankFix::CutToWidth:
+        return inField ? CutField(line, problem.field) : std::nullopt;
     }
+    return std::nullopt;
+}
+
+bool InFixAll(const BankLine &line, const BankProblem &problem)
+{
+    return !(problem.kind == BankProblemKind::TextAfterLastQuote && IsNote(line)) && Fixed(line, problem).has_value();
 }
 
 std::vector<BankProblemKind> FixAll(BankDocument &document, std::span<const BankProblemKind> kinds,
@@ -132,6 +148,8 @@ std::vector<BankProblemKind> FixAll(BankDocument &document, std::span<const Bank
             for (auto problem = found.rbegin(); problem != found.rend(); ++problem) {
                 const int row = int(problem->line) - 1;
                 if (row < 0 || row >= document.lineCount())
+                    continue;
+                if (!InFixAll(document.line(row), *problem))
                     continue;
                 if (std::optional<std::vector<BankLine>> lines = Fixed(document.line(row), *problem)) {
                     if (fixing)

@@ -2,7 +2,6 @@
 
 #include "editor/document/BankDocument.h"
 
-#include <array>
 #include <functional>
 #include <optional>
 #include <span>
@@ -12,20 +11,17 @@
 // for a problem the checks reported on it.
 namespace BankFixes {
 
-// The lines to put in place of the problem's line, or nothing when the
-// problem has no fix or no longer holds there. Lone line feeds become line
+// The lines to put in place of the problem's line, or nothing when its
+// kind has no fix (ProblemKinds.h) or the problem no longer holds there. Lone line feeds become line
 // ends (CR LF); UTF-8 in a field is decoded; text after the 4th double quote
 // is split off at its line feeds, moved to a line of its own when it holds a
-// whole question, and dropped otherwise; a field over its width is cut to it.
+// double quote, and dropped when it holds none; a field over its width is cut
+// to it.
 std::optional<std::vector<BankLine>> Fixed(const BankLine &line, const BankProblem &problem);
-
-// The kinds a fix mends, in the order Fix All mends them: line ends first,
-// as splitting a line at its line feeds makes lines of their own of what
-// the other fixes would see as one; then text after the fourth quote, which
-// may hold a question run on; then UTF-8, which shortens fields; then the
-// cuts, on fields that hold nothing else to mend.
-inline constexpr std::array FixOrder = {BankProblemKind::LoneLineFeed, BankProblemKind::TextAfterLastQuote,
-                                        BankProblemKind::Utf8Text, BankProblemKind::FieldTooLong};
+// Whether Fix All mends the problem: every fix but dropping a note (text
+// after the 4th quote holding none), which is the author's to remove, one
+// Fix at a time.
+bool InFixAll(const BankLine &line, const BankProblem &problem);
 
 // Mends every fixable problem of each kind given, in the order given,
 // checking the bank afresh between kinds (and until none of the kind is

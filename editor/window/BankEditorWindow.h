@@ -76,6 +76,9 @@ private:
     // The one place that lays out every group's actions: the menus and the
     // problem list's context menu.
     void buildMenus(const WindowActions &own);
+    // A lasting line in the status bar while the recovery of unsaved
+    // changes fails, or keeps them in its fallback folder.
+    void showRecoveryState();
 
     // Message boxes are window-modal and never block the caller.
     void showMessage(QMessageBox::Icon icon, const QString &text);
@@ -111,6 +114,8 @@ private:
     bool reloadFromDisk();
     // The open bank's file holds `bytes`, as just read or written.
     void trackFile(const QByteArray &bytes);
+    // The open bank's file is there but cannot be read: says why.
+    void tellUnreadable();
 
     void showGuide();
 
@@ -145,6 +150,7 @@ private:
     DiskWatch *disk_;
     QMessageBox *diskQuestion_ = nullptr; // while it is open
     bool missingTold_ = false;
+    bool unreadableTold_ = false;
     RecoveryKeeper *recovery_ = nullptr;
     RecoveryOffers *recoveryOffers_ = nullptr;
     QuizPrintCommands *quizPrint_ = nullptr;

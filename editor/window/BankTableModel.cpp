@@ -8,6 +8,7 @@
 #include "editor/window/LineSpliceCommand.h"
 
 #include "app/Windows1252.h"
+#include "forms/ProblemKinds.h"
 
 #include <QColor>
 #include <QCoreApplication>
@@ -39,62 +40,53 @@ QString Counted(int count, const char *one, const char *many)
     return count == 1 ? BankTableModel::tr(one) : BankTableModel::tr(many).arg(count);
 }
 
+std::string_view AfterFields(const BankLine &line)
+{
+    return TextAfterFields({line.text.constData(), std::size_t(line.text.size())});
+}
+
 // The text a fix removes from its line, when it removes any: the end of a
 // field it cuts, or text after the fourth double quote that holds no question.
 std::optional<QString> Removed(const BankProblem &problem, const BankLine &line)
 {
-    if (problem.kind == BankProblemKind::TextAfterLastQuote) {
-        const std::string_view rest = TextAfterFields({line.text.constData(), std::size_t(line.text.size())});
-        if (rest.find(LineFeed) != std::string_view::npos
-            || std::size_t(std::count(rest.begin(), rest.end(), FieldEnd)) >= BankFieldCount)
+    switch (FactsOf(problem.kind).fix) {
+    case BankFix::None:
+    case BankFix::EndAtLineFeeds:
+    case BankFix::ReadUtf8:
+        return std::nullopt;
+    case BankFix::MendTextAfterFields: {
+        const std::string_view rest = AfterFields(line);
+        if (rest.find(LineFeed) != std::string_view::npos || rest.find(FieldEnd) != std::string_view::npos)
             return std::nullopt;
         return FromWindows1252(rest);
     }
-    if (problem.kind == BankProblemKind::FieldTooLong) {
+    case BankFix::CutToWidth: {
         const QString text = BankLines::Field(line, problem.field);
         return text.mid(FieldText::CutTo(text, qsizetype(BankFieldWidths[std::size_t(problem.field)])).size());
+    }
     }
     return std::nullopt;
 }
 
+// The fix's undo step names the line, the text it removes and the field.
+// Text after the fourth double quote that is kept is split off at its line
+// feeds (the second form) or moved as a question (the third).
 QString FixName(const BankProblem &problem, const BankLine &line)
 {
-    const int number = int(problem.line);
+    const ProblemKindFacts &facts = FactsOf(problem.kind);
     const std::optional<QString> removed = Removed(problem, line);
-    switch (problem.kind) {
-    case BankProblemKind::LoneLineFeed:
-        return BankTableModel::tr("End line %1 at its line feeds").arg(number);
-    case BankProblemKind::Utf8Text:
-        return BankTableModel::tr("Read the UTF-8 text on line %1").arg(number);
-    case BankProblemKind::TextAfterLastQuote: {
-        if (removed)
-            return BankTableModel::tr("Drop %1 after the fourth double quote on line %2")
-                .arg(FieldText::Excerpt(*removed))
-                .arg(number);
-        const std::string_view rest = TextAfterFields({line.text.constData(), std::size_t(line.text.size())});
-        if (rest.find(LineFeed) != std::string_view::npos)
-            return BankTableModel::tr("Split line %1 at its line feeds").arg(number);
-        return BankTableModel::tr("Move the question run on after line %1 to a line of its own").arg(number);
-    }
-    default:
-        return BankTableModel::tr("Cut %1 from the end of the %2 on line %3")
-            .arg(FieldText::Excerpt(removed.value_or(QString())), Heading(problem.field).toLower())
-            .arg(number);
-    }
+    std::size_t form = 0;
+    if (facts.fix == BankFix::MendTextAfterFields && !removed)
+        form = AfterFields(line).find(LineFeed) != std::string_view::npos ? 1 : 2;
+    const bool inField = problem.field >= 0 && problem.field < int(BankFieldCount);
+    return ProblemText(facts.fixOne[form],
+                       {QString::number(problem.line), FieldText::Excerpt(removed.value_or(QString())),
+                        inField ? Heading(problem.field).toLower() : QString()});
 }
 
 QString FixAllName(BankProblemKind kind)
 {
-    switch (kind) {
-    case BankProblemKind::LoneLineFeed:
-        return BankTableModel::tr("End every line at its line feeds");
-    case BankProblemKind::Utf8Text:
-        return BankTableModel::tr("Read the UTF-8 text on every line");
-    case BankProblemKind::TextAfterLastQuote:
-        return BankTableModel::tr("Mend the text after the fourth double quote on every line");
-    default:
-        return BankTableModel::tr("Cut every field to its width");
-    }
+    return ProblemText(FactsOf(kind).fixEvery);
 }
 
 // What Fix All mended, for its undo step: one kind by its own name, several
@@ -115,22 +107,8 @@ QString FixAllName(const std::vector<BankProblemKind> &kinds, const QStringList 
     if (kinds.size() == 1)
         return FixAllName(kinds.front()) + told;
     QStringList mended;
-    for (const BankProblemKind kind : kinds) {
-        switch (kind) {
-        case BankProblemKind::LoneLineFeed:
-            mended += BankTableModel::tr("end lines at their line feeds");
-            break;
-        case BankProblemKind::TextAfterLastQuote:
-            mended += BankTableModel::tr("mend the text after the fourth double quote");
-            break;
-        case BankProblemKind::Utf8Text:
-            mended += BankTableModel::tr("read the UTF-8 text");
-            break;
-        default:
-            mended += BankTableModel::tr("cut the fields to their widths");
-            break;
-        }
-    }
+    for (const BankProblemKind kind : kinds)
+        mended += ProblemText(FactsOf(kind).fixInList);
     const QString last = mended.takeLast();
     return BankTableModel::tr("Fix all: %1 and %2").arg(mended.join(QStringLiteral(", ")), last) + told;
 }
@@ -143,7 +121,7 @@ QVariant CellProblems(const BankReport &report, int row, int column)
     QStringList messages;
     for (const BankProblem &problem : report.problems)
         if (int(problem.line) == row + 1 && std::max(problem.field, 0) == column)
-            messages += QString::fromStdString(problem.message).toHtmlEscaped();
+            messages += QString::fromStdString(problem.message()).toHtmlEscaped();
     if (messages.isEmpty())
         return {};
     // Rich text, so that the tooltip wraps instead of running off the screen.
@@ -358,15 +336,7 @@ bool BankTableModel::reorderLines(const std::vector<int> &order, const QString &
 
 void BankTableModel::reload(const QByteArray &bytes, const QString &name)
 {
-    BankDocument fresh;
-    fresh.load(bytes);
-    std::vector<BankLine> lines;
-    lines.reserve(std::size_t(fresh.lineCount()));
-    for (int row = 0; row < fresh.lineCount(); ++row)
-        lines.push_back(fresh.line(row));
-    push(document_.planReplace(0, rowCount(), std::move(lines)), name);
-    if (document_.bytes() != bytes)
-        load(bytes);
+    push(document_.planReload(bytes), name);
 }
 
 void BankTableModel::insertBlankRows(int row, int count)
@@ -451,6 +421,14 @@ bool BankTableModel::importCsv(int row, const QList<QStringList> &records)
     return true;
 }
 
+qint64 BankTableModel::bytesWithImport(const QList<QStringList> &records) const
+{
+    qint64 size = document_.bytes().size();
+    for (const BankLine &line : linesFromRecords(records))
+        size += line.text.size() + 2;
+    return size;
+}
+
 TopUpPlan BankTableModel::topUp(QByteArrayView source, const QString &sourceName)
 {
     TopUpPlan plan = PlanTopUp(document_, source);
@@ -491,13 +469,16 @@ void BankTableModel::fixAll(BankProblemKind kind)
 
 void BankTableModel::fixAll()
 {
-    fixKinds(BankFixes::FixOrder);
+    fixKinds(FixedKinds());
 }
 
 bool BankTableModel::anyFixable() const
 {
     const std::vector<BankProblem> &problems = report().problems;
-    return std::any_of(problems.begin(), problems.end(), [this](const BankProblem &problem) { return canFix(problem); });
+    return std::any_of(problems.begin(), problems.end(), [this](const BankProblem &problem) {
+        const int row = int(problem.line) - 1;
+        return row >= 0 && row < rowCount() && BankFixes::InFixAll(document_.line(row), problem);
+    });
 }
 
 void BankTableModel::fixKinds(std::span<const BankProblemKind> kinds)
@@ -514,12 +495,7 @@ void BankTableModel::fixKinds(std::span<const BankProblemKind> kinds)
     // Only the lines that changed go in the step, so that the views keep
     // their place and the step stays small.
     const std::vector<BankLine> &before = document_.lines(), &after = fixed.lines();
-    std::size_t head = 0, tail = 0;
-    while (head < before.size() && head < after.size() && before[head] == after[head])
-        ++head;
-    while (tail < before.size() - head && tail < after.size() - head
-           && before[before.size() - 1 - tail] == after[after.size() - 1 - tail])
-        ++tail;
+    const auto [head, tail] = BankLines::SharedEndsOf(before, after);
     push(document_.planReplace(int(head), int(before.size() - head - tail),
                                {after.begin() + qsizetype(head), after.end() - qsizetype(tail)}),
          FixAllName(mended, removed));
@@ -568,5 +544,7 @@ void BankTableModel::apply(const BankSplice &splice)
         document_.replace(rest, 0, lines.subspan(std::size_t(common)));
         endInsertRows();
     }
+    if (splice.tail)
+        document_.replaceTail(splice.tail->second);
     emit bankChanged();
 }

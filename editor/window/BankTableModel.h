@@ -84,10 +84,9 @@ public:
     // bytes. False, with no step, when the order changes nothing.
     bool reorderLines(const std::vector<int> &order, const QString &name);
 
-    // Puts the lines of `bytes` in place of the whole bank as one undo step
-    // called `name`, so that the version replaced can be had back. Loads them
-    // afresh, clearing the undo stack, only when a step cannot give the same
-    // bytes (a different Ctrl-Z tail).
+    // Puts the lines and tail of `bytes` in place of the whole bank as one
+    // undo step called `name`, whatever differs, so that the version
+    // replaced can be had back.
     void reload(const QByteArray &bytes, const QString &name);
 
     // Row edits, each one undo step. Removing every line leaves one empty
@@ -112,6 +111,9 @@ public:
     bool importCsv(int row, const QList<QStringList> &records);
     // The records of a CSV file read in the format CsvGuess finds for it.
     bool importCsv(int row, const QByteArray &csv);
+    // The size of bytes() once these records are imported: for refusing an
+    // import past what the editor can open.
+    qint64 bytesWithImport(const QList<QStringList> &records) const;
 
     // Adds the questions of another bank that this one lacks, up to the
     // game's 100, as one undo step named for them and for `sourceName`;

@@ -1,5 +1,7 @@
 #include "editor/window/EditorGuide.h"
 
+#include "forms/ProblemKinds.h"
+
 #include <QDialogButtonBox>
 #include <QPushButton>
 #include <QTextBrowser>
@@ -35,39 +37,9 @@ QString GuideText()
                             "press F8 and Shift+F8, to go to its field. Fix mends the chosen one; Fix All mends "
                             "every one it can, line ends first, as one step to undo.</p>");
     text += QStringLiteral("<ul>");
-    text += Entry(EditorGuide::tr("Empty line"), EditorGuide::tr("the line holds nothing, so its slot in the game stays empty."));
-    text += Entry(EditorGuide::tr("Field too long"), EditorGuide::tr("the game cuts the question to 73 characters and an answer to 26; "
-                                           "the message says what is dropped."));
-    text += Entry(EditorGuide::tr("Line too long"), EditorGuide::tr("the game reads only the first 140 characters of a line, whatever "
-                                          "the fields hold."));
-    text += Entry(EditorGuide::tr("Missing double quotes"), EditorGuide::tr("a line needs four, one after each field; with fewer, "
-                                                  "fields run together or stay empty. With none at all, "
-                                                  "nothing loads from the line."));
-    text += Entry(EditorGuide::tr("Text after the fourth double quote"), EditorGuide::tr("the game ignores it; often it is a further "
-                                                               "question that needs a line of its own."));
-    text += Entry(EditorGuide::tr("Empty fields"), EditorGuide::tr("the game shows an empty question or answer box."));
-    text += Entry(EditorGuide::tr("Line feed without carriage return"), EditorGuide::tr("the game does not end the line there but "
-                                                              "shows an odd character."));
-    text += Entry(EditorGuide::tr("UTF-8 text"), EditorGuide::tr("the file was saved in another encoding; the game shows “ü” as "
-                                       "“Ã¼”. Fix reads it as intended."));
-    text += Entry(EditorGuide::tr("Characters the game cannot show"),
-                  EditorGuide::tr("typed or pasted characters Windows-1252 lacks; the bank is not saved until "
-                                  "they are replaced."));
-    text += Entry(EditorGuide::tr("Undefined bytes and control characters"),
-                  EditorGuide::tr("characters the game shows as nothing or as boxes."));
-    text += Entry(EditorGuide::tr("Ctrl-Z"), EditorGuide::tr("the game stops reading the file there."));
-    text += Entry(EditorGuide::tr("Lines counted differently"), EditorGuide::tr("the checks and the game disagree on the number of "
-                                                      "lines: look at the line ends near it."));
-    text += Entry(EditorGuide::tr("Slots empty"), EditorGuide::tr("the bank has fewer than 100 questions; the game draws an empty "
-                                        "slot like any other, as a blank question."));
-    text += Entry(EditorGuide::tr("Lines not read"), EditorGuide::tr("lines after the 100th are never asked."));
-    text += Entry(EditorGuide::tr("Duplicate question"), EditorGuide::tr("the same question stands on two lines, so it may be asked "
-                                               "twice in one game."));
-    text += Entry(EditorGuide::tr("Equal answers"), EditorGuide::tr("two answers of one question read the same, so the player cannot "
-                                          "tell them apart."));
-    text += Entry(EditorGuide::tr("Answers equal after the cut"), EditorGuide::tr("two answers differ only after their 26th "
-                                                        "character, so the game, which shows 26, shows them "
-                                                        "the same."));
+    for (const ProblemKindFacts &facts : ProblemKinds())
+        if (facts.guideTerm)
+            text += Entry(ProblemText(facts.guideTerm), ProblemText(facts.guideMeaning));
     text += QStringLiteral("</ul>");
     text += EditorGuide::tr("<h2>Playing the bank</h2>"
                             "<p>F5 (File, Play This Bank) saves the bank, then starts the game with it. A bank "

@@ -13,7 +13,7 @@ namespace {
 // Warnings say so in words too, for those who do not see the icon.
 QString Describe(const BankProblem &problem)
 {
-    const QString message = QString::fromStdString(problem.message);
+    const QString message = QString::fromStdString(problem.message());
     if (problem.line == 0)
         return ProblemPanel::tr("Bank: %1").arg(message);
     return problem.isWarning() ? ProblemPanel::tr("Line %1, warning: %2").arg(problem.line).arg(message)

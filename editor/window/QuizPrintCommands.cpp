@@ -1,5 +1,6 @@
 #include "editor/window/QuizPrintCommands.h"
 
+#include "editor/document/BankFileWriter.h"
 #include "editor/document/StarterBanks.h"
 #include "editor/window/MenuCommands.h"
 #include "editor/window/QuizPrinter.h"
@@ -7,6 +8,7 @@
 
 #include <QAbstractItemModel>
 #include <QAction>
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDir>
@@ -16,6 +18,7 @@
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
+#include <QPdfWriter>
 #include <QPrinter>
 #include <QSettings>
 #include <QStatusBar>
@@ -165,19 +168,23 @@ QString QuizPrintCommands::title() const
     return !shipped.isEmpty() ? shipped : path.isEmpty() ? tr("Quiz") : QFileInfo(path).completeBaseName();
 }
 
-bool QuizPrintCommands::chooseOptions(const QString &go)
+void QuizPrintCommands::chooseOptions(const QString &go, void (QuizPrintCommands::*then)())
 {
+    if (!canPrint())
+        return;
     const auto make = [this](const QuizSheetOptions &chosen) {
         return MakeQuizSheet(PlanQuiz(*model_, chosen.order), chosen);
     };
-    QuizSheetDialog dialog(window_, options(), int(plan().size()), printer(), make, go);
-    if (dialog.exec() != QDialog::Accepted)
-        return false;
-    const QuizSheetOptions chosen = dialog.options();
-    if (!setOrder(chosen.order))
-        return false;
-    options_ = chosen;
-    return true;
+    auto *dialog = new QuizSheetDialog(window_, options(), int(plan().size()), printer(), make, go);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialog, &QDialog::accepted, this, [this, dialog, then] {
+        const QuizSheetOptions chosen = dialog->options();
+        if (!setOrder(chosen.order))
+            return;
+        options_ = chosen;
+        (this->*then)();
+    });
+    dialog->open();
 }
 
 bool QuizPrintCommands::canPrint()
@@ -202,12 +209,26 @@ QPrinter *QuizPrintCommands::printer()
 
 void QuizPrintCommands::print()
 {
-    if (!canPrint() || !chooseOptions(tr("&Print…")))
-        return;
+    chooseOptions(tr("&Print…"), &QuizPrintCommands::openPrintDialog);
+}
+
+void QuizPrintCommands::preview()
+{
+    chooseOptions(tr("Pre&view"), &QuizPrintCommands::openPreview);
+}
+
+void QuizPrintCommands::exportPdf()
+{
+    chooseOptions(tr("E&xport…"), &QuizPrintCommands::chooseExportFile);
+}
+
+void QuizPrintCommands::openPrintDialog()
+{
     auto *dialog = new QPrintDialog(printer(), window_);
     dialog->setObjectName(QStringLiteral("printDialog"));
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     connect(dialog, qOverload<QPrinter *>(&QPrintDialog::accepted), this, [this](QPrinter *chosen) {
+        chosen->setDocName(title());
         if (PrintQuiz(chosen, sheet()) == 0)
             warn(tr("The quiz was not printed: the printer could not start."));
         else
@@ -216,10 +237,8 @@ void QuizPrintCommands::print()
     dialog->open();
 }
 
-void QuizPrintCommands::preview()
+void QuizPrintCommands::openPreview()
 {
-    if (!canPrint() || !chooseOptions(tr("Pre&view")))
-        return;
     auto *dialog = new QPrintPreviewDialog(printer(), window_);
     dialog->setObjectName(QStringLiteral("printPreviewDialog"));
     dialog->setWindowTitle(tr("Print Preview — %1").arg(title()));
@@ -227,14 +246,15 @@ void QuizPrintCommands::preview()
     dialog->resize(window_->size());
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     connect(dialog, &QPrintPreviewDialog::paintRequested, this,
-            [this](QPrinter *target) { PrintQuiz(target, sheet()); });
+            [this](QPrinter *target) {
+                target->setDocName(title());
+                PrintQuiz(target, sheet());
+            });
     dialog->open();
 }
 
-void QuizPrintCommands::exportPdf()
+void QuizPrintCommands::chooseExportFile()
 {
-    if (!canPrint() || !chooseOptions(tr("E&xport…")))
-        return;
     const QString bank = bankPath_();
     const QString start = bank.isEmpty() ? QDir::home().filePath(title() + QStringLiteral(".pdf"))
                                          : QFileInfo(bank).dir().filePath(title() + QStringLiteral(".pdf"));
@@ -244,26 +264,37 @@ void QuizPrintCommands::exportPdf()
     dialog->setDefaultSuffix(QStringLiteral("pdf"));
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     connect(dialog, &QFileDialog::fileSelected, this, [this](const QString &path) {
-        if (writePdf(path))
+        const QString error = writePdf(path);
+        if (error.isEmpty())
             window_->statusBar()->showMessage(tr("Exported %1").arg(QDir::toNativeSeparators(path)), 8000);
         else
-            warn(tr("“%1” could not be written. Choose another folder or name, then export again.")
-                     .arg(QDir::toNativeSeparators(path)));
+            warn(tr("“%1” could not be written: %2. Choose another folder or name, then export again.")
+                     .arg(QDir::toNativeSeparators(path), error));
     });
     dialog->open();
 }
 
-bool QuizPrintCommands::writePdf(const QString &path)
+QString QuizPrintCommands::writePdf(const QString &path)
 {
-    QPrinter pdf(QPrinter::HighResolution);
-    pdf.setOutputFormat(QPrinter::PdfFormat);
-    pdf.setOutputFileName(path);
-    pdf.setPageLayout(printer()->pageLayout());
-    pdf.setCreator(tr("Korvane Question Editor"));
-    if (PrintQuiz(&pdf, sheet()) == 0)
-        return false;
-    markPrinted();
-    return true;
+    // Drawn in memory, then written as Save writes a bank: beside the old
+    // file, which is replaced only once the new one is whole, a failure told
+    // in the system's words. A file device would take a short write at a
+    // file-size limit or a full disk for a whole one.
+    QBuffer pdfBytes;
+    pdfBytes.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter pdf(&pdfBytes);
+        pdf.setResolution(printer()->resolution());
+        pdf.setPageLayout(printer()->pageLayout());
+        pdf.setCreator(tr("Korvane Question Editor"));
+        pdf.setTitle(title());
+        if (PrintQuiz(&pdf, sheet()) == 0)
+            return tr("the pages could not be drawn");
+    }
+    const QString error = WriteBankFile(path, pdfBytes.data());
+    if (error.isEmpty())
+        markPrinted();
+    return error;
 }
 
 void QuizPrintCommands::warn(const QString &text)

@@ -57,15 +57,21 @@ private:
     Actions buildActions();
     // The title last chosen, else the shipped bank's title, else its file's name.
     QString title() const;
-    // The options panel, modal; false when cancelled. `go` names its button.
-    bool chooseOptions(const QString &go);
+    // When there is something to print, the options panel, window-modal;
+    // once accepted (and a changed order confirmed), `then`. `go` names its
+    // button.
+    void chooseOptions(const QString &go, void (QuizPrintCommands::*then)());
+    // What each command does once the options are chosen.
+    void openPrintDialog();
+    void openPreview();
+    void chooseExportFile();
     // False when the user keeps the order already printed.
     bool setOrder(quint32 order);
     void markPrinted();
     // False, with a word in the status bar, when there is nothing to print.
     bool canPrint();
-    // False when the file could not be written.
-    bool writePdf(const QString &path);
+    // Why the file could not be written, in the system's words, or empty.
+    QString writePdf(const QString &path);
     void warn(const QString &text);
     // The open bank's seed: the one kept for its file, or a new one.
     quint32 seed();

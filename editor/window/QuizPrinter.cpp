@@ -5,7 +5,7 @@
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPen>
-#include <QPrinter>
+#include <QPagedPaintDevice>
 #include <QTextLayout>
 
 #include <array>
@@ -60,9 +60,9 @@ struct Placed {
 };
 
 // Millimetres to the printer's pixels.
-qreal Mm(const QPrinter *printer, qreal mm)
+qreal Mm(const QPagedPaintDevice *printer, qreal mm)
 {
-    return mm * printer->resolution() / 25.4;
+    return mm * printer->logicalDpiY() / 25.4;
 }
 
 QFont Font(qreal points, bool bold = false)
@@ -143,13 +143,13 @@ std::vector<Placed> Flow(const Part &part, QSizeF area, qreal columnGap)
 }
 
 // Room for a question's number ("100.") with its gap after it.
-qreal NumberWidth(const QFontMetricsF &metrics, QPrinter *printer)
+qreal NumberWidth(const QFontMetricsF &metrics, QPagedPaintDevice *printer)
 {
     return metrics.horizontalAdvance(QStringLiteral("100.")) + Mm(printer, 2);
 }
 
 // Room for an answer's letter with its gap after it.
-qreal LetterWidth(const QFontMetricsF &metrics, QPrinter *printer, qreal gapMm = 3)
+qreal LetterWidth(const QFontMetricsF &metrics, QPagedPaintDevice *printer, qreal gapMm = 3)
 {
     return metrics.horizontalAdvance(QStringLiteral("B")) + Mm(printer, gapMm);
 }
@@ -168,12 +168,12 @@ SheetStyle Style(bool compact)
 }
 
 // The compact sheet takes two columns on a page wide enough for them.
-int SheetColumns(QPrinter *printer, const QuizSheet &sheet, qreal width)
+int SheetColumns(QPagedPaintDevice *printer, const QuizSheet &sheet, qreal width)
 {
     return sheet.compact && width >= Mm(printer, 150) ? 2 : 1;
 }
 
-Part Sheet(QPrinter *printer, const QuizSheet &sheet, qreal width, qreal columnGap)
+Part Sheet(QPagedPaintDevice *printer, const QuizSheet &sheet, qreal width, qreal columnGap)
 {
     const SheetStyle style = Style(sheet.compact);
     Part part;
@@ -275,7 +275,7 @@ Part Sheet(QPrinter *printer, const QuizSheet &sheet, qreal width, qreal columnG
     return part;
 }
 
-Part Key(QPrinter *printer, const QuizSheet &sheet, qreal width, qreal columnGap)
+Part Key(QPagedPaintDevice *printer, const QuizSheet &sheet, qreal width, qreal columnGap)
 {
     Part part;
     // Three columns hold a hundred short answers on one page.
@@ -333,10 +333,10 @@ struct Layout {
     std::array<LaidPart, 2> parts; // the sheet, then the key
 };
 
-Layout Lay(QPrinter *printer, const QuizSheet &sheet)
+Layout Lay(QPagedPaintDevice *printer, const QuizSheet &sheet)
 {
     Layout layout;
-    layout.page = printer->pageLayout().paintRectPixels(printer->resolution()).size();
+    layout.page = printer->pageLayout().paintRectPixels(printer->logicalDpiY()).size();
     layout.footerHeight = QFontMetricsF(layout.footerFont, printer).height() + Mm(printer, 4);
     const QSizeF area(layout.page.width(), layout.page.height() - layout.footerHeight);
     const qreal columnGap = Mm(printer, sheet.compact ? 7 : 10);
@@ -351,15 +351,14 @@ Layout Lay(QPrinter *printer, const QuizSheet &sheet)
 
 } // namespace
 
-QuizPages CountQuizPages(QPrinter *printer, const QuizSheet &sheet)
+QuizPages CountQuizPages(QPagedPaintDevice *printer, const QuizSheet &sheet)
 {
     const Layout layout = Lay(printer, sheet);
     return {layout.parts[0].pages, layout.parts[1].pages};
 }
 
-int PrintQuiz(QPrinter *printer, const QuizSheet &sheet)
+int PrintQuiz(QPagedPaintDevice *printer, const QuizSheet &sheet)
 {
-    printer->setDocName(sheet.title);
     QPainter painter;
     if (!painter.begin(printer))
         return 0;
@@ -388,6 +387,6 @@ int PrintQuiz(QPrinter *printer, const QuizSheet &sheet)
             painter.restore();
         }
     }
-    painter.end();
-    return printed;
+    // The last page is written out only now, and may fail as the others did.
+    return painter.end() ? printed : 0;
 }

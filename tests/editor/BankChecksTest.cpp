@@ -39,7 +39,7 @@ QStringList Described(const BankReport &report)
                          .arg(problem.line)
                          .arg(problem.field)
                          .arg(int(problem.kind))
-                         .arg(QString::fromStdString(problem.message));
+                         .arg(QString::fromStdString(problem.message()));
     return described;
 }
 
@@ -86,22 +86,38 @@ private slots:
         QTest::addColumn<int>("kind");
         QTest::addColumn<int>("line");
         QTest::addColumn<QByteArray>("saved");
+        QTest::addColumn<QString>("name"); // the undo step's
         QTest::newRow("LF-only file becomes CR LF lines")
             << QByteArray("q1\"a\"b\"c\"\nq2\"a\"b\"c\"\n") << int(BankProblemKind::LoneLineFeed) << 1
-            << QByteArray("q1\"a\"b\"c\"\r\nq2\"a\"b\"c\"\r\n");
+            << QByteArray("q1\"a\"b\"c\"\r\nq2\"a\"b\"c\"\r\n") << "End line 1 at its line feeds";
         QTest::newRow("LF before a CR LF keeps the empty line")
-            << QByteArray("a\n\r\nb") << int(BankProblemKind::LoneLineFeed) << 1 << QByteArray("a\r\n\r\nb");
+            << QByteArray("a\n\r\nb") << int(BankProblemKind::LoneLineFeed) << 1 << QByteArray("a\r\n\r\nb")
+            << "End line 1 at its line feeds";
         QTest::newRow("UTF-8 decoded, a Windows-1252 byte beside it kept")
             << QByteArray("\xe9t\xc3\xa9\"a\"b\"c\"\r\n") << int(BankProblemKind::Utf8Text) << 1
-            << QByteArray("\xe9t\xe9\"a\"b\"c\"\r\n");
+            << QByteArray("\xe9t\xe9\"a\"b\"c\"\r\n") << "Read the UTF-8 text on line 1";
         QTest::newRow("UTF-8 byte order mark dropped")
-            << QByteArray("\xef\xbb\xbfq\"a\"b\"c\"\r\n") << int(BankProblemKind::Utf8Text) << 1 << Good;
-        QTest::newRow("text after the 4th quote dropped")
+            << QByteArray("\xef\xbb\xbfq\"a\"b\"c\"\r\n") << int(BankProblemKind::Utf8Text) << 1 << Good
+            << "Read the UTF-8 text on line 1";
+        QTest::newRow("a note after the 4th quote dropped")
+            << QByteArray("x\r\nq\"a\"b\"c\"note") << int(BankProblemKind::TextAfterLastQuote) << 2
+            << "x\r\n" + Good << "Drop \u201Cnote\u201D after the fourth double quote on line 2";
+        QTest::newRow("text after the 4th quote holding one gets a line of its own")
             << QByteArray("x\r\nq\"a\"b\"c\"note\"") << int(BankProblemKind::TextAfterLastQuote) << 2
-            << "x\r\n" + Good;
+            << QByteArray("x\r\nq\"a\"b\"c\"\r\nnote\"")
+            << "Move the question run on after line 2 to a line of its own";
+        QTest::newRow("question run on moved to a line of its own")
+            << QByteArray("q\"a\"b\"c\"r\"d\"e\"f\"\r\n") << int(BankProblemKind::TextAfterLastQuote) << 1
+            << QByteArray("q\"a\"b\"c\"\r\nr\"d\"e\"f\"\r\n")
+            << "Move the question run on after line 1 to a line of its own";
         QTest::newRow("answer cut to 26")
             << "q\"" + QByteArray(30, 'a') + "\"b\"c\"\r" << int(BankProblemKind::FieldTooLong) << 1
-            << "q\"" + QByteArray(26, 'a') + "\"b\"c\"\r\n";
+            << "q\"" + QByteArray(26, 'a') + "\"b\"c\"\r\n"
+            << "Cut \u201Caaaa\u201D from the end of the right answer on line 1";
+        QTest::newRow("cut text that reads as a placeholder named as it is")
+            << "q\"" + QByteArray(26, 'a') + "%2%3\"b\"c\"\r\n" << int(BankProblemKind::FieldTooLong) << 1
+            << "q\"" + QByteArray(26, 'a') + "\"b\"c\"\r\n"
+            << "Cut \u201C%2%3\u201D from the end of the right answer on line 1";
     }
     void fixes()
     {
@@ -109,6 +125,7 @@ private slots:
         QFETCH(int, kind);
         QFETCH(int, line);
         QFETCH(QByteArray, saved);
+        QFETCH(QString, name);
         Editor editor(bytes);
         const std::optional<BankProblem> problem = Find(editor.model.report(), BankProblemKind(kind), line);
         QVERIFY(problem);
@@ -118,6 +135,7 @@ private slots:
         QVERIFY(!Find(editor.model.report(), BankProblemKind(kind), line));
         QVERIFY(!editor.model.canFix(*problem));
         QCOMPARE(editor.stack.count(), 1);
+        QCOMPARE(editor.stack.undoText(), name);
         editor.stack.undo();
         QCOMPARE(editor.model.bytes(), bytes);
     }
@@ -177,7 +195,7 @@ private slots:
                 listed += QStringLiteral("%1/%2/%3: %4")
                               .arg(problem.line)
                               .arg(problem.field)
-                              .arg(problem.isWarning() ? "warning" : "problem", QString::fromStdString(problem.message));
+                              .arg(problem.isWarning() ? "warning" : "problem", QString::fromStdString(problem.message()));
         QCOMPARE(listed, found);
     }
 
@@ -202,9 +220,10 @@ private slots:
             << QByteArray("q1\"a\"b\"c\"q2\"a\"b\"c\"q3\"a\"b\"c\"\r\n")
             << QByteArray("q1\"a\"b\"c\"\r\nq2\"a\"b\"c\"\r\nq3\"a\"b\"c\"\r\n") << 3
             << "Mend the text after the fourth double quote on every line";
-        QTest::newRow("text dropped after the fourth quote is named")
-            << QByteArray("q1\"a\"b\"c\"see page 4\r\nq2\"a\"b\"c\"\r\n") << QByteArray("q1\"a\"b\"c\"\r\nq2\"a\"b\"c\"\r\n")
-            << 2 << "Mend the text after the fourth double quote on every line, removing “see page 4”";
+        QTest::newRow("a question run on without its last quote gets a line; a note stays")
+            << QByteArray("q1\"a\"b\"c\"q2\"a\"b\"c\r\nq3\"a\"b\"c\"see page 4\r\n")
+            << QByteArray("q1\"a\"b\"c\"\r\nq2\"a\"b\"c\r\nq3\"a\"b\"c\"see page 4\r\n") << 3
+            << "Mend the text after the fourth double quote on every line";
     }
     void fixAllKinds()
     {
@@ -230,7 +249,7 @@ private slots:
         // Splitting bytes would drop a field held as typed, leaving a bare '?' to save.
         QVERIFY(editor.model.setData(editor.model.index(2, 3), QStringLiteral("\u65E5")));
         for (const BankProblem &problem : editor.model.report().problems)
-            QVERIFY2(!editor.model.canFix(problem), problem.message.c_str());
+            QVERIFY2(!editor.model.canFix(problem), problem.message().c_str());
     }
 
     void unencodableCharactersAreHeldAndFound_data()

@@ -99,32 +99,36 @@ QuizSheetOptions AsTheyAre()
     return options;
 }
 
-// Sets the options panel's controls, as the teacher would, and goes on; an
-// order of 0 keeps the panel's.
-void ChooseInPanel(const QuizSheetOptions &options)
+// Sets the options panel the last command opened, as the teacher would, and
+// goes on; an order of 0 keeps the panel's.
+void ChooseInPanel(QWidget &window, const QuizSheetOptions &options)
 {
-    WhenShown(QStringLiteral("quizSheetOptionsDialog"), [options](QWidget *dialog) {
-        if (!options.title.isEmpty())
-            Child<QLineEdit>(dialog, "titleEdit")->setText(options.title);
-        Child<QSpinBox>(dialog, "rangeFromSpin")->setValue(options.from);
-        Child<QSpinBox>(dialog, "rangeToSpin")->setValue(options.to);
-        Child<QSpinBox>(dialog, "randomCountSpin")->setValue(options.count);
-        const char *choice = options.choice == QuizChoice::Range  ? "rangeButton"
-                             : options.choice == QuizChoice::Random ? "randomButton"
-                                                                    : "allQuestionsButton";
-        Child<QRadioButton>(dialog, choice)->setChecked(true);
-        Child<QCheckBox>(dialog, "compactCheck")->setChecked(options.compact);
-        if (options.order)
-            Child<QSpinBox>(dialog, "orderSpin")->setValue(int(options.order));
-        Child<QDialogButtonBox>(dialog, "buttonBox")->button(QDialogButtonBox::Ok)->click();
-    });
+    QDialog *dialog = nullptr;
+    for (QDialog *shown : window.findChildren<QDialog *>(QStringLiteral("quizSheetOptionsDialog")))
+        if (shown->isVisible())
+            dialog = shown;
+    if (!dialog)
+        qFatal("no options panel");
+    if (!options.title.isEmpty())
+        Child<QLineEdit>(dialog, "titleEdit")->setText(options.title);
+    Child<QSpinBox>(dialog, "rangeFromSpin")->setValue(options.from);
+    Child<QSpinBox>(dialog, "rangeToSpin")->setValue(options.to);
+    Child<QSpinBox>(dialog, "randomCountSpin")->setValue(options.count);
+    const char *choice = options.choice == QuizChoice::Range    ? "rangeButton"
+                         : options.choice == QuizChoice::Random ? "randomButton"
+                                                                : "allQuestionsButton";
+    Child<QRadioButton>(dialog, choice)->setChecked(true);
+    Child<QCheckBox>(dialog, "compactCheck")->setChecked(options.compact);
+    if (options.order)
+        Child<QSpinBox>(dialog, "orderSpin")->setValue(int(options.order));
+    Child<QDialogButtonBox>(dialog, "buttonBox")->button(QDialogButtonBox::Ok)->click();
 }
 
 // Export PDF through the options panel and the file dialog.
 QString ExportPdf(BankEditorWindow &window, const QuizSheetOptions &options, const QString &path)
 {
-    ChooseInPanel(options);
     Action(window, "actionExportPdf")->trigger();
+    ChooseInPanel(window, options);
     auto *dialog = window.findChild<QFileDialog *>(QStringLiteral("exportPdfDialog"));
     if (!dialog)
         qFatal("no file dialog");
@@ -208,8 +212,8 @@ void QuizPrintTest::answerOrder()
     } else if (between == QLatin1String("print")) {
         window.show();
         QVERIFY(QTest::qWaitForWindowActive(&window));
-        ChooseInPanel(AsTheyAre());
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_P, Qt::ControlModifier);
+        ChooseInPanel(window, AsTheyAre());
         auto *dialog = window.findChild<QDialog *>(QStringLiteral("printDialog"));
         QVERIFY(dialog);
         dialog->reject();
@@ -265,8 +269,8 @@ void QuizPrintTest::pdfPages()
     QVERIFY2(dark > 500, qPrintable(QString::number(dark)));
 
     // Export PDF offers a file beside the bank, named after it.
-    ChooseInPanel(AsTheyAre());
     Action(window, "actionExportPdf")->trigger();
+    ChooseInPanel(window, AsTheyAre());
     auto *dialog = window.findChild<QFileDialog *>(QStringLiteral("exportPdfDialog"));
     QVERIFY(dialog);
     QCOMPARE(QDir(dialog->directory()).absolutePath(), QDir(folder.path()).absolutePath());

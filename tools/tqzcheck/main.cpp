@@ -99,10 +99,10 @@ int main(int argc, char **argv)
                     ShownAsGame(entry.answers[3].view()).c_str());
         for (; problem != report.problems.end() && problem->line == slot; ++problem)
             std::printf("      line %zu: %s%s\n", slot, problem->isWarning() ? "warning: " : "",
-                        problem->message.c_str());
+                        problem->message().c_str());
     }
     for (; problem != report.problems.end(); ++problem)
-        std::printf("%s: %s\n", path, problem->message.c_str());
+        std::printf("%s: %s\n", path, problem->message().c_str());
 
     const std::size_t entries = report.entries.size(), findings = report.problems.size();
     const auto warnings = std::size_t(std::count_if(report.problems.begin(), report.problems.end(),
