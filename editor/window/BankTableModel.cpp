@@ -61,9 +61,9 @@ std::optional<QString> Removed(const BankProblem &problem, const BankLine &line)
             return std::nullopt;
         return FromWindows1252(rest);
     }
-    case BankFix::CutToWidth: {
-        const QString text = BankLines::Field(line, problem.field);
-        return text.mid(FieldText::CutTo(text, qsizetype(BankFieldWidths[std::size_t(problem.field)])).size());
+    case BankFix::Reword: {
+        const std::optional<BankFixes::FieldSpan> past = BankFixes::PastWidth(line, problem.field);
+        return past ? BankLines::Field(line, problem.field).mid(past->start) : QString();
     }
     }
     return std::nullopt;
@@ -448,8 +448,32 @@ bool BankTableModel::importCsv(int row, const QByteArray &csv)
 
 bool BankTableModel::canFix(const BankProblem &problem) const
 {
+    return hasLineFix(problem) || toReword(problem).has_value();
+}
+
+bool BankTableModel::hasLineFix(const BankProblem &problem) const
+{
     const int row = int(problem.line) - 1;
     return row >= 0 && row < rowCount() && BankFixes::Fixed(document_.line(row), problem).has_value();
+}
+
+std::optional<BankFixes::FieldSpan> BankTableModel::toReword(const BankProblem &problem) const
+{
+    const int row = int(problem.line) - 1;
+    if (FactsOf(problem.kind).fix != BankFix::Reword || row < 0 || row >= rowCount() || problem.field < 0
+        || problem.field >= int(BankFieldCount))
+        return std::nullopt;
+    return BankFixes::PastWidth(document_.line(row), problem.field);
+}
+
+bool BankTableModel::cutToWidth(const BankProblem &problem)
+{
+    if (!toReword(problem))
+        return false;
+    const int row = int(problem.line) - 1;
+    const BankLine &line = document_.line(row);
+    push(document_.planReplace(row, 1, {*BankFixes::CutToWidth(line, problem.field)}), FixName(problem, line));
+    return true;
 }
 
 void BankTableModel::fix(const BankProblem &problem)
@@ -476,7 +500,8 @@ void BankTableModel::fixAll()
 bool BankTableModel::anyFixable() const
 {
     const std::vector<BankProblem> &problems = report().problems;
-    return std::any_of(problems.begin(), problems.end(), [this](const BankProblem &problem) { return canFix(problem); });
+    return std::any_of(problems.begin(), problems.end(),
+                       [this](const BankProblem &problem) { return hasLineFix(problem); });
 }
 
 void BankTableModel::fixKinds(std::span<const BankProblemKind> kinds)

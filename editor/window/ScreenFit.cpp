@@ -26,10 +26,10 @@ void Fit(QWidget *window)
     const QMargins borders(inner.left() - frame.left(), inner.top() - frame.top(), frame.right() - inner.right(),
                            frame.bottom() - inner.bottom());
     window->resize(window->size().boundedTo(available.size().shrunkBy(borders)));
-    // A window never placed is left for the window system to place.
-    if (!window->testAttribute(Qt::WA_Moved))
-        return;
     const QSize outer = window->size().grownBy(borders);
+    // A window never placed is left where the window system placed it, unless it runs off the screen there.
+    if (!window->testAttribute(Qt::WA_Moved) && available.contains(QRect(frame.topLeft(), outer)))
+        return;
     // Within the screen, left and top edges first when the window is larger still.
     const int x = std::max(available.left(), std::min(frame.left(), available.right() + 1 - outer.width()));
     const int y = std::max(available.top(), std::min(frame.top(), available.bottom() + 1 - outer.height()));
