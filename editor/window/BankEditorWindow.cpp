@@ -510,7 +510,7 @@ void BankEditorWindow::importCsv()
         preview->setAttribute(Qt::WA_DeleteOnClose);
         connect(preview, &QDialog::accepted, this, [this, preview] {
             const int row = table_->currentIndex().isValid() ? table_->currentIndex().row() + 1 : model_->rowCount();
-            model_->importCsv(row, preview->records());
+            model_->importCsv(row, PickedRows(preview->records(), preview->pick(), *QRandomGenerator::global()));
         });
         preview->open();
     }, Qt::QueuedConnection);

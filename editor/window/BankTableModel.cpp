@@ -1,6 +1,7 @@
 #include "editor/window/BankTableModel.h"
 
 #include "editor/document/BankFixes.h"
+#include "editor/document/CharacterReplacements.h"
 #include "editor/document/CsvGuess.h"
 #include "editor/document/DelimitedText.h"
 #include "editor/document/FieldText.h"
@@ -448,7 +449,35 @@ bool BankTableModel::importCsv(int row, const QByteArray &csv)
 
 bool BankTableModel::canFix(const BankProblem &problem) const
 {
-    return hasLineFix(problem) || toReword(problem).has_value();
+    return hasLineFix(problem) || toReword(problem) || replacementFor(problem);
+}
+
+std::optional<CharacterReplacements::Kind> BankTableModel::replacementFor(const BankProblem &problem) const
+{
+    const int row = int(problem.line) - 1;
+    if (problem.kind != BankProblemKind::Unencodable || row < 0 || row >= rowCount() || problem.field < 0
+        || problem.field >= int(BankFieldCount))
+        return std::nullopt;
+    return CharacterReplacements::FirstIn(document_.field(row, problem.field));
+}
+
+void BankTableModel::replaceCharacters(CharacterReplacements::Kind kind)
+{
+    QList<CellText> cells;
+    QStringList replaced;
+    for (int row = 0; row < rowCount(); ++row)
+        for (int column = 0; column < int(BankFieldCount); ++column) {
+            const QString field = document_.field(row, column);
+            const QStringList found = CharacterReplacements::Found(field, kind);
+            if (found.isEmpty())
+                continue;
+            cells += CellText{row, column, CharacterReplacements::Replaced(field, kind)};
+            for (const QString &character : found)
+                if (!replaced.contains(character))
+                    replaced += character;
+        }
+    if (!cells.isEmpty())
+        setCells(cells, CharacterReplacements::StepName(kind, FieldText::Excerpt(replaced.join(QString()))));
 }
 
 bool BankTableModel::hasLineFix(const BankProblem &problem) const
@@ -481,6 +510,10 @@ void BankTableModel::fix(const BankProblem &problem)
     const int row = int(problem.line) - 1;
     if (row < 0 || row >= rowCount())
         return;
+    if (const std::optional<CharacterReplacements::Kind> kind = replacementFor(problem)) {
+        replaceCharacters(*kind);
+        return;
+    }
     std::optional<std::vector<BankLine>> fixed = BankFixes::Fixed(document_.line(row), problem);
     if (!fixed)
         return;

@@ -2,6 +2,7 @@
 
 #include "editor/document/BankDocument.h"
 #include "editor/document/BankFixes.h"
+#include "editor/document/CharacterReplacements.h"
 #include "editor/document/TopUp.h"
 
 #include "forms/BankChecks.h"
@@ -121,8 +122,13 @@ public:
 
     // One-click fixes for a problem CheckBank reported on these bytes; a
     // field too long has none, but is the author's to reword (toReword).
+    // Characters the code page lacks are replaced in the whole bank, one
+    // kind of stand-in a step (CharacterReplacements.h).
     bool canFix(const BankProblem &problem) const;
     void fix(const BankProblem &problem);
+    // The kind of stand-in Fix puts in for the problem's characters.
+    std::optional<CharacterReplacements::Kind> replacementFor(const BankProblem &problem) const;
+    void replaceCharacters(CharacterReplacements::Kind kind);
     // What the game drops of a field the problem finds too long.
     std::optional<BankFixes::FieldSpan> toReword(const BankProblem &problem) const;
     // That field cut to its width, as one undo step that names what it cut;
