@@ -3,6 +3,7 @@
 // buttons.
 #include "editor/window/BankEditorWindow.h"
 #include "editor/window/BankTableModel.h"
+#include "editor/window/EditorGuide.h"
 #include "editor/window/QuestionPreview.h"
 #include "tests/editor/TestFiles.h"
 #include "tests/BankLines.h"
@@ -25,7 +26,9 @@
 #include <QStatusBar>
 #include <QTableView>
 #include <QTemporaryDir>
+#include <QRegularExpression>
 #include <QTest>
+#include <QTextBrowser>
 #include <QWindow>
 
 #include <csignal>
@@ -117,6 +120,7 @@ private slots:
     void keysPastTheLastRow_data();
     void keysPastTheLastRow();
     void longFieldsLeftToTheAuthor();
+    void guideTellsTheBasicsWithLiveLinks();
     void reorderFollowsTheQuestion_data();
     void reorderFollowsTheQuestion();
     void mnemonicsAreUnique();
@@ -676,6 +680,31 @@ void EditorWindowTest::longFieldsLeftToTheAuthor()
     Type(QStringLiteral("f"));
     Key(Qt::Key_Return);
     QTRY_COMPARE(window.model()->index(3, 1).data().toString(), QStringLiteral("A fawn, or sometimes a caf"));
+}
+
+void EditorWindowTest::guideTellsTheBasicsWithLiveLinks()
+{
+    BankEditorWindow window;
+    Activate(window);
+    Table(window)->setFocus();
+    Key(Qt::Key_F1);
+    auto *guide = window.findChild<QTextBrowser *>(QStringLiteral("guideText"));
+    QVERIFY(guide);
+    QTRY_VERIFY(guide->isVisible());
+    const QString text = guide->toPlainText();
+    for (const char *basic : {"Adding questions", "Importing a spreadsheet", "Printing a worksheet", "After a crash"})
+        QVERIFY2(text.contains(QLatin1String(basic)), basic);
+    // Every link leads somewhere: to a part of the guide, or to a manual page that is there.
+    const QString html = guide->toHtml();
+    QRegularExpressionMatchIterator links = QRegularExpression(QStringLiteral("href=\"([^\"]*)\"")).globalMatch(html);
+    QVERIFY(links.hasNext());
+    while (links.hasNext()) {
+        const QString target = links.next().captured(1);
+        if (target.startsWith(QLatin1Char('#')))
+            QVERIFY2(html.contains(QStringLiteral("name=\"%1\"").arg(target.mid(1))), qPrintable(target));
+        else
+            QVERIFY2(EditorGuide::manualInstalled(), qPrintable(target));
+    }
 }
 
 void EditorWindowTest::reorderFollowsTheQuestion_data()
