@@ -36,21 +36,30 @@ void Fit(QWidget *window)
     window->move(x, y);
 }
 
-// Fits the window again once it is shown, when its borders are known.
+// Fits the window again once it is shown, and as the window system places
+// it and draws its borders, which under X come a moment after the show.
 class FitOnShow : public QObject {
 public:
     explicit FitOnShow(QWidget *window) : QObject(window) { window->installEventFilter(this); }
 
     bool eventFilter(QObject *watched, QEvent *event) override
     {
-        if (event->type() == QEvent::Show) {
-            auto *window = static_cast<QWidget *>(watched);
-            window->removeEventFilter(this);
-            QTimer::singleShot(0, window, [window] { Fit(window); });
-            deleteLater();
+        auto *window = static_cast<QWidget *>(watched);
+        if (event->type() == QEvent::Show && !shown_) {
+            shown_ = true;
+            QTimer::singleShot(PlacingTime, this, [this, window] {
+                window->removeEventFilter(this);
+                deleteLater();
+            });
         }
+        if (shown_ && (event->type() == QEvent::Show || event->type() == QEvent::Move || event->type() == QEvent::Resize))
+            QTimer::singleShot(0, window, [window] { Fit(window); });
         return false;
     }
+
+private:
+    static constexpr int PlacingTime = 1000; // ms
+    bool shown_ = false;
 };
 
 } // namespace
