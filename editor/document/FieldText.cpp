@@ -87,6 +87,14 @@ QString Fitted(const QString &text)
     return fitted;
 }
 
+QString WithStraightQuotes(QString text)
+{
+    // The English, German and French double quotes, low ones and guillemets included.
+    for (const QChar quote : {OpeningQuote, ClosingQuote, QChar(0x201E), QChar(0x201F), QChar(0x00AB), QChar(0x00BB)})
+        text.replace(quote, QLatin1Char(FieldEnd));
+    return text;
+}
+
 QString OnOneLine(QString text)
 {
     return text.replace(QLatin1Char(LineFeed), QLatin1Char(' '));
