@@ -23,9 +23,10 @@ echo "Building the bank loader fuzzer with $cxx"
 loader="$out/loader"
 mkdir -p "$loader"
 "$cxx" "${flags[@]}" -I"$root/fuzz/shim" -fsanitize=fuzzer -c "$root/forms/BankFile.cpp" -o "$loader/BankFile.o"
-"$cxx" "${flags[@]}" -I"$root/fuzz/shim" -c "$root/fuzz/BankLoaderFuzzer.cpp" -o "$loader/BankLoaderFuzzer.o"
-"$cxx" -fsanitize=fuzzer,address,undefined "$loader/BankFile.o" "$loader/BankLoaderFuzzer.o" \
-  -o "$out/BankLoaderFuzzer"
+for source in forms/BankFileOpenPosix.cpp fuzz/BankLoaderFuzzer.cpp; do
+  "$cxx" "${flags[@]}" -I"$root/fuzz/shim" -c "$root/$source" -o "$loader/$(basename "$source" .cpp).o"
+done
+"$cxx" -fsanitize=fuzzer,address,undefined "$loader"/*.o -o "$out/BankLoaderFuzzer"
 
 echo "Building the bank document fuzzer with $cxx"
 document="$out/document"
@@ -38,7 +39,7 @@ for source in editor/BankDocument.cpp editor/FieldText.cpp editor/RecoveryFile.c
   "$cxx" "${flags[@]}" "${qt_flags[@]}" -fsanitize=fuzzer -c "$root/$source" \
     -o "$document/$(basename "$source" .cpp).o"
 done
-for source in forms/BankFile.cpp forms/BankChecks.cpp forms/ContentChecks.cpp forms/QuestionRules.cpp app/Windows1252.cpp \
+for source in forms/BankFile.cpp forms/BankFileOpenPosix.cpp forms/BankChecks.cpp forms/ContentChecks.cpp forms/QuestionRules.cpp app/Windows1252.cpp \
   fuzz/BankDocumentFuzzer.cpp; do
   "$cxx" "${flags[@]}" "${qt_flags[@]}" -c "$root/$source" -o "$document/$(basename "$source" .cpp).o"
 done
