@@ -26,14 +26,16 @@ export QT_FORCE_STDERR_LOGGING=1
 export QT_QPA_FONTDIR=${QT_QPA_FONTDIR:-/usr/share/fonts/truetype/liberation2}
 
 # Each word goes to Wine on its own, so Wine quotes only the arguments that
-# hold spaces, in the form cmd reads; values must hold none.
+# hold spaces, in the form cmd reads; values must hold none. The paths the
+# tests are given go over as Windows paths, which still name the file once
+# a test has moved to a folder on another drive.
 words=()
 while IFS='=' read -r name value; do
   case $value in
     /*) value=$("$wine" winepath -w "$value" 2>/dev/null) ;;
   esac
   words+=(set "$name=$value&&")
-done < <(env | grep '^QT_')
+done < <(env | grep -E '^(QT_|KORVANE_SOURCE_DIR=|KORVWIN=|TQZCHECK=)')
 words+=("$("$wine" winepath -w "$1" 2>/dev/null)")
 shift
 exec "$wine" cmd /c "${words[@]}" "$@"
