@@ -2,13 +2,7 @@
 
 #include <algorithm>
 #include <array>
-#include <cerrno>
 #include <cstring>
-#include <dirent.h>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-#include <utility>
 
 namespace {
 
@@ -169,18 +163,12 @@ RawBankLines SplitRawBank(std::string_view bytes)
 std::string FindBankFile()
 {
     const std::string_view wanted = BankFileName;
-    struct stat status {};
-    if (::lstat(BankFileName, &status) == 0 || errno != ENOENT)
+    if (NameTakenHere(BankFileName))
         return std::string(wanted);
     std::string found;
-    if (DIR *folder = ::opendir(".")) {
-        while (const dirent *entry = ::readdir(folder)) {
-            const std::string_view name = entry->d_name;
-            if (SameIgnoringCase(name, wanted) && (found.empty() || name < found))
-                found = name;
-        }
-        ::closedir(folder);
-    }
+    for (const std::string &name : NamesHere())
+        if (SameIgnoringCase(name, wanted) && (found.empty() || name < found))
+            found = name;
     return found.empty() ? std::string(wanted) : found;
 }
 
@@ -240,75 +228,6 @@ bool ReadBank(const BankByteSource &source, const BankEntrySink &store)
             break;
     }
     return !splitter.failed();
-}
-
-namespace {
-
-BankOpenFailure KindOf(mode_t mode)
-{
-    if (S_ISDIR(mode))
-        return BankOpenFailure::Folder;
-    if (S_ISFIFO(mode))
-        return BankOpenFailure::Pipe;
-    if (S_ISCHR(mode) || S_ISBLK(mode))
-        return BankOpenFailure::Device;
-    if (S_ISSOCK(mode))
-        return BankOpenFailure::Socket;
-    return BankOpenFailure::NotRegular;
-}
-
-} // namespace
-
-BankFileOpen::BankFileOpen(const char *path)
-{
-    // Checked before opening, so that nothing but a regular file is ever opened.
-    struct stat status {};
-    if (::stat(path, &status) != 0) {
-        error_ = errno;
-        struct stat link {};
-        failure_ = error_ == ENOENT && ::lstat(path, &link) == 0 ? BankOpenFailure::DanglingLink
-                                                                   : BankOpenFailure::System;
-        return;
-    }
-    if (!S_ISREG(status.st_mode)) {
-        failure_ = KindOf(status.st_mode);
-        return;
-    }
-    size_ = status.st_size;
-    // Non-blocking too, in case the path was swapped for a pipe since the check.
-    fd_ = ::open(path, O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd_ < 0) {
-        error_ = errno;
-        failure_ = BankOpenFailure::System;
-        return;
-    }
-    if (::fstat(fd_, &status) != 0 || !S_ISREG(status.st_mode)) {
-        ::close(fd_);
-        fd_ = -1;
-        failure_ = BankOpenFailure::Changed;
-        return;
-    }
-    size_ = status.st_size;
-}
-
-BankFileOpen::~BankFileOpen()
-{
-    close();
-}
-
-bool BankFileOpen::close()
-{
-    const int fd = std::exchange(fd_, -1);
-    return fd < 0 || ::close(fd) == 0;
-}
-
-std::ptrdiff_t BankFileOpen::read(char *buffer, std::size_t capacity) const
-{
-    for (;;) {
-        const ssize_t got = ::read(fd_, buffer, capacity);
-        if (got >= 0 || errno != EINTR)
-            return got;
-    }
 }
 
 bool ReadBankFile(const char *path, const BankEntrySink &store)

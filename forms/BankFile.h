@@ -2,6 +2,7 @@
 
 #include "app/BoundedText.h"
 #include "app/OneBased.h"
+#include "forms/BankFileOpen.h"
 
 #include <array>
 #include <cstddef>
@@ -121,49 +122,6 @@ bool ReadBank(const BankByteSource &source, const BankEntrySink &store);
 // come from (they are often copied in capitals). With no such name it is
 // "quarl3.tqz", which then fails to open.
 std::string FindBankFile();
-
-// Why a path was not opened as a possible bank; the caller words it.
-enum class BankOpenFailure {
-    None,
-    System,       // the system refused: see error
-    DanglingLink, // a link to a file that no longer exists
-    Folder,
-    Pipe,
-    Device,
-    Socket,
-    NotRegular,   // some other kind of file
-    Changed,      // it stopped being a regular file while it was being opened
-};
-
-// A possible bank file, opened for reading only when it is a regular file,
-// and without blocking: a pipe, a device or a folder is refused before it is
-// opened, and one swapped in for the file since is refused after. The file
-// is closed with this object.
-class BankFileOpen {
-public:
-    explicit BankFileOpen(const char *path);
-    ~BankFileOpen();
-    BankFileOpen(const BankFileOpen &) = delete;
-    BankFileOpen &operator=(const BankFileOpen &) = delete;
-
-    bool isOpen() const { return fd_ >= 0; }
-    int fd() const { return fd_; }
-    BankOpenFailure failure() const { return failure_; }
-    int error() const { return error_; } // errno, for System and DanglingLink
-    // The size of a regular file, known even when opening it failed.
-    long long size() const { return size_; }
-
-    // Reads up to `capacity` bytes, again when interrupted: a BankByteSource.
-    std::ptrdiff_t read(char *buffer, std::size_t capacity) const;
-    // Closes the file now; false when closing failed.
-    bool close();
-
-private:
-    int fd_ = -1;
-    BankOpenFailure failure_ = BankOpenFailure::None;
-    int error_ = 0;
-    long long size_ = 0;
-};
 
 // Reads the bank file at the given path. A path that is missing, unreadable
 // or not a regular file (a folder, a pipe, a device) fails before anything is

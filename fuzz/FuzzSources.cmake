@@ -3,7 +3,8 @@
 # library gains is fuzzed with it. It reads them from fuzz-sources.tsv in the
 # build folder: one line per source, naming the part of the fuzzers it goes
 # into, its path and any definitions of its own, tab-separated. The parts:
-#   loader    the bank loader alone, from the rules: its fuzzer links no Qt
+#   loader    the bank loader and its file opening, from the rules: its
+#             fuzzer links no Qt
 #   rules     every source of korvane_core
 #   document  every source of korvane_editor_core
 
@@ -31,7 +32,7 @@ function(korvane_fuzz_part part target)
 endfunction()
 
 set(korvane_fuzz_sources "")
-korvane_fuzz_part(loader korvane_core "(^|/)BankFile\\.cpp$")
+korvane_fuzz_part(loader korvane_core "(^|/)BankFile(Open[A-Za-z]+)?\\.cpp$")
 korvane_fuzz_part(rules korvane_core)
 korvane_fuzz_part(document korvane_editor_core)
 file(GENERATE OUTPUT ${PROJECT_BINARY_DIR}/fuzz-sources.tsv CONTENT "${korvane_fuzz_sources}")

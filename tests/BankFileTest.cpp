@@ -1,11 +1,13 @@
 // The question bank loader: line ends, end of data, the 100-slot limit, the
 // field split, bytes kept as read, and which paths the file reader refuses.
 #include "tests/BankLines.h"
+#include "tests/TestSystem.h"
 #include "app/Windows1252.h"
 #include "forms/BankFile.h"
 
 #include <QByteArray>
 #include <QDateTime>
+#include <QDir>
 #include <QFile>
 #include <QScopeGuard>
 #include <QTemporaryDir>
@@ -16,13 +18,10 @@
 #include <cerrno>
 #include <chrono>
 #include <cstring>
-#include <fcntl.h>
 #include <future>
 #include <memory>
 #include <optional>
-#include <sys/stat.h>
 #include <thread>
-#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -342,23 +341,21 @@ void BankFileTest::fileKinds()
         file.write(NumberedLines(3));
     }
 
-    int writer = -1;
+    std::optional<TestFifo> fifo;
     QByteArray target = path;
     if (kind == "directory") {
-        QVERIFY(::mkdir(path.constData(), 0755) == 0);
+        QVERIFY(QDir().mkdir(dir.filePath(QStringLiteral("quarl3.tqz"))));
     } else if (kind.startsWith("fifo")) {
-        QVERIFY(::mkfifo(path.constData(), 0644) == 0);
-        if (kind == "fifo+writer") {
-            // Read-write never blocks on a FIFO, and keeps a writer attached
-            // so a blocking read would wait for data forever.
-            writer = ::open(path.constData(), O_RDWR | O_NONBLOCK);
-            QVERIFY(writer >= 0);
-        }
+        // With a writer attached, a blocking read would wait for data forever.
+        QVERIFY(fifo.emplace(path, kind == "fifo+writer").made());
+        target = fifo->path();
     } else if (kind.startsWith("->")) {
+        if (!SymlinksSupported())
+            QSKIP("this system lets no test make symbolic links");
         const QByteArray to = kind == "->regular" ? regular : kind == "->nowhere" ? folder + "/nowhere" : kind.mid(2).toLocal8Bit();
-        QVERIFY(::symlink(to.constData(), path.constData()) == 0);
+        QVERIFY(MakeSymlink(to, path));
     } else if (kind == "/dev/null") {
-        target = "/dev/null";
+        target = NullDevice();
     } else if (kind == "regular") {
         QVERIFY(QFile::copy(QString::fromLocal8Bit(regular), QString::fromLocal8Bit(path)));
     } else if (kind == "empty") {
@@ -368,14 +365,7 @@ void BankFileTest::fileKinds()
 
     Load load;
     const std::optional<bool> result = ReadFileWithin(target, load, std::chrono::seconds(5));
-    if (!result && kind.startsWith("fifo")) {
-        // Unblock a reader stuck waiting for a writer before failing.
-        const int unblock = ::open(path.constData(), O_WRONLY | O_NONBLOCK);
-        if (unblock >= 0)
-            ::close(unblock);
-    }
-    if (writer >= 0)
-        ::close(writer);
+    fifo.reset(); // a reader stuck waiting for a writer is let go first
     QVERIFY2(result.has_value(), "the read did not return within 5 seconds");
     QCOMPARE(*result, readable);
     if (!readable) {
@@ -415,15 +405,19 @@ void BankFileTest::openFailures()
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
     QByteArray path = QFile::encodeName(dir.path()) + "/quarl3.tqz";
+    std::optional<TestFifo> fifo;
     if (kind == "directory") {
-        QVERIFY(::mkdir(path.constData(), 0755) == 0);
+        QVERIFY(QDir().mkdir(dir.filePath(QStringLiteral("quarl3.tqz"))));
     } else if (kind == "fifo") {
-        QVERIFY(::mkfifo(path.constData(), 0644) == 0);
+        QVERIFY(fifo.emplace(path, false).made());
+        path = fifo->path();
     } else if (kind.startsWith("->")) {
+        if (!SymlinksSupported())
+            QSKIP("this system lets no test make symbolic links");
         const QByteArray to = kind == "->nowhere" ? path + ".gone" : kind.mid(2).toLocal8Bit();
-        QVERIFY(::symlink(to.constData(), path.constData()) == 0);
+        QVERIFY(MakeSymlink(to, path));
     } else if (kind == "/dev/null") {
-        path = "/dev/null";
+        path = NullDevice();
     } else if (kind == "regular") {
         QFile file(QString::fromLocal8Bit(path));
         QVERIFY(file.open(QIODevice::WriteOnly));
@@ -462,10 +456,7 @@ void BankFileTest::readingLeavesTheFileUnchanged()
     QVERIFY(ReadBankFile(path.constData(), Collect(load)));
     QCOMPARE(load.stored.size(), std::size_t(100));
 
-    struct stat after {};
-    QVERIFY(::stat(path.constData(), &after) == 0);
-    QCOMPARE(qint64(after.st_mtim.tv_sec), qint64(1000000000));
-    QCOMPARE(qint64(after.st_mtim.tv_nsec), qint64(0));
+    QCOMPARE(ModificationTime(path), std::optional(FileTime{1000000000, 0}));
     QFile file(QString::fromLocal8Bit(path));
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll(), bytes);

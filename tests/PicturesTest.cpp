@@ -5,6 +5,7 @@
 #include <QSet>
 #include <QTest>
 #include <cmath>
+#include <numbers>
 
 namespace {
 
@@ -113,11 +114,11 @@ void PicturesTest::trackRunsClockwiseFromTheTopLeftCorner()
             return std::atan2(BoardTrack[std::size_t(s)].top - middleY, BoardTrack[std::size_t(s)].left - middleX);
         };
         double step = angle(ForwardSquareOf(std::int8_t(square), 1)) - angle(square);
-        step = std::remainder(step, 2 * M_PI);
+        step = std::remainder(step, 2 * std::numbers::pi);
         QVERIFY2(step > 0, qPrintable(QString::number(square)));
         turned += step;
     }
-    QCOMPARE(qRound(turned / (2 * M_PI)), 1);
+    QCOMPARE(qRound(turned / (2 * std::numbers::pi)), 1);
     // Square 1 is the top-left corner: no square lies both left of and above it.
     for (int square = 2; square <= SquareCount; ++square)
         QVERIFY(BoardTrack[std::size_t(square)].left > BoardTrack[1].left || BoardTrack[std::size_t(square)].top > BoardTrack[1].top);

@@ -17,6 +17,7 @@
 #include "forms/QuestionState.h"
 #include "forms/Title2.h"
 #include "generated/ShippedBanks.h"
+#include "tests/TestSystem.h"
 
 #include <QApplication>
 #include <QDir>
@@ -302,8 +303,9 @@ void StartupTest::commandLine()
     QVERIFY2(korvwin.waitForFinished(30000), "korvwin ends by itself");
     QCOMPARE(korvwin.exitStatus(), QProcess::NormalExit);
     QCOMPARE(korvwin.exitCode(), exitCode);
-    const QString stdOut = QString::fromUtf8(korvwin.readAllStandardOutput());
-    const QString stdErr = QString::fromUtf8(korvwin.readAllStandardError());
+    // Lines end as the system's console programs end them (CR LF on Windows).
+    const QString stdOut = QString::fromUtf8(korvwin.readAllStandardOutput().replace(PrintedLineEnd(), "\n"));
+    const QString stdErr = QString::fromUtf8(korvwin.readAllStandardError().replace(PrintedLineEnd(), "\n"));
     if (out.isEmpty())
         QCOMPARE(stdOut, QString());
     else

@@ -1,0 +1,6 @@
+#include "app/SystemFaces.h"
+
+QString SystemFaceFor(const QString &designFace)
+{
+    return designFace;
+}
