@@ -17,8 +17,14 @@ struct BankReport {
     std::vector<BankProblem> problems; // line by line (problems, then warnings), then the bank's own
 };
 
+// Whose reading of each line the checks report. The game's is what it loads:
+// tqzcheck's, faithful to the loader. The author's adds each field as written,
+// before the game's cuts, so that a character or a field cut away is told
+// (what the question editor shows, to mend before anything is cut).
+enum class BankReading { Game, Author };
+
 // Loads the bytes with the game's loader and checks them.
-BankReport CheckBank(std::string_view bytes);
+BankReport CheckBank(std::string_view bytes, BankReading reading = BankReading::Game);
 
 // The length of a UTF-8 sequence of two or more bytes starting at `at`, or 0
 // when none starts there (a lead byte without its continuation bytes, an

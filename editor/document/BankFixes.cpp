@@ -88,13 +88,25 @@ std::optional<std::vector<BankLine>> MendTextAfterFields(const BankLine &line)
     return std::vector{fields, BankLine{Bytes(rest), {}, line.end}};
 }
 
+// Where a cut at `width` bytes falls when it keeps UTF-8 sequences whole.
+std::size_t Utf8CutPoint(std::string_view bytes, std::size_t width)
+{
+    const std::size_t cut = std::min(width, bytes.size());
+    // A sequence is at most 4 bytes: only one starting in the last 3 kept can cross.
+    for (std::size_t at = cut >= 3 ? cut - 3 : 0; at < cut; ++at) {
+        char32_t codePoint = 0;
+        if (const std::size_t length = Utf8SequenceAt(bytes, at, codePoint); length > 0 && at + length > cut)
+            return at;
+    }
+    return cut;
+}
+
 std::optional<std::vector<BankLine>> CutField(const BankLine &line, int field)
 {
     const QString text = BankLines::Field(line, field);
-    const auto width = qsizetype(BankFieldWidths[std::size_t(field)]);
-    if (FieldText::GameLength(text) <= width)
+    if (FieldText::GameLength(text) <= qsizetype(BankFieldWidths[std::size_t(field)]))
         return std::nullopt;
-    return std::vector{BankLines::WithField(line, field, FieldText::CutTo(text, width))};
+    return std::vector{BankLines::WithField(line, field, KeptByCut(line, field))};
 }
 
 } // namespace
@@ -115,6 +127,17 @@ std::optional<std::vector<BankLine>> Fixed(const BankLine &line, const BankProbl
         return inField ? CutField(line, problem.field) : std::nullopt;
     }
     return std::nullopt;
+}
+
+QString KeptByCut(const BankLine &line, int field)
+{
+    const QString text = BankLines::Field(line, field);
+    const std::size_t width = BankFieldWidths[std::size_t(field)];
+    if (!line.typedField(field).isNull())
+        return FieldText::CutTo(text, qsizetype(width));
+    // Held as bytes, each one character of the text.
+    const std::string_view bytes = FieldsAsWritten(View(line.text))[std::size_t(field)];
+    return text.left(qsizetype(Utf8CutPoint(bytes, width)));
 }
 
 std::vector<BankProblemKind> FixAll(BankDocument &document, std::span<const BankProblemKind> kinds,

@@ -18,6 +18,11 @@ namespace BankFixes {
 // whole question, and dropped otherwise; a field over its width is cut to it.
 std::optional<std::vector<BankLine>> Fixed(const BankLine &line, const BankProblem &problem);
 
+// What cutting the field to its width keeps. The cut never splits a
+// character: one beyond the BMP typed, or a UTF-8 sequence written in bytes,
+// goes whole when the width would split it.
+QString KeptByCut(const BankLine &line, int field);
+
 // Mends every fixable problem of each kind given, in the order given,
 // checking the bank afresh between kinds (and until none of the kind is
 // left), as fixes move lines. Each fix is shown to `fixing` first, with the

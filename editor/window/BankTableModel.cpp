@@ -62,8 +62,7 @@ std::optional<QString> Removed(const BankProblem &problem, const BankLine &line)
         return FromWindows1252(rest);
     }
     case BankFix::CutToWidth: {
-        const QString text = BankLines::Field(line, problem.field);
-        return text.mid(FieldText::CutTo(text, qsizetype(BankFieldWidths[std::size_t(problem.field)])).size());
+        return BankLines::Field(line, problem.field).mid(BankFixes::KeptByCut(line, problem.field).size());
     }
     }
     return std::nullopt;

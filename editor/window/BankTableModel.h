@@ -51,7 +51,8 @@ public:
     // while firstUnencodable() finds one.
     QByteArray bytes() const;
     std::optional<BankDocument::Unencodable> firstUnencodable() const;
-    // What the live problems panel lists: CheckBank(bytes()), with a
+    // What the live problems panel lists: CheckBank(bytes()) in the
+    // author's reading, with a
     // character Windows-1252 lacks counted as the '?' it would become and
     // listed as Unencodable. Worked out once per change; valid until the
     // next bankChanged().

@@ -77,7 +77,7 @@ private slots:
         if (editedRow >= 0)
             QVERIFY(editor.model.setData(editor.model.index(editedRow, 2), QString(30, QLatin1Char('w'))));
         const QByteArray saved = editor.model.bytes();
-        QCOMPARE(Described(editor.model.report()), Described(CheckBank({saved.constData(), std::size_t(saved.size())})));
+        QCOMPARE(Described(editor.model.report()), Described(CheckBank({saved.constData(), std::size_t(saved.size())}, BankReading::Author)));
     }
 
     void fixes_data()
@@ -110,6 +110,10 @@ private slots:
             << "q\"" + QByteArray(30, 'a') + "\"b\"c\"\r" << int(BankProblemKind::FieldTooLong) << 1
             << "q\"" + QByteArray(26, 'a') + "\"b\"c\"\r\n"
             << "Cut \u201Caaaa\u201D from the end of the right answer on line 1";
+        QTest::newRow("a cut never splits a UTF-8 character across the width")
+            << "q\"" + QByteArray(25, 'a') + "\xc3\xbc" "x\"b\"c\"\r\n" << int(BankProblemKind::FieldTooLong) << 1
+            << "q\"" + QByteArray(25, 'a') + "\"b\"c\"\r\n"
+            << "Cut \u201C\u00C3\u00BCx\u201D from the end of the right answer on line 1";
         QTest::newRow("cut text that reads as a placeholder named as it is")
             << "q\"" + QByteArray(26, 'a') + "%2%3\"b\"c\"\r\n" << int(BankProblemKind::FieldTooLong) << 1
             << "q\"" + QByteArray(26, 'a') + "\"b\"c\"\r\n"
@@ -212,6 +216,17 @@ private slots:
         QTest::newRow("UTF-8 read before the cut, which would split it")
             << "q\"" + QByteArray("\xc3\xa9").repeated(14) + "\"b\"c\"\r\n"
             << "q\"" + QByteArray("\xe9").repeated(14) + "\"b\"c\"\r\n" << 1 << "Read the UTF-8 text on every line";
+        QTest::newRow("a UTF-8 character across the width read as its letter, not cut in half")
+            << QByteArray(72, 'q') + "\xc3\xbc\"a\"b\"c\"\r\n" << QByteArray(72, 'q') + "\xfc\"a\"b\"c\"\r\n" << 1
+            << "Read the UTF-8 text on every line";
+        QTest::newRow("a UTF-8 character across the width of a field too long")
+            << QByteArray(72, 'q') + "\xc3\xbcxyz\"a\"b\"c\"\r\n" << QByteArray(72, 'q') + "\xfc\"a\"b\"c\"\r\n" << 1
+            << "Fix all: read the UTF-8 text and cut the fields to their widths, removing \u201Cxyz\u201D";
+        QTest::newRow("a field past the 140th character cut as written")
+            << "q\"" + a30 + "\"" + a30 + "\"" + QByteArray(80, 'c') + "\"\r\n"
+            << "q\"" + a26 + "\"" + a26 + "\"" + QByteArray(26, 'c') + "\"\r\n" << 1
+            << "Cut every field to its width, removing \u201C" + QString(31, QLatin1Char('c'))
+                   + "\u2026\u201D, \u201Caaaa\u201D, \u201Caaaa\u201D";
         QTest::newRow("three questions run on in one line")
             << QByteArray("q1\"a\"b\"c\"q2\"a\"b\"c\"q3\"a\"b\"c\"\r\n")
             << QByteArray("q1\"a\"b\"c\"\r\nq2\"a\"b\"c\"\r\nq3\"a\"b\"c\"\r\n") << 3
