@@ -405,7 +405,7 @@ std::vector<BankLine> BankTableModel::linesFromRecords(const QList<QStringList> 
     for (const QStringList &record : records) {
         std::array<QString, BankFieldCount> fields;
         for (qsizetype field = 0; field < std::min(record.size(), qsizetype(BankFieldCount)); ++field)
-            fields[std::size_t(field)] = FieldText::Fitted(record[field]);
+            fields[std::size_t(field)] = FieldText::Imported(record[field]);
         lines.push_back(BankLines::FromFields(fields));
     }
     return lines;

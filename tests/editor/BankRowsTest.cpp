@@ -179,6 +179,14 @@ private slots:
         }, saved);
     }
 
+    // A quote put in by Replace All opens or closes by the text before it.
+    void replaceFitsEachQuoteInItsPlace()
+    {
+        CheckEdit("Say 'hi' and ('bye')?\"a\"b\"c\"\r\n", [](BankTableModel &m) {
+            QCOMPARE(m.replace(QStringLiteral("'"), QStringLiteral("\""), Qt::CaseSensitive), 1);
+        }, "Say \x93hi\x94 and (\x93" "bye\x94)?\"a\"b\"c\"\r\n");
+    }
+
     void replaceAllNamesWhatItReplaced()
     {
         Editor editor("Which colour?\"red\"colours\"\"\r\n");
@@ -248,6 +256,13 @@ private slots:
         QTest::newRow("Hungarian header in Windows-1252, accents folded")
             << QByteArray("K\xe9rd\xe9s|Helyes v\xe1lasz|Rossz v\xe1lasz 1|Rossz v\xe1lasz 2\r\nq|a|b|c\r\n")
             << QByteArray("q\"a\"b\"c\"\r\n");
+        QTest::newRow("French header in words, no question marks below")
+            << QByteArray("\xc3\x89nonc\xc3\xa9;R\xc3\xa9ponse juste;Mauvaise r\xc3\xa9ponse 1;Mauvaise r\xc3\xa9ponse 2\r\n"
+                          "Le chat est un;f\xc3\xa9lin;canid\xc3\xa9;oiseau\r\n")
+            << QByteArray("Le chat est un\"f\xe9lin\"canid\xe9\"oiseau\"\r\n");
+        QTest::newRow("spaces and line breaks trimmed at either end of a field")
+            << QByteArray("\"Which one?\r\n\", \"Paris\" ,\tb ,\"c\n\"\r\n")
+            << QByteArray("Which one?\"\x93Paris\x94\"b\"c\"\r\n");
         QTest::newRow("header known by its shape")
             << QByteArray("Prompt,Correct,Decoy A,Decoy B\nOne?,a,b,c\nTwo?,d,e,f\n")
             << QByteArray("One?\"a\"b\"c\"\r\nTwo?\"d\"e\"f\"\r\n");
@@ -295,7 +310,7 @@ private slots:
         QCOMPARE(editor.stack.count(), 0);
     }
 
-    // What Export CSV writes imports back to the same fields.
+    // What Export CSV writes imports back to the same fields, their ends trimmed.
     void csvRoundTrip_data()
     {
         QTest::addColumn<QByteArray>("bank");
@@ -312,7 +327,15 @@ private slots:
         QVERIFY(csv.startsWith("\xef\xbb\xbfQuestion,Right answer,Wrong answer 1,Wrong answer 2\r\n"));
         Editor imported("");
         QVERIFY(imported.model.importCsv(0, csv));
-        QCOMPARE(Rows(imported.model), Rows(original.model));
+        // Import trims each field's ends, which only count toward the width.
+        QStringList trimmed;
+        for (const QString &row : Rows(original.model)) {
+            QStringList fields = row.split(QLatin1Char('|'));
+            for (QString &field : fields)
+                field = field.trimmed();
+            trimmed += fields.join(QLatin1Char('|'));
+        }
+        QCOMPARE(Rows(imported.model), trimmed);
     }
 
     // Under a translation the headings change, but a CSV file's header row
