@@ -140,6 +140,23 @@ QString KeptByCut(const BankLine &line, int field)
     return text.left(qsizetype(Utf8CutPoint(bytes, width)));
 }
 
+std::optional<Rewording> ToReword(const BankLine &line, const BankProblem &problem)
+{
+    const auto over = qsizetype(line.text.size()) - qsizetype(BankLineLength);
+    if (problem.kind != BankProblemKind::LineTooLong || over <= 0)
+        return std::nullopt;
+    Rewording longest;
+    qsizetype length = -1;
+    for (int field = 0; field < int(BankFieldCount); ++field) {
+        if (const qsizetype own = FieldText::GameLength(BankLines::Field(line, field)); own > length) {
+            longest.field = field;
+            length = own;
+        }
+    }
+    longest.excess = std::min(over, length);
+    return longest;
+}
+
 std::vector<BankProblemKind> FixAll(BankDocument &document, std::span<const BankProblemKind> kinds,
                                     const FixWatch &fixing)
 {

@@ -23,6 +23,17 @@ std::optional<std::vector<BankLine>> Fixed(const BankLine &line, const BankProbl
 // goes whole when the width would split it.
 QString KeptByCut(const BankLine &line, int field);
 
+// A problem no fix may mend without losing words: the author rewords a
+// field instead, `excess` characters too long. Fix opens that field with
+// its last `excess` characters selected.
+struct Rewording {
+    int field = 0;
+    qsizetype excess = 0;
+};
+// For a line over 140 characters, its longest field, by as much as the line
+// is over; nothing for any other problem.
+std::optional<Rewording> ToReword(const BankLine &line, const BankProblem &problem);
+
 // Mends every fixable problem of each kind given, in the order given,
 // checking the bank afresh between kinds (and until none of the kind is
 // left), as fixes move lines. Each fix is shown to `fixing` first, with the

@@ -23,8 +23,11 @@
 #include "editor/window/RecoveryKeeper.h"
 #include "editor/window/RecoveryOffers.h"
 #include "editor/window/ScreenFit.h"
+#include "editor/window/SelectionKeys.h"
+#include "editor/document/WarningsPastSlots.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDir>
@@ -128,6 +131,7 @@ void BankEditorWindow::buildLayout()
     table_->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed
                             | QAbstractItemView::AnyKeyPressed);
     table_->setWordWrap(false);
+    ExtendSelectionWithCtrlHomeEnd(table_);
     table_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
     // Room for a typical answer and its counter; the question takes the rest.
     const int answerWidth = table_->fontMetrics().horizontalAdvance(QStringLiteral("Wrong answer 1 is here 00/26"));
@@ -136,7 +140,8 @@ void BankEditorWindow::buildLayout()
     table_->verticalHeader()->setDefaultAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
     preview_ = new QuestionPreview(this);
-    problems_ = new ProblemPanel(this, [this](const BankProblem &problem) { return model_->canFix(problem); });
+    problems_ = new ProblemPanel(
+        this, [this](const BankProblem &problem) { return model_->canFix(problem) || model_->rewording(problem); });
 
     // The table spans the window; the preview and the problems share the
     // strip below it.
@@ -190,7 +195,25 @@ void BankEditorWindow::buildLayout()
         checksDue_->start();
     });
     connect(delegate_, &FieldDelegate::hint, this, [this](const QString &text) { statusBar()->showMessage(text, 8000); });
-    connect(problems_, &ProblemPanel::fixRequested, this, [this](const BankProblem &problem) { model_->fix(problem); });
+    connect(problems_, &ProblemPanel::fixRequested, this, &BankEditorWindow::fixProblem);
+    connect(problems_->pastSlotsBox(), &QCheckBox::toggled, this, &BankEditorWindow::refreshProblems);
+}
+
+void BankEditorWindow::fixProblem(const BankProblem &problem)
+{
+    if (const std::optional<BankFixes::Rewording> rewording = model_->rewording(problem))
+        openForRewording(model_->index(int(problem.line) - 1, rewording->field), rewording->excess);
+    else
+        model_->fix(problem);
+}
+
+void BankEditorWindow::openForRewording(const QModelIndex &cell, qsizetype excess)
+{
+    table_->setCurrentIndex(cell);
+    table_->scrollTo(cell);
+    table_->setFocus(Qt::OtherFocusReason);
+    table_->edit(cell);
+    delegate_->selectLast(excess);
 }
 
 void BankEditorWindow::buildCommands()
@@ -297,7 +320,7 @@ void BankEditorWindow::buildMenus(const WindowActions &own)
     edit->addSeparator();
     edit->addActions({rows.cut, rows.copy, rows.paste, rows.clear});
     edit->addSeparator();
-    edit->addActions({rows.insert, rows.remove, rows.up, rows.down});
+    edit->addActions({rows.insert, rows.remove, rows.removePast, rows.up, rows.down});
     edit->addSeparator();
     edit->addAction(rows.selectAll);
     edit->addSeparator();
@@ -692,7 +715,15 @@ void BankEditorWindow::refreshChecks()
 void BankEditorWindow::refreshProblems()
 {
     const BankReport report = typedCell_.isValid() ? model_->reportWith(typedCell_, typedText_) : model_->report();
-    problems_->setProblems(report.problems);
+    std::vector<BankProblem> problems = report.problems;
+    if (problems_->pastSlotsBox()->isChecked()) {
+        // After the lines' findings, before the bank's own.
+        const std::vector<BankProblem> past = WarningsPastSlots(model_->document());
+        problems.insert(std::find_if(problems.begin(), problems.end(),
+                                     [](const BankProblem &problem) { return problem.line == 0; }),
+                        past.begin(), past.end());
+    }
+    problems_->setProblems(std::move(problems));
     problemCommands_->actions().fixAll->setEnabled(model_->anyFixable());
 }
 

@@ -28,6 +28,7 @@ class QuizPrintCommands;
 class RecentFiles;
 class RecoveryKeeper;
 class RecoveryOffers;
+struct BankProblem;
 struct RecoveredBank;
 
 // The question editor: the bank as a table, one row per line as the game
@@ -121,6 +122,11 @@ private:
     // for the commands that act on it; false when the typing was refused.
     bool settleChecks();
     void refreshPreview();
+    // Fixes the problem, or opens the field it asks the author to reword.
+    void fixProblem(const BankProblem &problem);
+    // Opens the cell's editor with its last `excess` characters selected:
+    // for a field to reword where a fix would cut words off.
+    void openForRewording(const QModelIndex &cell, qsizetype excess);
     void previewTyping(const QModelIndex &index, const QString &text);
     void updateTitle();
     // Takes a recovered document as this window's, with unsaved changes.

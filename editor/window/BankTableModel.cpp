@@ -214,12 +214,21 @@ QVariant BankTableModel::data(const QModelIndex &index, int role) const
 QVariant BankTableModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
     if (orientation == Qt::Vertical) {
+        if (section < 0 || section >= rowCount())
+            return {};
+        // The line's characters, each one byte, against the 140 the game reads.
+        const qsizetype length = document_.line(section).text.size();
+        const bool over = length > qsizetype(BankLineLength);
         if (role == Qt::DisplayRole)
-            return section + 1;
+            return QStringLiteral("%1  %2/%3").arg(section + 1).arg(length).arg(BankLineLength);
         if (!IsRead(section) && role == Qt::ForegroundRole)
             return QGuiApplication::palette().color(QPalette::Disabled, QPalette::Text);
+        if (over && role == Qt::ForegroundRole)
+            return QColor(Qt::red);
         if (!IsRead(section) && role == Qt::ToolTipRole)
             return tr("Not read: the game holds %1 questions.").arg(BankSlots);
+        if (over && role == Qt::ToolTipRole)
+            return tr("The line is %1 characters: the game reads the first %2.").arg(length).arg(BankLineLength);
         return {};
     }
     if (section < 0 || section >= int(BankFieldCount))
@@ -362,6 +371,14 @@ void BankTableModel::removeLines(int row, int count)
     push(document_.planReplace(row, count, {}), Counted(count, "Delete a line", "Delete %1 lines"));
 }
 
+void BankTableModel::removeLinesPastSlots()
+{
+    const int count = rowCount() - int(BankSlots);
+    if (count > 0)
+        push(document_.planReplace(int(BankSlots), count, {}),
+             Counted(count, "Delete the line past 100", "Delete the %1 lines past 100"));
+}
+
 void BankTableModel::moveLines(int row, int count, int destinationRow)
 {
     if (row < 0 || count <= 0 || row + count > rowCount() || destinationRow < 0 || destinationRow > rowCount()
@@ -451,6 +468,14 @@ bool BankTableModel::canFix(const BankProblem &problem) const
     return row >= 0 && row < rowCount() && BankFixes::Fixed(document_.line(row), problem).has_value();
 }
 
+std::optional<BankFixes::Rewording> BankTableModel::rewording(const BankProblem &problem) const
+{
+    const int row = int(problem.line) - 1;
+    if (row < 0 || row >= rowCount())
+        return std::nullopt;
+    return BankFixes::ToReword(document_.line(row), problem);
+}
+
 void BankTableModel::fix(const BankProblem &problem)
 {
     const int row = int(problem.line) - 1;
@@ -535,6 +560,8 @@ void BankTableModel::apply(const BankSplice &splice)
     if (common > 0) {
         document_.replace(splice.row, int(common), lines.first(std::size_t(common)));
         emit dataChanged(index(splice.row, 0), index(splice.row + int(common) - 1, int(BankFieldCount) - 1));
+        // Each row's header shows its line's length.
+        emit headerDataChanged(Qt::Vertical, splice.row, splice.row + int(common) - 1);
     }
     const int rest = splice.row + int(common);
     if (before > after) {

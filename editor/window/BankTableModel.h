@@ -1,6 +1,7 @@
 #pragma once
 
 #include "editor/document/BankDocument.h"
+#include "editor/document/BankFixes.h"
 #include "editor/document/TopUp.h"
 
 #include "forms/BankChecks.h"
@@ -95,6 +96,8 @@ public:
     // line, as the game always reads one.
     void insertBlankRows(int row, int count);
     void removeLines(int row, int count);
+    // Keeps the lines the game reads, one undo step naming how many go.
+    void removeLinesPastSlots();
     // destinationRow counts before the move, as in QAbstractItemModel::moveRows:
     // one line down is moveLines(row, 1, row + 2).
     void moveLines(int row, int count, int destinationRow);
@@ -121,6 +124,8 @@ public:
 
     // One-click fixes for a problem CheckBank reported on these bytes.
     bool canFix(const BankProblem &problem) const;
+    // The field to open for rewording instead of a fix (BankFixes::ToReword).
+    std::optional<BankFixes::Rewording> rewording(const BankProblem &problem) const;
     void fix(const BankProblem &problem);
     // Every fixable problem of the kind that report() lists, fixed as one undo step.
     void fixAll(BankProblemKind kind);

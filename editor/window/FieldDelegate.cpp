@@ -8,6 +8,8 @@
 #include <QPainter>
 #include <QPersistentModelIndex>
 
+#include <algorithm>
+
 QWidget *FieldDelegate::createEditor(QWidget *parent, const QStyleOptionViewItem &, const QModelIndex &index) const
 {
     auto *edit = new FieldEdit(parent, index.data(BankTableModel::FieldWidthRole).toInt());
@@ -72,4 +74,10 @@ bool FieldDelegate::finishEditing()
         return false;
     emit closeEditor(editor_);
     return true;
+}
+
+void FieldDelegate::selectLast(qsizetype count)
+{
+    if (editor_)
+        editor_->setSelection(int(editor_->text().size()), -int(std::min(count, editor_->text().size())));
 }

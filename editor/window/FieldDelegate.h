@@ -21,6 +21,8 @@ public:
     // saved or played too. False when the model refused the typed text: the
     // editor then stays open holding it.
     bool finishEditing();
+    // Selects the last `count` characters in the open cell editor.
+    void selectLast(qsizetype count);
 
 signals:
     void hint(const QString &text);

@@ -3,9 +3,12 @@
 // one undo step, and a character the code page lacks is held and found.
 #include "editor/window/BankTableModel.h"
 
+#include "editor/document/WarningsPastSlots.h"
 #include "forms/BankChecks.h"
+#include "tests/BankLines.h"
 
 #include <QApplication>
+#include <QColor>
 #include <QTest>
 #include <QUndoStack>
 
@@ -197,6 +200,60 @@ private slots:
                               .arg(problem.field)
                               .arg(problem.isWarning() ? "warning" : "problem", QString::fromStdString(problem.message()));
         QCOMPARE(listed, found);
+    }
+
+    // Rows past 100 are checked on demand against every row above them;
+    // the rows the game reads get no warnings of their own here.
+    void warningsPastSlots()
+    {
+        const BankDocument document = [] {
+            BankDocument made;
+            made.load(NumberedLines(100) + Line("Question 3?", "x", "y", "z") + "\r\n"
+                      + Line("q", "Paris", "Lyon", "paris") + "\r\n" + NumberedLine(1) + "\r\n");
+            return made;
+        }();
+        QStringList listed;
+        for (const BankProblem &problem : WarningsPastSlots(document))
+            listed += QStringLiteral("%1/%2").arg(problem.line).arg(int(problem.kind));
+        QCOMPARE(listed, (QStringList{QStringLiteral("101/%1").arg(int(BankProblemKind::SameQuestion)),
+                                      QStringLiteral("102/%1").arg(int(BankProblemKind::SameAnswers)),
+                                      QStringLiteral("103/%1").arg(int(BankProblemKind::SameQuestion))}));
+    }
+
+    // Each row's header shows its line's length against the 140 the game reads.
+    void lineLengthAgainst140_data()
+    {
+        QTest::addColumn<QByteArray>("line");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<bool>("over");
+        QTest::newRow("four fields within their widths making 149")
+            << Line(QByteArray(73, 'q'), QByteArray(26, 'a'), QByteArray(26, 'b'), QByteArray(20, 'c')) << "1  149/140"
+            << true;
+        QTest::newRow("140 exactly") << Line(QByteArray(73, 'q'), QByteArray(26, 'a'), QByteArray(26, 'b'), QByteArray(11, 'c'))
+                                     << "1  140/140" << false;
+    }
+    void lineLengthAgainst140()
+    {
+        QFETCH(QByteArray, line);
+        QFETCH(QString, shown);
+        QFETCH(bool, over);
+        Editor editor(line + "\r\n");
+        QCOMPARE(editor.model.headerData(0, Qt::Vertical).toString(), shown);
+        QCOMPARE(editor.model.headerData(0, Qt::Vertical, Qt::ForegroundRole) == QColor(Qt::red), over);
+    }
+
+    // Fix on a line over 140 cuts nothing: it names the longest field, by
+    // as much as the line is over, for the author to reword.
+    void lineTooLongIsReworded()
+    {
+        Editor editor(Line(QByteArray(60, 'q'), QByteArray(26, 'a'), QByteArray(50, 'b'), QByteArray(10, 'c')) + "\r\n");
+        const std::optional<BankProblem> problem = Find(editor.model.report(), BankProblemKind::LineTooLong, 1);
+        QVERIFY(problem);
+        QVERIFY(!editor.model.canFix(*problem));
+        const std::optional<BankFixes::Rewording> rewording = editor.model.rewording(*problem);
+        QVERIFY(rewording);
+        QCOMPARE(rewording->field, 0);
+        QCOMPARE(rewording->excess, 150 - 140);
     }
 
     // Fix All mends every kind in one step, line ends first, each kind until

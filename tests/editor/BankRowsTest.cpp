@@ -154,6 +154,30 @@ private slots:
     }
 
     // Replaced text is fitted as pasted text is; each replace is one step.
+    // Rows past the game's 100 go in one step that says how many; a bank of
+    // 100 or fewer is left as it is.
+    void deleteRowsPast100_data()
+    {
+        QTest::addColumn<int>("lines");
+        QTest::addColumn<QString>("name"); // the undo step's, empty for none
+        QTest::newRow("2,000 rows") << 2000 << "Delete the 1900 lines past 100";
+        QTest::newRow("101 rows") << 101 << "Delete the line past 100";
+        QTest::newRow("100 rows") << 100 << QString();
+    }
+    void deleteRowsPast100()
+    {
+        QFETCH(int, lines);
+        QFETCH(QString, name);
+        Editor editor(NumberedLines(lines));
+        editor.model.removeLinesPastSlots();
+        QCOMPARE(editor.model.bytes(), NumberedLines(std::min(lines, 100)));
+        QCOMPARE(editor.stack.undoText(), name);
+        if (!name.isEmpty()) {
+            editor.stack.undo();
+            QCOMPARE(editor.model.bytes(), NumberedLines(lines));
+        }
+    }
+
     void replace_data()
     {
         QTest::addColumn<QString>("text");
