@@ -216,6 +216,14 @@ std::string ShownAsGame(std::string_view bytes)
     return shown;
 }
 
+std::vector<BankProblem> CheckUnreadLine(std::size_t line, std::string_view raw, BankReading reading)
+{
+    std::vector<BankProblem> found;
+    LineProblems problems(line, found);
+    CheckLine(raw, SplitBankLine(raw.substr(0, BankLineLength)), reading, problems);
+    return found;
+}
+
 BankReport CheckBank(std::string_view bytes, BankReading reading)
 {
     BankReport report;

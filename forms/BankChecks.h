@@ -26,6 +26,11 @@ enum class BankReading { Game, Author };
 // Loads the bytes with the game's loader and checks them.
 BankReport CheckBank(std::string_view bytes, BankReading reading = BankReading::Game);
 
+// The problems of a line the game never reads (one past the 100th), found
+// as CheckBank finds those of a line it reads, numbered `line`: for an author
+// choosing which lines to keep.
+std::vector<BankProblem> CheckUnreadLine(std::size_t line, std::string_view raw, BankReading reading);
+
 // The length of a UTF-8 sequence of two or more bytes starting at `at`, or 0
 // when none starts there (a lead byte without its continuation bytes, an
 // overlong form, a surrogate, beyond U+10FFFF); its code point goes to

@@ -9,6 +9,7 @@
 #include "editor/document/CsvExport.h"
 #include "editor/window/CsvImportDialog.h"
 #include "editor/document/DiskWatch.h"
+#include "editor/document/FindingsPastSlots.h"
 #include "editor/window/EditorGuide.h"
 #include "editor/window/EditorIcon.h"
 #include "editor/window/FieldDelegate.h"
@@ -24,7 +25,6 @@
 #include "editor/window/RecoveryOffers.h"
 #include "editor/window/ScreenFit.h"
 #include "editor/window/SelectionKeys.h"
-#include "editor/document/WarningsPastSlots.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -718,7 +718,7 @@ void BankEditorWindow::refreshProblems()
     std::vector<BankProblem> problems = report.problems;
     if (problems_->pastSlotsBox()->isChecked()) {
         // After the lines' findings, before the bank's own.
-        const std::vector<BankProblem> past = WarningsPastSlots(model_->document());
+        const std::vector<BankProblem> past = FindingsPastSlots(model_->document());
         problems.insert(std::find_if(problems.begin(), problems.end(),
                                      [](const BankProblem &problem) { return problem.line == 0; }),
                         past.begin(), past.end());

@@ -52,8 +52,8 @@ ProblemPanel::ProblemPanel(QWidget *parent, FixTest canFix) : QWidget(parent), c
 
     pastSlotsBox_ = new QCheckBox(tr("Check rows past &100"), this);
     pastSlotsBox_->setObjectName(QStringLiteral("pastSlotsBox"));
-    pastSlotsBox_->setToolTip(tr("Also warn about questions asked twice and answers alike on the rows past 100, "
-                                 "which the game never reads, before deleting rows brings them up"));
+    pastSlotsBox_->setToolTip(tr("Also check the rows past 100, which the game never reads, before deleting "
+                                 "rows brings them up: their problems, questions asked twice and answers alike"));
     pastSlotsCount_ = new QLabel(this);
     pastSlotsCount_->setObjectName(QStringLiteral("pastSlotsCount"));
 
@@ -114,8 +114,8 @@ void ProblemPanel::setProblems(std::vector<BankProblem> problems)
     const auto past = std::count_if(problems_.begin(), problems_.end(),
                                     [](const BankProblem &problem) { return problem.line > BankSlots; });
     pastSlotsCount_->setText(!pastSlotsBox_->isChecked() ? QString()
-                             : past == 1 ? tr("1 warning on rows past %1").arg(BankSlots)
-                                         : tr("%1 warnings on rows past %2").arg(past).arg(BankSlots));
+                             : past == 1 ? tr("1 finding on rows past %1").arg(BankSlots)
+                                         : tr("%1 findings on rows past %2").arg(past).arg(BankSlots));
     if (!problems_.empty())
         list_->setCurrentRow(std::min(current, int(problems_.size()) - 1), QItemSelectionModel::NoUpdate);
 }

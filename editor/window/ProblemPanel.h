@@ -16,7 +16,7 @@ class QPushButton;
 // The live list of what the bank checks report, one row per problem or
 // warning, each marked by its icon, with buttons that fix the chosen one
 // when the model knows how, and every fixable one at once; and a box that
-// asks for the warnings on the rows past 100, with their count.
+// asks for the checks on the rows past 100, with the count of findings.
 class ProblemPanel : public QWidget {
     Q_OBJECT
 
@@ -32,8 +32,8 @@ public:
     QListWidget *list() const { return list_; }
     QPushButton *fixButton() const { return fixButton_; }
     QPushButton *fixAllButton() const { return fixAllButton_; }
-    // Whether the author asked for the warnings on the rows past 100 too;
-    // the panel then counts those it lists.
+    // Whether the author asked for the checks on the rows past 100 too;
+    // the panel then counts the findings it lists there.
     QCheckBox *pastSlotsBox() const { return pastSlotsBox_; }
 
 signals:

@@ -3,7 +3,7 @@
 // one undo step, and a character the code page lacks is held and found.
 #include "editor/window/BankTableModel.h"
 
-#include "editor/document/WarningsPastSlots.h"
+#include "editor/document/FindingsPastSlots.h"
 #include "forms/BankChecks.h"
 #include "tests/BankLines.h"
 
@@ -202,22 +202,25 @@ private slots:
         QCOMPARE(listed, found);
     }
 
-    // Rows past 100 are checked on demand against every row above them;
-    // the rows the game reads get no warnings of their own here.
-    void warningsPastSlots()
+    // Rows past 100 are checked on demand: their problems, then their
+    // warnings against every row above them; the rows the game reads get no
+    // findings of their own here.
+    void findingsPastSlots()
     {
         const BankDocument document = [] {
             BankDocument made;
-            made.load(NumberedLines(100) + Line("Question 3?", "x", "y", "z") + "\r\n"
-                      + Line("q", "Paris", "Lyon", "paris") + "\r\n" + NumberedLine(1) + "\r\n");
+            made.load(NumberedLines(99) + Line(QByteArray(80, 'q'), "a", "b", "c") + "\r\n"
+                      + Line("Question 3?", "x", "y", "z") + "\r\n" + Line("q", "Paris", "Lyon", "paris") + "\r\n"
+                      + NumberedLine(1) + "\r\n" + Line(QByteArray(80, 'r'), "a", "b", "c") + "\r\n");
             return made;
         }();
         QStringList listed;
-        for (const BankProblem &problem : WarningsPastSlots(document))
+        for (const BankProblem &problem : FindingsPastSlots(document))
             listed += QStringLiteral("%1/%2").arg(problem.line).arg(int(problem.kind));
         QCOMPARE(listed, (QStringList{QStringLiteral("101/%1").arg(int(BankProblemKind::SameQuestion)),
                                       QStringLiteral("102/%1").arg(int(BankProblemKind::SameAnswers)),
-                                      QStringLiteral("103/%1").arg(int(BankProblemKind::SameQuestion))}));
+                                      QStringLiteral("103/%1").arg(int(BankProblemKind::SameQuestion)),
+                                      QStringLiteral("104/%1").arg(int(BankProblemKind::FieldTooLong))}));
     }
 
     // Each row's header shows its line's length against the 140 the game reads.

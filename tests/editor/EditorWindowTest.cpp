@@ -104,7 +104,7 @@ private slots:
     void unsavedChangesPrompt_data();
     void unsavedChangesPrompt();
     void fixOpensTheLongestFieldOfALineOver140();
-    void warningsPastSlotsOnDemand();
+    void findingsPastSlotsOnDemand();
     void ctrlHomeEndExtendTheSelection_data();
     void ctrlHomeEndExtendTheSelection();
     void rowCommands_data();
@@ -389,8 +389,8 @@ void EditorWindowTest::fixOpensTheLongestFieldOfALineOver140()
     QCOMPARE(window.model()->bytes(), bank);
 }
 
-// Rows past 100 are warned about once asked for, and counted.
-void EditorWindowTest::warningsPastSlotsOnDemand()
+// Rows past 100 are checked once asked for, and their findings counted.
+void EditorWindowTest::findingsPastSlotsOnDemand()
 {
     QTemporaryDir folder;
     BankEditorWindow window;
@@ -401,7 +401,7 @@ void EditorWindowTest::warningsPastSlotsOnDemand()
     QVERIFY(problems->findItems(QStringLiteral("Line 103"), Qt::MatchStartsWith).isEmpty());
     window.findChild<QCheckBox *>(QStringLiteral("pastSlotsBox"))->setChecked(true);
     QCOMPARE(problems->findItems(QStringLiteral("Line 103, warning: the same question as line 7"), Qt::MatchStartsWith).size(), 1);
-    QCOMPARE(count->text(), QStringLiteral("1 warning on rows past 100"));
+    QCOMPARE(count->text(), QStringLiteral("1 finding on rows past 100"));
 }
 
 // As in a spreadsheet: from the block selected to the first or last cell.
