@@ -35,7 +35,10 @@ QString GuideText()
                             "<p>The panel below the table lists what will not play as written, and warnings about "
                             "questions that play but may not work once the answers are shuffled. Choose one, or "
                             "press F8 and Shift+F8, to go to its field. Fix mends the chosen one; Fix All mends "
-                            "every one it can, line ends first, as one step to undo.</p>");
+                            "every one it can, line ends first, as one step to undo. Fix on a line over 140 "
+                            "characters opens its longest field to reword. Each row's header shows its line's "
+                            "length against 140. Check rows past 100 lists the findings on the rows the game "
+                            "never reads too; Edit, Delete Rows Past 100 keeps the first 100.</p>");
     text += QStringLiteral("<ul>");
     for (const ProblemKindFacts &facts : ProblemKinds())
         if (facts.guideTerm)
