@@ -132,6 +132,10 @@ void BankEditorWindow::buildLayout()
                             | QAbstractItemView::AnyKeyPressed);
     table_->setWordWrap(false);
     ExtendSelectionWithCtrlHomeEnd(table_);
+    // Each row's header shows its line's length: repainted as its cells
+    // change, as headerDataChanged would measure the whole header again.
+    connect(model_, &QAbstractItemModel::dataChanged, table_->verticalHeader()->viewport(),
+            qOverload<>(&QWidget::update));
     table_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
     // Room for a typical answer and its counter; the question takes the rest.
     const int answerWidth = table_->fontMetrics().horizontalAdvance(QStringLiteral("Wrong answer 1 is here 00/26"));

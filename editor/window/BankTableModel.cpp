@@ -560,8 +560,6 @@ void BankTableModel::apply(const BankSplice &splice)
     if (common > 0) {
         document_.replace(splice.row, int(common), lines.first(std::size_t(common)));
         emit dataChanged(index(splice.row, 0), index(splice.row + int(common) - 1, int(BankFieldCount) - 1));
-        // Each row's header shows its line's length.
-        emit headerDataChanged(Qt::Vertical, splice.row, splice.row + int(common) - 1);
     }
     const int rest = splice.row + int(common);
     if (before > after) {
