@@ -9,6 +9,8 @@ set(KORVANE_SHIPPED_BANKS
   "geography|Geography"
   "history-and-inventions|History and Inventions"
   "words-books-and-art|Words, Books and Art"
+  "childrens-quiz|Children's Quiz"
+  "quiz-night|Quiz Night"
 )
 
 # The base names double as desktop action names, and the titles go into C++

@@ -1,5 +1,6 @@
 #include "editor/window/BankEditorWindow.h"
 #include "editor/window/RecoveryKeeper.h"
+#include "editor/document/TerminationSignal.h"
 #include "app/DesignFonts.h"
 
 #include <QApplication>
@@ -7,6 +8,7 @@
 
 int main(int argc, char **argv)
 {
+    TerminationSignal::IgnoreFileSizeLimit();
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Korvane"));
     QApplication::setApplicationName(QStringLiteral("korvedit"));

@@ -10,9 +10,14 @@
 // the lines shown, and undo as the original bytes. At the crash point, after
 // every edit of a run none of which is undone (typed fields holding any
 // UTF-16 included), the document read back from its recovery text must
-// equal the document row for row and save to the same bytes; and the input
-// itself, read as recovery text, is refused or reads back as written. Any
-// broken rule traps, so libFuzzer keeps the input.
+// equal the document row for row and save to the same bytes. Then another
+// version of the file (the input cut, a Ctrl-Z tail added or not) is
+// reloaded over the edited document as one splice: it must save as those
+// very bytes, both versions must read back from their recovery text, and
+// undoing the reload must give back the edited document, redoing it the
+// bytes reloaded. Last, the input itself, read as recovery text, is refused
+// or reads back as written. Any broken rule traps, so libFuzzer keeps the
+// input.
 #include "editor/document/BankDocument.h"
 #include "editor/document/RecoveryFile.h"
 
@@ -240,6 +245,28 @@ void CheckCrashPoints(BankDocument &document, const std::uint8_t *data, std::siz
     }
 }
 
+// Reload: another version of the file, drawn from the input, takes the
+// edited document's place whole, whatever differs, and one undo brings back
+// the version it replaced.
+void CheckReload(BankDocument &document, const QByteArray &original, std::uint64_t hash)
+{
+    const qsizetype cut = qsizetype(hash % std::uint64_t(original.size() + 1));
+    QByteArray other = (hash >> 32) & 1 ? original.left(cut) : original.mid(cut);
+    if ((hash >> 33) & 1)
+        other += CtrlZ + original.left(cut % 7);
+    const BankDocument replaced = document;
+    const BankSplice splice = document.planReload(other);
+    document.apply(splice);
+    Check(document.bytes() == other, "a reload does not hold the bytes reloaded");
+    CheckRecovers(document, "the document reloaded, read back from its recovery text, differs");
+    CheckRecovers(replaced, "the version a reload replaced, read back from its recovery text, differs");
+    document.apply(splice.reversed());
+    Check(RecoveryFile::SameDocument(document.lines(), document.tail(), replaced.lines(), replaced.tail()),
+          "undoing a reload did not bring back the version it replaced");
+    document.apply(splice);
+    Check(document.bytes() == other, "redoing a reload does not hold the bytes reloaded");
+}
+
 // Any bytes as a recovery file: refused, or read as a document that is
 // written and read back the same.
 void CheckRecoveryText(const QByteArray &text)
@@ -270,6 +297,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     CheckFieldEdit(document, original, hash);
     CheckRowEdit(document, original, hash * 0x9E3779B97F4A7C15ull + 1);
     CheckCrashPoints(document, data, size, hash * 0xC2B2AE3D27D4EB4Full + 7);
+    CheckReload(document, original, hash * 0x165667B19E3779F9ull + 3);
     CheckRecoveryText(original);
     return 0;
 }

@@ -26,6 +26,10 @@ set_property(SOURCE app/CommandLine.cpp APPEND PROPERTY COMPILE_DEFINITIONS KORV
 set_property(SOURCE ${PROJECT_SOURCE_DIR}/editor/document/StarterBanks.cpp DIRECTORY editor/document APPEND PROPERTY COMPILE_DEFINITIONS
   KORVANE_INSTALLED_BANK_FOLDER="${KORVANE_FULL_BANKDIR}")
 
+# The editor's guide links its manual page only where it is installed.
+set_property(SOURCE ${PROJECT_SOURCE_DIR}/editor/window/EditorGuide.cpp DIRECTORY editor/window APPEND PROPERTY COMPILE_DEFINITIONS
+  KORVEDIT_MANUAL_PAGE="${CMAKE_INSTALL_FULL_MANDIR}/man6/korvedit.6.gz")
+
 set(korvane_packaging ${CMAKE_CURRENT_LIST_DIR})
 set(korvane_generated ${CMAKE_CURRENT_BINARY_DIR}/packaging)
 set(CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
@@ -133,11 +137,11 @@ string(CONCAT CPACK_PACKAGE_DESCRIPTION
   "answer right on a corner to win its letter. The first player to spell the\n"
   "whole word wins.\n"
   "\n"
-  "The package holds the game with five banks of 100 questions each (general\n"
-  "knowledge, science and nature, geography, history and inventions, and words,\n"
-  "books and art), the question editor korvedit, which writes, checks and plays\n"
-  "question banks of your own, and tqzcheck, which shows on a terminal what the\n"
-  "game will make of a bank.")
+  "The package holds the game with seven banks of 100 questions each (general\n"
+  "knowledge, science and nature, geography, history and inventions, words,\n"
+  "books and art, a children's quiz and a hard quiz night), the question editor\n"
+  "korvedit, which writes, checks and plays question banks of your own, and\n"
+  "tqzcheck, which shows on a terminal what the game will make of a bank.")
 set(CPACK_PACKAGING_INSTALL_PREFIX ${CMAKE_INSTALL_PREFIX})
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)

@@ -2,7 +2,8 @@
 // lists them: the file layout, that the loader takes every line whole, and
 // the rules a machine can check on the questions: no question twice, within
 // a bank or across banks; no option set twice in a bank; numeric answers
-// that do not give the right one away. Truth and fairness are the blind
+// that do not give the right one away; and that the levels each bank's
+// record claims are its blind readers'. Truth and fairness are the blind
 // check's, whose record each bank keeps in data/checks/.
 #include "tests/BankLines.h"
 #include "generated/ShippedBanks.h"
@@ -15,6 +16,7 @@
 #include <QFileInfo>
 #include <QHash>
 #include <QList>
+#include <QRegularExpression>
 #include <QTest>
 
 #include <array>
@@ -302,8 +304,42 @@ void ShippedBankTest::hasItsBlindCheckRecord()
     const QString file = banks_.at(std::size_t(bank)).file;
     QFile record(DataFolder() + QStringLiteral("checks/") + QFileInfo(file).completeBaseName()
                  + QStringLiteral(".md"));
-    QVERIFY2(record.open(QIODevice::ReadOnly), qPrintable(record.fileName() + QStringLiteral(" cannot be read")));
-    QVERIFY2(!record.readAll().trimmed().isEmpty(), qPrintable(record.fileName() + QStringLiteral(" is empty")));
+    QVERIFY2(record.open(QIODevice::ReadOnly | QIODevice::Text),
+             qPrintable(record.fileName() + QStringLiteral(" cannot be read")));
+    const QString text = QString::fromUtf8(record.readAll());
+
+    // A level is the readers', never the writer's: the two readers' where
+    // they agree, the third's where they do not. The shares the record
+    // claims, and the README repeats, are counted from those levels.
+    static const QStringList levels{QStringLiteral("easy"), QStringLiteral("medium"), QStringLiteral("hard")};
+    const QRegularExpression row(QStringLiteral(
+        R"(^\| (\d+) \| (\w*) \| (\w*) \| (\w*) \| (\w+) \| ([^|]*) \| (\w+) \|$)"),
+        QRegularExpression::MultilineOption);
+    std::array<int, 3> counted{};
+    int line = 0;
+    QStringList faults;
+    for (const QRegularExpressionMatch &match : row.globalMatch(text)) {
+        ++line;
+        const QString where = QStringLiteral("%1 line %2: ").arg(record.fileName()).arg(match.captured(1));
+        if (match.captured(1).toInt() != line)
+            faults += where + QStringLiteral("out of order");
+        const QString first = match.captured(2), second = match.captured(3), third = match.captured(4);
+        const QString decided = first == second ? first : third;
+        if (!levels.contains(decided) || match.captured(5) != decided)
+            faults += where + QStringLiteral("level %1 is not the readers' (%2, %3, %4)")
+                                  .arg(match.captured(5), first, second, third);
+        if (match.captured(7) != QLatin1String("passed"))
+            faults += where + QStringLiteral("not passed");
+        if (levels.contains(decided))
+            ++counted[std::size_t(levels.indexOf(decided))];
+    }
+    QCOMPARE(line, 100);
+    QVERIFY2(faults.isEmpty(), Report(faults));
+    const QRegularExpressionMatch claim
+        = QRegularExpression(QStringLiteral(R"(100 questions: (\d+) easy, (\d+) medium and (\d+) hard)")).match(text);
+    QVERIFY2(claim.hasMatch(), "the record claims no level shares");
+    for (qsizetype level = 0; level < levels.size(); ++level)
+        QCOMPARE(claim.captured(int(level) + 1).toInt(), counted[std::size_t(level)]);
 }
 
 QTEST_GUILESS_MAIN(ShippedBankTest)

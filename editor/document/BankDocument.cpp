@@ -130,6 +130,17 @@ BankLine Blank()
     return {QByteArray(BankFieldCount, FieldEnd), {}, LineEnd::CrLf};
 }
 
+SharedEnds SharedEndsOf(const std::vector<BankLine> &before, const std::vector<BankLine> &after)
+{
+    SharedEnds ends;
+    while (ends.head < before.size() && ends.head < after.size() && before[ends.head] == after[ends.head])
+        ++ends.head;
+    while (ends.tail < before.size() - ends.head && ends.tail < after.size() - ends.head
+           && before[before.size() - 1 - ends.tail] == after[after.size() - 1 - ends.tail])
+        ++ends.tail;
+    return ends;
+}
+
 BankLine FromFields(const std::array<QString, BankFieldCount> &fields)
 {
     BankLine line = Blank();
@@ -224,7 +235,7 @@ const BankReport &BankDocument::report() const
 BankSplice BankDocument::planReplace(int row, int count, std::vector<BankLine> lines) const
 {
     const auto first = lines_.begin() + row;
-    BankSplice splice{row, {first, first + count}, {}, {}};
+    BankSplice splice{row, {first, first + count}, {}, {}, {}};
     const int total = lineCount() - count + int(lines.size());
     if (total == 0)
         lines.emplace_back();
@@ -281,7 +292,7 @@ MoveSpan SpanOf(int row, int count, int destination)
 BankSplice BankDocument::planMove(int row, int count, int destination) const
 {
     if (destination >= row && destination <= row + count)
-        return {row, {}, {}, {}};
+        return {row, {}, {}, {}, {}};
     const MoveSpan span = SpanOf(row, count, destination);
     std::vector<BankLine> moved(lines_.begin() + span.from, lines_.begin() + span.to);
     std::rotate(moved.begin(), moved.begin() + span.shift, moved.end());
@@ -297,7 +308,24 @@ BankMove BankMove::reversed() const
 
 BankSplice BankSplice::reversed() const
 {
-    return {row, after, before, move ? std::optional(move->reversed()) : std::nullopt};
+    return {row, after, before, move ? std::optional(move->reversed()) : std::nullopt,
+            tail ? std::optional(std::pair(tail->second, tail->first)) : std::nullopt};
+}
+
+BankSplice BankDocument::planReload(QByteArrayView bytes) const
+{
+    BankDocument fresh;
+    fresh.load(bytes);
+    const std::vector<BankLine> &before = lines_, &after = fresh.lines_;
+    const auto [head, tail] = BankLines::SharedEndsOf(before, after);
+    BankSplice splice{int(head),
+                      {before.begin() + qsizetype(head), before.end() - qsizetype(tail)},
+                      {after.begin() + qsizetype(head), after.end() - qsizetype(tail)},
+                      {},
+                      {}};
+    if (fresh.tail_ != tail_)
+        splice.tail = std::pair(tail_, fresh.tail_);
+    return splice;
 }
 
 void BankDocument::moveAsIs(int row, int count, int destination)
@@ -310,6 +338,14 @@ void BankDocument::moveAsIs(int row, int count, int destination)
 void BankDocument::apply(const BankSplice &splice)
 {
     replace(splice.row, int(splice.before.size()), splice.after);
+    if (splice.tail)
+        replaceTail(splice.tail->second);
+}
+
+void BankDocument::replaceTail(const QByteArray &tail)
+{
+    tail_ = tail;
+    report_.reset();
 }
 
 void BankDocument::replace(int row, int count, std::span<const BankLine> lines)

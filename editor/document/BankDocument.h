@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <optional>
 #include <span>
+#include <utility>
 #include <vector>
 
 // How one line of the bank ends. Each line keeps its own, so a file opened
@@ -52,6 +53,9 @@ struct BankSplice {
     // Set when the splice moves lines: views follow the move first, then
     // the lines whose ends it mended.
     std::optional<BankMove> move;
+    // Set when the splice swaps the Ctrl-Z tail too, as a reload may: the
+    // tail before and after.
+    std::optional<std::pair<QByteArray, QByteArray>> tail;
 
     // The splice that undoes this one, its move included.
     BankSplice reversed() const;
@@ -106,6 +110,11 @@ public:
     // Moves `count` lines from `row` to stand before line `destination`
     // (counted before the move), as QAbstractItemModel::moveRows does.
     BankSplice planMove(int row, int count, int destination) const;
+    // Puts the lines and tail of `bytes` in place of the document's, as they
+    // are, nothing mended: a reload, which one undo takes back whatever
+    // differs. Only the lines that differ are in the splice, so that views
+    // keep their place.
+    BankSplice planReload(QByteArrayView bytes) const;
     // Swaps splice.before for splice.after; apply the reversed splice to undo.
     void apply(const BankSplice &splice);
     // Puts `lines` in place of `count` lines from `row`, exactly as given:
@@ -114,6 +123,8 @@ public:
     // Moves lines as planMove does, but leaves their ends as they are: for
     // views that follow a move first and the mended ends after.
     void moveAsIs(int row, int count, int destination);
+    // Sets the tail, for applying a splice a part at a time.
+    void replaceTail(const QByteArray &tail);
 
 private:
     std::vector<BankLine> lines_;
@@ -133,4 +144,11 @@ BankLine WithField(const BankLine &line, int column, const QString &text);
 BankLine FromFields(const std::array<QString, BankFieldCount> &fields);
 // A row with four empty fields.
 BankLine Blank();
+// How many lines at the start and at the end the two lists share: what lies
+// between is all a change from one to the other needs to hold.
+struct SharedEnds {
+    std::size_t head = 0;
+    std::size_t tail = 0;
+};
+SharedEnds SharedEndsOf(const std::vector<BankLine> &before, const std::vector<BankLine> &after);
 } // namespace BankLines

@@ -96,6 +96,14 @@ BankFileRead ReadBankBytes(const QString &path)
                             Text::tr("it holds %1, far more than a question bank of %2 lines"), qsizetype(BankSlots)});
 }
 
+QString BankSizeRefusal(qint64 size)
+{
+    if (size <= LargestBankFile)
+        return {};
+    return Text::tr("the bank would hold %1, more than the %2 the editor can open again")
+        .arg(QLocale().formattedDataSize(size), QLocale().formattedDataSize(LargestBankFile));
+}
+
 BankFileRead ReadCsvBytes(const QString &path)
 {
     return ReadBytes(path, {LargestCsvFile, Text::tr("a CSV file"),

@@ -5,9 +5,11 @@
 
 #include "editor/document/CsvFormat.h"
 
-// A bank is a few kilobytes (100 lines of up to 140 characters); anything far
-// larger is not a bank, and is refused at once rather than loaded slowly.
-inline constexpr qint64 LargestBankFile = 4 * 1024 * 1024;
+// A bank is a few kilobytes (100 lines of up to 140 characters), but an
+// import may bring in up to LargestCsvRows lines. One limit holds for what
+// the editor holds, opens and saves, so that whatever it saves it can open
+// again; a file far past it is no bank and is refused at once.
+inline constexpr qint64 LargestBankFile = 16 * 1024 * 1024;
 
 struct BankFileRead {
     QByteArray bytes;
@@ -18,6 +20,8 @@ struct BankFileRead {
 // dangling link, unreadable or oversized file gives a message saying so; none
 // of them can block the caller.
 BankFileRead ReadBankBytes(const QString &path);
+// Why the editor will not hold a bank of `size` bytes, or an empty text.
+QString BankSizeRefusal(qint64 size);
 
 // LargestCsvRows rows of 300 characters, in UTF-16: a file past it cannot
 // be imported anyway, so it is refused before it is read.

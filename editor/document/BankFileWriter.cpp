@@ -4,7 +4,6 @@
 #include <QSaveFile>
 
 #include <cerrno>
-#include <csignal>
 #include <cstring>
 #include <optional>
 #include <sys/stat.h>
@@ -40,9 +39,6 @@ int WriteAll(int descriptor, const QByteArray &bytes)
 
 QString WriteBankFile(const QString &path, const QByteArray &bytes)
 {
-    // Past a file-size limit the kernel sends SIGXFSZ, whose default ends the
-    // program with all unsaved work; ignored, the write fails with EFBIG.
-    std::signal(SIGXFSZ, SIG_IGN);
     const std::optional<gid_t> group = GroupOf(path);
     // Unbuffered: a buffered QSaveFile flushes at commit and renames even
     // when that flush fails, as on a full disk.

@@ -68,10 +68,19 @@ std::optional<std::vector<BankLine>> DecodeUtf8(const BankLine &line, int field)
     return std::vector{BankLines::WithField(line, field, decoded)};
 }
 
+// Text after the 4th double quote with no double quote of its own, such as
+// a note to self: it holds no question, not even part of one.
+bool IsNote(const BankLine &line)
+{
+    const std::string_view rest = TextAfterFields(View(line.text));
+    return rest.find(FieldEnd) == std::string_view::npos && rest.find(LineFeed) == std::string_view::npos;
+}
+
 // Text after the 4th double quote is dropped only when it can hold no
 // question: lines the game reads as one because they end in bare line feeds
-// are split there, and a whole question run on after the 4th quote gets a
-// line of its own.
+// are split there, and text holding a double quote, a question run on even
+// with quotes missing, gets a line of its own, where the checks name what it
+// lacks.
 std::optional<std::vector<BankLine>> MendTextAfterFields(const BankLine &line)
 {
     const std::string_view written = View(line.text);
@@ -83,7 +92,7 @@ std::optional<std::vector<BankLine>> MendTextAfterFields(const BankLine &line)
     BankLine fields = line;
     fields.text.chop(qsizetype(rest.size()));
     fields.end = LineEnd::CrLf;
-    if (std::size_t(std::count(rest.begin(), rest.end(), FieldEnd)) < BankFieldCount)
+    if (IsNote(line))
         return std::vector{fields};
     return std::vector{fields, BankLine{Bytes(rest), {}, line.end}};
 }
@@ -101,21 +110,74 @@ std::size_t Utf8CutPoint(std::string_view bytes, std::size_t width)
     return cut;
 }
 
-std::optional<std::vector<BankLine>> CutField(const BankLine &line, int field)
+// What cutting the field to its width keeps. The cut never splits a
+// character: one beyond the BMP typed, or a UTF-8 sequence written in bytes,
+// goes whole when the width would split it.
+qsizetype KeptByCut(const BankLine &line, int field)
 {
     const QString text = BankLines::Field(line, field);
-    if (FieldText::GameLength(text) <= qsizetype(BankFieldWidths[std::size_t(field)]))
+    const std::size_t width = BankFieldWidths[std::size_t(field)];
+    if (!line.typedField(field).isNull())
+        return FieldText::CutTo(text, qsizetype(width)).size();
+    // Held as bytes, each one character of the text.
+    const std::string_view bytes = FieldsAsWritten(View(line.text))[std::size_t(field)];
+    return qsizetype(Utf8CutPoint(bytes, width));
+}
+
+// A line over 140 characters: its longest field, whose last characters,
+// as many as the line is over, the author rewords.
+std::optional<FieldSpan> LongestField(const BankLine &line)
+{
+    const auto over = qsizetype(line.text.size()) - qsizetype(BankLineLength);
+    if (over <= 0)
         return std::nullopt;
-    return std::vector{BankLines::WithField(line, field, KeptByCut(line, field))};
+    int longest = 0;
+    qsizetype length = -1;
+    for (int field = 0; field < int(BankFieldCount); ++field) {
+        if (const qsizetype own = FieldText::GameLength(BankLines::Field(line, field)); own > length) {
+            longest = field;
+            length = own;
+        }
+    }
+    const qsizetype size = BankLines::Field(line, longest).size();
+    const qsizetype excess = std::min(over, size);
+    return FieldSpan{longest, size - excess, excess};
 }
 
 } // namespace
+
+std::optional<FieldSpan> PastWidth(const BankLine &line, int field)
+{
+    const qsizetype size = BankLines::Field(line, field).size();
+    const qsizetype kept = KeptByCut(line, field);
+    if (kept == size)
+        return std::nullopt;
+    return FieldSpan{field, kept, size - kept};
+}
+
+std::optional<FieldSpan> ToReword(const BankLine &line, const BankProblem &problem)
+{
+    if (problem.kind == BankProblemKind::LineTooLong)
+        return LongestField(line);
+    if (FactsOf(problem.kind).fix != BankFix::Reword || problem.field < 0 || problem.field >= int(BankFieldCount))
+        return std::nullopt;
+    return PastWidth(line, problem.field);
+}
+
+std::optional<BankLine> CutToWidth(const BankLine &line, int field)
+{
+    const std::optional<FieldSpan> past = PastWidth(line, field);
+    if (!past)
+        return std::nullopt;
+    return BankLines::WithField(line, field, BankLines::Field(line, field).left(past->start));
+}
 
 std::optional<std::vector<BankLine>> Fixed(const BankLine &line, const BankProblem &problem)
 {
     const bool inField = problem.field >= 0 && problem.field < int(BankFieldCount);
     switch (FactsOf(problem.kind).fix) {
     case BankFix::None:
+    case BankFix::Reword:
         return std::nullopt;
     case BankFix::EndAtLineFeeds:
         return SplitAtLineFeeds(line);
@@ -123,38 +185,13 @@ std::optional<std::vector<BankLine>> Fixed(const BankLine &line, const BankProbl
         return inField ? DecodeUtf8(line, problem.field) : std::nullopt;
     case BankFix::MendTextAfterFields:
         return MendTextAfterFields(line);
-    case BankFix::CutToWidth:
-        return inField ? CutField(line, problem.field) : std::nullopt;
     }
     return std::nullopt;
 }
 
-QString KeptByCut(const BankLine &line, int field)
+bool InFixAll(const BankLine &line, const BankProblem &problem)
 {
-    const QString text = BankLines::Field(line, field);
-    const std::size_t width = BankFieldWidths[std::size_t(field)];
-    if (!line.typedField(field).isNull())
-        return FieldText::CutTo(text, qsizetype(width));
-    // Held as bytes, each one character of the text.
-    const std::string_view bytes = FieldsAsWritten(View(line.text))[std::size_t(field)];
-    return text.left(qsizetype(Utf8CutPoint(bytes, width)));
-}
-
-std::optional<Rewording> ToReword(const BankLine &line, const BankProblem &problem)
-{
-    const auto over = qsizetype(line.text.size()) - qsizetype(BankLineLength);
-    if (problem.kind != BankProblemKind::LineTooLong || over <= 0)
-        return std::nullopt;
-    Rewording longest;
-    qsizetype length = -1;
-    for (int field = 0; field < int(BankFieldCount); ++field) {
-        if (const qsizetype own = FieldText::GameLength(BankLines::Field(line, field)); own > length) {
-            longest.field = field;
-            length = own;
-        }
-    }
-    longest.excess = std::min(over, length);
-    return longest;
+    return !(problem.kind == BankProblemKind::TextAfterLastQuote && IsNote(line)) && Fixed(line, problem).has_value();
 }
 
 std::vector<BankProblemKind> FixAll(BankDocument &document, std::span<const BankProblemKind> kinds,
@@ -174,6 +211,8 @@ std::vector<BankProblemKind> FixAll(BankDocument &document, std::span<const Bank
             for (auto problem = found.rbegin(); problem != found.rend(); ++problem) {
                 const int row = int(problem->line) - 1;
                 if (row < 0 || row >= document.lineCount())
+                    continue;
+                if (!InFixAll(document.line(row), *problem))
                     continue;
                 if (std::optional<std::vector<BankLine>> lines = Fixed(document.line(row), *problem)) {
                     if (fixing)

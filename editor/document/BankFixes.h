@@ -15,24 +15,36 @@ namespace BankFixes {
 // kind has no fix (ProblemKinds.h) or the problem no longer holds there. Lone line feeds become line
 // ends (CR LF); UTF-8 in a field is decoded; text after the 4th double quote
 // is split off at its line feeds, moved to a line of its own when it holds a
-// whole question, and dropped otherwise; a field over its width is cut to it.
+// double quote, and dropped when it holds none. A field over its width is
+// the author's to reword (PastWidth), so it has none.
 std::optional<std::vector<BankLine>> Fixed(const BankLine &line, const BankProblem &problem);
+// Whether Fix All mends the problem: every fix but dropping a note (text
+// after the 4th quote holding none), which is the author's to remove, one
+// Fix at a time.
+bool InFixAll(const BankLine &line, const BankProblem &problem);
 
-// What cutting the field to its width keeps. The cut never splits a
-// character: one beyond the BMP typed, or a UTF-8 sequence written in bytes,
-// goes whole when the width would split it.
-QString KeptByCut(const BankLine &line, int field);
-
-// A problem no fix may mend without losing words: the author rewords a
-// field instead, `excess` characters too long. Fix opens that field with
-// its last `excess` characters selected.
-struct Rewording {
+// Part of a field, in the UTF-16 units of its text as the table shows it.
+struct FieldSpan {
     int field = 0;
-    qsizetype excess = 0;
+    qsizetype start = 0;
+    qsizetype length = 0;
 };
-// For a line over 140 characters, its longest field, by as much as the line
-// is over; nothing for any other problem.
-std::optional<Rewording> ToReword(const BankLine &line, const BankProblem &problem);
+
+// What the game drops of a field longer than its width, for the author to
+// reword; nothing when the field fits. It never starts inside a character:
+// one beyond the BMP typed, or a UTF-8 sequence written in bytes, is
+// dropped whole when the width would split it.
+std::optional<FieldSpan> PastWidth(const BankLine &line, int field);
+
+// The line with the field cut to its width, when it is longer: the cut the
+// author may choose over rewording.
+std::optional<BankLine> CutToWidth(const BankLine &line, int field);
+
+// What the author rewords instead of a fix that would lose words: for a
+// field too long, what the game drops of it (PastWidth); for a line over
+// 140 characters, the end of its longest field, by as much as the line is
+// over. Nothing for any other problem. Fix opens the field with it selected.
+std::optional<FieldSpan> ToReword(const BankLine &line, const BankProblem &problem);
 
 // Mends every fixable problem of each kind given, in the order given,
 // checking the bank afresh between kinds (and until none of the kind is

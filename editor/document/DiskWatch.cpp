@@ -66,8 +66,7 @@ QByteArray DiskWatch::digestOnDisk(bool *missing) const
         return {};
     QString error;
     const QByteArray bytes = read(&error);
-    // A file that can no longer be read as a bank has changed all the same.
-    return error.isEmpty() ? Digest(bytes) : QByteArray("unreadable");
+    return error.isEmpty() ? Digest(bytes) : QByteArray();
 }
 
 DiskWatch::State DiskWatch::state() const
@@ -78,6 +77,8 @@ DiskWatch::State DiskWatch::state() const
     const QByteArray now = digestOnDisk(&missing);
     if (missing)
         return State::Missing;
+    if (now.isEmpty())
+        return State::Unreadable;
     return now == digest_ || now == kept_ ? State::Same : State::Changed;
 }
 

@@ -11,7 +11,9 @@ class DiskWatch : public QObject {
     Q_OBJECT
 
 public:
-    enum class State { Same, Changed, Missing };
+    // Unreadable: the file is there but cannot be read (its permissions, its
+    // size); no sign that another program changed it.
+    enum class State { Same, Changed, Missing, Unreadable };
 
     explicit DiskWatch(QObject *parent = nullptr);
 

@@ -10,6 +10,8 @@
 #include <QSet>
 #include <QStandardPaths>
 
+#include <algorithm>
+
 namespace {
 
 // The texts the editor's windows show, for tr().
@@ -42,10 +44,15 @@ QString PrefixFor(const QString &bankPath)
 
 QStringList Listed(const QString &pattern)
 {
-    QDir folder(RecoveryFolder::Path());
-    QStringList files = folder.entryList({pattern}, QDir::Files | QDir::Hidden, QDir::Time);
-    for (QString &file : files)
-        file = folder.filePath(file);
+    QFileInfoList found;
+    for (const QString &path : {RecoveryFolder::Path(), RecoveryFolder::FallbackPath()})
+        found += QDir(path).entryInfoList({pattern}, QDir::Files | QDir::Hidden);
+    std::stable_sort(found.begin(), found.end(), [](const QFileInfo &a, const QFileInfo &b) {
+        return a.lastModified() > b.lastModified();
+    });
+    QStringList files;
+    for (const QFileInfo &file : found)
+        files += file.filePath();
     return files;
 }
 
@@ -64,9 +71,18 @@ QString Path()
     return QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation) + QStringLiteral("/recovery");
 }
 
-bool Make(QString *error)
+QString FallbackPath()
 {
-    const QString path = Path();
+    return QDir::home().filePath(u'.' + QCoreApplication::applicationName() + QStringLiteral("-recovery"));
+}
+
+bool IsFallback(const QString &file)
+{
+    return QFileInfo(file).absolutePath() == FallbackPath();
+}
+
+bool Make(QString *error, const QString &path)
+{
     if (!QDir().mkpath(path) || !QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner
                                                               | QFileDevice::ExeOwner)) {
         if (error)
@@ -76,9 +92,9 @@ bool Make(QString *error)
     return true;
 }
 
-QString NewFile(const QString &bankPath)
+QString NewFile(const QString &bankPath, const QString &path)
 {
-    const QDir folder(Path());
+    const QDir folder(path);
     QString file;
     do {
         file = folder.filePath(PrefixFor(bankPath) + QString::number(QRandomGenerator::global()->generate(), 16)

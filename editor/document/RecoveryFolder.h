@@ -15,13 +15,20 @@ namespace RecoveryFolder {
 
 // The "recovery" folder in the user's local application data.
 QString Path();
-// Makes the folder, readable by the user alone; false, with the reason, when
-// it cannot be made.
-bool Make(QString *error = nullptr);
-// A name no recovery file, and no lock, has yet, for the bank at this
-// absolute path or, when it is empty, for an untitled bank.
-QString NewFile(const QString &bankPath);
-// The recovery files, most recently written first.
+// Where the files go when that folder cannot take them (a full disk, an
+// unwritable folder): a hidden folder in the user's home. Neither beside the
+// bank, as a class folder is shared and an answer key must not land there,
+// nor in the runtime folder, which goes when the session ends.
+QString FallbackPath();
+// Whether the file is in the fallback folder.
+bool IsFallback(const QString &file);
+// Makes the folder (Path() unless told), readable by the user alone; false,
+// with the reason, when it cannot be made.
+bool Make(QString *error = nullptr, const QString &folder = Path());
+// A name no recovery file, and no lock, has yet in the folder, for the bank
+// at this absolute path or, when it is empty, for an untitled bank.
+QString NewFile(const QString &bankPath, const QString &folder = Path());
+// The recovery files of both folders, most recently written first.
 QStringList Files();
 // The recovery files named for the bank at this absolute path.
 QStringList FilesFor(const QString &bankPath);

@@ -50,3 +50,11 @@ TerminationSignal *TerminationSignal::Install()
         ::sigaction(signal, &action, nullptr);
     return instance;
 }
+
+void TerminationSignal::IgnoreFileSizeLimit()
+{
+    struct sigaction action = {};
+    action.sa_handler = SIG_IGN;
+    sigemptyset(&action.sa_mask);
+    ::sigaction(SIGXFSZ, &action, nullptr);
+}

@@ -13,6 +13,11 @@ public:
     // Installs the handlers once; the object lives as long as the
     // application. Null, with a warning, when the socket pair cannot be made.
     static TerminationSignal *Install();
+    // Past a file-size limit the kernel ends a program that writes on with
+    // SIGXFSZ, unsaved work and all; ignored, the write fails with "File too
+    // large" and is told as a full disk is. For the whole process, from
+    // main(), before anything is written.
+    static void IgnoreFileSizeLimit();
 
 signals:
     void received(int signal);

@@ -21,6 +21,7 @@
 #include "editor/window/QuestionPreview.h"
 #include "editor/window/QuizPrintCommands.h"
 #include "editor/window/RecentFiles.h"
+#include "editor/document/RecoveryFolder.h"
 #include "editor/window/RecoveryKeeper.h"
 #include "editor/window/RecoveryOffers.h"
 #include "editor/window/ScreenFit.h"
@@ -94,7 +95,7 @@ BankEditorWindow::BankEditorWindow(QWidget *parent)
         undoStack_, [this] { return RecoverySnapshot{model_->document().lines(), model_->document().tail(), {}, {}}; },
         [this] { return currentFile_; }, this);
     recoveryOffers_ = new RecoveryOffers(this, [this](const RecoveredBank &bank) { recover(bank); });
-    connect(recovery_, &RecoveryKeeper::failed, this, [this](const QString &text) { statusBar()->showMessage(text, 8000); });
+    showRecoveryState();
     connect(recoveryOffers_, &RecoveryOffers::messageShown, this, &BankEditorWindow::messageShown);
 
     model_->load({});
@@ -116,6 +117,29 @@ BankEditorWindow::~BankEditorWindow()
     // send may reach a window that is no longer one.
     for (QObject *child : std::initializer_list<QObject *>{undoStack_, model_, launcher_, delegate_, disk_})
         child->disconnect(this);
+}
+
+void BankEditorWindow::showRecoveryState()
+{
+    // Lasting, where a status-bar message would go before it is read.
+    auto *state = new QLabel(this);
+    state->setObjectName(QStringLiteral("recoveryState"));
+    state->setWordWrap(true);
+    state->hide();
+    statusBar()->addPermanentWidget(state, 1);
+    connect(recovery_, &RecoveryKeeper::failed, state, [state](const QString &reason) {
+        state->setText(tr("Your changes are not protected: %1.").arg(reason));
+        state->show();
+    });
+    connect(recovery_, &RecoveryKeeper::written, state, [state](const QString &path) {
+        state->setText(tr("Your changes are kept for recovery in %1, as the usual folder cannot take them.")
+                           .arg(QDir::toNativeSeparators(RecoveryFolder::FallbackPath())));
+        state->setVisible(RecoveryFolder::IsFallback(path));
+    });
+    connect(undoStack_, &QUndoStack::cleanChanged, state, [state](bool clean) {
+        if (clean)
+            state->hide();
+    });
 }
 
 void BankEditorWindow::buildLayout()
@@ -144,8 +168,7 @@ void BankEditorWindow::buildLayout()
     table_->verticalHeader()->setDefaultAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
     preview_ = new QuestionPreview(this);
-    problems_ = new ProblemPanel(
-        this, [this](const BankProblem &problem) { return model_->canFix(problem) || model_->rewording(problem); });
+    problems_ = new ProblemPanel(this, [this](const BankProblem &problem) { return model_->canFix(problem); });
 
     // The table spans the window; the preview and the problems share the
     // strip below it.
@@ -199,25 +222,7 @@ void BankEditorWindow::buildLayout()
         checksDue_->start();
     });
     connect(delegate_, &FieldDelegate::hint, this, [this](const QString &text) { statusBar()->showMessage(text, 8000); });
-    connect(problems_, &ProblemPanel::fixRequested, this, &BankEditorWindow::fixProblem);
     connect(problems_->pastSlotsBox(), &QCheckBox::toggled, this, &BankEditorWindow::refreshProblems);
-}
-
-void BankEditorWindow::fixProblem(const BankProblem &problem)
-{
-    if (const std::optional<BankFixes::Rewording> rewording = model_->rewording(problem))
-        openForRewording(model_->index(int(problem.line) - 1, rewording->field), rewording->excess);
-    else
-        model_->fix(problem);
-}
-
-void BankEditorWindow::openForRewording(const QModelIndex &cell, qsizetype excess)
-{
-    table_->setCurrentIndex(cell);
-    table_->scrollTo(cell);
-    table_->setFocus(Qt::OtherFocusReason);
-    table_->edit(cell);
-    delegate_->selectLast(excess);
 }
 
 void BankEditorWindow::buildCommands()
@@ -226,6 +231,7 @@ void BankEditorWindow::buildCommands()
     rows_ = new BankRowCommands(this, table_, model_, undoStack_, findBar_,
                                 std::bind_front(&BankEditorWindow::commitTyping, this),
                                 std::bind_front(&BankEditorWindow::showMessage, this));
+    connect(delegate_, &FieldDelegate::leftLastRow, rows_, &BankRowCommands::addRowAtEnd);
     problemCommands_ = new BankProblemCommands(this, table_, model_, problems_,
                                                std::bind_front(&BankEditorWindow::settleChecks, this));
     fill_ = new BankFillCommands(
@@ -335,7 +341,7 @@ void BankEditorWindow::buildMenus(const WindowActions &own)
     QMenu *problemMenu = menuBar()->addMenu(tr("&Problems"));
     problemMenu->addActions({problems.next, problems.previous});
     problemMenu->addSeparator();
-    problemMenu->addActions({problems.fix, problems.fixKind, problems.fixAll});
+    problemMenu->addActions({problems.fix, problems.fixKind, problems.fixAll, problems.cutToWidth});
     // After the list's own Fix, in its context menu.
     problems_->list()->addActions({problems.fixKind, problems.fixAll});
 
@@ -403,7 +409,10 @@ bool BankEditorWindow::saveFile(const QString &path, const std::function<void(co
     if (!commitTyping() || !checkEncodable(tr("The bank was not saved")))
         return false;
     const QByteArray bytes = model_->bytes();
-    if (const QString error = WriteBankFile(path, bytes); !error.isEmpty()) {
+    QString error = BankSizeRefusal(bytes.size());
+    if (error.isEmpty())
+        error = WriteBankFile(path, bytes);
+    if (!error.isEmpty()) {
         if (failed)
             failed(error);
         else
@@ -411,6 +420,7 @@ bool BankEditorWindow::saveFile(const QString &path, const std::function<void(co
         return false;
     }
     undoStack_->setClean();
+    recovery_->saved();
     currentFile_ = QFileInfo(path).absoluteFilePath();
     trackFile(bytes);
     recentFiles_->add(currentFile_);
@@ -423,7 +433,8 @@ void BankEditorWindow::settleChanges(const std::function<void()> &next)
 {
     if (!commitTyping())
         return;
-    if (undoStack_->isClean()) {
+    // A version a reload replaced is the author's until saved or discarded.
+    if (undoStack_->isClean() && !recovery_->keepsReplaced()) {
         next();
         return;
     }
@@ -443,7 +454,8 @@ void BankEditorWindow::settleChanges(const std::function<void()> &next)
             save(next);
             break;
         case QMessageBox::Discard:
-            recovery_->discard();
+            // The recovery file goes only with the document: a file dialog
+            // cancelled after this leaves both.
             next();
             break;
         default:
@@ -536,8 +548,14 @@ void BankEditorWindow::importCsv()
         auto *preview = new CsvImportDialog(read.bytes, QFileInfo(path).fileName(), this);
         preview->setAttribute(Qt::WA_DeleteOnClose);
         connect(preview, &QDialog::accepted, this, [this, preview] {
+            const QList<QStringList> records
+                = PickedRows(preview->records(), preview->pick(), *QRandomGenerator::global());
+            if (const QString refused = BankSizeRefusal(model_->bytesWithImport(records)); !refused.isEmpty()) {
+                showMessage(QMessageBox::Warning, tr("Nothing was imported: %1.").arg(refused));
+                return;
+            }
             const int row = table_->currentIndex().isValid() ? table_->currentIndex().row() + 1 : model_->rowCount();
-            model_->importCsv(row, preview->records());
+            model_->importCsv(row, records);
         });
         preview->open();
     }, Qt::QueuedConnection);
@@ -590,6 +608,10 @@ void BankEditorWindow::playSaved()
         startGame();
         return;
     }
+    if (disk == DiskWatch::State::Unreadable) {
+        tellUnreadable();
+        return;
+    }
     askAboutDiskChange([this](DiskChoice choice) {
         if (choice == DiskChoice::Reload || (choice == DiskChoice::KeepMine && saveFile(currentFile_)))
             startGame();
@@ -614,6 +636,10 @@ void BankEditorWindow::checkDisk()
                     tr("“%1” was deleted or renamed by another program. Its questions stay open here, and Save "
                        "writes the file again.")
                         .arg(QDir::toNativeSeparators(currentFile_)));
+        return;
+    case DiskWatch::State::Unreadable:
+        if (!std::exchange(unreadableTold_, true))
+            tellUnreadable();
         return;
     case DiskWatch::State::Changed:
         if (diskQuestion_)
@@ -673,6 +699,11 @@ bool BankEditorWindow::reloadFromDisk()
         showMessage(QMessageBox::Warning, error);
         return false;
     }
+    // Said in a box: the lasting line goes as the reload leaves nothing unsaved.
+    if (QString unkept; !recovery_->keepReplaced(&unkept))
+        showMessage(QMessageBox::Warning, tr("Your version, which Reload replaces, is not protected: %1. Undo brings "
+                                             "it back while the editor runs.")
+                                              .arg(unkept));
     model_->reload(bytes, tr("Reload %1 from disk").arg(QFileInfo(currentFile_).fileName()));
     undoStack_->setClean();
     trackFile(bytes);
@@ -684,6 +715,14 @@ void BankEditorWindow::trackFile(const QByteArray &bytes)
 {
     disk_->track(currentFile_, bytes);
     missingTold_ = false;
+    unreadableTold_ = false;
+}
+
+void BankEditorWindow::tellUnreadable()
+{
+    QString error;
+    disk_->read(&error);
+    showMessage(QMessageBox::Warning, tr("%1 Its questions stay open here as they were.").arg(error));
 }
 
 void BankEditorWindow::startGame()
@@ -808,7 +847,10 @@ void BankEditorWindow::closeEvent(QCloseEvent *event)
         event->ignore();
         return;
     }
-    if (closeSettled_ || (undoStack_->isClean() && !launcher_->isRunning())) {
+    if (closeSettled_ || (undoStack_->isClean() && !recovery_->keepsReplaced() && !launcher_->isRunning())) {
+        // Saved or discarded: the document goes, and so does its recovery.
+        if (closeSettled_)
+            recovery_->discard();
         QSettings settings;
         settings.setValue(GeometryKey, saveGeometry());
         settings.setValue(SplitterKey, splitter_->saveState());

@@ -77,6 +77,9 @@ private:
     // The one place that lays out every group's actions: the menus and the
     // problem list's context menu.
     void buildMenus(const WindowActions &own);
+    // A lasting line in the status bar while the recovery of unsaved
+    // changes fails, or keeps them in its fallback folder.
+    void showRecoveryState();
 
     // Message boxes are window-modal and never block the caller.
     void showMessage(QMessageBox::Icon icon, const QString &text);
@@ -112,6 +115,8 @@ private:
     bool reloadFromDisk();
     // The open bank's file holds `bytes`, as just read or written.
     void trackFile(const QByteArray &bytes);
+    // The open bank's file is there but cannot be read: says why.
+    void tellUnreadable();
 
     void showGuide();
 
@@ -122,11 +127,6 @@ private:
     // for the commands that act on it; false when the typing was refused.
     bool settleChecks();
     void refreshPreview();
-    // Fixes the problem, or opens the field it asks the author to reword.
-    void fixProblem(const BankProblem &problem);
-    // Opens the cell's editor with its last `excess` characters selected:
-    // for a field to reword where a fix would cut words off.
-    void openForRewording(const QModelIndex &cell, qsizetype excess);
     void previewTyping(const QModelIndex &index, const QString &text);
     void updateTitle();
     // Takes a recovered document as this window's, with unsaved changes.
@@ -151,6 +151,7 @@ private:
     DiskWatch *disk_;
     QMessageBox *diskQuestion_ = nullptr; // while it is open
     bool missingTold_ = false;
+    bool unreadableTold_ = false;
     RecoveryKeeper *recovery_ = nullptr;
     RecoveryOffers *recoveryOffers_ = nullptr;
     QuizPrintCommands *quizPrint_ = nullptr;

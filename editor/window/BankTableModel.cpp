@@ -1,6 +1,7 @@
 #include "editor/window/BankTableModel.h"
 
 #include "editor/document/BankFixes.h"
+#include "editor/document/CharacterReplacements.h"
 #include "editor/document/CsvGuess.h"
 #include "editor/document/DelimitedText.h"
 #include "editor/document/FieldText.h"
@@ -56,13 +57,13 @@ std::optional<QString> Removed(const BankProblem &problem, const BankLine &line)
         return std::nullopt;
     case BankFix::MendTextAfterFields: {
         const std::string_view rest = AfterFields(line);
-        if (rest.find(LineFeed) != std::string_view::npos
-            || std::size_t(std::count(rest.begin(), rest.end(), FieldEnd)) >= BankFieldCount)
+        if (rest.find(LineFeed) != std::string_view::npos || rest.find(FieldEnd) != std::string_view::npos)
             return std::nullopt;
         return FromWindows1252(rest);
     }
-    case BankFix::CutToWidth: {
-        return BankLines::Field(line, problem.field).mid(BankFixes::KeptByCut(line, problem.field).size());
+    case BankFix::Reword: {
+        const std::optional<BankFixes::FieldSpan> past = BankFixes::PastWidth(line, problem.field);
+        return past ? BankLines::Field(line, problem.field).mid(past->start) : QString();
     }
     }
     return std::nullopt;
@@ -345,15 +346,7 @@ bool BankTableModel::reorderLines(const std::vector<int> &order, const QString &
 
 void BankTableModel::reload(const QByteArray &bytes, const QString &name)
 {
-    BankDocument fresh;
-    fresh.load(bytes);
-    std::vector<BankLine> lines;
-    lines.reserve(std::size_t(fresh.lineCount()));
-    for (int row = 0; row < fresh.lineCount(); ++row)
-        lines.push_back(fresh.line(row));
-    push(document_.planReplace(0, rowCount(), std::move(lines)), name);
-    if (document_.bytes() != bytes)
-        load(bytes);
+    push(document_.planReload(bytes), name);
 }
 
 void BankTableModel::insertBlankRows(int row, int count)
@@ -446,6 +439,14 @@ bool BankTableModel::importCsv(int row, const QList<QStringList> &records)
     return true;
 }
 
+qint64 BankTableModel::bytesWithImport(const QList<QStringList> &records) const
+{
+    qint64 size = document_.bytes().size();
+    for (const BankLine &line : linesFromRecords(records))
+        size += line.text.size() + 2;
+    return size;
+}
+
 TopUpPlan BankTableModel::topUp(QByteArrayView source, const QString &sourceName)
 {
     TopUpPlan plan = PlanTopUp(document_, source);
@@ -464,11 +465,44 @@ bool BankTableModel::importCsv(int row, const QByteArray &csv)
 
 bool BankTableModel::canFix(const BankProblem &problem) const
 {
+    return hasLineFix(problem) || toReword(problem) || replacementFor(problem);
+}
+
+std::optional<CharacterReplacements::Kind> BankTableModel::replacementFor(const BankProblem &problem) const
+{
+    const int row = int(problem.line) - 1;
+    if (problem.kind != BankProblemKind::Unencodable || row < 0 || row >= rowCount() || problem.field < 0
+        || problem.field >= int(BankFieldCount))
+        return std::nullopt;
+    return CharacterReplacements::FirstIn(document_.field(row, problem.field));
+}
+
+void BankTableModel::replaceCharacters(CharacterReplacements::Kind kind)
+{
+    QList<CellText> cells;
+    QStringList replaced;
+    for (int row = 0; row < rowCount(); ++row)
+        for (int column = 0; column < int(BankFieldCount); ++column) {
+            const QString field = document_.field(row, column);
+            const QStringList found = CharacterReplacements::Found(field, kind);
+            if (found.isEmpty())
+                continue;
+            cells += CellText{row, column, CharacterReplacements::Replaced(field, kind)};
+            for (const QString &character : found)
+                if (!replaced.contains(character))
+                    replaced += character;
+        }
+    if (!cells.isEmpty())
+        setCells(cells, CharacterReplacements::StepName(kind, FieldText::Excerpt(replaced.join(QString()))));
+}
+
+bool BankTableModel::hasLineFix(const BankProblem &problem) const
+{
     const int row = int(problem.line) - 1;
     return row >= 0 && row < rowCount() && BankFixes::Fixed(document_.line(row), problem).has_value();
 }
 
-std::optional<BankFixes::Rewording> BankTableModel::rewording(const BankProblem &problem) const
+std::optional<BankFixes::FieldSpan> BankTableModel::toReword(const BankProblem &problem) const
 {
     const int row = int(problem.line) - 1;
     if (row < 0 || row >= rowCount())
@@ -476,11 +510,25 @@ std::optional<BankFixes::Rewording> BankTableModel::rewording(const BankProblem 
     return BankFixes::ToReword(document_.line(row), problem);
 }
 
+bool BankTableModel::cutToWidth(const BankProblem &problem)
+{
+    const int row = int(problem.line) - 1;
+    if (FactsOf(problem.kind).fix != BankFix::Reword || !toReword(problem))
+        return false;
+    const BankLine &line = document_.line(row);
+    push(document_.planReplace(row, 1, {*BankFixes::CutToWidth(line, problem.field)}), FixName(problem, line));
+    return true;
+}
+
 void BankTableModel::fix(const BankProblem &problem)
 {
     const int row = int(problem.line) - 1;
     if (row < 0 || row >= rowCount())
         return;
+    if (const std::optional<CharacterReplacements::Kind> kind = replacementFor(problem)) {
+        replaceCharacters(*kind);
+        return;
+    }
     std::optional<std::vector<BankLine>> fixed = BankFixes::Fixed(document_.line(row), problem);
     if (!fixed)
         return;
@@ -500,7 +548,10 @@ void BankTableModel::fixAll()
 bool BankTableModel::anyFixable() const
 {
     const std::vector<BankProblem> &problems = report().problems;
-    return std::any_of(problems.begin(), problems.end(), [this](const BankProblem &problem) { return canFix(problem); });
+    return std::any_of(problems.begin(), problems.end(), [this](const BankProblem &problem) {
+        const int row = int(problem.line) - 1;
+        return row >= 0 && row < rowCount() && BankFixes::InFixAll(document_.line(row), problem);
+    });
 }
 
 void BankTableModel::fixKinds(std::span<const BankProblemKind> kinds)
@@ -517,12 +568,7 @@ void BankTableModel::fixKinds(std::span<const BankProblemKind> kinds)
     // Only the lines that changed go in the step, so that the views keep
     // their place and the step stays small.
     const std::vector<BankLine> &before = document_.lines(), &after = fixed.lines();
-    std::size_t head = 0, tail = 0;
-    while (head < before.size() && head < after.size() && before[head] == after[head])
-        ++head;
-    while (tail < before.size() - head && tail < after.size() - head
-           && before[before.size() - 1 - tail] == after[after.size() - 1 - tail])
-        ++tail;
+    const auto [head, tail] = BankLines::SharedEndsOf(before, after);
     push(document_.planReplace(int(head), int(before.size() - head - tail),
                                {after.begin() + qsizetype(head), after.end() - qsizetype(tail)}),
          FixAllName(mended, removed));
@@ -571,5 +617,7 @@ void BankTableModel::apply(const BankSplice &splice)
         document_.replace(rest, 0, lines.subspan(std::size_t(common)));
         endInsertRows();
     }
+    if (splice.tail)
+        document_.replaceTail(splice.tail->second);
     emit bankChanged();
 }

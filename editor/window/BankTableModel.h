@@ -2,6 +2,7 @@
 
 #include "editor/document/BankDocument.h"
 #include "editor/document/BankFixes.h"
+#include "editor/document/CharacterReplacements.h"
 #include "editor/document/TopUp.h"
 
 #include "forms/BankChecks.h"
@@ -86,10 +87,9 @@ public:
     // bytes. False, with no step, when the order changes nothing.
     bool reorderLines(const std::vector<int> &order, const QString &name);
 
-    // Puts the lines of `bytes` in place of the whole bank as one undo step
-    // called `name`, so that the version replaced can be had back. Loads them
-    // afresh, clearing the undo stack, only when a step cannot give the same
-    // bytes (a different Ctrl-Z tail).
+    // Puts the lines and tail of `bytes` in place of the whole bank as one
+    // undo step called `name`, whatever differs, so that the version
+    // replaced can be had back.
     void reload(const QByteArray &bytes, const QString &name);
 
     // Row edits, each one undo step. Removing every line leaves one empty
@@ -116,17 +116,32 @@ public:
     bool importCsv(int row, const QList<QStringList> &records);
     // The records of a CSV file read in the format CsvGuess finds for it.
     bool importCsv(int row, const QByteArray &csv);
+    // The size of bytes() once these records are imported: for refusing an
+    // import past what the editor can open.
+    qint64 bytesWithImport(const QList<QStringList> &records) const;
 
     // Adds the questions of another bank that this one lacks, up to the
     // game's 100, as one undo step named for them and for `sourceName`;
     // nothing when none fit.
     TopUpPlan topUp(QByteArrayView source, const QString &sourceName);
 
-    // One-click fixes for a problem CheckBank reported on these bytes.
+    // One-click fixes for a problem CheckBank reported on these bytes; a
+    // field too long or a line over 140 characters has none, but is the
+    // author's to reword (toReword).
+    // Characters the code page lacks are replaced in the whole bank, one
+    // kind of stand-in a step (CharacterReplacements.h).
     bool canFix(const BankProblem &problem) const;
-    // The field to open for rewording instead of a fix (BankFixes::ToReword).
-    std::optional<BankFixes::Rewording> rewording(const BankProblem &problem) const;
     void fix(const BankProblem &problem);
+    // The kind of stand-in Fix puts in for the problem's characters.
+    std::optional<CharacterReplacements::Kind> replacementFor(const BankProblem &problem) const;
+    void replaceCharacters(CharacterReplacements::Kind kind);
+    // What the author rewords instead of a fix (BankFixes::ToReword): what
+    // the game drops of a field too long, or the end of a long line's
+    // longest field.
+    std::optional<BankFixes::FieldSpan> toReword(const BankProblem &problem) const;
+    // A field too long cut to its width, as one undo step that names what it
+    // cut; false when the problem is no such field.
+    bool cutToWidth(const BankProblem &problem);
     // Every fixable problem of the kind that report() lists, fixed as one undo step.
     void fixAll(BankProblemKind kind);
     // Every fixable problem of every kind, fixed as one undo step named
@@ -142,6 +157,7 @@ public:
 private:
     void push(BankSplice splice, const QString &text);
     void fixKinds(std::span<const BankProblemKind> kinds);
+    bool hasLineFix(const BankProblem &problem) const;
     QStringList fieldsOf(int row) const;
     std::vector<BankLine> linesFromRecords(const QList<QStringList> &records) const;
 

@@ -4,6 +4,7 @@
 #include "editor/document/TerminationSignal.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QFile>
 #include <QGuiApplication>
 #include <QMutex>
@@ -12,8 +13,8 @@
 #include <QUndoStack>
 
 #include <cerrno>
-#include <csignal>
 #include <cstring>
+#include <utility>
 #include <unistd.h>
 
 namespace {
@@ -45,20 +46,18 @@ struct RecoveryKeeper::Outcome {
     QString error;
 };
 
-// Writes beside the file and renames over it only once all is written:
-// a crash mid-write leaves the last good file. Unbuffered, so that a full
-// disk fails the write rather than a flush that commit() would ignore.
-RecoveryKeeper::Outcome RecoveryKeeper::writeOut(Shared &shared, quint64 write, const QString &path,
-                                                 const RecoverySnapshot &snapshot)
+namespace {
+
+// Writes the snapshot beside the save file's target, readable by the user
+// alone, to be renamed over it only once all is written: a crash mid-write
+// leaves the last good file. Unbuffered, so that a full disk fails the write
+// rather than a flush that commit() would ignore. Why it failed, or empty.
+QString WriteSnapshot(QSaveFile &file, const RecoverySnapshot &snapshot)
 {
-    // Past a file-size limit the kernel sends SIGXFSZ, whose default ends the
-    // program with all its unsaved work; ignored, the write fails with EFBIG.
-    std::signal(SIGXFSZ, SIG_IGN);
     const QByteArray text = RecoveryFile::Written(snapshot);
-    QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)
         || !file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner))
-        return {false, path, file.errorString()};
+        return file.errorString();
     // Straight to the descriptor, so that a failure is told by its own errno
     // ("No space left on device", "File too large").
     for (qsizetype done = 0; done < text.size();) {
@@ -68,10 +67,46 @@ RecoveryKeeper::Outcome RecoveryKeeper::writeOut(Shared &shared, quint64 write, 
         if (written <= 0) {
             const int error = written < 0 ? errno : EIO;
             file.cancelWriting();
-            return {false, path, QString::fromLocal8Bit(std::strerror(error))};
+            return QString::fromLocal8Bit(std::strerror(error));
         }
         done += written;
     }
+    return {};
+}
+
+// A new recovery file in `folder` holding the snapshot, written at once and
+// claimed; null, with `error` saying why, when the folder cannot take it.
+std::unique_ptr<RecoveryClaim> WriteNew(const QString &folder, const RecoverySnapshot &snapshot, QString *error)
+{
+    if (!RecoveryFolder::Make(error, folder))
+        return nullptr;
+    std::unique_ptr<RecoveryClaim> claim = RecoveryClaim::Take(RecoveryFolder::NewFile(snapshot.bankPath, folder));
+    if (!claim) {
+        *error = RecoveryKeeper::tr("a new file there is locked by another editor");
+        return nullptr;
+    }
+    QSaveFile file(claim->file());
+    *error = WriteSnapshot(file, snapshot);
+    if (error->isEmpty() && !file.commit())
+        *error = file.errorString();
+    if (!error->isEmpty())
+        return nullptr;
+    return claim;
+}
+
+QString FolderOf(const QString &file)
+{
+    return QDir::toNativeSeparators(QFileInfo(file).absolutePath());
+}
+
+} // namespace
+
+RecoveryKeeper::Outcome RecoveryKeeper::writeOut(Shared &shared, quint64 write, const QString &path,
+                                                 const RecoverySnapshot &snapshot)
+{
+    QSaveFile file(path);
+    if (const QString error = WriteSnapshot(file, snapshot); !error.isEmpty())
+        return {false, path, error};
     const QMutexLocker locker(&shared.mutex);
     // Given way to a newer write or a removal, or the lock was not had.
     if (shared.latest != write || !shared.claim) {
@@ -140,6 +175,9 @@ bool RecoveryKeeper::isCurrent() const
 
 void RecoveryKeeper::changed()
 {
+    // A reload undone, or the document replaced after the author chose so:
+    // the version the reload replaced is the document's again, or discarded.
+    dropReplaced(undoStack_->index() + 1);
     if (undoStack_->isClean()) {
         release(true);
         return;
@@ -191,6 +229,40 @@ void RecoveryKeeper::adopt(std::shared_ptr<RecoveryClaim> claim)
 void RecoveryKeeper::discard()
 {
     release(true);
+    dropReplaced(0);
+}
+
+bool RecoveryKeeper::keepReplaced(QString *why)
+{
+    const RecoverySnapshot snapshot = stamped();
+    QString error;
+    QString fallbackError;
+    std::unique_ptr<RecoveryClaim> claim = WriteNew(RecoveryFolder::Path(), snapshot, &error);
+    if (!claim)
+        claim = WriteNew(RecoveryFolder::FallbackPath(), snapshot, &fallbackError);
+    if (!claim) {
+        *why = tr("it could not be kept for recovery in %1 (%2), nor in %3 (%4)")
+                   .arg(QDir::toNativeSeparators(RecoveryFolder::Path()), error,
+                        QDir::toNativeSeparators(RecoveryFolder::FallbackPath()), fallbackError);
+        return false;
+    }
+    // The reload is the next step on the stack.
+    replaced_.push_back({undoStack_->index() + 1, std::move(claim)});
+    return true;
+}
+
+void RecoveryKeeper::saved()
+{
+    dropReplaced(0);
+}
+
+void RecoveryKeeper::dropReplaced(int step)
+{
+    while (!replaced_.empty() && replaced_.back().step >= step) {
+        QFile::remove(replaced_.back().claim->file());
+        // The lock goes after the file, so no editor sees the file unlocked.
+        replaced_.pop_back();
+    }
 }
 
 void RecoveryKeeper::release(bool removeFile)
@@ -212,13 +284,18 @@ void RecoveryKeeper::release(bool removeFile)
     failureTold_ = false;
 }
 
-RecoverySnapshot RecoveryKeeper::take()
+RecoverySnapshot RecoveryKeeper::stamped() const
 {
     RecoverySnapshot snapshot = snapshot_();
     snapshot.bankPath = bankPath_();
     snapshot.written = QDateTime::currentDateTimeUtc();
-    asked_ = changes_;
     return snapshot;
+}
+
+RecoverySnapshot RecoveryKeeper::take()
+{
+    asked_ = changes_;
+    return stamped();
 }
 
 void RecoveryKeeper::keepInBackground()
@@ -257,11 +334,16 @@ void RecoveryKeeper::keepNow()
 void RecoveryKeeper::landed(quint64 change, const Outcome &outcome)
 {
     if (!outcome.error.isEmpty()) {
+        if (outcome.path != file_ || moveToFallback())
+            return;
         // Told once until a write lands: the next ones would say the same.
-        if (!failureTold_ && outcome.path == file_)
-            emit failed(tr("Unsaved changes could not be kept for recovery in %1: %2.")
-                            .arg(QDir::toNativeSeparators(outcome.path), outcome.error));
-        failureTold_ = failureTold_ || outcome.path == file_;
+        if (!std::exchange(failureTold_, true)) {
+            QString reason = tr("they could not be kept for recovery in %1 (%2)").arg(FolderOf(outcome.path), outcome.error);
+            if (!fallbackError_.isEmpty())
+                reason += tr(", nor in %1 (%2)").arg(QDir::toNativeSeparators(RecoveryFolder::FallbackPath()),
+                                                     fallbackError_);
+            emit failed(reason);
+        }
         return;
     }
     // A write that gave way to a newer one, or to a removal, says nothing.
@@ -270,4 +352,26 @@ void RecoveryKeeper::landed(quint64 change, const Outcome &outcome)
     failureTold_ = false;
     kept_ = std::max(kept_, change);
     emit written(outcome.path);
+}
+
+bool RecoveryKeeper::moveToFallback()
+{
+    if (RecoveryFolder::IsFallback(file_))
+        return false;
+    // No write to the old file may land once the new one holds the changes.
+    writer_.waitForDone();
+    const quint64 change = changes_;
+    std::unique_ptr<RecoveryClaim> claim = WriteNew(RecoveryFolder::FallbackPath(), take(), &fallbackError_);
+    if (!claim)
+        return false;
+    release(true);
+    file_ = claim->file();
+    {
+        const QMutexLocker locker(&shared_->mutex);
+        shared_->claim = std::move(claim);
+    }
+    changes_ = asked_ = kept_ = change;
+    fallbackError_.clear();
+    emit written(file_);
+    return true;
 }

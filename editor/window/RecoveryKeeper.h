@@ -8,6 +8,7 @@
 
 #include <functional>
 #include <memory>
+#include <vector>
 
 class QTimer;
 class QUndoStack;
@@ -23,7 +24,8 @@ class RecoveryClaim;
 // text is made and written on a worker thread, and replaces the last file
 // only once complete. While the document has unsaved changes the keeper
 // holds the file's lock, taken on the worker too (it is synced to disk), so
-// no other editor offers it.
+// no other editor offers it. When the recovery folder cannot take the file,
+// it moves to the fallback folder; while neither can, failed() says so.
 class RecoveryKeeper : public QObject {
     Q_OBJECT
 
@@ -57,6 +59,15 @@ public:
     // Keeps the document in a recovery file already on disk, whose changes
     // were just recovered; the claim holds its lock.
     void adopt(std::shared_ptr<RecoveryClaim> claim);
+    // A reload is about to put another version in the document's place:
+    // keeps the document as it stands in a recovery file of its own, saved
+    // or not, until the author saves, undoes the reload or discards it.
+    // False, with where and why, when neither recovery folder can take it.
+    bool keepReplaced(QString *error);
+    // Whether a version a reload replaced is kept.
+    bool keepsReplaced() const { return !replaced_.empty(); }
+    // The document was saved: the versions reloads replaced go.
+    void saved();
 
     // The file this keeper writes, or empty while the document is clean.
     QString filePath() const;
@@ -66,7 +77,8 @@ public:
 signals:
     // A write landed.
     void written(const QString &path);
-    // A write failed; the reason is for the status bar.
+    // No copy of the document's changes could be kept, in either recovery
+    // folder: where and why, until a write lands.
     void failed(const QString &reason);
 
 private:
@@ -76,8 +88,15 @@ private:
     void changed();
     void claim();
     void release(bool removeFile);
+    // The document as it stands, with its bank and the time.
+    RecoverySnapshot stamped() const;
     RecoverySnapshot take();
     void landed(quint64 change, const Outcome &outcome);
+    // Writes the document to a new file in the fallback folder, kept there
+    // from then on; false when that folder cannot take it either.
+    bool moveToFallback();
+    // Removes the versions replaced by reloads at undo index `step` or past it.
+    void dropReplaced(int step);
     static Outcome writeOut(Shared &shared, quint64 write, const QString &path, const RecoverySnapshot &snapshot);
 
     QUndoStack *undoStack_;
@@ -95,4 +114,12 @@ private:
     quint64 asked_ = 0;
     quint64 kept_ = 0;
     bool failureTold_ = false;
+    // Why the fallback folder could not take the file either, or empty.
+    QString fallbackError_;
+    // The versions reloads replaced, each with the undo index of its reload.
+    struct Replaced {
+        int step;
+        std::unique_ptr<RecoveryClaim> claim;
+    };
+    std::vector<Replaced> replaced_;
 };

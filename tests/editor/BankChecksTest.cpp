@@ -90,37 +90,47 @@ private slots:
         QTest::addColumn<int>("line");
         QTest::addColumn<QByteArray>("saved");
         QTest::addColumn<QString>("name"); // the undo step's
+        QTest::addColumn<bool>("cut"); // by Cut Field to Its Width, which Fix leaves to the author
         QTest::newRow("LF-only file becomes CR LF lines")
             << QByteArray("q1\"a\"b\"c\"\nq2\"a\"b\"c\"\n") << int(BankProblemKind::LoneLineFeed) << 1
-            << QByteArray("q1\"a\"b\"c\"\r\nq2\"a\"b\"c\"\r\n") << "End line 1 at its line feeds";
+            << QByteArray("q1\"a\"b\"c\"\r\nq2\"a\"b\"c\"\r\n") << "End line 1 at its line feeds" << false;
         QTest::newRow("LF before a CR LF keeps the empty line")
             << QByteArray("a\n\r\nb") << int(BankProblemKind::LoneLineFeed) << 1 << QByteArray("a\r\n\r\nb")
-            << "End line 1 at its line feeds";
+            << "End line 1 at its line feeds" << false;
         QTest::newRow("UTF-8 decoded, a Windows-1252 byte beside it kept")
             << QByteArray("\xe9t\xc3\xa9\"a\"b\"c\"\r\n") << int(BankProblemKind::Utf8Text) << 1
-            << QByteArray("\xe9t\xe9\"a\"b\"c\"\r\n") << "Read the UTF-8 text on line 1";
+            << QByteArray("\xe9t\xe9\"a\"b\"c\"\r\n") << "Read the UTF-8 text on line 1" << false;
         QTest::newRow("UTF-8 byte order mark dropped")
             << QByteArray("\xef\xbb\xbfq\"a\"b\"c\"\r\n") << int(BankProblemKind::Utf8Text) << 1 << Good
-            << "Read the UTF-8 text on line 1";
-        QTest::newRow("text after the 4th quote dropped")
+            << "Read the UTF-8 text on line 1" << false;
+        QTest::newRow("a note after the 4th quote dropped")
+            << QByteArray("x\r\nq\"a\"b\"c\"note") << int(BankProblemKind::TextAfterLastQuote) << 2
+            << "x\r\n" + Good << "Drop \u201Cnote\u201D after the fourth double quote on line 2" << false;
+        QTest::newRow("text after the 4th quote holding one gets a line of its own")
             << QByteArray("x\r\nq\"a\"b\"c\"note\"") << int(BankProblemKind::TextAfterLastQuote) << 2
-            << "x\r\n" + Good << "Drop \u201Cnote\"\u201D after the fourth double quote on line 2";
+            << QByteArray("x\r\nq\"a\"b\"c\"\r\nnote\"")
+            << "Move the question run on after line 2 to a line of its own" << false;
         QTest::newRow("question run on moved to a line of its own")
             << QByteArray("q\"a\"b\"c\"r\"d\"e\"f\"\r\n") << int(BankProblemKind::TextAfterLastQuote) << 1
             << QByteArray("q\"a\"b\"c\"\r\nr\"d\"e\"f\"\r\n")
-            << "Move the question run on after line 1 to a line of its own";
+            << "Move the question run on after line 1 to a line of its own" << false;
         QTest::newRow("answer cut to 26")
             << "q\"" + QByteArray(30, 'a') + "\"b\"c\"\r" << int(BankProblemKind::FieldTooLong) << 1
             << "q\"" + QByteArray(26, 'a') + "\"b\"c\"\r\n"
-            << "Cut \u201Caaaa\u201D from the end of the right answer on line 1";
+            << "Cut \u201Caaaa\u201D from the end of the right answer on line 1" << true;
         QTest::newRow("a cut never splits a UTF-8 character across the width")
             << "q\"" + QByteArray(25, 'a') + "\xc3\xbc" "x\"b\"c\"\r\n" << int(BankProblemKind::FieldTooLong) << 1
             << "q\"" + QByteArray(25, 'a') + "\"b\"c\"\r\n"
-            << "Cut \u201C\u00C3\u00BCx\u201D from the end of the right answer on line 1";
+            << "Cut \u201C\u00C3\u00BCx\u201D from the end of the right answer on line 1" << true;
+        QTest::newRow("a field past the 140th character cut as written")
+            << "q\"a\"b\"" + QByteArray(140, 'c') + "\"\r\n" << int(BankProblemKind::FieldTooLong) << 1
+            << "q\"a\"b\"" + QByteArray(26, 'c') + "\"\r\n"
+            << "Cut \u201C" + QString(31, QLatin1Char('c')) + "\u2026\u201D from the end of the wrong answer 2 on line 1"
+            << true;
         QTest::newRow("cut text that reads as a placeholder named as it is")
             << "q\"" + QByteArray(26, 'a') + "%2%3\"b\"c\"\r\n" << int(BankProblemKind::FieldTooLong) << 1
             << "q\"" + QByteArray(26, 'a') + "\"b\"c\"\r\n"
-            << "Cut \u201C%2%3\u201D from the end of the right answer on line 1";
+            << "Cut \u201C%2%3\u201D from the end of the right answer on line 1" << true;
     }
     void fixes()
     {
@@ -129,11 +139,15 @@ private slots:
         QFETCH(int, line);
         QFETCH(QByteArray, saved);
         QFETCH(QString, name);
+        QFETCH(bool, cut);
         Editor editor(bytes);
         const std::optional<BankProblem> problem = Find(editor.model.report(), BankProblemKind(kind), line);
         QVERIFY(problem);
         QVERIFY(editor.model.canFix(*problem));
-        editor.model.fix(*problem);
+        if (cut)
+            QVERIFY(editor.model.cutToWidth(*problem));
+        else
+            editor.model.fix(*problem);
         QCOMPARE(editor.model.bytes(), saved);
         QVERIFY(!Find(editor.model.report(), BankProblemKind(kind), line));
         QVERIFY(!editor.model.canFix(*problem));
@@ -245,18 +259,21 @@ private slots:
         QCOMPARE(editor.model.headerData(0, Qt::Vertical, Qt::ForegroundRole) == QColor(Qt::red), over);
     }
 
-    // Fix on a line over 140 cuts nothing: it names the longest field, by
-    // as much as the line is over, for the author to reword.
+    // Fix on a line over 140 cuts nothing: it names the end of the longest
+    // field, by as much as the line is over, for the author to reword.
     void lineTooLongIsReworded()
     {
         Editor editor(Line(QByteArray(60, 'q'), QByteArray(26, 'a'), QByteArray(50, 'b'), QByteArray(10, 'c')) + "\r\n");
         const std::optional<BankProblem> problem = Find(editor.model.report(), BankProblemKind::LineTooLong, 1);
         QVERIFY(problem);
-        QVERIFY(!editor.model.canFix(*problem));
-        const std::optional<BankFixes::Rewording> rewording = editor.model.rewording(*problem);
-        QVERIFY(rewording);
-        QCOMPARE(rewording->field, 0);
-        QCOMPARE(rewording->excess, 150 - 140);
+        QVERIFY(editor.model.canFix(*problem));
+        const std::optional<BankFixes::FieldSpan> span = editor.model.toReword(*problem);
+        QVERIFY(span);
+        QCOMPARE(span->field, 0);
+        QCOMPARE(span->start, 60 - (150 - 140));
+        QCOMPARE(span->length, 150 - 140);
+        QVERIFY(!editor.model.cutToWidth(*problem));
+        QCOMPARE(editor.stack.count(), 0);
     }
 
     // Fix All mends every kind in one step, line ends first, each kind until
@@ -267,33 +284,29 @@ private slots:
         QTest::addColumn<QByteArray>("saved");
         QTest::addColumn<int>("entries");
         QTest::addColumn<QString>("name");
-        const QByteArray a30(30, 'a'), a26(26, 'a');
+        const QByteArray a30(30, 'a');
+        // Long fields are the author's to reword: they come through whole.
         QTest::newRow("LF-only bank with long fields and UTF-8 on every line")
             << "q1\"" + a30 + "\"b\"c\"\nCaf\xc3\xa9\"" + a30 + "\"b\"c\"\nq3\"a\"b\"" + a30 + "\"\n"
-            << "q1\"" + a26 + "\"b\"c\"\r\nCaf\xe9\"" + a26 + "\"b\"c\"\r\nq3\"a\"b\"" + a26 + "\"\r\n" << 3
-            << "Fix all: end lines at their line feeds, read the UTF-8 text and cut the fields to their widths, "
-               "removing “aaaa”, “aaaa”, “aaaa”";
+            << "q1\"" + a30 + "\"b\"c\"\r\nCaf\xe9\"" + a30 + "\"b\"c\"\r\nq3\"a\"b\"" + a30 + "\"\r\n" << 3
+            << "Fix all: end lines at their line feeds and read the UTF-8 text";
         QTest::newRow("UTF-8 read before the cut, which would split it")
             << "q\"" + QByteArray("\xc3\xa9").repeated(14) + "\"b\"c\"\r\n"
             << "q\"" + QByteArray("\xe9").repeated(14) + "\"b\"c\"\r\n" << 1 << "Read the UTF-8 text on every line";
         QTest::newRow("a UTF-8 character across the width read as its letter, not cut in half")
             << QByteArray(72, 'q') + "\xc3\xbc\"a\"b\"c\"\r\n" << QByteArray(72, 'q') + "\xfc\"a\"b\"c\"\r\n" << 1
             << "Read the UTF-8 text on every line";
-        QTest::newRow("a UTF-8 character across the width of a field too long")
-            << QByteArray(72, 'q') + "\xc3\xbcxyz\"a\"b\"c\"\r\n" << QByteArray(72, 'q') + "\xfc\"a\"b\"c\"\r\n" << 1
-            << "Fix all: read the UTF-8 text and cut the fields to their widths, removing \u201Cxyz\u201D";
-        QTest::newRow("a field past the 140th character cut as written")
-            << "q\"" + a30 + "\"" + a30 + "\"" + QByteArray(80, 'c') + "\"\r\n"
-            << "q\"" + a26 + "\"" + a26 + "\"" + QByteArray(26, 'c') + "\"\r\n" << 1
-            << "Cut every field to its width, removing \u201C" + QString(31, QLatin1Char('c'))
-                   + "\u2026\u201D, \u201Caaaa\u201D, \u201Caaaa\u201D";
+        QTest::newRow("a UTF-8 character across the width of a field too long read, its length left")
+            << QByteArray(72, 'q') + "\xc3\xbcxyz\"a\"b\"c\"\r\n" << QByteArray(72, 'q') + "\xfcxyz\"a\"b\"c\"\r\n" << 1
+            << "Read the UTF-8 text on every line";
         QTest::newRow("three questions run on in one line")
             << QByteArray("q1\"a\"b\"c\"q2\"a\"b\"c\"q3\"a\"b\"c\"\r\n")
             << QByteArray("q1\"a\"b\"c\"\r\nq2\"a\"b\"c\"\r\nq3\"a\"b\"c\"\r\n") << 3
             << "Mend the text after the fourth double quote on every line";
-        QTest::newRow("text dropped after the fourth quote is named")
-            << QByteArray("q1\"a\"b\"c\"see page 4\r\nq2\"a\"b\"c\"\r\n") << QByteArray("q1\"a\"b\"c\"\r\nq2\"a\"b\"c\"\r\n")
-            << 2 << "Mend the text after the fourth double quote on every line, removing “see page 4”";
+        QTest::newRow("a question run on without its last quote gets a line; a note stays")
+            << QByteArray("q1\"a\"b\"c\"q2\"a\"b\"c\r\nq3\"a\"b\"c\"see page 4\r\n")
+            << QByteArray("q1\"a\"b\"c\"\r\nq2\"a\"b\"c\r\nq3\"a\"b\"c\"see page 4\r\n") << 3
+            << "Mend the text after the fourth double quote on every line";
     }
     void fixAllKinds()
     {

@@ -10,6 +10,8 @@
 //   boxes                     the message boxes shown: a JSON array of
 //                             {"name", "text", "informative", "buttons"}
 //   press BOX BUTTON          clicks the button of that text (without &)
+//   choose DIALOG PATH        chooses PATH in the file dialog of that name
+//   accept DIALOG             accepts the dialog of that name as it stands
 //   rows                      the fields as shown: a JSON array of arrays
 //   state                     {"file", "modified", "recovery", "current"}
 //   wait-recovery             waits until the recovery file holds the
@@ -23,10 +25,12 @@
 #include "editor/window/BankTableModel.h"
 #include "editor/document/RecoveryFolder.h"
 #include "editor/window/RecoveryKeeper.h"
+#include "editor/document/TerminationSignal.h"
 
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QFileDialog>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -96,6 +100,21 @@ private:
             return "ok " + boxes();
         if (command == u"press")
             return press(rest.section(u' ', 0, 0), rest.section(u' ', 1));
+        if (command == u"choose") {
+            auto *dialog = window_.findChild<QFileDialog *>(rest.section(u' ', 0, 0));
+            if (!dialog)
+                return "error no dialog " + rest.section(u' ', 0, 0).toUtf8();
+            dialog->selectFile(rest.section(u' ', 1));
+            static_cast<QDialog *>(dialog)->accept(); // as its Save or Open button does
+            return "ok";
+        }
+        if (command == u"accept") {
+            auto *dialog = window_.findChild<QDialog *>(rest);
+            if (!dialog)
+                return "error no dialog " + rest.toUtf8();
+            dialog->accept();
+            return "ok";
+        }
         if (command == u"rows")
             return "ok " + rows();
         if (command == u"state") {
@@ -196,6 +215,7 @@ private:
 
 int main(int argc, char **argv)
 {
+    TerminationSignal::IgnoreFileSizeLimit();
     QApplication app(argc, argv);
     // The application's name stays the program's own: a lock names its
     // program, and one whose name differs from the running program's is

@@ -14,13 +14,32 @@
 #include <QString>
 #include <QStringList>
 
+#include <csignal>
+#include <grp.h>
+#include <pwd.h>
+#include <unistd.h>
+
 class EditorProcess {
 public:
     // Starts the editor and waits until it is ready: its window shown, the
     // recovery offered at start and, when `arguments` names a bank, open.
-    EditorProcess(const QString &home, int recoveryIntervalMs, const QStringList &arguments = {})
+    // `ordinaryUser`: run by root, it runs as nobody, as every permission
+    // check passes for root; the test gives it its folders.
+    EditorProcess(const QString &home, int recoveryIntervalMs, const QStringList &arguments = {},
+                  bool ordinaryUser = false)
     {
+        const bool drop = ordinaryUser && ::geteuid() == 0;
+        const passwd *nobody = drop ? ::getpwnam("nobody") : nullptr;
+        const uid_t user = nobody ? nobody->pw_uid : 65534;
+        const gid_t group = nobody ? nobody->pw_gid : 65534;
+        process_.setChildProcessModifier([drop, user, group] {
+            // As from a shell: what the editor ignores, it ignores itself.
+            ::signal(SIGXFSZ, SIG_DFL);
+            if (drop && (::setgroups(0, nullptr) != 0 || ::setgid(group) != 0 || ::setuid(user) != 0))
+                ::_exit(127);
+        });
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("HOME"), home);
         environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
         environment.insert(QStringLiteral("XDG_DATA_HOME"), home + QStringLiteral("/data"));
         environment.insert(QStringLiteral("XDG_CONFIG_HOME"), home + QStringLiteral("/config"));

@@ -9,6 +9,7 @@
 #include "editor/document/RecoveryFile.h"
 #include "editor/document/RecoveryFolder.h"
 #include "editor/window/RecoveryKeeper.h"
+#include "editor/document/TerminationSignal.h"
 #include "tests/editor/TestFiles.h"
 
 #include "forms/BankChecks.h"
@@ -18,9 +19,12 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDir>
+#include <QDirIterator>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonObject>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QProcess>
@@ -37,6 +41,7 @@
 
 #include <csignal>
 #include <grp.h>
+#include <pwd.h>
 #include <sys/prctl.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -257,9 +262,17 @@ private slots:
         qputenv("XDG_DATA_HOME", QFile::encodeName(home_.filePath(QStringLiteral("data"))));
         qputenv("XDG_CONFIG_HOME", QFile::encodeName(home_.filePath(QStringLiteral("config"))));
         qputenv("KORVEDIT_RECOVERY_INTERVAL_MS", QByteArray::number(ShortInterval));
+        // The recovery's fallback folder is in the home folder.
+        qputenv("HOME", QFile::encodeName(home_.path()));
     }
     // No row sees another's recovery files.
-    void init() { QDir(RecoveryFolder::Path()).removeRecursively(); }
+    void init()
+    {
+        for (const QString &folder : {RecoveryFolder::Path(), RecoveryFolder::FallbackPath()}) {
+            QFile::remove(folder);
+            QDir(folder).removeRecursively();
+        }
+    }
     void waysToLoseWork_data();
     void waysToLoseWork();
 
@@ -296,7 +309,20 @@ private:
     void stalePlayFolders();
     void closeWhileEditingALineFeed();
     void saveKeepsTheGroup();
+    void reloadOverCtrlZTail();
+    void fixKeepsRunOnMissingQuote();
+    void discardThenCancel();
+    void terminatedWithRecoveryUnwritable();
+    void unprotectedIsShown();
+    void exportPdfPastFileSizeLimit();
+    void exportPdfFailureKeepsOldFile();
+    void savedLargeBankOpens();
+    void unreadableIsNotChanged();
 
+    // Edits a bank of 100 lines in an editor started under a file-size limit
+    // of half its size, then sends the commands (%1: the editor's folder),
+    // which must fail with "File too large", the edit still unsaved.
+    void failUnderFileSizeLimit(const QStringList &commands);
     // Recovers the Edits in an editor started in `home` after the one that
     // kept them ended, and saves them.
     void recoverInNewStart(const QString &home, const QString &bank, const QString &kept);
@@ -342,6 +368,21 @@ void LoseWorkTest::waysToLoseWork_data()
     QTest::newRow("8 stale play folders go, live ones stay") << &LoseWorkTest::stalePlayFolders;
     QTest::newRow("9 closing while a cell holding a line feed is edited") << &LoseWorkTest::closeWhileEditingALineFeed;
     QTest::newRow("10 saving keeps the bank's group") << &LoseWorkTest::saveKeepsTheGroup;
+    QTest::newRow("11 Reload over a change to the Ctrl-Z tail alone is one undo step, the version replaced kept")
+        << &LoseWorkTest::reloadOverCtrlZTail;
+    QTest::newRow("12 Fix All gives a run-on question missing its last quote a line; a note stays")
+        << &LoseWorkTest::fixKeepsRunOnMissingQuote;
+    QTest::newRow("13 Discard, then Cancel in the file dialog, keeps the recovery file") << &LoseWorkTest::discardThenCancel;
+    QTest::newRow("14 ended (SIGTERM) with the recovery folder unwritable: kept in the fallback folder")
+        << &LoseWorkTest::terminatedWithRecoveryUnwritable;
+    QTest::newRow("14 no copy kept: a lasting warning until a write lands") << &LoseWorkTest::unprotectedIsShown;
+    QTest::newRow("15 a file-size limit fails Export PDF with unsaved changes, the editor lives on")
+        << &LoseWorkTest::exportPdfPastFileSizeLimit;
+    QTest::newRow("16 a failed Export PDF leaves the old file and says why") << &LoseWorkTest::exportPdfFailureKeepsOldFile;
+    QTest::newRow("17 a bank imported past 4 MiB saves, reads as unchanged and opens; past the limit none is imported or saved")
+        << &LoseWorkTest::savedLargeBankOpens;
+    QTest::newRow("17 an unreadable bank is said so, not taken for another program's change")
+        << &LoseWorkTest::unreadableIsNotChanged;
 }
 
 void LoseWorkTest::waysToLoseWork()
@@ -453,6 +494,11 @@ void LoseWorkTest::bankDeletedWhileOpen()
 
 void LoseWorkTest::fileSizeLimit()
 {
+    failUnderFileSizeLimit({QStringLiteral("trigger actionSave")});
+}
+
+void LoseWorkTest::failUnderFileSizeLimit(const QStringList &commands)
+{
     QTemporaryDir home;
     const QString bank = home.filePath(QStringLiteral("bank.tqz"));
     WriteFile(bank, Lines(100, "\r\n"));
@@ -461,12 +507,13 @@ void LoseWorkTest::fileSizeLimit()
     QVERIFY(::getrlimit(RLIMIT_FSIZE, &limit) == 0);
     const rlimit small{rlim_t(Lines(100, "\r\n").size() / 2), limit.rlim_max};
     QVERIFY(::setrlimit(RLIMIT_FSIZE, &small) == 0);
-    EditorProcess editor(home.path(), 3600 * 1000, {bank});
+    EditorProcess editor(home.path(), LongInterval, {bank});
     QVERIFY(::setrlimit(RLIMIT_FSIZE, &limit) == 0);
     QVERIFY2(editor.isReady(), qPrintable(editor.failure()));
 
     QVERIFY(!editor.send(QStringLiteral("set 0 0 \"%1\"").arg(QString(300, QLatin1Char('q')))).isNull());
-    QVERIFY2(!editor.send(QStringLiteral("trigger actionSave")).isNull(), qPrintable(editor.failure()));
+    for (const QString &command : commands)
+        QVERIFY2(!editor.send(QString(command).replace(QStringLiteral("%1"), home.path())).isNull(), qPrintable(editor.failure()));
     const QJsonArray boxes = editor.sendJson(QStringLiteral("boxes")).toArray();
     QCOMPARE(boxes.size(), 1);
     QVERIFY2(boxes.first()[QStringLiteral("text")].toString().contains(QStringLiteral("File too large")),
@@ -914,20 +961,261 @@ void LoseWorkTest::recoveryPastFileSizeLimit()
 {
     Session s(Lines(100, "\r\n"));
     QVERIFY(s.model()->setData(s.model()->index(0, 0), QStringLiteral("Mine")));
-    // No signal handling of the test's own: the editor must survive the limit.
-    std::signal(SIGXFSZ, SIG_DFL);
+    // As korvedit's main() does; the rows after this one start as before.
+    TerminationSignal::IgnoreFileSizeLimit();
+    const auto restore = qScopeGuard([] { std::signal(SIGXFSZ, SIG_DFL); });
     rlimit limit{};
     QVERIFY(::getrlimit(RLIMIT_FSIZE, &limit) == 0);
     const rlimit small{rlim_t(Lines(100, "\r\n").size() / 2), limit.rlim_max};
     QVERIFY(::setrlimit(RLIMIT_FSIZE, &small) == 0);
     Keeper(s.window)->keepNow();
     QVERIFY(::setrlimit(RLIMIT_FSIZE, &limit) == 0);
-    const QString told = s.window.statusBar()->currentMessage();
+    const QString told = s.window.findChild<QLabel *>(QStringLiteral("recoveryState"))->text();
     QVERIFY2(told.contains(QStringLiteral("File too large")), qPrintable(told));
     QVERIFY(!Keeper(s.window)->isCurrent());
     // With room again, the next write lands.
     Keeper(s.window)->keepNow();
     QVERIFY(Keeper(s.window)->isCurrent());
+}
+
+void LoseWorkTest::reloadOverCtrlZTail()
+{
+    Session s(ThreeLines);
+    QVERIFY(s.model()->setData(s.model()->index(0, 1), QStringLiteral("Mine")));
+    const QByteArray mine = s.model()->bytes();
+    // Theirs differs from the bank as opened by a Ctrl-Z at its end alone.
+    WriteElsewhere(s.path, ThreeLines + "\x1A");
+    QTRY_VERIFY(ShownBox(s.window, "diskChangedBox"));
+    ShownBox(s.window, "diskChangedBox")->findChild<QPushButton *>(QStringLiteral("reloadButton"))->click();
+    QCOMPARE(s.model()->bytes(), ThreeLines + "\x1A");
+    QVERIFY(!s.window.isWindowModified());
+    // Until saved, undone or discarded, the version replaced is kept for a crash.
+    const QStringList kept = RecoveryFolder::FilesFor(s.path);
+    QCOMPARE(kept.size(), 1);
+    const std::optional<RecoverySnapshot> read = RecoveryFile::Read(ReadFile(kept.front()));
+    QVERIFY(read);
+    BankDocument replaced;
+    replaced.assign(read->lines, read->tail);
+    QCOMPARE(replaced.bytes(), mine);
+    // Closing asks, as the version replaced would go with the window.
+    QVERIFY(!s.window.close());
+    QVERIFY(Press(ShownBox(s.window, "unsavedChangesBox"), QStringLiteral("Cancel")));
+    s.trigger("actionUndo");
+    QCOMPARE(s.model()->bytes(), mine);
+    QVERIFY(s.window.isWindowModified());
+    s.trigger("actionSave");
+    QCOMPARE(ReadFile(s.path), mine);
+    QCOMPARE(RecoveryFolder::FilesFor(s.path), QStringList());
+}
+
+void LoseWorkTest::fixKeepsRunOnMissingQuote()
+{
+    const QByteArray note = "One?\"a\"b\"c\" (check this one!)\r\n";
+    Session s("Q1?\"A1\"B1\"C1\"Q2?\"A2\"B2\"C2\r\n" + note);
+    s.trigger("actionFixAll");
+    QCOMPARE(s.model()->bytes(), "Q1?\"A1\"B1\"C1\"\r\nQ2?\"A2\"B2\"C2\r\n" + note);
+    // The note is still listed, and Fix on it alone removes it, by name.
+    const std::vector<BankProblem> &problems = s.model()->report().problems;
+    const auto left = std::find_if(problems.begin(), problems.end(), [](const BankProblem &problem) {
+        return problem.kind == BankProblemKind::TextAfterLastQuote;
+    });
+    QVERIFY(left != problems.end());
+    QCOMPARE(int(left->line), 3);
+    s.model()->fix(*left);
+    QCOMPARE(s.model()->bytes(), QByteArray("Q1?\"A1\"B1\"C1\"\r\nQ2?\"A2\"B2\"C2\r\nOne?\"a\"b\"c\"\r\n"));
+    QVERIFY2(s.undoText().contains(QStringLiteral("(check this one!)")), qPrintable(s.undoText()));
+}
+
+void LoseWorkTest::discardThenCancel()
+{
+    Session s(ThreeLines);
+    Apply(s.window, {Edits[2]});
+    const QString kept = WaitKept(s.window);
+    QVERIFY(QFileInfo::exists(kept));
+    Key(Qt::Key_O, Qt::ControlModifier);
+    QVERIFY(Press(ShownBox(s.window, "unsavedChangesBox"), QStringLiteral("Discard")));
+    auto *dialog = s.window.findChild<QFileDialog *>(QStringLiteral("openDialog"));
+    QVERIFY(dialog);
+    dialog->reject();
+    QVERIFY(s.window.isWindowModified());
+    QVERIFY2(QFileInfo::exists(kept), "the recovery file went though the document stayed");
+    QCOMPARE(Keeper(s.window)->filePath(), kept);
+    // And it goes on keeping the changes.
+    Apply(s.window, {Edits[0]});
+    QCOMPARE(WaitKept(s.window), kept);
+}
+
+// Gives the folder and all in it to the user the editor runs as, when the
+// test runs as root.
+void GiveToOrdinaryUser(const QString &folder)
+{
+    if (::geteuid() != 0)
+        return;
+    const passwd *nobody = ::getpwnam("nobody");
+    QVERIFY(nobody);
+    QStringList paths{folder};
+    for (QDirIterator it(folder, QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+         it.hasNext();)
+        paths += it.next();
+    for (const QString &path : paths)
+        QVERIFY(::lchown(QFile::encodeName(path).constData(), nobody->pw_uid, nobody->pw_gid) == 0);
+}
+
+void LoseWorkTest::terminatedWithRecoveryUnwritable()
+{
+    QTemporaryDir home;
+    const QString bank = WriteBank(home);
+    GiveToOrdinaryUser(home.path());
+    QString primary;
+    {
+        EditorProcess first(home.path(), LongInterval, {bank}, true);
+        QVERIFY2(first.isReady(), qPrintable(first.failure()));
+        primary = first.send(QStringLiteral("recovery-folder"));
+        // The folder the recovery folder goes in, which this user cannot write to.
+        const QString parent = QFileInfo(primary).absolutePath();
+        QVERIFY(QDir().mkpath(parent));
+        QVERIFY(QFile::setPermissions(parent, QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther));
+        for (const Edit &edit : Edits)
+            QVERIFY2(!first.send(SetCommand(edit)).isNull(), qPrintable(first.failure()));
+        QCOMPARE(first.terminate(), 128 + SIGTERM);
+        QVERIFY(QFile::setPermissions(parent, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+    }
+    QVERIFY(!QFileInfo::exists(primary));
+    const QDir fallback(home.filePath(QStringLiteral(".EditorDriver-recovery")));
+    const QStringList kept = fallback.entryList({QStringLiteral("*.json")}, QDir::Files);
+    QCOMPARE(kept.size(), 1);
+    recoverInNewStart(home.path(), bank, fallback.filePath(kept.front()));
+}
+
+void LoseWorkTest::unprotectedIsShown()
+{
+    // Files where the folders would be: neither can be made, even by root.
+    for (const QString &folder : {RecoveryFolder::Path(), RecoveryFolder::FallbackPath()}) {
+        QVERIFY(QDir().mkpath(QFileInfo(folder).absolutePath()));
+        WriteFile(folder, "in the way");
+    }
+    Session s(ThreeLines);
+    auto *state = s.window.findChild<QLabel *>(QStringLiteral("recoveryState"));
+    QVERIFY(state);
+    Apply(s.window, {Edits[2]});
+    QTRY_VERIFY(state->isVisible());
+    QVERIFY2(state->text().startsWith(QStringLiteral("Your changes are not protected: ")), qPrintable(state->text()));
+    QVERIFY2(state->text().contains(QDir::toNativeSeparators(RecoveryFolder::FallbackPath())), qPrintable(state->text()));
+    // Lasting: still there after the status bar's messages come and go.
+    s.window.statusBar()->showMessage(QStringLiteral("Something else"), 10);
+    QTest::qWait(50);
+    QVERIFY(state->isVisible());
+    // Once a copy lands, it says where instead.
+    QVERIFY(QFile::remove(RecoveryFolder::FallbackPath()));
+    Apply(s.window, {Edits[0]});
+    QVERIFY(!WaitKept(s.window).isEmpty());
+    QVERIFY(RecoveryFolder::IsFallback(Keeper(s.window)->filePath()));
+    QVERIFY2(!state->text().contains(QStringLiteral("not protected")), qPrintable(state->text()));
+    QVERIFY(QFile::remove(RecoveryFolder::Path()));
+}
+
+void LoseWorkTest::exportPdfPastFileSizeLimit()
+{
+    // Any write but the two writers' once ended the editor, unsaved edit and all.
+    failUnderFileSizeLimit({QStringLiteral("trigger actionExportPdf"), QStringLiteral("accept quizSheetOptionsDialog"),
+                            QStringLiteral("choose exportPdfDialog %1/quiz.pdf")});
+}
+
+void LoseWorkTest::exportPdfFailureKeepsOldFile()
+{
+    Session s(Lines(100, "\r\n"));
+    const QString pdf = s.folder.filePath(QStringLiteral("quiz.pdf"));
+    WriteFile(pdf, "%PDF the copies handed out");
+    s.trigger("actionExportPdf");
+    s.window.findChild<QDialog *>(QStringLiteral("quizSheetOptionsDialog"))->accept();
+    auto *dialog = s.window.findChild<QFileDialog *>(QStringLiteral("exportPdfDialog"));
+    QVERIFY(dialog);
+    const auto before = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit limit{};
+    QVERIFY(::getrlimit(RLIMIT_FSIZE, &limit) == 0);
+    const rlimit small{rlim_t(4096), limit.rlim_max};
+    QVERIFY(::setrlimit(RLIMIT_FSIZE, &small) == 0);
+    // As the dialog's Save does once the author confirms the old file goes.
+    emit dialog->fileSelected(pdf);
+    QVERIFY(::setrlimit(RLIMIT_FSIZE, &limit) == 0);
+    std::signal(SIGXFSZ, before);
+    dialog->reject();
+    QCOMPARE(ReadFile(pdf), QByteArray("%PDF the copies handed out"));
+    QMessageBox *box = nullptr;
+    for (QMessageBox *shown : s.window.findChildren<QMessageBox *>())
+        if (shown->isVisible())
+            box = shown;
+    QVERIFY(box);
+    QVERIFY2(box->text().contains(QStringLiteral("File too large")), qPrintable(box->text()));
+    QVERIFY(!s.window.statusBar()->currentMessage().startsWith(QStringLiteral("Exported")));
+    QCOMPARE(QDir(s.folder.path()).entryList({QStringLiteral("quiz.pdf*")}, QDir::Files), QStringList{QStringLiteral("quiz.pdf")});
+}
+
+// Records of four fields, each line of the bank they make about `width` bytes.
+QList<QStringList> Records(int count, int width)
+{
+    QList<QStringList> records;
+    for (int i = 0; i < count; ++i)
+        records += QStringList{QStringLiteral("Question %1 %2?").arg(i).arg(QString(width, u'x')), QStringLiteral("Right"),
+                               QStringLiteral("Wrong"), QStringLiteral("Also wrong")};
+    return records;
+}
+
+void LoseWorkTest::savedLargeBankOpens()
+{
+    Session s(ThreeLines);
+    // 5 MiB, past the 4 MiB Open once refused.
+    QVERIFY(s.model()->importCsv(3, Records(50000, 80)));
+    QVERIFY(s.model()->bytes().size() > 5 * 1024 * 1024);
+    QVERIFY(s.window.saveFile(s.path));
+    // The file is the editor's own: it reads as unchanged, and opens.
+    QTest::qWait(500);
+    QVERIFY(!ShownBox(s.window, "diskChangedBox"));
+    QCOMPARE(s.messages.count(), 0);
+    QVERIFY(s.window.openFile(s.path));
+    QCOMPARE(s.model()->rowCount(), 50003);
+
+    // Nor does it import what would take the bank past what it opens.
+    const QString csv = s.folder.filePath(QStringLiteral("more.csv"));
+    QByteArray rows;
+    for (const QStringList &record : Records(40000, 300))
+        rows += record.join(u',').toUtf8() + "\r\n";
+    WriteFile(csv, rows);
+    s.trigger("actionImportCsv");
+    auto *files = s.window.findChild<QFileDialog *>(QStringLiteral("importDialog"));
+    QVERIFY(files);
+    files->selectFile(csv);
+    static_cast<QDialog *>(files)->accept();
+    QDialog *preview = nullptr;
+    QTRY_VERIFY((preview = s.window.findChild<QDialog *>(QStringLiteral("csvImportDialog"))));
+    preview->accept();
+    QCOMPARE(s.messages.count(), 1);
+    QVERIFY2(s.messages.back().front().toString().startsWith(QStringLiteral("Nothing was imported")),
+             qPrintable(s.messages.back().front().toString()));
+    QCOMPARE(s.model()->rowCount(), 50003);
+
+    // What it could not open again, it does not save.
+    QVERIFY(s.model()->importCsv(0, Records(40000, 300)));
+    QVERIFY(!s.window.saveFile(s.path));
+    QCOMPARE(s.messages.count(), 2);
+    QVERIFY2(s.messages.back().front().toString().contains(QStringLiteral("the editor can open again")),
+             qPrintable(s.messages.back().front().toString()));
+}
+
+void LoseWorkTest::unreadableIsNotChanged()
+{
+    QTemporaryDir home;
+    const QString bank = WriteBank(home);
+    GiveToOrdinaryUser(home.path());
+    EditorProcess editor(home.path(), LongInterval, {bank}, true);
+    QVERIFY2(editor.isReady(), qPrintable(editor.failure()));
+    QVERIFY(!editor.send(SetCommand(Edits[2])).isNull());
+    QVERIFY(::chmod(QFile::encodeName(bank).constData(), 0) == 0);
+    QJsonArray boxes;
+    QTRY_VERIFY((boxes = editor.sendJson(QStringLiteral("boxes")).toArray()).size() == 1);
+    QCOMPARE(Text(boxes[0], "name"), QString());
+    QVERIFY2(Text(boxes[0], "text").contains(QStringLiteral("cannot be opened")), qPrintable(Text(boxes[0], "text")));
+    QVERIFY(editor.sendJson(QStringLiteral("state"))[QStringLiteral("modified")].toBool());
 }
 
 QTEST_MAIN(LoseWorkTest)
