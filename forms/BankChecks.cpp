@@ -97,8 +97,21 @@ void CheckCharacters(int field, std::string_view text, LineProblems &problems)
         problems.add(BankProblemKind::ControlCharacters, 0, {name, JoinedNames(control)}, field);
 }
 
+// Each field over its width.
+void CheckWidths(const Fields &fields, LineProblems &problems)
+{
+    for (std::size_t field = 0; field < BankFieldCount; ++field) {
+        const std::string_view text = fields[field];
+        if (text.size() > BankFieldWidths[field])
+            problems.add(BankProblemKind::FieldTooLong, 0,
+                         {BankFieldNames[field].inText, std::to_string(text.size()),
+                          std::to_string(BankFieldWidths[field]), Quoted(text.substr(BankFieldWidths[field]))},
+                         int(field));
+    }
+}
+
 // Everything about one line that does not play as written.
-void CheckLine(std::string_view raw, const BankEntry &entry, LineProblems &problems)
+void CheckLine(std::string_view raw, const BankEntry &entry, BankReading reading, LineProblems &problems)
 {
     if (raw.empty()) {
         problems.add(BankProblemKind::EmptyLine, 0, {});
@@ -114,6 +127,8 @@ void CheckLine(std::string_view raw, const BankEntry &entry, LineProblems &probl
     // Quotes past what is read are not counted, and the message says so.
     const std::size_t within = raw.size() > BankLineLength ? 1 : 0;
     const std::string readLength = std::to_string(BankLineLength);
+    // The author's four fields, judged whole even where the line runs past 140.
+    const bool byAuthor = reading == BankReading::Author && written.count == BankFieldCount;
 
     if (wholeFields) {
         if (const std::string_view extra = TextAfterFields(raw); !extra.empty())
@@ -132,15 +147,8 @@ void CheckLine(std::string_view raw, const BankEntry &entry, LineProblems &probl
                          {std::to_string(quotes.count), readLength, BankFieldNames[quotes.count].inText});
         }
         // Each field as written, up to its quote or the end of what is read.
-        const Fields fields = FieldsAsWritten(read);
-        for (std::size_t field = 0; field < BankFieldCount; ++field) {
-            const std::string_view text = fields[field];
-            if (text.size() > BankFieldWidths[field])
-                problems.add(BankProblemKind::FieldTooLong, 0,
-                             {BankFieldNames[field].inText, std::to_string(text.size()),
-                              std::to_string(BankFieldWidths[field]), Quoted(text.substr(BankFieldWidths[field]))},
-                             int(field));
-        }
+        if (!byAuthor)
+            CheckWidths(FieldsAsWritten(read), problems);
         std::vector<std::string> empty;
         int firstEmpty = -1;
         for (std::size_t field = 0; field < BankFieldCount; ++field) {
@@ -153,13 +161,17 @@ void CheckLine(std::string_view raw, const BankEntry &entry, LineProblems &probl
         if (!empty.empty())
             problems.add(BankProblemKind::EmptyFields, empty.size() == 1 ? 0 : 1, {JoinedNames(empty)}, firstEmpty);
     }
+    if (byAuthor)
+        CheckWidths(FieldsAsWritten(raw), problems);
 
     if (const std::size_t feeds = std::count(raw.begin(), raw.end(), LineFeed); feeds > 0)
         problems.add(BankProblemKind::LoneLineFeed, feeds == 1 ? 0 : 1,
                      {std::to_string(feeds), std::to_string(raw.find(LineFeed) + 1)});
 
+    // The author's characters are those written, a character the cut splits included.
+    const Fields characters = reading == BankReading::Author ? FieldsAsWritten(raw) : loaded;
     for (std::size_t field = 0; field < BankFieldCount; ++field)
-        CheckCharacters(int(field), loaded[field], problems);
+        CheckCharacters(int(field), characters[field], problems);
 }
 
 } // namespace
@@ -204,7 +216,15 @@ std::string ShownAsGame(std::string_view bytes)
     return shown;
 }
 
-BankReport CheckBank(std::string_view bytes)
+std::vector<BankProblem> CheckUnreadLine(std::size_t line, std::string_view raw, BankReading reading)
+{
+    std::vector<BankProblem> found;
+    LineProblems problems(line, found);
+    CheckLine(raw, SplitBankLine(raw.substr(0, BankLineLength)), reading, problems);
+    return found;
+}
+
+BankReport CheckBank(std::string_view bytes, BankReading reading)
 {
     BankReport report;
     ReadBank(BytesSource(bytes), [&report](std::size_t, const BankEntry &entry) { report.entries.push_back(entry); });
@@ -215,7 +235,7 @@ BankReport CheckBank(std::string_view bytes)
     for (std::size_t slot = 1; slot <= loaded; ++slot) {
         LineProblems problems(slot, report.problems);
         if (slot <= raw.lines.size())
-            CheckLine(raw.lines[slot - 1], report.entries[slot - 1], problems);
+            CheckLine(raw.lines[slot - 1], report.entries[slot - 1], reading, problems);
         // A Ctrl-Z at the very end of the file, as old editors wrote, loses nothing.
         if (slot == raw.lines.size() && raw.ctrlZ && raw.afterCtrlZ > 0
             && !(slot == BankSlots && raw.endsAtLineEnd))

@@ -17,8 +17,19 @@ struct BankReport {
     std::vector<BankProblem> problems; // line by line (problems, then warnings), then the bank's own
 };
 
+// Whose reading of each line the checks report. The game's is what it loads:
+// tqzcheck's, faithful to the loader. The author's adds each field as written,
+// before the game's cuts, so that a character or a field cut away is told
+// (what the question editor shows, to mend before anything is cut).
+enum class BankReading { Game, Author };
+
 // Loads the bytes with the game's loader and checks them.
-BankReport CheckBank(std::string_view bytes);
+BankReport CheckBank(std::string_view bytes, BankReading reading = BankReading::Game);
+
+// The problems of a line the game never reads (one past the 100th), found
+// as CheckBank finds those of a line it reads, numbered `line`: for an author
+// choosing which lines to keep.
+std::vector<BankProblem> CheckUnreadLine(std::size_t line, std::string_view raw, BankReading reading);
 
 // The length of a UTF-8 sequence of two or more bytes starting at `at`, or 0
 // when none starts there (a lead byte without its continuation bytes, an

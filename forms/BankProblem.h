@@ -43,7 +43,7 @@ enum class BankProblemKind {
     // shuffles the answers (ContentChecks.h).
     SameQuestion,       // asked before, in other words at most
     SameAnswers,        // two of the answers read the same
-    SameAfterCut,       // two answers read the same once cut to their width
+    SameAfterCut,       // two answers read the same once cut to their width, or at 140
 };
 // A new kind goes above, and this counts up to the last.
 inline constexpr std::size_t BankProblemKindCount = std::size_t(BankProblemKind::SameAfterCut) + 1;

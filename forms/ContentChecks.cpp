@@ -55,20 +55,32 @@ void ContentChecks::check(std::size_t line, const BankEntry &entry,
         }
     }
 
-    std::array<QString, Answers> whole, cut;
+    // Each answer whole, as the game loads it (cut to its width, and by the
+    // line's 140 characters), and as the game will read it once the line is
+    // mended to fit: cut to its width alone.
+    std::array<QString, Answers> whole, loaded, fitted;
     for (std::size_t answer = 0; answer < Answers; ++answer) {
         whole[answer] = ComparableText(written[answer + 1]);
-        cut[answer] = ComparableText(entry.answers[answer + 1].view());
+        loaded[answer] = ComparableText(entry.answers[answer + 1].view());
+        fitted[answer] = ComparableText(written[answer + 1].substr(0, BankFieldWidths[answer + 1]));
     }
-    for (const std::vector<int> &group : EqualGroups(whole))
+    std::vector<std::vector<int>> told = EqualGroups(whole);
+    for (const std::vector<int> &group : told)
         problems.push_back({line, group[1], BankProblemKind::SameAnswers, 0, {Names(group)}});
-    for (const std::vector<int> &group : EqualGroups(cut)) {
-        // Answers already the same in full were reported as such.
-        const bool sameInFull = std::all_of(group.begin(), group.end(), [&](int field) {
-            return whole[std::size_t(field) - 1] == whole[std::size_t(group[0]) - 1];
-        });
-        if (!sameInFull)
-            problems.push_back({line, group[1], BankProblemKind::SameAfterCut, 0,
-                                {Names(group), std::to_string(BankFieldWidths[1])}});
-    }
+    // The cut to the width first, then the line's cut at 140, each group once.
+    const auto warnCut = [&](const std::array<QString, Answers> &compared, std::size_t form) {
+        for (const std::vector<int> &group : EqualGroups(compared)) {
+            // Answers already the same in full were reported as such.
+            const bool sameInFull = std::all_of(group.begin(), group.end(), [&](int field) {
+                return whole[std::size_t(field) - 1] == whole[std::size_t(group[0]) - 1];
+            });
+            if (sameInFull || std::find(told.begin(), told.end(), group) != told.end())
+                continue;
+            told.push_back(group);
+            problems.push_back({line, group[1], BankProblemKind::SameAfterCut, form,
+                                {Names(group), std::to_string(BankFieldWidths[1]), std::to_string(BankLineLength)}});
+        }
+    };
+    warnCut(fitted, 0);
+    warnCut(loaded, 1);
 }

@@ -11,7 +11,8 @@
 
 // Warnings about what the questions say rather than how they are written:
 // each matters once the game shuffles the answers. A question asked twice,
-// or two answers a player cannot tell apart, whole or as the game cuts them.
+// or two answers a player cannot tell apart, whole or as the game cuts them:
+// to their width, or by the line's 140 characters.
 // Texts compare as SameText compares them; fields with no letter or digit
 // ("€", "?") are left alone, as they would all compare equal.
 class ContentChecks {

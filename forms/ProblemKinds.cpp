@@ -138,10 +138,11 @@ constexpr std::array<ProblemKindFacts, BankProblemKindCount> Kinds = {{
      .guideMeaning = T("two answers of one question read the same, so the player cannot tell them apart.")},
     {.kind = SameAfterCut,
      .severity = Warning,
-     .messages = {T("%1 become the same answer once the game cuts them to %2 characters")},
+     .messages = {T("%1 become the same answer once the game cuts them to %2 characters"),
+                  T("%1 become the same answer once the game cuts the line to %3 characters")},
      .guideTerm = T("Answers equal after the cut"),
-     .guideMeaning = T("two answers differ only after their 26th character, so the game, which shows 26, shows "
-                       "them the same.")},
+     .guideMeaning = T("two answers differ only after their 26th character, or past the line's 140th, so the "
+                       "game, which shows neither, shows them the same.")},
 }};
 
 #undef T

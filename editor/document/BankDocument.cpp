@@ -227,7 +227,7 @@ const BankReport &BankDocument::report() const
         checked += QByteArray(qsizetype(lines_.size() - BankSlots), CarriageReturn);
     else
         checked += tail_;
-    report_ = CheckBank(View(checked));
+    report_ = CheckBank(View(checked), BankReading::Author);
     AddUnencodable(lines_, report_->problems);
     return *report_;
 }

@@ -93,8 +93,8 @@ public:
     };
     std::optional<Unencodable> firstUnencodable() const;
 
-    // What CheckBank says about bytes(), without writing out lines the game
-    // never reads, and an Unencodable entry for each field holding
+    // What CheckBank says about bytes() in the author's reading, without
+    // writing out lines the game never reads, and an Unencodable entry for each field holding
     // characters Windows-1252 lacks, which bytes() holds as '?'.
     const BankReport &report() const;
 

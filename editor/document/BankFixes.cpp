@@ -97,15 +97,71 @@ std::optional<std::vector<BankLine>> MendTextAfterFields(const BankLine &line)
     return std::vector{fields, BankLine{Bytes(rest), {}, line.end}};
 }
 
+// Where a cut at `width` bytes falls when it keeps UTF-8 sequences whole.
+std::size_t Utf8CutPoint(std::string_view bytes, std::size_t width)
+{
+    const std::size_t cut = std::min(width, bytes.size());
+    // A sequence is at most 4 bytes: only one starting in the last 3 kept can cross.
+    for (std::size_t at = cut >= 3 ? cut - 3 : 0; at < cut; ++at) {
+        char32_t codePoint = 0;
+        if (const std::size_t length = Utf8SequenceAt(bytes, at, codePoint); length > 0 && at + length > cut)
+            return at;
+    }
+    return cut;
+}
+
+// What cutting the field to its width keeps. The cut never splits a
+// character: one beyond the BMP typed, or a UTF-8 sequence written in bytes,
+// goes whole when the width would split it.
+qsizetype KeptByCut(const BankLine &line, int field)
+{
+    const QString text = BankLines::Field(line, field);
+    const std::size_t width = BankFieldWidths[std::size_t(field)];
+    if (!line.typedField(field).isNull())
+        return FieldText::CutTo(text, qsizetype(width)).size();
+    // Held as bytes, each one character of the text.
+    const std::string_view bytes = FieldsAsWritten(View(line.text))[std::size_t(field)];
+    return qsizetype(Utf8CutPoint(bytes, width));
+}
+
+// A line over 140 characters: its longest field, whose last characters,
+// as many as the line is over, the author rewords.
+std::optional<FieldSpan> LongestField(const BankLine &line)
+{
+    const auto over = qsizetype(line.text.size()) - qsizetype(BankLineLength);
+    if (over <= 0)
+        return std::nullopt;
+    int longest = 0;
+    qsizetype length = -1;
+    for (int field = 0; field < int(BankFieldCount); ++field) {
+        if (const qsizetype own = FieldText::GameLength(BankLines::Field(line, field)); own > length) {
+            longest = field;
+            length = own;
+        }
+    }
+    const qsizetype size = BankLines::Field(line, longest).size();
+    const qsizetype excess = std::min(over, size);
+    return FieldSpan{longest, size - excess, excess};
+}
+
 } // namespace
 
 std::optional<FieldSpan> PastWidth(const BankLine &line, int field)
 {
-    const QString text = BankLines::Field(line, field);
-    const qsizetype kept = FieldText::CutTo(text, qsizetype(BankFieldWidths[std::size_t(field)])).size();
-    if (kept == text.size())
+    const qsizetype size = BankLines::Field(line, field).size();
+    const qsizetype kept = KeptByCut(line, field);
+    if (kept == size)
         return std::nullopt;
-    return FieldSpan{field, kept, text.size() - kept};
+    return FieldSpan{field, kept, size - kept};
+}
+
+std::optional<FieldSpan> ToReword(const BankLine &line, const BankProblem &problem)
+{
+    if (problem.kind == BankProblemKind::LineTooLong)
+        return LongestField(line);
+    if (FactsOf(problem.kind).fix != BankFix::Reword || problem.field < 0 || problem.field >= int(BankFieldCount))
+        return std::nullopt;
+    return PastWidth(line, problem.field);
 }
 
 std::optional<BankLine> CutToWidth(const BankLine &line, int field)

@@ -31,12 +31,20 @@ struct FieldSpan {
 };
 
 // What the game drops of a field longer than its width, for the author to
-// reword; nothing when the field fits.
+// reword; nothing when the field fits. It never starts inside a character:
+// one beyond the BMP typed, or a UTF-8 sequence written in bytes, is
+// dropped whole when the width would split it.
 std::optional<FieldSpan> PastWidth(const BankLine &line, int field);
 
 // The line with the field cut to its width, when it is longer: the cut the
 // author may choose over rewording.
 std::optional<BankLine> CutToWidth(const BankLine &line, int field);
+
+// What the author rewords instead of a fix that would lose words: for a
+// field too long, what the game drops of it (PastWidth); for a line over
+// 140 characters, the end of its longest field, by as much as the line is
+// over. Nothing for any other problem. Fix opens the field with it selected.
+std::optional<FieldSpan> ToReword(const BankLine &line, const BankProblem &problem);
 
 // Mends every fixable problem of each kind given, in the order given,
 // checking the bank afresh between kinds (and until none of the kind is

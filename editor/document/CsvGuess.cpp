@@ -19,8 +19,8 @@ constexpr qsizetype RecordsWeighed = 50;
 // Folded as Fold() folds them; a field's words are matched by their start,
 // so that plurals and longer forms ("Fragen", "Antworten") match too; "repons"
 // keeps a spelling checker from taking the folded French word for a typo.
-constexpr std::array QuestionWords = {"question", "frage",    "pregunta",  "domanda", "vraag",   "pergunta",
-                                      "questao",  "sporsmal", "sporgsmal", "fraga",   "kysymys", "kerdes"};
+constexpr std::array QuestionWords = {"question", "frage",    "pregunta",  "domanda", "vraag",   "pergunta", "questao",
+                                      "sporsmal", "sporgsmal", "fraga",    "kysymys", "kerdes",  "enonce"};
 constexpr std::array AnswerWords = {"answer",   "antwort", "repons",  "respuesta", "risposta", "antwoord",
                                     "resposta", "svar",    "vastaus", "valasz",    "solution", "losung"};
 

@@ -67,14 +67,20 @@ QString CutTo(const QString &text, qsizetype width)
 
 QString Fitted(const QString &text)
 {
+    return FittedAfter({}, text);
+}
+
+QString FittedAfter(QStringView before, const QString &text)
+{
     QString fitted;
     fitted.reserve(text.size());
     for (qsizetype at = 0; at < text.size(); ++at) {
         const QChar ch = text[at];
         if (ch == QLatin1Char(FieldEnd)) {
             // Opening at the start or after a space or an opening bracket, as typesetters do.
-            const bool opens = fitted.isEmpty() || fitted.back().isSpace() || fitted.back() == QLatin1Char('(')
-                || fitted.back() == QLatin1Char('[');
+            const QStringView previous = fitted.isEmpty() ? before : QStringView(fitted);
+            const bool opens = previous.isEmpty() || previous.back().isSpace() || previous.back() == QLatin1Char('(')
+                || previous.back() == QLatin1Char('[');
             fitted += opens ? OpeningQuote : ClosingQuote;
         } else if (ch == QLatin1Char(CarriageReturn) || ch == QLatin1Char(LineFeed) || ch == QLatin1Char('\t')) {
             if (ch == QLatin1Char(CarriageReturn) && at + 1 < text.size() && text[at + 1] == QLatin1Char(LineFeed))
@@ -85,6 +91,11 @@ QString Fitted(const QString &text)
         }
     }
     return fitted;
+}
+
+QString Imported(const QString &text)
+{
+    return Fitted(text.trimmed());
 }
 
 QString WithStraightQuotes(QString text)

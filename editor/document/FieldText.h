@@ -34,6 +34,15 @@ QString CutTo(const QString &text, qsizetype width);
 // line breaks and tabs become single spaces, Ctrl-Z is dropped.
 QString Fitted(const QString &text);
 
+// The text fitted as it would be standing after `before`, which decides
+// whether a straight double quote at its start opens or closes: how a
+// replacement fits in its place in a field.
+QString FittedAfter(QStringView before, const QString &text);
+
+// A field of an imported or pasted record: spaces and line breaks at either
+// end dropped, as they would only count toward the width, then fitted.
+QString Imported(const QString &text);
+
 // The text with every typographic double quote as a straight one, so that
 // a straight quote searched for finds them all.
 QString WithStraightQuotes(QString text);

@@ -42,8 +42,19 @@ std::vector<Cell> CellsHolding(const BankDocument &document, const QString &text
 QString Replaced(const QString &field, const QString &text, const QString &replacement,
                  Qt::CaseSensitivity sensitivity)
 {
-    QString result = field;
-    return result.replace(text, FieldText::Fitted(replacement), sensitivity);
+    if (text.isEmpty())
+        return field;
+    // Each replacement is fitted where it stands, so a quote opens or closes
+    // by the text before it.
+    QString result;
+    qsizetype from = 0;
+    for (qsizetype at = field.indexOf(text, 0, sensitivity); at >= 0;
+         at = field.indexOf(text, from, sensitivity)) {
+        result += QStringView(field).sliced(from, at - from);
+        result += FieldText::FittedAfter(result, replacement);
+        from = at + text.size();
+    }
+    return result.append(QStringView(field).sliced(from));
 }
 
 } // namespace FindReplace

@@ -32,7 +32,8 @@ std::optional<Cell> Next(const BankDocument &document, Cell from, bool backward,
 std::vector<Cell> CellsHolding(const BankDocument &document, const QString &text, Qt::CaseSensitivity sensitivity);
 
 // The field with each `text` in it replaced by `replacement` made fit for a
-// field as pasted text is: no double quote or line break gets in.
+// field as pasted text is, in its place: a double quote opens or closes by
+// the text before it, and no line break gets in.
 QString Replaced(const QString &field, const QString &text, const QString &replacement,
                  Qt::CaseSensitivity sensitivity);
 

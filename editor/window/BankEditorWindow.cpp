@@ -9,6 +9,7 @@
 #include "editor/document/CsvExport.h"
 #include "editor/window/CsvImportDialog.h"
 #include "editor/document/DiskWatch.h"
+#include "editor/document/FindingsPastSlots.h"
 #include "editor/window/EditorGuide.h"
 #include "editor/window/EditorIcon.h"
 #include "editor/window/FieldDelegate.h"
@@ -24,8 +25,10 @@
 #include "editor/window/RecoveryKeeper.h"
 #include "editor/window/RecoveryOffers.h"
 #include "editor/window/ScreenFit.h"
+#include "editor/window/SelectionKeys.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDir>
@@ -152,6 +155,11 @@ void BankEditorWindow::buildLayout()
     table_->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed
                             | QAbstractItemView::AnyKeyPressed);
     table_->setWordWrap(false);
+    ExtendSelectionWithCtrlHomeEnd(table_);
+    // Each row's header shows its line's length: repainted as its cells
+    // change, as headerDataChanged would measure the whole header again.
+    connect(model_, &QAbstractItemModel::dataChanged, table_->verticalHeader()->viewport(),
+            qOverload<>(&QWidget::update));
     table_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
     // Room for a typical answer and its counter; the question takes the rest.
     const int answerWidth = table_->fontMetrics().horizontalAdvance(QStringLiteral("Wrong answer 1 is here 00/26"));
@@ -214,6 +222,7 @@ void BankEditorWindow::buildLayout()
         checksDue_->start();
     });
     connect(delegate_, &FieldDelegate::hint, this, [this](const QString &text) { statusBar()->showMessage(text, 8000); });
+    connect(problems_->pastSlotsBox(), &QCheckBox::toggled, this, &BankEditorWindow::refreshProblems);
 }
 
 void BankEditorWindow::buildCommands()
@@ -321,7 +330,7 @@ void BankEditorWindow::buildMenus(const WindowActions &own)
     edit->addSeparator();
     edit->addActions({rows.cut, rows.copy, rows.paste, rows.clear});
     edit->addSeparator();
-    edit->addActions({rows.insert, rows.remove, rows.up, rows.down});
+    edit->addActions({rows.insert, rows.remove, rows.removePast, rows.up, rows.down});
     edit->addSeparator();
     edit->addAction(rows.selectAll);
     edit->addSeparator();
@@ -749,7 +758,15 @@ void BankEditorWindow::refreshChecks()
 void BankEditorWindow::refreshProblems()
 {
     const BankReport report = typedCell_.isValid() ? model_->reportWith(typedCell_, typedText_) : model_->report();
-    problems_->setProblems(report.problems);
+    std::vector<BankProblem> problems = report.problems;
+    if (problems_->pastSlotsBox()->isChecked()) {
+        // After the lines' findings, before the bank's own.
+        const std::vector<BankProblem> past = FindingsPastSlots(model_->document());
+        problems.insert(std::find_if(problems.begin(), problems.end(),
+                                     [](const BankProblem &problem) { return problem.line == 0; }),
+                        past.begin(), past.end());
+    }
+    problems_->setProblems(std::move(problems));
     problemCommands_->actions().fixAll->setEnabled(model_->anyFixable());
 }
 

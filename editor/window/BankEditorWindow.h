@@ -28,6 +28,7 @@ class QuizPrintCommands;
 class RecentFiles;
 class RecoveryKeeper;
 class RecoveryOffers;
+struct BankProblem;
 struct RecoveredBank;
 
 // The question editor: the bank as a table, one row per line as the game

@@ -8,6 +8,8 @@
 #include "editor/window/ProblemPanel.h"
 #include "editor/document/ProblemSteps.h"
 
+#include "forms/ProblemKinds.h"
+
 #include <QAction>
 #include <QLineEdit>
 #include <QListWidget>
@@ -91,7 +93,7 @@ BankProblemCommands::Actions BankProblemCommands::buildActions(QMainWindow *wind
         const bool reword = problem && model_->toReword(*problem);
         made.fix->setEnabled(problems_->currentCanBeFixed());
         made.fixKind->setEnabled(problems_->currentCanBeFixed() && !reword);
-        made.cutToWidth->setEnabled(reword);
+        made.cutToWidth->setEnabled(reword && FactsOf(problem->kind).fix == BankFix::Reword);
     });
     connect(made.fixAll, &QAction::changed, this,
             [this, fixAll = made.fixAll] { problems_->fixAllButton()->setEnabled(fixAll->isEnabled()); });

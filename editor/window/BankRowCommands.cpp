@@ -43,6 +43,7 @@ BankRowCommands::Actions BankRowCommands::buildActions(QWidget *window)
         MakeAction(window, "actionInsertRow", tr("&Insert Row"),
                    {QKeySequence(QStringLiteral("Ctrl+Return")), QKeySequence(Qt::Key_Insert)}),
         MakeAction(window, "actionDeleteRows", tr("&Delete Rows"), {QKeySequence(Qt::CTRL | Qt::Key_Minus)}),
+        MakeAction(window, "actionDeleteRowsPast100", tr("Delete Rows &Past 100"), {}),
         MakeAction(window, "actionMoveUp", tr("Move &Up"), {QKeySequence(QStringLiteral("Ctrl+Up"))}),
         MakeAction(window, "actionMoveDown", tr("Move Do&wn"), {QKeySequence(QStringLiteral("Ctrl+Down"))}),
         MakeAction(window, "actionSelectAll", tr("Select &All"), QKeySequence::keyBindings(QKeySequence::SelectAll)),
@@ -55,6 +56,7 @@ BankRowCommands::Actions BankRowCommands::buildActions(QWidget *window)
         MakeAction(window, "actionShuffle", tr("S&huffle Rows"), {}),
     };
     made.sort->setStatusTip(tr("Sort the rows by the current column; rows holding nothing stay at the end"));
+    made.removePast->setStatusTip(tr("Keep only the first 100 rows, which the game reads"));
     made.shuffle->setStatusTip(tr("Put the rows in a random order; rows holding nothing stay at the end"));
 
     connect(made.cut, &QAction::triggered, this, &BankRowCommands::cutCells);
@@ -63,6 +65,10 @@ BankRowCommands::Actions BankRowCommands::buildActions(QWidget *window)
     connect(made.clear, &QAction::triggered, this, &BankRowCommands::clearCells);
     connect(made.insert, &QAction::triggered, this, &BankRowCommands::insertRow);
     connect(made.remove, &QAction::triggered, this, &BankRowCommands::deleteRows);
+    connect(made.removePast, &QAction::triggered, this, [this] {
+        if (commitTyping_())
+            model_->removeLinesPastSlots();
+    });
     connect(made.up, &QAction::triggered, this, [this] { moveRows(-1); });
     connect(made.down, &QAction::triggered, this, [this] { moveRows(+1); });
     connect(made.selectAll, &QAction::triggered, table_, &QTableView::selectAll);

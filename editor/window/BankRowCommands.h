@@ -24,7 +24,7 @@ class BankRowCommands : public QObject {
 public:
     struct Actions {
         QAction *cut, *copy, *paste, *clear;
-        QAction *insert, *remove, *up, *down;
+        QAction *insert, *remove, *removePast, *up, *down;
         QAction *selectAll;
         QAction *find, *replace, *findNext, *findPrevious;
         QAction *sort, *sortDown, *shuffle;

@@ -215,12 +215,21 @@ QVariant BankTableModel::data(const QModelIndex &index, int role) const
 QVariant BankTableModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
     if (orientation == Qt::Vertical) {
+        if (section < 0 || section >= rowCount())
+            return {};
+        // The line's characters, each one byte, against the 140 the game reads.
+        const qsizetype length = document_.line(section).text.size();
+        const bool over = length > qsizetype(BankLineLength);
         if (role == Qt::DisplayRole)
-            return section + 1;
+            return QStringLiteral("%1  %2/%3").arg(section + 1).arg(length).arg(BankLineLength);
         if (!IsRead(section) && role == Qt::ForegroundRole)
             return QGuiApplication::palette().color(QPalette::Disabled, QPalette::Text);
+        if (over && role == Qt::ForegroundRole)
+            return QColor(Qt::red);
         if (!IsRead(section) && role == Qt::ToolTipRole)
             return tr("Not read: the game holds %1 questions.").arg(BankSlots);
+        if (over && role == Qt::ToolTipRole)
+            return tr("The line is %1 characters: the game reads the first %2.").arg(length).arg(BankLineLength);
         return {};
     }
     if (section < 0 || section >= int(BankFieldCount))
@@ -355,6 +364,14 @@ void BankTableModel::removeLines(int row, int count)
     push(document_.planReplace(row, count, {}), Counted(count, "Delete a line", "Delete %1 lines"));
 }
 
+void BankTableModel::removeLinesPastSlots()
+{
+    const int count = rowCount() - int(BankSlots);
+    if (count > 0)
+        push(document_.planReplace(int(BankSlots), count, {}),
+             Counted(count, "Delete the line past 100", "Delete the %1 lines past 100"));
+}
+
 void BankTableModel::moveLines(int row, int count, int destinationRow)
 {
     if (row < 0 || count <= 0 || row + count > rowCount() || destinationRow < 0 || destinationRow > rowCount()
@@ -398,7 +415,7 @@ std::vector<BankLine> BankTableModel::linesFromRecords(const QList<QStringList> 
     for (const QStringList &record : records) {
         std::array<QString, BankFieldCount> fields;
         for (qsizetype field = 0; field < std::min(record.size(), qsizetype(BankFieldCount)); ++field)
-            fields[std::size_t(field)] = FieldText::Fitted(record[field]);
+            fields[std::size_t(field)] = FieldText::Imported(record[field]);
         lines.push_back(BankLines::FromFields(fields));
     }
     return lines;
@@ -488,17 +505,16 @@ bool BankTableModel::hasLineFix(const BankProblem &problem) const
 std::optional<BankFixes::FieldSpan> BankTableModel::toReword(const BankProblem &problem) const
 {
     const int row = int(problem.line) - 1;
-    if (FactsOf(problem.kind).fix != BankFix::Reword || row < 0 || row >= rowCount() || problem.field < 0
-        || problem.field >= int(BankFieldCount))
+    if (row < 0 || row >= rowCount())
         return std::nullopt;
-    return BankFixes::PastWidth(document_.line(row), problem.field);
+    return BankFixes::ToReword(document_.line(row), problem);
 }
 
 bool BankTableModel::cutToWidth(const BankProblem &problem)
 {
-    if (!toReword(problem))
-        return false;
     const int row = int(problem.line) - 1;
+    if (FactsOf(problem.kind).fix != BankFix::Reword || !toReword(problem))
+        return false;
     const BankLine &line = document_.line(row);
     push(document_.planReplace(row, 1, {*BankFixes::CutToWidth(line, problem.field)}), FixName(problem, line));
     return true;

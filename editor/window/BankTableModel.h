@@ -53,7 +53,8 @@ public:
     // while firstUnencodable() finds one.
     QByteArray bytes() const;
     std::optional<BankDocument::Unencodable> firstUnencodable() const;
-    // What the live problems panel lists: CheckBank(bytes()), with a
+    // What the live problems panel lists: CheckBank(bytes()) in the
+    // author's reading, with a
     // character Windows-1252 lacks counted as the '?' it would become and
     // listed as Unencodable. Worked out once per change; valid until the
     // next bankChanged().
@@ -95,6 +96,8 @@ public:
     // line, as the game always reads one.
     void insertBlankRows(int row, int count);
     void removeLines(int row, int count);
+    // Keeps the lines the game reads, one undo step naming how many go.
+    void removeLinesPastSlots();
     // destinationRow counts before the move, as in QAbstractItemModel::moveRows:
     // one line down is moveLines(row, 1, row + 2).
     void moveLines(int row, int count, int destinationRow);
@@ -123,7 +126,8 @@ public:
     TopUpPlan topUp(QByteArrayView source, const QString &sourceName);
 
     // One-click fixes for a problem CheckBank reported on these bytes; a
-    // field too long has none, but is the author's to reword (toReword).
+    // field too long or a line over 140 characters has none, but is the
+    // author's to reword (toReword).
     // Characters the code page lacks are replaced in the whole bank, one
     // kind of stand-in a step (CharacterReplacements.h).
     bool canFix(const BankProblem &problem) const;
@@ -131,10 +135,12 @@ public:
     // The kind of stand-in Fix puts in for the problem's characters.
     std::optional<CharacterReplacements::Kind> replacementFor(const BankProblem &problem) const;
     void replaceCharacters(CharacterReplacements::Kind kind);
-    // What the game drops of a field the problem finds too long.
+    // What the author rewords instead of a fix (BankFixes::ToReword): what
+    // the game drops of a field too long, or the end of a long line's
+    // longest field.
     std::optional<BankFixes::FieldSpan> toReword(const BankProblem &problem) const;
-    // That field cut to its width, as one undo step that names what it cut;
-    // false when the field fits.
+    // A field too long cut to its width, as one undo step that names what it
+    // cut; false when the problem is no such field.
     bool cutToWidth(const BankProblem &problem);
     // Every fixable problem of the kind that report() lists, fixed as one undo step.
     void fixAll(BankProblemKind kind);

@@ -55,7 +55,10 @@ QString GuideText()
                             "press F8 and Shift+F8, to go to its field. Fix mends the chosen one; Fix All mends "
                             "every one it can, line ends first, as one step to undo. Fix All never shortens what "
                             "you wrote: Fix on a field too long selects what the game drops, for you to reword, "
-                            "and Cut Field to Its Width cuts it.</p>");
+                            "and Cut Field to Its Width cuts it; Fix on a line over 140 characters opens its "
+                            "longest field to reword. Each row's header shows its line's length against 140. "
+                            "Check rows past 100 lists the findings on the rows the game never reads too; Edit, "
+                            "Delete Rows Past 100 keeps the first 100.</p>");
     text += QStringLiteral("<ul>");
     for (const ProblemKindFacts &facts : ProblemKinds())
         if (facts.guideTerm)

@@ -1,12 +1,15 @@
 #include "editor/window/ProblemPanel.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QStyle>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace {
 
@@ -47,6 +50,13 @@ ProblemPanel::ProblemPanel(QWidget *parent, FixTest canFix) : QWidget(parent), c
     fixAllButton_->setAutoDefault(false);
     fixAllButton_->setEnabled(false);
 
+    pastSlotsBox_ = new QCheckBox(tr("Check rows past &100"), this);
+    pastSlotsBox_->setObjectName(QStringLiteral("pastSlotsBox"));
+    pastSlotsBox_->setToolTip(tr("Also check the rows past 100, which the game never reads, before deleting "
+                                 "rows brings them up: their problems, questions asked twice and answers alike"));
+    pastSlotsCount_ = new QLabel(this);
+    pastSlotsCount_->setObjectName(QStringLiteral("pastSlotsCount"));
+
     auto *fixEntry = new QAction(tr("Fix"), list_);
     list_->addAction(fixEntry);
 
@@ -59,6 +69,11 @@ ProblemPanel::ProblemPanel(QWidget *parent, FixTest canFix) : QWidget(parent), c
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addLayout(header);
     layout->addWidget(list_);
+    auto *pastSlots = new QHBoxLayout;
+    pastSlots->addWidget(pastSlotsBox_);
+    pastSlots->addWidget(pastSlotsCount_);
+    pastSlots->addStretch();
+    layout->addLayout(pastSlots);
 
     const auto chosen = [this](QListWidgetItem *item) {
         emit problemChosen(problems_[std::size_t(list_->row(item))]);
@@ -96,6 +111,11 @@ void ProblemPanel::setProblems(std::vector<BankProblem> problems)
                                                       "once the answers are shuffled."));
         item->setToolTip(tip);
     }
+    const auto past = std::count_if(problems_.begin(), problems_.end(),
+                                    [](const BankProblem &problem) { return problem.line > BankSlots; });
+    pastSlotsCount_->setText(!pastSlotsBox_->isChecked() ? QString()
+                             : past == 1 ? tr("1 finding on rows past %1").arg(BankSlots)
+                                         : tr("%1 findings on rows past %2").arg(past).arg(BankSlots));
     if (!problems_.empty())
         list_->setCurrentRow(std::min(current, int(problems_.size()) - 1), QItemSelectionModel::NoUpdate);
 }

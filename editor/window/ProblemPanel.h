@@ -8,12 +8,15 @@
 #include <optional>
 #include <vector>
 
+class QCheckBox;
+class QLabel;
 class QListWidget;
 class QPushButton;
 
 // The live list of what the bank checks report, one row per problem or
 // warning, each marked by its icon, with buttons that fix the chosen one
-// when the model knows how, and every fixable one at once.
+// when the model knows how, and every fixable one at once; and a box that
+// asks for the checks on the rows past 100, with the count of findings.
 class ProblemPanel : public QWidget {
     Q_OBJECT
 
@@ -29,6 +32,9 @@ public:
     QListWidget *list() const { return list_; }
     QPushButton *fixButton() const { return fixButton_; }
     QPushButton *fixAllButton() const { return fixAllButton_; }
+    // Whether the author asked for the checks on the rows past 100 too;
+    // the panel then counts the findings it lists there.
+    QCheckBox *pastSlotsBox() const { return pastSlotsBox_; }
 
 signals:
     // Clicked, or Enter pressed on it.
@@ -44,4 +50,6 @@ private:
     QListWidget *list_ = nullptr;
     QPushButton *fixButton_ = nullptr;
     QPushButton *fixAllButton_ = nullptr;
+    QCheckBox *pastSlotsBox_ = nullptr;
+    QLabel *pastSlotsCount_ = nullptr;
 };

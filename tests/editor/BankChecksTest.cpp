@@ -3,9 +3,12 @@
 // one undo step, and a character the code page lacks is held and found.
 #include "editor/window/BankTableModel.h"
 
+#include "editor/document/FindingsPastSlots.h"
 #include "forms/BankChecks.h"
+#include "tests/BankLines.h"
 
 #include <QApplication>
+#include <QColor>
 #include <QTest>
 #include <QUndoStack>
 
@@ -77,7 +80,7 @@ private slots:
         if (editedRow >= 0)
             QVERIFY(editor.model.setData(editor.model.index(editedRow, 2), QString(30, QLatin1Char('w'))));
         const QByteArray saved = editor.model.bytes();
-        QCOMPARE(Described(editor.model.report()), Described(CheckBank({saved.constData(), std::size_t(saved.size())})));
+        QCOMPARE(Described(editor.model.report()), Described(CheckBank({saved.constData(), std::size_t(saved.size())}, BankReading::Author)));
     }
 
     void fixes_data()
@@ -115,6 +118,15 @@ private slots:
             << "q\"" + QByteArray(30, 'a') + "\"b\"c\"\r" << int(BankProblemKind::FieldTooLong) << 1
             << "q\"" + QByteArray(26, 'a') + "\"b\"c\"\r\n"
             << "Cut \u201Caaaa\u201D from the end of the right answer on line 1" << true;
+        QTest::newRow("a cut never splits a UTF-8 character across the width")
+            << "q\"" + QByteArray(25, 'a') + "\xc3\xbc" "x\"b\"c\"\r\n" << int(BankProblemKind::FieldTooLong) << 1
+            << "q\"" + QByteArray(25, 'a') + "\"b\"c\"\r\n"
+            << "Cut \u201C\u00C3\u00BCx\u201D from the end of the right answer on line 1" << true;
+        QTest::newRow("a field past the 140th character cut as written")
+            << "q\"a\"b\"" + QByteArray(140, 'c') + "\"\r\n" << int(BankProblemKind::FieldTooLong) << 1
+            << "q\"a\"b\"" + QByteArray(26, 'c') + "\"\r\n"
+            << "Cut \u201C" + QString(31, QLatin1Char('c')) + "\u2026\u201D from the end of the wrong answer 2 on line 1"
+            << true;
         QTest::newRow("cut text that reads as a placeholder named as it is")
             << "q\"" + QByteArray(26, 'a') + "%2%3\"b\"c\"\r\n" << int(BankProblemKind::FieldTooLong) << 1
             << "q\"" + QByteArray(26, 'a') + "\"b\"c\"\r\n"
@@ -204,6 +216,66 @@ private slots:
         QCOMPARE(listed, found);
     }
 
+    // Rows past 100 are checked on demand: their problems, then their
+    // warnings against every row above them; the rows the game reads get no
+    // findings of their own here.
+    void findingsPastSlots()
+    {
+        const BankDocument document = [] {
+            BankDocument made;
+            made.load(NumberedLines(99) + Line(QByteArray(80, 'q'), "a", "b", "c") + "\r\n"
+                      + Line("Question 3?", "x", "y", "z") + "\r\n" + Line("q", "Paris", "Lyon", "paris") + "\r\n"
+                      + NumberedLine(1) + "\r\n" + Line(QByteArray(80, 'r'), "a", "b", "c") + "\r\n");
+            return made;
+        }();
+        QStringList listed;
+        for (const BankProblem &problem : FindingsPastSlots(document))
+            listed += QStringLiteral("%1/%2").arg(problem.line).arg(int(problem.kind));
+        QCOMPARE(listed, (QStringList{QStringLiteral("101/%1").arg(int(BankProblemKind::SameQuestion)),
+                                      QStringLiteral("102/%1").arg(int(BankProblemKind::SameAnswers)),
+                                      QStringLiteral("103/%1").arg(int(BankProblemKind::SameQuestion)),
+                                      QStringLiteral("104/%1").arg(int(BankProblemKind::FieldTooLong))}));
+    }
+
+    // Each row's header shows its line's length against the 140 the game reads.
+    void lineLengthAgainst140_data()
+    {
+        QTest::addColumn<QByteArray>("line");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<bool>("over");
+        QTest::newRow("four fields within their widths making 149")
+            << Line(QByteArray(73, 'q'), QByteArray(26, 'a'), QByteArray(26, 'b'), QByteArray(20, 'c')) << "1  149/140"
+            << true;
+        QTest::newRow("140 exactly") << Line(QByteArray(73, 'q'), QByteArray(26, 'a'), QByteArray(26, 'b'), QByteArray(11, 'c'))
+                                     << "1  140/140" << false;
+    }
+    void lineLengthAgainst140()
+    {
+        QFETCH(QByteArray, line);
+        QFETCH(QString, shown);
+        QFETCH(bool, over);
+        Editor editor(line + "\r\n");
+        QCOMPARE(editor.model.headerData(0, Qt::Vertical).toString(), shown);
+        QCOMPARE(editor.model.headerData(0, Qt::Vertical, Qt::ForegroundRole) == QColor(Qt::red), over);
+    }
+
+    // Fix on a line over 140 cuts nothing: it names the end of the longest
+    // field, by as much as the line is over, for the author to reword.
+    void lineTooLongIsReworded()
+    {
+        Editor editor(Line(QByteArray(60, 'q'), QByteArray(26, 'a'), QByteArray(50, 'b'), QByteArray(10, 'c')) + "\r\n");
+        const std::optional<BankProblem> problem = Find(editor.model.report(), BankProblemKind::LineTooLong, 1);
+        QVERIFY(problem);
+        QVERIFY(editor.model.canFix(*problem));
+        const std::optional<BankFixes::FieldSpan> span = editor.model.toReword(*problem);
+        QVERIFY(span);
+        QCOMPARE(span->field, 0);
+        QCOMPARE(span->start, 60 - (150 - 140));
+        QCOMPARE(span->length, 150 - 140);
+        QVERIFY(!editor.model.cutToWidth(*problem));
+        QCOMPARE(editor.stack.count(), 0);
+    }
+
     // Fix All mends every kind in one step, line ends first, each kind until
     // none is left; undo gives the bytes back.
     void fixAllKinds_data()
@@ -221,6 +293,12 @@ private slots:
         QTest::newRow("UTF-8 read before the cut, which would split it")
             << "q\"" + QByteArray("\xc3\xa9").repeated(14) + "\"b\"c\"\r\n"
             << "q\"" + QByteArray("\xe9").repeated(14) + "\"b\"c\"\r\n" << 1 << "Read the UTF-8 text on every line";
+        QTest::newRow("a UTF-8 character across the width read as its letter, not cut in half")
+            << QByteArray(72, 'q') + "\xc3\xbc\"a\"b\"c\"\r\n" << QByteArray(72, 'q') + "\xfc\"a\"b\"c\"\r\n" << 1
+            << "Read the UTF-8 text on every line";
+        QTest::newRow("a UTF-8 character across the width of a field too long read, its length left")
+            << QByteArray(72, 'q') + "\xc3\xbcxyz\"a\"b\"c\"\r\n" << QByteArray(72, 'q') + "\xfcxyz\"a\"b\"c\"\r\n" << 1
+            << "Read the UTF-8 text on every line";
         QTest::newRow("three questions run on in one line")
             << QByteArray("q1\"a\"b\"c\"q2\"a\"b\"c\"q3\"a\"b\"c\"\r\n")
             << QByteArray("q1\"a\"b\"c\"\r\nq2\"a\"b\"c\"\r\nq3\"a\"b\"c\"\r\n") << 3

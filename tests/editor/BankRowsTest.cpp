@@ -155,6 +155,30 @@ private slots:
     }
 
     // Replaced text is fitted as pasted text is; each replace is one step.
+    // Rows past the game's 100 go in one step that says how many; a bank of
+    // 100 or fewer is left as it is.
+    void deleteRowsPast100_data()
+    {
+        QTest::addColumn<int>("lines");
+        QTest::addColumn<QString>("name"); // the undo step's, empty for none
+        QTest::newRow("2,000 rows") << 2000 << "Delete the 1900 lines past 100";
+        QTest::newRow("101 rows") << 101 << "Delete the line past 100";
+        QTest::newRow("100 rows") << 100 << QString();
+    }
+    void deleteRowsPast100()
+    {
+        QFETCH(int, lines);
+        QFETCH(QString, name);
+        Editor editor(NumberedLines(lines));
+        editor.model.removeLinesPastSlots();
+        QCOMPARE(editor.model.bytes(), NumberedLines(std::min(lines, 100)));
+        QCOMPARE(editor.stack.undoText(), name);
+        if (!name.isEmpty()) {
+            editor.stack.undo();
+            QCOMPARE(editor.model.bytes(), NumberedLines(lines));
+        }
+    }
+
     void replace_data()
     {
         QTest::addColumn<QString>("text");
@@ -178,6 +202,14 @@ private slots:
         CheckEdit("Which Colour?\"red\"colours\"\"\r\nno\"\"\"\"\r\n", [&](BankTableModel &m) {
             QVERIFY(m.replace(text, replacement, matchCase ? Qt::CaseSensitive : Qt::CaseInsensitive) > 0);
         }, saved);
+    }
+
+    // A quote put in by Replace All opens or closes by the text before it.
+    void replaceFitsEachQuoteInItsPlace()
+    {
+        CheckEdit("Say 'hi' and ('bye')?\"a\"b\"c\"\r\n", [](BankTableModel &m) {
+            QCOMPARE(m.replace(QStringLiteral("'"), QStringLiteral("\""), Qt::CaseSensitive), 1);
+        }, "Say \x93hi\x94 and (\x93" "bye\x94)?\"a\"b\"c\"\r\n");
     }
 
     void replaceAllNamesWhatItReplaced()
@@ -249,6 +281,13 @@ private slots:
         QTest::newRow("Hungarian header in Windows-1252, accents folded")
             << QByteArray("K\xe9rd\xe9s|Helyes v\xe1lasz|Rossz v\xe1lasz 1|Rossz v\xe1lasz 2\r\nq|a|b|c\r\n")
             << QByteArray("q\"a\"b\"c\"\r\n");
+        QTest::newRow("French header in words, no question marks below")
+            << QByteArray("\xc3\x89nonc\xc3\xa9;R\xc3\xa9ponse juste;Mauvaise r\xc3\xa9ponse 1;Mauvaise r\xc3\xa9ponse 2\r\n"
+                          "Le chat est un;f\xc3\xa9lin;canid\xc3\xa9;oiseau\r\n")
+            << QByteArray("Le chat est un\"f\xe9lin\"canid\xe9\"oiseau\"\r\n");
+        QTest::newRow("spaces and line breaks trimmed at either end of a field")
+            << QByteArray("\"Which one?\r\n\", \"Paris\" ,\tb ,\"c\n\"\r\n")
+            << QByteArray("Which one?\"\x93Paris\x94\"b\"c\"\r\n");
         QTest::newRow("header known by its shape")
             << QByteArray("Prompt,Correct,Decoy A,Decoy B\nOne?,a,b,c\nTwo?,d,e,f\n")
             << QByteArray("One?\"a\"b\"c\"\r\nTwo?\"d\"e\"f\"\r\n");
@@ -299,7 +338,7 @@ private slots:
         QCOMPARE(editor.stack.count(), 0);
     }
 
-    // What Export CSV writes imports back to the same fields.
+    // What Export CSV writes imports back to the same fields, their ends trimmed.
     void csvRoundTrip_data()
     {
         QTest::addColumn<QByteArray>("bank");
@@ -316,7 +355,15 @@ private slots:
         QVERIFY(csv.startsWith("\xef\xbb\xbfQuestion,Right answer,Wrong answer 1,Wrong answer 2\r\n"));
         Editor imported("");
         QVERIFY(imported.model.importCsv(0, csv));
-        QCOMPARE(Rows(imported.model), Rows(original.model));
+        // Import trims each field's ends, which only count toward the width.
+        QStringList trimmed;
+        for (const QString &row : Rows(original.model)) {
+            QStringList fields = row.split(QLatin1Char('|'));
+            for (QString &field : fields)
+                field = field.trimmed();
+            trimmed += fields.join(QLatin1Char('|'));
+        }
+        QCOMPARE(Rows(imported.model), trimmed);
     }
 
     // Under a translation the headings change, but a CSV file's header row

@@ -11,14 +11,16 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QDir>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QLabel>
-#include <QMenu>
-#include <QMenuBar>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
 #include <QScreen>
 #include <QSet>
 #include <QSettings>
@@ -105,6 +107,10 @@ private slots:
     void previewCutsAsTheGame();
     void unsavedChangesPrompt_data();
     void unsavedChangesPrompt();
+    void fixOpensTheLongestFieldOfALineOver140();
+    void findingsPastSlotsOnDemand();
+    void ctrlHomeEndExtendTheSelection_data();
+    void ctrlHomeEndExtendTheSelection();
     void rowCommands_data();
     void rowCommands();
     void playAsksAboutEmptySlots_data();
@@ -370,6 +376,76 @@ void EditorWindowTest::unsavedChangesPrompt()
         QTRY_COMPARE(window.currentFile().isEmpty(), proceeds);
     else
         QTRY_COMPARE(window.isVisible(), !proceeds);
+}
+
+// Nothing is cut: the longest field opens with the line's excess selected,
+// ready to reword, and the bank stays as it was.
+void EditorWindowTest::fixOpensTheLongestFieldOfALineOver140()
+{
+    const QByteArray bank = "Which?\"" + QByteArray(20, 'a') + "\"" + QByteArray(111, 'b') + "xyz\"c\"\r\n";
+    QTemporaryDir folder;
+    BankEditorWindow window;
+    QVERIFY(window.openFile(WriteBank(folder, bank)));
+    Activate(window);
+    auto *problems = window.findChild<QListWidget *>(QStringLiteral("problemList"));
+    const QList<QListWidgetItem *> found = problems->findItems(QStringLiteral("the line is 145 characters"), Qt::MatchContains);
+    QCOMPARE(found.size(), 1);
+    problems->setCurrentItem(found.first());
+    auto *fix = window.findChild<QPushButton *>(QStringLiteral("fixButton"));
+    QVERIFY(fix->isEnabled());
+    // No field of this line is past its width: there is nothing to cut.
+    QVERIFY(!window.findChild<QAction *>(QStringLiteral("actionCutToWidth"))->isEnabled());
+    fix->click();
+    auto *edit = qobject_cast<QLineEdit *>(QApplication::focusWidget());
+    QVERIFY(edit);
+    QCOMPARE(Table(window)->currentIndex(), window.model()->index(0, 2));
+    QCOMPARE(edit->selectedText(), QStringLiteral("bbxyz"));
+    QCOMPARE(window.model()->bytes(), bank);
+}
+
+// Rows past 100 are checked once asked for, and their findings counted.
+void EditorWindowTest::findingsPastSlotsOnDemand()
+{
+    QTemporaryDir folder;
+    BankEditorWindow window;
+    QVERIFY(window.openFile(WriteBank(folder, NumberedLines(102) + NumberedLine(7) + "\r\n")));
+    Activate(window);
+    auto *problems = window.findChild<QListWidget *>(QStringLiteral("problemList"));
+    auto *count = window.findChild<QLabel *>(QStringLiteral("pastSlotsCount"));
+    QVERIFY(problems->findItems(QStringLiteral("Line 103"), Qt::MatchStartsWith).isEmpty());
+    window.findChild<QCheckBox *>(QStringLiteral("pastSlotsBox"))->setChecked(true);
+    QCOMPARE(problems->findItems(QStringLiteral("Line 103, warning: the same question as line 7"), Qt::MatchStartsWith).size(), 1);
+    QCOMPARE(count->text(), QStringLiteral("1 finding on rows past 100"));
+}
+
+// As in a spreadsheet: from the block selected to the first or last cell.
+void EditorWindowTest::ctrlHomeEndExtendTheSelection_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QPoint>("current"); // column, row
+    QTest::addColumn<QRect>("selected");
+    QTest::newRow("Shift+Ctrl+End from a cell") << int(Qt::Key_End) << QPoint(1, 1) << QRect(QPoint(1, 1), QPoint(3, 2));
+    QTest::newRow("Shift+Ctrl+Home from a cell") << int(Qt::Key_Home) << QPoint(1, 1) << QRect(QPoint(0, 0), QPoint(1, 1));
+}
+
+void EditorWindowTest::ctrlHomeEndExtendTheSelection()
+{
+    QFETCH(int, key);
+    QFETCH(QPoint, current);
+    QFETCH(QRect, selected);
+    QTemporaryDir folder;
+    BankEditorWindow window;
+    QVERIFY(window.openFile(WriteBank(folder, ThreeLines)));
+    Activate(window);
+    QTableView *table = Table(window);
+    table->setCurrentIndex(window.model()->index(current.y(), current.x()));
+    QCOMPARE(QApplication::focusWidget(), table);
+    Key(key, Qt::ShiftModifier | Qt::ControlModifier);
+    const QItemSelection selection = table->selectionModel()->selection();
+    QCOMPARE(selection.size(), 1);
+    QCOMPARE(QRect(QPoint(selection[0].left(), selection[0].top()), QPoint(selection[0].right(), selection[0].bottom())),
+             selected);
+    QVERIFY(selection[0].contains(table->currentIndex()));
 }
 
 void EditorWindowTest::rowCommands_data()
