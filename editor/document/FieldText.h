@@ -29,10 +29,18 @@ qsizetype GameLength(QStringView text);
 // The text cut to at most `width` characters as the game counts them.
 QString CutTo(const QString &text, qsizetype width);
 
-// Text pasted or imported, made fit for a field: a straight double quote
-// becomes the opening or closing typographic one (both in Windows-1252),
-// line breaks and tabs become single spaces, Ctrl-Z is dropped.
-QString Fitted(const QString &text);
+// Text pasted or typed, made fit for a field: a straight double quote
+// becomes the opening or closing typographic one (both in Windows-1252), as
+// the character before it decides (`before`: the field's character the text
+// goes after, null at the field's start), line breaks and tabs become single
+// spaces, Ctrl-Z is dropped.
+QString Fitted(const QString &text, QChar before = {});
+
+// A field read back from a file, as a CSV export wrote it: only what no field
+// can hold changes, as Fitted() changes it. A tab or a lone line feed, which
+// a field opened from disk may hold, stays, so that a round trip keeps the
+// field's bytes.
+QString Imported(const QString &text);
 
 // The field as a one-line cell editor shows it: a line feed, which the game
 // reads as an ordinary character, shows and is kept as a space.

@@ -40,8 +40,16 @@ std::vector<Cell> CellsHolding(const BankDocument &document, const QString &text
 QString Replaced(const QString &field, const QString &text, const QString &replacement,
                  Qt::CaseSensitivity sensitivity)
 {
-    QString result = field;
-    return result.replace(text, FieldText::Fitted(replacement), sensitivity);
+    QString result;
+    qsizetype from = 0;
+    for (qsizetype at = field.indexOf(text, 0, sensitivity); !text.isEmpty() && at >= 0;
+         at = field.indexOf(text, from, sensitivity)) {
+        result += QStringView(field).sliced(from, at - from);
+        result += FieldText::Fitted(replacement, result.isEmpty() ? QChar() : result.back());
+        from = at + text.size();
+    }
+    result += QStringView(field).sliced(from);
+    return result;
 }
 
 } // namespace FindReplace

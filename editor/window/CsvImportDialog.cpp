@@ -129,7 +129,7 @@ void CsvImportDialog::refresh()
         const QStringList &record = read_.records[row];
         for (int column = 0; column < int(BankFieldCount); ++column) {
             // As the bank will hold it: a missing field empty, quotes and line breaks fitted.
-            auto *item = new QTableWidgetItem(column < record.size() ? FieldText::Fitted(record[column]) : QString());
+            auto *item = new QTableWidgetItem(column < record.size() ? FieldText::Imported(record[column]) : QString());
             rows_->setItem(row, column, item);
         }
     }
