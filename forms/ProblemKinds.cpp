@@ -27,13 +27,11 @@ constexpr std::array<ProblemKindFacts, BankProblemKindCount> Kinds = {{
     {.kind = FieldTooLong,
      .severity = Problem,
      .messages = {T("%1 is %2 characters: the game keeps %3 and drops %4")},
-     .fix = BankFix::CutToWidth,
+     .fix = BankFix::Reword,
      .fixOne = {T("Cut %2 from the end of the %3 on line %1")},
-     .fixEvery = T("Cut every field to its width"),
-     .fixInList = T("cut the fields to their widths"),
      .guideTerm = T("Field too long"),
-     .guideMeaning = T("the game cuts the question to 73 characters and an answer to 26; "
-                       "the message says what is dropped.")},
+     .guideMeaning = T("the game cuts the question to 73 characters and an answer to 26; the message says what "
+                       "is dropped. Fix selects that part for you to reword; Cut Field to Its Width cuts it.")},
     {.kind = LineTooLong,
      .severity = Problem,
      .messages = {T("the line is %1 characters: the game reads the first %2 and drops %3")},
@@ -162,7 +160,8 @@ constexpr bool Complete()
 {
     for (std::size_t row = 0; row < Kinds.size(); ++row) {
         const ProblemKindFacts &facts = Kinds[row];
-        const bool fixWorded = facts.fixOne[0] && facts.fixEvery && facts.fixInList;
+        const bool everyWorded = facts.fixEvery && facts.fixInList;
+        const bool fixWorded = facts.fixOne[0] && everyWorded == (facts.fix != BankFix::Reword);
         if (RowOf[std::size_t(facts.kind)] != row || !facts.messages[0]
             || fixWorded != (facts.fix != BankFix::None) || !facts.guideTerm != !facts.guideMeaning)
             return false;
@@ -171,14 +170,18 @@ constexpr bool Complete()
 }
 static_assert(Complete());
 
-// The fixed kinds, in their fixes' order.
+// The kinds Fix All mends, in their fixes' order.
+constexpr bool MendedByFixAll(const ProblemKindFacts &facts)
+{
+    return facts.fix != BankFix::None && facts.fix != BankFix::Reword;
+}
+
 constexpr auto Fixed = [] {
-    constexpr auto count = std::size_t(
-        std::ranges::count_if(Kinds, [](const ProblemKindFacts &facts) { return facts.fix != BankFix::None; }));
+    constexpr auto count = std::size_t(std::ranges::count_if(Kinds, MendedByFixAll));
     std::array<BankProblemKind, count> kinds{};
     std::size_t at = 0;
     for (const ProblemKindFacts &facts : Kinds)
-        if (facts.fix != BankFix::None)
+        if (MendedByFixAll(facts))
             kinds[at++] = facts.kind;
     std::ranges::sort(kinds, {}, [](BankProblemKind kind) { return Kinds[RowOf[std::size_t(kind)]].fix; });
     return kinds;

@@ -17,8 +17,9 @@
 // line ends first, as splitting a line at its line feeds makes lines of
 // their own of what the other fixes would see as one; then text after the
 // fourth quote, which may hold a question run on; then UTF-8, which shortens
-// fields; then the cuts, on fields that hold nothing else to mend.
-enum class BankFix { None, EndAtLineFeeds, MendTextAfterFields, ReadUtf8, CutToWidth };
+// fields. A field too long is the author's to reword: Fix opens it with
+// what the game drops selected, and Fix All leaves it.
+enum class BankFix { None, EndAtLineFeeds, MendTextAfterFields, ReadUtf8, Reword };
 
 struct ProblemKindFacts {
     BankProblemKind kind;
@@ -26,8 +27,9 @@ struct ProblemKindFacts {
     std::array<const char *, 4> messages; // the message's forms, as BankProblem::form picks them
     BankFix fix = BankFix::None;
     // The undo step of a fix, for one line: its forms, with %1 the line, %2
-    // the text removed and %3 the field. Then the step that mends every line,
-    // and the words for the kind among others in Fix All's step.
+    // the text removed and %3 the field (for Reword, the step of the cut the
+    // author may still choose). Then the step that mends every line, and the
+    // words for the kind among others in Fix All's step: none for Reword.
     std::array<const char *, 3> fixOne{};
     const char *fixEvery = nullptr;
     const char *fixInList = nullptr;
@@ -41,7 +43,7 @@ struct ProblemKindFacts {
 std::span<const ProblemKindFacts> ProblemKinds();
 const ProblemKindFacts &FactsOf(BankProblemKind kind);
 
-// The kinds a fix mends, in the order Fix All mends them.
+// The kinds Fix All mends, in the order it mends them.
 std::span<const BankProblemKind> FixedKinds();
 
 // A text of the table in the user's language, its %1, %2... filled with

@@ -26,6 +26,10 @@ set_property(SOURCE app/CommandLine.cpp APPEND PROPERTY COMPILE_DEFINITIONS KORV
 set_property(SOURCE ${PROJECT_SOURCE_DIR}/editor/document/StarterBanks.cpp DIRECTORY editor/document APPEND PROPERTY COMPILE_DEFINITIONS
   KORVANE_INSTALLED_BANK_FOLDER="${KORVANE_FULL_BANKDIR}")
 
+# The editor's guide links its manual page only where it is installed.
+set_property(SOURCE ${PROJECT_SOURCE_DIR}/editor/window/EditorGuide.cpp DIRECTORY editor/window APPEND PROPERTY COMPILE_DEFINITIONS
+  KORVEDIT_MANUAL_PAGE="${CMAKE_INSTALL_FULL_MANDIR}/man6/korvedit.6.gz")
+
 set(korvane_packaging ${CMAKE_CURRENT_LIST_DIR})
 set(korvane_generated ${CMAKE_CURRENT_BINARY_DIR}/packaging)
 set(CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS

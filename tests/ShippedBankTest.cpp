@@ -338,8 +338,8 @@ void ShippedBankTest::hasItsBlindCheckRecord()
     const QRegularExpressionMatch claim
         = QRegularExpression(QStringLiteral(R"(100 questions: (\d+) easy, (\d+) medium and (\d+) hard)")).match(text);
     QVERIFY2(claim.hasMatch(), "the record claims no level shares");
-    for (std::size_t level = 0; level < levels.size(); ++level)
-        QCOMPARE(claim.captured(int(level) + 1).toInt(), counted[level]);
+    for (qsizetype level = 0; level < levels.size(); ++level)
+        QCOMPARE(claim.captured(int(level) + 1).toInt(), counted[std::size_t(level)]);
 }
 
 QTEST_GUILESS_MAIN(ShippedBankTest)

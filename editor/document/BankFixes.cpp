@@ -97,22 +97,31 @@ std::optional<std::vector<BankLine>> MendTextAfterFields(const BankLine &line)
     return std::vector{fields, BankLine{Bytes(rest), {}, line.end}};
 }
 
-std::optional<std::vector<BankLine>> CutField(const BankLine &line, int field)
+} // namespace
+
+std::optional<FieldSpan> PastWidth(const BankLine &line, int field)
 {
     const QString text = BankLines::Field(line, field);
-    const auto width = qsizetype(BankFieldWidths[std::size_t(field)]);
-    if (FieldText::GameLength(text) <= width)
+    const qsizetype kept = FieldText::CutTo(text, qsizetype(BankFieldWidths[std::size_t(field)])).size();
+    if (kept == text.size())
         return std::nullopt;
-    return std::vector{BankLines::WithField(line, field, FieldText::CutTo(text, width))};
+    return FieldSpan{field, kept, text.size() - kept};
 }
 
-} // namespace
+std::optional<BankLine> CutToWidth(const BankLine &line, int field)
+{
+    const std::optional<FieldSpan> past = PastWidth(line, field);
+    if (!past)
+        return std::nullopt;
+    return BankLines::WithField(line, field, BankLines::Field(line, field).left(past->start));
+}
 
 std::optional<std::vector<BankLine>> Fixed(const BankLine &line, const BankProblem &problem)
 {
     const bool inField = problem.field >= 0 && problem.field < int(BankFieldCount);
     switch (FactsOf(problem.kind).fix) {
     case BankFix::None:
+    case BankFix::Reword:
         return std::nullopt;
     case BankFix::EndAtLineFeeds:
         return SplitAtLineFeeds(line);
@@ -120,8 +129,6 @@ std::optional<std::vector<BankLine>> Fixed(const BankLine &line, const BankProbl
         return inField ? DecodeUtf8(line, problem.field) : std::nullopt;
     case BankFix::MendTextAfterFields:
         return MendTextAfterFields(line);
-    case BankFix::CutToWidth:
-        return inField ? CutField(line, problem.field) : std::nullopt;
     }
     return std::nullopt;
 }

@@ -1,6 +1,7 @@
 #include "editor/document/CsvFormat.h"
 
 #include "editor/document/DelimitedText.h"
+#include "editor/document/HtmlEntities.h"
 
 #include "app/Windows1252.h"
 
@@ -40,6 +41,9 @@ CsvRead ReadCsv(QByteArrayView bytes, const CsvFormat &format)
                              "one field. Close it, then import again.")
                         .arg(DelimitedText::LineAt(text, read.unclosedQuote))};
     read.records.removeIf(DelimitedText::IsBlank);
+    for (QStringList &record : read.records)
+        for (QString &field : record)
+            field = HtmlEntities::Decoded(field);
     if (format.header && !read.records.isEmpty())
         read.records.removeFirst();
     if (read.records.size() > LargestCsvRows)

@@ -33,7 +33,8 @@ struct CsvRead {
 // The text of the bytes in the encoding; a byte order mark is dropped.
 QString CsvText(QByteArrayView bytes, CsvEncoding encoding);
 
-// The bytes' records as the format says. An unclosed quote would swallow
+// The bytes' records as the format says, HTML's character references
+// decoded (HtmlEntities.h). An unclosed quote would swallow
 // every record after it, so its line is named and nothing is read; so is a
 // file of more than LargestCsvRows rows.
 CsvRead ReadCsv(QByteArrayView bytes, const CsvFormat &format);

@@ -105,6 +105,14 @@ QString Imported(const QString &text)
     return Fit(text, {}, true);
 }
 
+QString WithStraightQuotes(QString text)
+{
+    // The English, German and French double quotes, low ones and guillemets included.
+    for (const QChar quote : {OpeningQuote, ClosingQuote, QChar(0x201E), QChar(0x201F), QChar(0x00AB), QChar(0x00BB)})
+        text.replace(quote, QLatin1Char(FieldEnd));
+    return text;
+}
+
 QString OnOneLine(QString text)
 {
     return text.replace(QLatin1Char(LineFeed), QLatin1Char(' '));

@@ -42,6 +42,10 @@ QString Fitted(const QString &text, QChar before = {});
 // field's bytes.
 QString Imported(const QString &text);
 
+// The text with every typographic double quote as a straight one, so that
+// a straight quote searched for finds them all.
+QString WithStraightQuotes(QString text);
+
 // The field as a one-line cell editor shows it: a line feed, which the game
 // reads as an ordinary character, shows and is kept as a space.
 QString OnOneLine(QString text);

@@ -6,6 +6,8 @@ namespace FindReplace {
 
 bool Holds(const QString &field, const QString &text, Qt::CaseSensitivity sensitivity)
 {
+    if (text.contains(QLatin1Char(FieldEnd)))
+        return FieldText::WithStraightQuotes(field).contains(text, sensitivity);
     return !text.isEmpty() && field.contains(text, sensitivity);
 }
 

@@ -18,7 +18,9 @@ struct Cell {
     bool operator==(const Cell &) const = default;
 };
 
-// True when the field holds `text` (never for empty text).
+// True when the field holds `text` (never for empty text). A straight
+// double quote in `text` stands for any double quote, as a field holds only
+// typographic ones.
 bool Holds(const QString &field, const QString &text, Qt::CaseSensitivity sensitivity);
 
 // The first cell after `from` (before it, going backward) that holds

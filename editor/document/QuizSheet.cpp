@@ -3,6 +3,7 @@
 #include "forms/BankFile.h"
 
 #include <QAbstractItemModel>
+#include <QCryptographicHash>
 #include <QRandomGenerator>
 
 #include <algorithm>
@@ -46,6 +47,63 @@ quint32 NewQuizSeed(quint32 previous)
 {
     quint32 seed = previous;
     while (seed == previous)
-        seed = QRandomGenerator::global()->generate();
+        seed = QRandomGenerator::global()->bounded(1u, LargestQuizOrder + 1);
     return seed;
+}
+
+namespace {
+
+// Four hex digits of the questions and their answers as printed: the same
+// order of an edited bank gets another.
+QString Check(const QList<QuizQuestion> &questions)
+{
+    QCryptographicHash hash(QCryptographicHash::Sha1);
+    for (const QuizQuestion &question : questions) {
+        hash.addData(question.question.toUtf8());
+        for (const QString &answer : question.answers)
+            hash.addData(QByteArray(1, '\0') + answer.toUtf8());
+        hash.addData(QByteArray(1, char('A' + question.right)));
+    }
+    return QString::fromLatin1(hash.result().left(2).toHex().toUpper());
+}
+
+QList<QuizQuestion> Chosen(const QList<QuizQuestion> &planned, const QuizSheetOptions &options)
+{
+    switch (options.choice) {
+    case QuizChoice::All:
+        return planned;
+    case QuizChoice::Range: {
+        const int from = std::clamp(options.from, 1, int(planned.size()) + 1);
+        const int to = std::clamp(options.to, from - 1, int(planned.size()));
+        return planned.mid(from - 1, to - from + 1);
+    }
+    case QuizChoice::Random: {
+        // A stream of its own, so the draw leaves the answers' order alone.
+        const quint32 streamSeed[] = {options.order, 1};
+        QRandomGenerator random(streamSeed, 2);
+        QList<int> rows(planned.size());
+        std::iota(rows.begin(), rows.end(), 0);
+        const int count = std::clamp(options.count, 0, int(rows.size()));
+        for (int i = 0; i < count; ++i)
+            std::swap(rows[i], rows[i + int(random.bounded(quint32(rows.size() - i)))]);
+        rows.resize(count);
+        std::sort(rows.begin(), rows.end());
+        QList<QuizQuestion> chosen;
+        for (int row : rows)
+            chosen.append(planned[row]);
+        return chosen;
+    }
+    }
+    return planned;
+}
+
+} // namespace
+
+QuizSheet MakeQuizSheet(const QList<QuizQuestion> &planned, const QuizSheetOptions &options)
+{
+    QuizSheet sheet{options.title, options.order, {}, Chosen(planned, options), options.compact};
+    for (int i = 0; i < sheet.questions.size(); ++i)
+        sheet.questions[i].number = i + 1;
+    sheet.check = Check(sheet.questions);
+    return sheet;
 }

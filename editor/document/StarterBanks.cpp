@@ -35,3 +35,12 @@ QList<StarterBank> StarterBanks()
     }
     return banks;
 }
+
+QString StarterBankTitle(const QString &path)
+{
+    const QString file = QFileInfo(path).canonicalFilePath();
+    for (const StarterBank &bank : StarterBanks())
+        if (!file.isEmpty() && QFileInfo(bank.path).canonicalFilePath() == file)
+            return bank.title;
+    return {};
+}

@@ -15,3 +15,6 @@ struct StarterBank {
 // folder, else in the source tree's data folder, for an editor run from its
 // build folder.
 QList<StarterBank> StarterBanks();
+
+// The title of the shipped bank at `path`, or empty for any other file.
+QString StarterBankTitle(const QString &path);

@@ -219,7 +219,6 @@ void BankEditorWindow::buildLayout()
         if (statusBar()->currentMessage() == text)
             statusBar()->clearMessage();
     });
-    connect(problems_, &ProblemPanel::fixRequested, this, [this](const BankProblem &problem) { model_->fix(problem); });
 }
 
 void BankEditorWindow::buildCommands()
@@ -228,6 +227,7 @@ void BankEditorWindow::buildCommands()
     rows_ = new BankRowCommands(this, table_, model_, undoStack_, findBar_,
                                 std::bind_front(&BankEditorWindow::commitTyping, this),
                                 std::bind_front(&BankEditorWindow::showMessage, this));
+    connect(delegate_, &FieldDelegate::leftLastRow, rows_, &BankRowCommands::addRowAtEnd);
     problemCommands_ = new BankProblemCommands(this, table_, model_, problems_,
                                                std::bind_front(&BankEditorWindow::settleChecks, this));
     fill_ = new BankFillCommands(
@@ -337,7 +337,7 @@ void BankEditorWindow::buildMenus(const WindowActions &own)
     QMenu *problemMenu = menuBar()->addMenu(tr("&Problems"));
     problemMenu->addActions({problems.next, problems.previous});
     problemMenu->addSeparator();
-    problemMenu->addActions({problems.fix, problems.fixKind, problems.fixAll});
+    problemMenu->addActions({problems.fix, problems.fixKind, problems.fixAll, problems.cutToWidth});
     // After the list's own Fix, in its context menu.
     problems_->list()->addActions({problems.fixKind, problems.fixAll});
 
@@ -544,7 +544,8 @@ void BankEditorWindow::importCsv()
         auto *preview = new CsvImportDialog(read.bytes, QFileInfo(path).fileName(), this);
         preview->setAttribute(Qt::WA_DeleteOnClose);
         connect(preview, &QDialog::accepted, this, [this, preview] {
-            const QList<QStringList> records = preview->records();
+            const QList<QStringList> records
+                = PickedRows(preview->records(), preview->pick(), *QRandomGenerator::global());
             if (const QString refused = BankSizeRefusal(model_->bytesWithImport(records)); !refused.isEmpty()) {
                 showMessage(QMessageBox::Warning, tr("Nothing was imported: %1.").arg(refused));
                 return;

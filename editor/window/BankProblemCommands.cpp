@@ -9,6 +9,7 @@
 #include "editor/document/ProblemSteps.h"
 
 #include <QAction>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMainWindow>
 #include <QPushButton>
@@ -24,6 +25,26 @@ BankProblemCommands::BankProblemCommands(QMainWindow *window, QTableView *table,
       settleChecks_(std::move(settleChecks)), actions_(buildActions(window))
 {
     connect(problems_, &ProblemPanel::problemChosen, this, &BankProblemCommands::showProblemCell);
+    connect(problems_, &ProblemPanel::fixRequested, this, &BankProblemCommands::fix);
+}
+
+void BankProblemCommands::fix(const BankProblem &problem)
+{
+    if (const std::optional<BankFixes::FieldSpan> past = model_->toReword(problem))
+        openForRewording(model_->index(int(problem.line) - 1, past->field), past->start, past->length);
+    else
+        model_->fix(problem);
+}
+
+void BankProblemCommands::openForRewording(const QModelIndex &cell, qsizetype start, qsizetype length)
+{
+    table_->setCurrentIndex(cell);
+    table_->scrollTo(cell);
+    table_->setFocus(Qt::OtherFocusReason);
+    table_->edit(cell);
+    // The view hands out the editor it opened as the cell's widget.
+    if (auto *edit = qobject_cast<QLineEdit *>(table_->indexWidget(cell)))
+        edit->setSelection(int(start), int(length));
 }
 
 BankProblemCommands::Actions BankProblemCommands::buildActions(QMainWindow *window)
@@ -34,7 +55,10 @@ BankProblemCommands::Actions BankProblemCommands::buildActions(QMainWindow *wind
         MakeAction(window, "actionFix", tr("&Fix Selected Problem"), {QKeySequence(QStringLiteral("Ctrl+Shift+F"))}),
         MakeAction(window, "actionFixAllOfKind", tr("Fix All of This &Kind"), {}),
         MakeAction(window, "actionFixAll", tr("Fix &All Problems"), {}),
+        MakeAction(window, "actionCutToWidth", tr("&Cut Field to Its Width"), {}),
     };
+    made.cutToWidth->setStatusTip(tr("Cut the selected field to the width the game keeps, dropping the rest"));
+    made.cutToWidth->setEnabled(false);
     made.next->setStatusTip(tr("Go to the next problem or warning in the bank"));
     made.previous->setStatusTip(tr("Go to the previous problem or warning in the bank"));
     made.fixKind->setStatusTip(tr("Fix every problem like the selected one, as one step to undo"));
@@ -55,10 +79,19 @@ BankProblemCommands::Actions BankProblemCommands::buildActions(QMainWindow *wind
         if (settleChecks_())
             model_->fixAll();
     });
+    connect(made.cutToWidth, &QAction::triggered, this, [this] {
+        if (!settleChecks_())
+            return;
+        if (const std::optional<BankProblem> problem = problems_->currentProblem())
+            model_->cutToWidth(*problem);
+    });
     connect(problems_->fixAllButton(), &QPushButton::clicked, made.fixAll, &QAction::trigger);
     connect(problems_, &ProblemPanel::currentChanged, this, [this, made] {
+        const std::optional<BankProblem> problem = problems_->currentProblem();
+        const bool reword = problem && model_->toReword(*problem);
         made.fix->setEnabled(problems_->currentCanBeFixed());
-        made.fixKind->setEnabled(problems_->currentCanBeFixed());
+        made.fixKind->setEnabled(problems_->currentCanBeFixed() && !reword);
+        made.cutToWidth->setEnabled(reword);
     });
     connect(made.fixAll, &QAction::changed, this,
             [this, fixAll = made.fixAll] { problems_->fixAllButton()->setEnabled(fixAll->isEnabled()); });

@@ -8,6 +8,7 @@
 class BankTableModel;
 class ProblemPanel;
 class QAction;
+class QModelIndex;
 class QMainWindow;
 class QTableView;
 struct BankProblem;
@@ -23,6 +24,7 @@ public:
     struct Actions {
         QAction *next, *previous;
         QAction *fix, *fixKind, *fixAll;
+        QAction *cutToWidth;
     };
 
     // `settleChecks` commits what is being typed and brings the list up to
@@ -31,9 +33,13 @@ public:
                         std::function<bool()> settleChecks);
 
     const Actions &actions() const { return actions_; }
+    // Opens the cell's editor with `length` characters from `start` selected,
+    // for the author to reword what a fix will not cut.
+    void openForRewording(const QModelIndex &cell, qsizetype start, qsizetype length);
 
 private:
     Actions buildActions(QMainWindow *window);
+    void fix(const BankProblem &problem);
     void showProblemCell(const BankProblem &problem);
     void stepToProblem(int step);
 

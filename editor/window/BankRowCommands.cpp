@@ -5,6 +5,7 @@
 
 #include "editor/window/BankTableModel.h"
 #include "editor/window/CellClipboard.h"
+#include "editor/window/FieldDelegate.h"
 #include "editor/document/FieldText.h"
 #include "editor/window/FindBar.h"
 #include "editor/window/MenuCommands.h"
@@ -14,10 +15,12 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QItemSelection>
+#include <QKeyEvent>
 #include <QRandomGenerator>
 #include <QTableView>
 #include <QUndoStack>
 
+#include <algorithm>
 #include <utility>
 
 BankRowCommands::BankRowCommands(QWidget *window, QTableView *table, BankTableModel *model, QUndoStack *undoStack,
@@ -26,6 +29,7 @@ BankRowCommands::BankRowCommands(QWidget *window, QTableView *table, BankTableMo
     : QObject(window), table_(table), model_(model), undoStack_(undoStack), findBar_(findBar),
       commitTyping_(std::move(commitTyping)), showMessage_(std::move(showMessage)), actions_(buildActions(window))
 {
+    table_->installEventFilter(this);
 }
 
 BankRowCommands::Actions BankRowCommands::buildActions(QWidget *window)
@@ -171,14 +175,47 @@ void BankRowCommands::sortRows(Qt::SortOrder order)
         return;
     const int column = std::max(table_->currentIndex().column(), 0);
     const QString heading = model_->headerData(column, Qt::Horizontal).toString().toLower();
-    model_->reorderLines(RowOrder::Sorted(model_->document(), column, order),
-                         order == Qt::AscendingOrder ? tr("Sort the rows by %1, A to Z").arg(heading)
-                                                     : tr("Sort the rows by %1, Z to A").arg(heading));
+    reorderRows(RowOrder::Sorted(model_->document(), column, order),
+                order == Qt::AscendingOrder ? tr("Sort the rows by %1, A to Z").arg(heading)
+                                            : tr("Sort the rows by %1, Z to A").arg(heading));
 }
 
 void BankRowCommands::shuffleRows()
 {
     if (commitTyping_())
-        model_->reorderLines(RowOrder::Shuffled(model_->document(), *QRandomGenerator::global()),
-                             tr("Shuffle the rows"));
+        reorderRows(RowOrder::Shuffled(model_->document(), *QRandomGenerator::global()), tr("Shuffle the rows"));
+}
+
+void BankRowCommands::reorderRows(const std::vector<int> &order, const QString &name)
+{
+    // The cursor stays on its question, not on its row number.
+    const QModelIndex current = table_->currentIndex();
+    if (!model_->reorderLines(order, name) || !current.isValid())
+        return;
+    const auto moved = std::find(order.begin(), order.end(), current.row());
+    if (moved != order.end())
+        table_->setCurrentIndex(model_->index(int(moved - order.begin()), current.column()));
+}
+
+void BankRowCommands::addRowAtEnd(int column)
+{
+    // One blank row at the end is enough to type into.
+    const int last = model_->rowCount() - 1;
+    bool blank = true;
+    for (int column = 0; column < model_->columnCount(); ++column)
+        blank = blank && model_->document().field(last, column).isEmpty();
+    if (!blank)
+        model_->insertBlankRows(last + 1, 1);
+    table_->setCurrentIndex(model_->index(model_->rowCount() - 1, column));
+}
+
+bool BankRowCommands::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::KeyPress) {
+        if (const std::optional<int> column = ColumnPastLastRow(*static_cast<QKeyEvent *>(event), table_->currentIndex())) {
+            addRowAtEnd(*column);
+            return true;
+        }
+    }
+    return QObject::eventFilter(watched, event);
 }

@@ -6,6 +6,7 @@
 #include <QObject>
 
 #include <functional>
+#include <vector>
 
 class BankTableModel;
 class FindBar;
@@ -38,6 +39,13 @@ public:
     const Actions &actions() const { return actions_; }
     // Selects `count` whole rows from `first`, keeping the current column.
     void selectRows(int first, int count);
+    // Goes to the column of a new row after the last, as Down, Tab or Enter
+    // there do (ColumnPastLastRow), adding it unless the last row is blank.
+    void addRowAtEnd(int column);
+
+protected:
+    // Those keys on the table's last row while no cell is being edited.
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     Actions buildActions(QWidget *window);
@@ -51,6 +59,7 @@ private:
     // Both act on the whole bank, as one undo step.
     void sortRows(Qt::SortOrder order);
     void shuffleRows();
+    void reorderRows(const std::vector<int> &order, const QString &name);
     QList<int> selectedRows() const;
 
     QTableView *table_;

@@ -1,6 +1,7 @@
 #include "editor/window/BankTableModel.h"
 
 #include "editor/document/BankFixes.h"
+#include "editor/document/CharacterReplacements.h"
 #include "editor/document/CsvGuess.h"
 #include "editor/document/DelimitedText.h"
 #include "editor/document/FieldText.h"
@@ -60,9 +61,9 @@ std::optional<QString> Removed(const BankProblem &problem, const BankLine &line)
             return std::nullopt;
         return FromWindows1252(rest);
     }
-    case BankFix::CutToWidth: {
-        const QString text = BankLines::Field(line, problem.field);
-        return text.mid(FieldText::CutTo(text, qsizetype(BankFieldWidths[std::size_t(problem.field)])).size());
+    case BankFix::Reword: {
+        const std::optional<BankFixes::FieldSpan> past = BankFixes::PastWidth(line, problem.field);
+        return past ? BankLines::Field(line, problem.field).mid(past->start) : QString();
     }
     }
     return std::nullopt;
@@ -455,8 +456,60 @@ bool BankTableModel::importCsv(int row, const QByteArray &csv)
 
 bool BankTableModel::canFix(const BankProblem &problem) const
 {
+    return hasLineFix(problem) || toReword(problem) || replacementFor(problem);
+}
+
+std::optional<CharacterReplacements::Kind> BankTableModel::replacementFor(const BankProblem &problem) const
+{
+    const int row = int(problem.line) - 1;
+    if (problem.kind != BankProblemKind::Unencodable || row < 0 || row >= rowCount() || problem.field < 0
+        || problem.field >= int(BankFieldCount))
+        return std::nullopt;
+    return CharacterReplacements::FirstIn(document_.field(row, problem.field));
+}
+
+void BankTableModel::replaceCharacters(CharacterReplacements::Kind kind)
+{
+    QList<CellText> cells;
+    QStringList replaced;
+    for (int row = 0; row < rowCount(); ++row)
+        for (int column = 0; column < int(BankFieldCount); ++column) {
+            const QString field = document_.field(row, column);
+            const QStringList found = CharacterReplacements::Found(field, kind);
+            if (found.isEmpty())
+                continue;
+            cells += CellText{row, column, CharacterReplacements::Replaced(field, kind)};
+            for (const QString &character : found)
+                if (!replaced.contains(character))
+                    replaced += character;
+        }
+    if (!cells.isEmpty())
+        setFittedCells(cells, CharacterReplacements::StepName(kind, FieldText::Excerpt(replaced.join(QString()))));
+}
+
+bool BankTableModel::hasLineFix(const BankProblem &problem) const
+{
     const int row = int(problem.line) - 1;
     return row >= 0 && row < rowCount() && BankFixes::Fixed(document_.line(row), problem).has_value();
+}
+
+std::optional<BankFixes::FieldSpan> BankTableModel::toReword(const BankProblem &problem) const
+{
+    const int row = int(problem.line) - 1;
+    if (FactsOf(problem.kind).fix != BankFix::Reword || row < 0 || row >= rowCount() || problem.field < 0
+        || problem.field >= int(BankFieldCount))
+        return std::nullopt;
+    return BankFixes::PastWidth(document_.line(row), problem.field);
+}
+
+bool BankTableModel::cutToWidth(const BankProblem &problem)
+{
+    if (!toReword(problem))
+        return false;
+    const int row = int(problem.line) - 1;
+    const BankLine &line = document_.line(row);
+    push(document_.planReplace(row, 1, {*BankFixes::CutToWidth(line, problem.field)}), FixName(problem, line));
+    return true;
 }
 
 void BankTableModel::fix(const BankProblem &problem)
@@ -464,6 +517,10 @@ void BankTableModel::fix(const BankProblem &problem)
     const int row = int(problem.line) - 1;
     if (row < 0 || row >= rowCount())
         return;
+    if (const std::optional<CharacterReplacements::Kind> kind = replacementFor(problem)) {
+        replaceCharacters(*kind);
+        return;
+    }
     std::optional<std::vector<BankLine>> fixed = BankFixes::Fixed(document_.line(row), problem);
     if (!fixed)
         return;

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "editor/document/BankDocument.h"
+#include "editor/document/BankFixes.h"
+#include "editor/document/CharacterReplacements.h"
 #include "editor/document/TopUp.h"
 
 #include "forms/BankChecks.h"
@@ -120,9 +122,20 @@ public:
     // nothing when none fit.
     TopUpPlan topUp(QByteArrayView source, const QString &sourceName);
 
-    // One-click fixes for a problem CheckBank reported on these bytes.
+    // One-click fixes for a problem CheckBank reported on these bytes; a
+    // field too long has none, but is the author's to reword (toReword).
+    // Characters the code page lacks are replaced in the whole bank, one
+    // kind of stand-in a step (CharacterReplacements.h).
     bool canFix(const BankProblem &problem) const;
     void fix(const BankProblem &problem);
+    // The kind of stand-in Fix puts in for the problem's characters.
+    std::optional<CharacterReplacements::Kind> replacementFor(const BankProblem &problem) const;
+    void replaceCharacters(CharacterReplacements::Kind kind);
+    // What the game drops of a field the problem finds too long.
+    std::optional<BankFixes::FieldSpan> toReword(const BankProblem &problem) const;
+    // That field cut to its width, as one undo step that names what it cut;
+    // false when the field fits.
+    bool cutToWidth(const BankProblem &problem);
     // Every fixable problem of the kind that report() lists, fixed as one undo step.
     void fixAll(BankProblemKind kind);
     // Every fixable problem of every kind, fixed as one undo step named
@@ -138,6 +151,7 @@ public:
 private:
     void push(BankSplice splice, const QString &text);
     void fixKinds(std::span<const BankProblemKind> kinds);
+    bool hasLineFix(const BankProblem &problem) const;
     QStringList fieldsOf(int row) const;
     // How a field from elsewhere is made to fit: FieldText::Fitted() or Imported().
     using Fit = QString (*)(const QString &);

@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -79,6 +80,9 @@ CsvImportDialog::CsvImportDialog(const QByteArray &bytes, const QString &fileNam
     form->addRow(separatorLabel, separatorRow);
     form->addRow(tr("&Encoding:"), encoding_);
     form->addRow(header_);
+    auto *pickLabel = new QLabel(tr("&Take:"), this);
+    form->addRow(pickLabel, buildPick());
+    pickLabel->setBuddy(pickMode_);
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addWidget(rows_, 1);
@@ -105,6 +109,50 @@ CsvImportDialog::CsvImportDialog(const QByteArray &bytes, const QString &fileNam
     connect(buttons_, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons_, &QDialogButtonBox::rejected, this, &QDialog::reject);
     refresh();
+}
+
+// All rows, N of them at random, or a range: for a bank of 100 from a file of thousands.
+QWidget *CsvImportDialog::buildPick()
+{
+    auto *row = new QWidget(this);
+    pickMode_ = new QComboBox(row);
+    pickMode_->setObjectName(QStringLiteral("csvPickMode"));
+    pickMode_->addItem(tr("All rows"), int(RowPick::Mode::All));
+    pickMode_->addItem(tr("Rows at random"), int(RowPick::Mode::Random));
+    pickMode_->addItem(tr("A range of rows"), int(RowPick::Mode::Range));
+    const auto spin = [row](const char *name, int value, const QString &accessible) {
+        auto *box = new QSpinBox(row);
+        box->setObjectName(QLatin1String(name));
+        box->setRange(1, int(LargestCsvRows));
+        box->setValue(value);
+        box->setAccessibleName(accessible);
+        return box;
+    };
+    const RowPick defaults;
+    pickCount_ = spin("csvPickCount", int(defaults.count), tr("How many rows"));
+    pickFirst_ = spin("csvPickFirst", int(defaults.first), tr("First row"));
+    pickLast_ = spin("csvPickLast", int(defaults.last), tr("Last row"));
+    auto *to = new QLabel(tr("to"), row);
+    auto *layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    for (QWidget *part : std::initializer_list<QWidget *>{pickMode_, pickCount_, pickFirst_, to, pickLast_})
+        layout->addWidget(part);
+    layout->addStretch();
+    const auto showParts = [this, to] {
+        const auto mode = RowPick::Mode(pickMode_->currentData().toInt());
+        pickCount_->setVisible(mode == RowPick::Mode::Random);
+        for (QWidget *part : std::initializer_list<QWidget *>{pickFirst_, to, pickLast_})
+            part->setVisible(mode == RowPick::Mode::Range);
+    };
+    showParts();
+    connect(pickMode_, &QComboBox::currentIndexChanged, this, showParts);
+    return row;
+}
+
+RowPick CsvImportDialog::pick() const
+{
+    return {RowPick::Mode(pickMode_->currentData().toInt()), pickCount_->value(), pickFirst_->value(),
+            pickLast_->value()};
 }
 
 CsvFormat CsvImportDialog::format() const
@@ -138,11 +186,11 @@ void CsvImportDialog::refresh()
     if (!read_.problem.isEmpty())
         summary = read_.problem;
     else if (count == 1)
-        summary = tr("1 row to import.");
+        summary = tr("The file holds 1 row.");
     else if (count > shown)
-        summary = tr("%1 rows to import; the first %2 are shown.").arg(count).arg(shown);
+        summary = tr("The file holds %1 rows; the first %2 are shown.").arg(count).arg(shown);
     else
-        summary = tr("%1 rows to import.").arg(count);
+        summary = tr("The file holds %1 rows.").arg(count);
     // A bank line holds four fields: text past them is left behind, so say so
     // before the import rather than lose it unseen.
     const auto beyondFour = [](const QStringList &record) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "editor/document/CsvFormat.h"
+#include "editor/document/RowPick.h"
 
 #include <QByteArray>
 #include <QDialog>
@@ -10,6 +11,7 @@ class QComboBox;
 class QDialogButtonBox;
 class QLabel;
 class QLineEdit;
+class QSpinBox;
 class QTableWidget;
 
 // Shows a CSV file's first rows as the bank will hold them before anything
@@ -25,11 +27,14 @@ public:
     CsvImportDialog(const QByteArray &bytes, const QString &fileName, QWidget *parent = nullptr);
 
     CsvFormat format() const;
-    // The rows OK imports, read in the format shown.
+    // All the rows read in the format shown.
     const QList<QStringList> &records() const { return read_.records; }
+    // The rows to take of them, as chosen.
+    RowPick pick() const;
 
 private:
     void refresh();
+    QWidget *buildPick();
 
     QByteArray bytes_;
     CsvRead read_;
@@ -37,6 +42,8 @@ private:
     QLineEdit *otherSeparator_;
     QComboBox *encoding_;
     QCheckBox *header_;
+    QComboBox *pickMode_;
+    QSpinBox *pickCount_, *pickFirst_, *pickLast_;
     QTableWidget *rows_;
     QLabel *summary_;
     QDialogButtonBox *buttons_;

@@ -5,8 +5,22 @@
 #include "editor/document/FieldText.h"
 
 #include <QApplication>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QPersistentModelIndex>
+
+std::optional<int> ColumnPastLastRow(const QKeyEvent &key, const QModelIndex &cell)
+{
+    const QAbstractItemModel *model = cell.model();
+    if (!model || cell.row() != model->rowCount() - 1 || (key.modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
+        return std::nullopt;
+    if (key.key() == Qt::Key_Down)
+        return cell.column();
+    const bool onLastCell = cell.column() == model->columnCount() - 1;
+    if (onLastCell && (key.key() == Qt::Key_Tab || key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter))
+        return 0;
+    return std::nullopt;
+}
 
 QWidget *FieldDelegate::createEditor(QWidget *parent, const QStyleOptionViewItem &, const QModelIndex &index) const
 {
@@ -19,6 +33,7 @@ QWidget *FieldDelegate::createEditor(QWidget *parent, const QStyleOptionViewItem
     connect(edit, &QLineEdit::textEdited, self,
             [self, cell = QPersistentModelIndex(index)](const QString &text) { emit self->editing(cell, text); });
     editor_ = edit;
+    editedCell_ = index;
     return edit;
 }
 
@@ -61,6 +76,18 @@ void FieldDelegate::setModelData(QWidget *editor, QAbstractItemModel *model, con
     // edited one takes what the author sees.
     const auto *edit = static_cast<FieldEdit *>(editor);
     refused_ = edit->isEdited() && !model->setData(index, edit->text(), Qt::EditRole);
+}
+
+bool FieldDelegate::eventFilter(QObject *object, QEvent *event)
+{
+    if (event->type() == QEvent::KeyPress && object == editor_) {
+        if (const std::optional<int> column = ColumnPastLastRow(*static_cast<QKeyEvent *>(event), editedCell_)) {
+            if (finishEditing())
+                emit leftLastRow(*column);
+            return true;
+        }
+    }
+    return QStyledItemDelegate::eventFilter(object, event);
 }
 
 bool FieldDelegate::finishEditing()

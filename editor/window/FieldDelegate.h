@@ -1,9 +1,17 @@
 #pragma once
 
+#include <QPersistentModelIndex>
 #include <QPointer>
 #include <QStyledItemDelegate>
 
+#include <optional>
+
 class FieldEdit;
+class QKeyEvent;
+
+// As in a spreadsheet, Down on the table's last row, and Tab or Enter on its
+// last cell, go on to a new row: the column they go to there, or none.
+std::optional<int> ColumnPastLastRow(const QKeyEvent &key, const QModelIndex &cell);
 
 // Edits a cell with a FieldEdit held to its field's rules, and shows each
 // cell's length against the width the game keeps.
@@ -27,8 +35,15 @@ signals:
     void hintEnded(const QString &text);
     // The open editor's text, for a preview that follows the typing.
     void editing(const QModelIndex &index, const QString &text);
+    // The editor on the last row was left with a key that goes on to a new
+    // row (ColumnPastLastRow), its text committed.
+    void leftLastRow(int column);
+
+protected:
+    bool eventFilter(QObject *object, QEvent *event) override;
 
 private:
     mutable QPointer<FieldEdit> editor_;
+    mutable QPersistentModelIndex editedCell_;
     mutable bool refused_ = false;
 };

@@ -16,9 +16,11 @@
 
 namespace {
 
-// Keeps text a field cannot hold out of it: a key typed is refused with the
-// reason, while text pasted or dropped is fitted as pasted rows and imports
-// are (typographic quotes, spaces for line breaks). Every way in passes here.
+// Keeps text a field cannot hold out of it: a double quote typed becomes
+// the opening or closing typographic one, as in pasted rows and imports; any
+// other key a field cannot hold is refused with the reason; text pasted or
+// dropped is fitted (typographic quotes, spaces for line breaks). Every way
+// in passes here.
 class FieldValidator : public QValidator {
 public:
     using Told = std::function<void(const QString &)>;
@@ -31,14 +33,17 @@ public:
     {
         if (FieldText::CanHold(input))
             return Acceptable;
-        if (edit_->isTyping()) {
+        const bool typing = edit_->isTyping();
+        if (typing && !FieldText::CanHold(QString(input).remove(QLatin1Char('"')))) {
             refused_(input);
             return Invalid;
         }
         const qsizetype after = input.size() - position;
         input = FieldText::Fitted(input);
         position = int(std::max<qsizetype>(0, input.size() - after));
-        fitted_(input);
+        // A quote typed needs no word: the author sees it turn.
+        if (!typing)
+            fitted_(input);
         return Acceptable;
     }
 
@@ -66,11 +71,9 @@ FieldEdit::FieldEdit(QWidget *parent, int width) : QLineEdit(parent), width_(wid
     setObjectName(QStringLiteral("fieldEdit"));
     setValidator(new FieldValidator(
         this,
-        [this](const QString &refused) {
-            explain(refused.contains(QLatin1Char('"'))
-                        ? tr("A double quote cannot go in a field: the game reads it as the end of the field.")
-                        : tr("Line breaks and Ctrl-Z cannot go in a field: the game reads them as the end "
-                             "of the line or of the bank."));
+        [this](const QString &) {
+            explain(tr("Line breaks and Ctrl-Z cannot go in a field: the game reads them as the end "
+                       "of the line or of the bank."));
         },
         [this](const QString &) {
             explain(tr("Pasted double quotes became typographic ones, and line breaks spaces: the game reads a "

@@ -2,9 +2,10 @@
 
 #include <QLineEdit>
 
-// The table's cell editor. A double quote cannot be typed in (the game ends
-// a field with it) and becomes a typographic one when pasted, a counter shows the length against the width
-// the game keeps, and characters Windows-1252 lacks are marked as typed.
+// The table's cell editor. A double quote, which would end the field in the
+// game, becomes a typographic one as it is typed or pasted; a counter shows
+// the length against the width the game keeps, and characters Windows-1252
+// lacks are marked as typed.
 class FieldEdit : public QLineEdit {
     Q_OBJECT
 

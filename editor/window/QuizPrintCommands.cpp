@@ -1,8 +1,10 @@
 #include "editor/window/QuizPrintCommands.h"
 
 #include "editor/document/BankFileWriter.h"
+#include "editor/document/StarterBanks.h"
 #include "editor/window/MenuCommands.h"
 #include "editor/window/QuizPrinter.h"
+#include "editor/window/QuizSheetDialog.h"
 
 #include <QAbstractItemModel>
 #include <QAction>
@@ -63,6 +65,12 @@ QString SeedKey(const QString &path)
         + QString::fromLatin1(QCryptographicHash::hash(path.toUtf8(), QCryptographicHash::Sha1).toHex());
 }
 
+// The order last printed of a bank, so that changing it can ask first.
+QString PrintedKey(const QString &path)
+{
+    return QStringLiteral("printedOrder/") + SeedKey(path).section(u'/', 1);
+}
+
 void KeepSeed(const QString &path, quint32 seed)
 {
     if (!path.isEmpty())
@@ -81,9 +89,12 @@ quint32 QuizPrintCommands::seed()
     } else {
         bool kept = false;
         const quint32 stored = path.isEmpty() ? 0 : QSettings().value(SeedKey(path)).toUInt(&kept);
+        // Orders kept before they were numbered for typing in are too long.
+        kept = kept && stored >= 1 && stored <= LargestQuizOrder;
         seed_ = kept ? stored : NewQuizSeed(0);
         if (!kept)
             KeepSeed(path, *seed_);
+        printed_ = kept && QSettings().value(PrintedKey(path)).toUInt() == stored;
     }
     seedPath_ = path;
     return *seed_;
@@ -94,22 +105,86 @@ QList<QuizQuestion> QuizPrintCommands::plan()
     return PlanQuiz(*model_, seed());
 }
 
+QuizSheetOptions QuizPrintCommands::options()
+{
+    QuizSheetOptions options = options_.value_or(QuizSheetOptions{title()});
+    options.order = seed();
+    return options;
+}
+
+QuizSheet QuizPrintCommands::sheet()
+{
+    return MakeQuizSheet(plan(), options());
+}
+
 void QuizPrintCommands::newAnswerOrder()
 {
-    seed_ = NewQuizSeed(seed());
-    KeepSeed(seedPath_, *seed_);
+    if (!setOrder(NewQuizSeed(seed())))
+        return;
     window_->statusBar()->showMessage(tr("The answers will be printed in a new order."), 4000);
+}
+
+bool QuizPrintCommands::setOrder(quint32 order)
+{
+    if (order == seed())
+        return true;
+    if (printed_) {
+        QMessageBox ask(QMessageBox::Question, tr("Korvane Question Editor"),
+                        tr("Sheets of order %1 were already printed. Their key will not match a sheet of "
+                           "another order. Change the order?")
+                            .arg(seed()),
+                        QMessageBox::Yes | QMessageBox::No, window_);
+        ask.setObjectName(QStringLiteral("changeOrderQuestion"));
+        ask.setDefaultButton(QMessageBox::No);
+        if (ask.exec() != QMessageBox::Yes)
+            return false;
+    }
+    seed_ = order;
+    printed_ = false;
+    KeepSeed(seedPath_, order);
+    return true;
+}
+
+void QuizPrintCommands::markPrinted()
+{
+    printed_ = true;
+    if (!seedPath_.isEmpty())
+        QSettings().setValue(PrintedKey(seedPath_), *seed_);
 }
 
 void QuizPrintCommands::reset()
 {
     seed_.reset();
+    options_.reset();
+    printed_ = false;
 }
 
 QString QuizPrintCommands::title() const
 {
+    if (options_ && !options_->title.isEmpty())
+        return options_->title;
     const QString path = bankPath_();
-    return path.isEmpty() ? tr("Quiz") : QFileInfo(path).completeBaseName();
+    const QString shipped = StarterBankTitle(path);
+    return !shipped.isEmpty() ? shipped : path.isEmpty() ? tr("Quiz") : QFileInfo(path).completeBaseName();
+}
+
+void QuizPrintCommands::chooseOptions(const QString &go, void (QuizPrintCommands::*then)())
+{
+    if (!canPrint())
+        return;
+    const auto make = [this](const QuizSheetOptions &chosen) {
+        return MakeQuizSheet(PlanQuiz(*model_, chosen.order), chosen);
+    };
+    auto *dialog = new QuizSheetDialog(window_, options(), int(plan().size()), printer(), make, go);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialog, &QDialog::accepted, this, [this, dialog, then] {
+        const QuizSheetOptions chosen = dialog->options();
+        if (!setOrder(chosen.order))
+            return;
+        options_ = chosen;
+        (this->*then)();
+    });
+    dialog->open();
 }
 
 bool QuizPrintCommands::canPrint()
@@ -134,23 +209,36 @@ QPrinter *QuizPrintCommands::printer()
 
 void QuizPrintCommands::print()
 {
-    if (!canPrint())
-        return;
+    chooseOptions(tr("&Print…"), &QuizPrintCommands::openPrintDialog);
+}
+
+void QuizPrintCommands::preview()
+{
+    chooseOptions(tr("Pre&view"), &QuizPrintCommands::openPreview);
+}
+
+void QuizPrintCommands::exportPdf()
+{
+    chooseOptions(tr("E&xport…"), &QuizPrintCommands::chooseExportFile);
+}
+
+void QuizPrintCommands::openPrintDialog()
+{
     auto *dialog = new QPrintDialog(printer(), window_);
     dialog->setObjectName(QStringLiteral("printDialog"));
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     connect(dialog, qOverload<QPrinter *>(&QPrintDialog::accepted), this, [this](QPrinter *chosen) {
         chosen->setDocName(title());
-        if (PrintQuiz(chosen, title(), plan()) == 0)
+        if (PrintQuiz(chosen, sheet()) == 0)
             warn(tr("The quiz was not printed: the printer could not start."));
+        else
+            markPrinted();
     });
     dialog->open();
 }
 
-void QuizPrintCommands::preview()
+void QuizPrintCommands::openPreview()
 {
-    if (!canPrint())
-        return;
     auto *dialog = new QPrintPreviewDialog(printer(), window_);
     dialog->setObjectName(QStringLiteral("printPreviewDialog"));
     dialog->setWindowTitle(tr("Print Preview — %1").arg(title()));
@@ -160,15 +248,13 @@ void QuizPrintCommands::preview()
     connect(dialog, &QPrintPreviewDialog::paintRequested, this,
             [this](QPrinter *target) {
                 target->setDocName(title());
-                PrintQuiz(target, title(), plan());
+                PrintQuiz(target, sheet());
             });
     dialog->open();
 }
 
-void QuizPrintCommands::exportPdf()
+void QuizPrintCommands::chooseExportFile()
 {
-    if (!canPrint())
-        return;
     const QString bank = bankPath_();
     const QString start = bank.isEmpty() ? QDir::home().filePath(title() + QStringLiteral(".pdf"))
                                          : QFileInfo(bank).dir().filePath(title() + QStringLiteral(".pdf"));
@@ -202,10 +288,13 @@ QString QuizPrintCommands::writePdf(const QString &path)
         pdf.setPageLayout(printer()->pageLayout());
         pdf.setCreator(tr("Korvane Question Editor"));
         pdf.setTitle(title());
-        if (PrintQuiz(&pdf, title(), plan()) == 0)
+        if (PrintQuiz(&pdf, sheet()) == 0)
             return tr("the pages could not be drawn");
     }
-    return WriteBankFile(path, pdfBytes.data());
+    const QString error = WriteBankFile(path, pdfBytes.data());
+    if (error.isEmpty())
+        markPrinted();
+    return error;
 }
 
 void QuizPrintCommands::warn(const QString &text)

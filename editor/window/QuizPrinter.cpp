@@ -8,6 +8,7 @@
 #include <QPagedPaintDevice>
 #include <QTextLayout>
 
+#include <array>
 #include <functional>
 #include <memory>
 
@@ -55,7 +56,7 @@ struct Block {
 struct Placed {
     int page = 0;
     QPointF at;
-    const Block *block = nullptr;
+    std::size_t block = 0; // index into its part's blocks
 };
 
 // Millimetres to the printer's pixels.
@@ -81,32 +82,64 @@ struct Part {
     int columns = 1;
     qreal gap = 0; // between blocks
     std::vector<Block> blocks;
-    QString footer; // "%1 … %2 … %3": the title, the page and the part's pages
+    // "%1 … %2 … %3 … %4 … %5": the title, the page, the part's pages, the
+    // order and its check, so that a sheet and its key can be matched.
+    QString footer;
 };
 
+// Places blocks from `first` on one page, down its columns as far as
+// `bottom`; returns the first block left for the next page. `placed` may be
+// null to only measure.
+std::size_t FillPage(const Part &part, std::size_t first, int page, qreal top, qreal bottom, qreal columnWidth,
+                     qreal columnGap, std::vector<Placed> *placed)
+{
+    int column = 0;
+    qreal y = top;
+    std::size_t i = first;
+    for (; i < part.blocks.size(); ++i) {
+        const Block &block = part.blocks[i];
+        // A block taller than a whole page starts one of its own and is cut
+        // at its foot: splitting it would not make it readable either.
+        if (y > top && y + block.height > bottom) {
+            if (++column == part.columns)
+                break;
+            y = top;
+        }
+        if (placed)
+            placed->push_back({page, QPointF(column * (columnWidth + columnGap), y), i});
+        y += block.height + part.gap;
+    }
+    return i;
+}
+
+// The blocks down full pages; the last page's columns as even as they can
+// be, so that none is left holding a single entry.
 std::vector<Placed> Flow(const Part &part, QSizeF area, qreal columnGap)
 {
     std::vector<Placed> placed;
     const qreal columnWidth = (area.width() - columnGap * (part.columns - 1)) / part.columns;
-    int page = 0;
-    int column = 0;
+    const auto fill = [&](std::size_t first, int page, qreal top, qreal bottom, std::vector<Placed> *into) {
+        return FillPage(part, first, page, top, bottom, columnWidth, columnGap, into);
+    };
+    std::size_t first = 0;
     qreal top = part.headingHeight;
-    qreal y = top;
-    for (const Block &block : part.blocks) {
-        // A block taller than a whole page starts one of its own and is cut
-        // at its foot: splitting it would not make it readable either.
-        if (y > top && y + block.height > area.height()) {
-            if (++column == part.columns) {
-                column = 0;
-                ++page;
-                top = 0;
-            }
-            y = top;
+    for (int page = 0;; ++page, top = 0) {
+        const std::size_t next = fill(first, page, top, area.height(), nullptr);
+        if (next < part.blocks.size()) {
+            fill(first, page, top, area.height(), &placed);
+            first = next;
+            continue;
         }
-        placed.push_back({page, QPointF(column * (columnWidth + columnGap), y), &block});
-        y += block.height + part.gap;
+        qreal rest = 0;
+        for (std::size_t i = first; i < part.blocks.size(); ++i)
+            rest += part.blocks[i].height + part.gap;
+        qreal bottom = std::min(top + rest / part.columns, area.height());
+        const qreal step = area.height() / 400;
+        while (bottom < area.height() && fill(first, page, top, bottom, nullptr) < part.blocks.size())
+            bottom = std::min(bottom + step, area.height());
+        fill(first, page, top, bottom, &placed);
+        return placed;
     }
-    return placed;
 }
 
 // Room for a question's number ("100.") with its gap after it.
@@ -116,19 +149,41 @@ qreal NumberWidth(const QFontMetricsF &metrics, QPagedPaintDevice *printer)
 }
 
 // Room for an answer's letter with its gap after it.
-qreal LetterWidth(const QFontMetricsF &metrics, QPagedPaintDevice *printer)
+qreal LetterWidth(const QFontMetricsF &metrics, QPagedPaintDevice *printer, qreal gapMm = 3)
 {
-    return metrics.horizontalAdvance(QStringLiteral("B")) + Mm(printer, 3);
+    return metrics.horizontalAdvance(QStringLiteral("B")) + Mm(printer, gapMm);
 }
 
-Part Sheet(QPagedPaintDevice *printer, const QString &title, const QList<QuizQuestion> &questions, qreal width)
+// How a sheet is set: the usual one, roomy to write on, or the compact one
+// that fits 25 questions and more on a page.
+struct SheetStyle {
+    qreal titlePoints, bodyPoints, gapMm, boxMm, boxGapMm, letterGapMm;
+    qreal answerGapMm; // between answers on one line
+    bool answersInline; // the three answers on one line where they fit
+};
+
+SheetStyle Style(bool compact)
 {
+    return compact ? SheetStyle{15, 9, 2.4, 5.5, 2, 1.6, 3.5, true} : SheetStyle{18, 11, 4.5, 9, 6, 3, 0, false};
+}
+
+// The compact sheet takes two columns on a page wide enough for them.
+int SheetColumns(QPagedPaintDevice *printer, const QuizSheet &sheet, qreal width)
+{
+    return sheet.compact && width >= Mm(printer, 150) ? 2 : 1;
+}
+
+Part Sheet(QPagedPaintDevice *printer, const QuizSheet &sheet, qreal width, qreal columnGap)
+{
+    const SheetStyle style = Style(sheet.compact);
     Part part;
-    part.gap = Mm(printer, 4.5);
-    const QFont titleFont = Font(18, true);
+    part.columns = SheetColumns(printer, sheet, width);
+    part.gap = Mm(printer, style.gapMm);
+    const QFont titleFont = Font(style.titlePoints, true);
     const QFont small = Font(9.5);
-    const QFont body = Font(11);
-    const QFont bold = Font(11, true);
+    const QFont body = Font(style.bodyPoints);
+    const QFont bold = Font(style.bodyPoints, true);
+    const QString title = sheet.title;
     part.heading = [=](QPainter *painter, qreal w) {
         const Paragraph heading(title, titleFont, printer, w);
         const qreal fieldsAt = heading.height() + Mm(printer, 4);
@@ -157,40 +212,70 @@ Part Sheet(QPagedPaintDevice *printer, const QString &title, const QList<QuizQue
     };
     part.headingHeight = part.heading(nullptr, width);
 
+    const qreal columnWidth = (width - columnGap * (part.columns - 1)) / part.columns;
     const QFontMetricsF metrics(body, printer);
     const qreal numberWidth = NumberWidth(metrics, printer);
-    const qreal letterWidth = LetterWidth(metrics, printer);
-    const qreal box = Mm(printer, 9);
-    const qreal textWidth = width - numberWidth - box - Mm(printer, 6);
-    for (const QuizQuestion &question : questions) {
+    const qreal letterWidth = LetterWidth(metrics, printer, style.letterGapMm);
+    const qreal answerGap = Mm(printer, style.answerGapMm);
+    const qreal box = Mm(printer, style.boxMm);
+    const qreal textWidth = columnWidth - numberWidth - box - Mm(printer, style.boxGapMm);
+    for (const QuizQuestion &question : sheet.questions) {
         auto text = std::make_shared<Paragraph>(question.question, body, printer, textWidth);
-        std::vector<std::shared_ptr<Paragraph>> answers;
-        qreal height = text->height() + Mm(printer, 1.2);
+        // Each answer with where its letter goes, from the question's top
+        // left: all three on one line where they fit, else two to a line
+        // where each fits half of it, else one to a line.
+        std::vector<std::pair<QPointF, std::shared_ptr<Paragraph>>> answers;
+        const qreal half = (textWidth + answerGap) / 2;
+        qreal inlineWidth = -answerGap;
+        bool halvesFit = true;
         for (const QString &answer : question.answers) {
-            answers.push_back(std::make_shared<Paragraph>(answer, body, printer, textWidth - letterWidth));
-            height += answers.back()->height();
+            const qreal width = letterWidth + metrics.horizontalAdvance(answer) + answerGap;
+            inlineWidth += width;
+            halvesFit = halvesFit && width <= half;
+        }
+        const int perLine = !style.answersInline ? 1 : inlineWidth <= textWidth ? 3 : halvesFit ? 2 : 1;
+        qreal height = text->height() + Mm(printer, 1.2);
+        if (perLine == 1) {
+            for (const QString &answer : question.answers) {
+                answers.emplace_back(QPointF(numberWidth, height),
+                                     std::make_shared<Paragraph>(answer, body, printer, textWidth - letterWidth));
+                height += answers.back().second->height();
+            }
+        } else {
+            qreal x = 0;
+            for (const QString &answer : question.answers) {
+                if (answers.size() % std::size_t(perLine) == 0 && !answers.empty()) {
+                    height += metrics.height();
+                    x = 0;
+                }
+                const qreal answerWidth = metrics.horizontalAdvance(answer);
+                // A little room over the measure, so that rounding never wraps it.
+                answers.emplace_back(QPointF(numberWidth + x, height),
+                                     std::make_shared<Paragraph>(answer, body, printer, answerWidth + Mm(printer, 1)));
+                x += perLine == 3 ? letterWidth + answerWidth + answerGap : half;
+            }
+            height += metrics.height();
         }
         const QString number = QString::number(question.number) + u'.';
         part.blocks.push_back({std::max(height, box), [=](QPainter &painter, QPointF at) {
                                    painter.setFont(bold);
                                    painter.drawText(at + QPointF(0, metrics.ascent()), number);
                                    text->draw(painter, at + QPointF(numberWidth, 0));
-                                   qreal y = at.y() + text->height() + Mm(printer, 1.2);
                                    for (std::size_t i = 0; i < answers.size(); ++i) {
+                                       const QPointF letterAt = at + answers[i].first;
                                        painter.setFont(bold);
-                                       painter.drawText(QPointF(at.x() + numberWidth, y + metrics.ascent()),
+                                       painter.drawText(letterAt + QPointF(0, metrics.ascent()),
                                                         QString(AnswerLetter(int(i))));
-                                       answers[i]->draw(painter, QPointF(at.x() + numberWidth + letterWidth, y));
-                                       y += answers[i]->height();
+                                       answers[i].second->draw(painter, letterAt + QPointF(letterWidth, 0));
                                    }
-                                   painter.drawRect(QRectF(at.x() + width - box, at.y(), box, box));
+                                   painter.drawRect(QRectF(at.x() + columnWidth - box, at.y(), box, box));
                                }});
     }
-    part.footer = Tr("%1 — page %2 of %3");
+    part.footer = Tr("%1 — page %2 of %3 — Order %4 (check %5)");
     return part;
 }
 
-Part Key(QPagedPaintDevice *printer, const QString &title, const QList<QuizQuestion> &questions, qreal width, qreal columnGap)
+Part Key(QPagedPaintDevice *printer, const QuizSheet &sheet, qreal width, qreal columnGap)
 {
     Part part;
     // Three columns hold a hundred short answers on one page.
@@ -200,7 +285,7 @@ Part Key(QPagedPaintDevice *printer, const QString &title, const QList<QuizQuest
     const QFont titleFont = Font(16, true);
     const QFont body = Font(10);
     const QFont bold = Font(10, true);
-    const QString heading = Tr("Answer key: %1").arg(title);
+    const QString heading = Tr("Answer key: %1").arg(sheet.title);
     part.heading = [=](QPainter *painter, qreal w) {
         const Paragraph text(heading, titleFont, printer, w);
         const qreal ruleAt = text.height() + Mm(printer, 2);
@@ -214,7 +299,7 @@ Part Key(QPagedPaintDevice *printer, const QString &title, const QList<QuizQuest
     const QFontMetricsF metrics(body, printer);
     const qreal numberWidth = NumberWidth(metrics, printer);
     const qreal letterWidth = LetterWidth(metrics, printer);
-    for (const QuizQuestion &question : questions) {
+    for (const QuizQuestion &question : sheet.questions) {
         auto answer = std::make_shared<Paragraph>(question.answers[std::size_t(question.right)], body, printer,
                                                   columnWidth - numberWidth - letterWidth);
         const QString number = QString::number(question.number) + u'.';
@@ -229,29 +314,58 @@ Part Key(QPagedPaintDevice *printer, const QString &title, const QList<QuizQuest
                                    answer->draw(painter, at + QPointF(numberWidth + letterWidth, 0));
                                }});
     }
-    part.footer = Tr("%1, answer key — page %2 of %3");
+    part.footer = Tr("%1, answer key — page %2 of %3 — Order %4 (check %5)");
     return part;
+}
+
+// A part with where each of its blocks lands.
+struct LaidPart {
+    Part part;
+    std::vector<Placed> placed;
+    int pages = 1;
+};
+
+// The sheet and its key set on the printer's pages.
+struct Layout {
+    QSizeF page;
+    QFont footerFont = Font(8.5);
+    qreal footerHeight = 0;
+    std::array<LaidPart, 2> parts; // the sheet, then the key
+};
+
+Layout Lay(QPagedPaintDevice *printer, const QuizSheet &sheet)
+{
+    Layout layout;
+    layout.page = printer->pageLayout().paintRectPixels(printer->logicalDpiY()).size();
+    layout.footerHeight = QFontMetricsF(layout.footerFont, printer).height() + Mm(printer, 4);
+    const QSizeF area(layout.page.width(), layout.page.height() - layout.footerHeight);
+    const qreal columnGap = Mm(printer, sheet.compact ? 7 : 10);
+    layout.parts = {LaidPart{Sheet(printer, sheet, area.width(), columnGap), {}, 1},
+                    LaidPart{Key(printer, sheet, area.width(), columnGap), {}, 1}};
+    for (LaidPart &laid : layout.parts) {
+        laid.placed = Flow(laid.part, area, columnGap);
+        laid.pages = laid.placed.empty() ? 1 : laid.placed.back().page + 1;
+    }
+    return layout;
 }
 
 } // namespace
 
-int PrintQuiz(QPagedPaintDevice *printer, const QString &title, const QList<QuizQuestion> &questions)
+QuizPages CountQuizPages(QPagedPaintDevice *printer, const QuizSheet &sheet)
+{
+    const Layout layout = Lay(printer, sheet);
+    return {layout.parts[0].pages, layout.parts[1].pages};
+}
+
+int PrintQuiz(QPagedPaintDevice *printer, const QuizSheet &sheet)
 {
     QPainter painter;
     if (!painter.begin(printer))
         return 0;
-    const QSizeF page = printer->pageLayout().paintRectPixels(printer->logicalDpiY()).size();
-    const QFont footerFont = Font(8.5);
-    const qreal footerHeight = QFontMetricsF(footerFont, printer).height() + Mm(printer, 4);
-    const QSizeF area(page.width(), page.height() - footerHeight);
-    const qreal columnGap = Mm(printer, 10);
-
+    const Layout layout = Lay(printer, sheet);
     int printed = 0;
-    for (const Part &part : {Sheet(printer, title, questions, area.width()),
-                             Key(printer, title, questions, area.width(), columnGap)}) {
-        const std::vector<Placed> placed = Flow(part, area, columnGap);
-        const int pages = placed.empty() ? 1 : placed.back().page + 1;
-        for (int p = 0; p < pages; ++p) {
+    for (const LaidPart &laid : layout.parts) {
+        for (int p = 0; p < laid.pages; ++p) {
             if (printed > 0)
                 printer->newPage();
             ++printed;
@@ -260,14 +374,16 @@ int PrintQuiz(QPagedPaintDevice *printer, const QString &title, const QList<Quiz
             // lost at a printer's resolution.
             painter.setPen(QPen(Qt::black, Mm(printer, 0.25)));
             if (p == 0)
-                part.heading(&painter, area.width());
-            for (const Placed &one : placed)
+                laid.part.heading(&painter, layout.page.width());
+            for (const Placed &one : laid.placed)
                 if (one.page == p)
-                    one.block->draw(painter, one.at);
-            painter.setFont(footerFont);
-            painter.drawText(QRectF(0, page.height() - footerHeight, page.width(), footerHeight),
+                    laid.part.blocks[one.block].draw(painter, one.at);
+            painter.setFont(layout.footerFont);
+            painter.drawText(QRectF(0, layout.page.height() - layout.footerHeight, layout.page.width(),
+                                    layout.footerHeight),
                              Qt::AlignHCenter | Qt::AlignBottom,
-                             part.footer.arg(title, QString::number(p + 1), QString::number(pages)));
+                             laid.part.footer.arg(sheet.title, QString::number(p + 1), QString::number(laid.pages),
+                                                  QString::number(sheet.order), sheet.check));
             painter.restore();
         }
     }

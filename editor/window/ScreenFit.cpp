@@ -26,31 +26,40 @@ void Fit(QWidget *window)
     const QMargins borders(inner.left() - frame.left(), inner.top() - frame.top(), frame.right() - inner.right(),
                            frame.bottom() - inner.bottom());
     window->resize(window->size().boundedTo(available.size().shrunkBy(borders)));
-    // A window never placed is left for the window system to place.
-    if (!window->testAttribute(Qt::WA_Moved))
-        return;
     const QSize outer = window->size().grownBy(borders);
+    // A window never placed is left where the window system placed it, unless it runs off the screen there.
+    if (!window->testAttribute(Qt::WA_Moved) && available.contains(QRect(frame.topLeft(), outer)))
+        return;
     // Within the screen, left and top edges first when the window is larger still.
     const int x = std::max(available.left(), std::min(frame.left(), available.right() + 1 - outer.width()));
     const int y = std::max(available.top(), std::min(frame.top(), available.bottom() + 1 - outer.height()));
     window->move(x, y);
 }
 
-// Fits the window again once it is shown, when its borders are known.
+// Fits the window again once it is shown, and as the window system places
+// it and draws its borders, which under X come a moment after the show.
 class FitOnShow : public QObject {
 public:
     explicit FitOnShow(QWidget *window) : QObject(window) { window->installEventFilter(this); }
 
     bool eventFilter(QObject *watched, QEvent *event) override
     {
-        if (event->type() == QEvent::Show) {
-            auto *window = static_cast<QWidget *>(watched);
-            window->removeEventFilter(this);
-            QTimer::singleShot(0, window, [window] { Fit(window); });
-            deleteLater();
+        auto *window = static_cast<QWidget *>(watched);
+        if (event->type() == QEvent::Show && !shown_) {
+            shown_ = true;
+            QTimer::singleShot(PlacingTime, this, [this, window] {
+                window->removeEventFilter(this);
+                deleteLater();
+            });
         }
+        if (shown_ && (event->type() == QEvent::Show || event->type() == QEvent::Move || event->type() == QEvent::Resize))
+            QTimer::singleShot(0, window, [window] { Fit(window); });
         return false;
     }
+
+private:
+    static constexpr int PlacingTime = 1000; // ms
+    bool shown_ = false;
 };
 
 } // namespace

@@ -5,6 +5,7 @@
 #include "editor/document/RowOrder.h"
 #include "editor/document/CsvExport.h"
 #include "editor/document/CsvFormat.h"
+#include "editor/document/RowPick.h"
 
 #include <QAbstractItemModelTester>
 #include <QScopeGuard>
@@ -257,6 +258,9 @@ private slots:
         QTest::newRow("UTF-16 little-endian without a byte order mark")
             << Utf16(QStringLiteral("Caf\u00e9?,\u20ac 5,b,c\r\n"), QSysInfo::LittleEndian)
             << QByteArray("Caf\xe9?\"\x80 5\"b\"c\"\r\n");
+        QTest::newRow("HTML character references, as trivia sets from the web have them")
+            << QByteArray("What&#039;s &quot;pi&quot; to 2 places?,3.14,&lt;3,22&#x2F;7\r\nAT&T;,a &amp b,caf&eacute;,d\r\n")
+            << QByteArray("What's \x93pi\x94 to 2 places?\"3.14\"<3\"22/7\"\r\nAT&T;\"a &amp b\"caf\xe9\"d\"\r\n");
         QTest::newRow("UTF-16 big-endian without a byte order mark")
             << Utf16(QStringLiteral("Caf\u00e9?;\u20ac 5;b;c\r\n"), QSysInfo::BigEndian)
             << QByteArray("Caf\xe9?\"\x80 5\"b\"c\"\r\n");
@@ -317,6 +321,92 @@ private slots:
 
     // Under a translation the headings change, but a CSV file's header row
     // is still the one spreadsheets write, and is still skipped.
+    // A trivia set of thousands: a bank's worth taken at random or as a range.
+    void pickRows_data()
+    {
+        QTest::addColumn<int>("total");
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<int>("count");
+        QTest::addColumn<int>("first");
+        QTest::addColumn<int>("last");
+        QTest::addColumn<int>("picked");
+        QTest::addColumn<QString>("firstPicked"); // empty for a random pick
+        using Mode = RowPick::Mode;
+        QTest::newRow("all of them") << 5000 << int(Mode::All) << 0 << 0 << 0 << 5000 << "Q1";
+        QTest::newRow("100 at random") << 5000 << int(Mode::Random) << 100 << 0 << 0 << 100 << "";
+        QTest::newRow("more at random than there are") << 3 << int(Mode::Random) << 100 << 0 << 0 << 3 << "Q1";
+        QTest::newRow("rows 201 to 300") << 5000 << int(Mode::Range) << 0 << 201 << 300 << 100 << "Q201";
+        QTest::newRow("a range running past the end") << 250 << int(Mode::Range) << 0 << 201 << 300 << 50 << "Q201";
+    }
+    void pickRows()
+    {
+        QFETCH(int, total);
+        QFETCH(int, mode);
+        QFETCH(int, count);
+        QFETCH(int, first);
+        QFETCH(int, last);
+        QFETCH(int, picked);
+        QFETCH(QString, firstPicked);
+        QList<QStringList> rows;
+        for (int row = 1; row <= total; ++row)
+            rows += QStringList{QStringLiteral("Q%1").arg(row), QStringLiteral("a")};
+        QRandomGenerator random(33);
+        const QList<QStringList> taken = PickedRows(rows, {RowPick::Mode(mode), count, first, last}, random);
+        QCOMPARE(taken.size(), picked);
+        if (!firstPicked.isEmpty())
+            QCOMPARE(taken.front().front(), firstPicked);
+        // Each row once, in the file's order.
+        for (qsizetype at = 1; at < taken.size(); ++at)
+            QVERIFY(taken[at - 1].front().mid(1).toInt() < taken[at].front().mid(1).toInt());
+    }
+
+    // Fix puts in stand-ins for characters the code page lacks, one kind a
+    // step across the bank, and names what it replaced; a character with
+    // none stays listed.
+    void replaceCharacters_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("fixed");
+        QTest::addColumn<QString>("name"); // the undo step's; empty when Fix has nothing to offer
+        QTest::newRow("dashes and a minus")
+            << "5 \u2212 3 \u2010 1" << "5 - 3 - 1"
+            << "Replace \u201C\u2212\u2010\u201D with the quotes, dashes and spaces the game has";
+        QTest::newRow("Greek spelled out") << "\u03C0 and \u03A9" << "pi and Omega"
+                                           << "Spell out the Greek letters \u201C\u03C0\u03A9\u201D";
+        QTest::newRow("punctuation first, Greek in a step of its own")
+            << "\u03B1\u2032" << "\u03B1\u2019"
+            << "Replace \u201C\u2032\u201D with the quotes, dashes and spaces the game has";
+        QTest::newRow("an emoji has no stand-in") << "Sun \u2600" << "Sun \u2600" << "";
+        // A field opened from disk may hold a tab: only the stand-ins change.
+        QTest::newRow("a tab beside them stays")
+            << "5\t\u2212 3" << "5\t- 3"
+            << "Replace \u201C\u2212\u201D with the quotes, dashes and spaces the game has";
+    }
+    void replaceCharacters()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, fixed);
+        QFETCH(QString, name);
+        const QByteArray bytes = "q\"a\"b\"c\"\r\nr\"s\"t\"u\"\r\n";
+        Editor editor(bytes);
+        QVERIFY(editor.model.setData(editor.model.index(1, 1), typed));
+        QVERIFY(editor.model.setData(editor.model.index(0, 3), typed));
+        const auto problem = std::find_if(editor.model.report().problems.begin(), editor.model.report().problems.end(),
+                                          [](const BankProblem &p) { return p.kind == BankProblemKind::Unencodable; });
+        QVERIFY(problem != editor.model.report().problems.end());
+        QCOMPARE(editor.model.canFix(*problem), !name.isEmpty());
+        const BankProblem chosen = *problem;
+        editor.model.fix(chosen);
+        QCOMPARE(editor.model.index(1, 1).data().toString(), fixed);
+        QCOMPARE(editor.model.index(0, 3).data().toString(), fixed);
+        QCOMPARE(editor.stack.count(), name.isEmpty() ? 2 : 3);
+        if (name.isEmpty())
+            return;
+        QCOMPARE(editor.stack.undoText(), name);
+        editor.stack.undo();
+        QCOMPARE(editor.model.index(1, 1).data().toString(), typed);
+    }
+
     void importCsvUnderATranslation()
     {
         struct Upper : QTranslator {

@@ -11,6 +11,7 @@
 //                             {"name", "text", "informative", "buttons"}
 //   press BOX BUTTON          clicks the button of that text (without &)
 //   choose DIALOG PATH        chooses PATH in the file dialog of that name
+//   accept DIALOG             accepts the dialog of that name as it stands
 //   rows                      the fields as shown: a JSON array of arrays
 //   state                     {"file", "modified", "recovery", "current"}
 //   wait-recovery             waits until the recovery file holds the
@@ -105,6 +106,13 @@ private:
                 return "error no dialog " + rest.section(u' ', 0, 0).toUtf8();
             dialog->selectFile(rest.section(u' ', 1));
             static_cast<QDialog *>(dialog)->accept(); // as its Save or Open button does
+            return "ok";
+        }
+        if (command == u"accept") {
+            auto *dialog = window_.findChild<QDialog *>(rest);
+            if (!dialog)
+                return "error no dialog " + rest.toUtf8();
+            dialog->accept();
             return "ok";
         }
         if (command == u"rows")

@@ -3,6 +3,7 @@
 // buttons.
 #include "editor/window/BankEditorWindow.h"
 #include "editor/window/BankTableModel.h"
+#include "editor/window/EditorGuide.h"
 #include "editor/window/QuestionPreview.h"
 #include "tests/editor/TestFiles.h"
 #include "tests/BankLines.h"
@@ -25,7 +26,10 @@
 #include <QStatusBar>
 #include <QTableView>
 #include <QTemporaryDir>
+#include <QRegularExpression>
 #include <QTest>
+#include <QTextBrowser>
+#include <QWindow>
 
 #include <csignal>
 #include <sys/resource.h>
@@ -112,6 +116,13 @@ private slots:
     void findNextWrapsAndSelects_data();
     void findNextWrapsAndSelects();
     void windowFitsItsScreen();
+    void firstWindowFitsTheScreen();
+    void keysPastTheLastRow_data();
+    void keysPastTheLastRow();
+    void longFieldsLeftToTheAuthor();
+    void guideTellsTheBasicsWithLiveLinks();
+    void reorderFollowsTheQuestion_data();
+    void reorderFollowsTheQuestion();
     void mnemonicsAreUnique();
     void everyCommandIsInAMenu();
     void csvImportPreview_data();
@@ -125,8 +136,9 @@ void EditorWindowTest::typingThroughFocus_data()
     QTest::addColumn<QString>("kept");
     QTest::addColumn<bool>("hinted");
     QTest::newRow("plain text") << "Rome" << "Rome" << false;
-    QTest::newRow("double quote refused") << "Ro\"me" << "Rome" << true;
-    QTest::newRow("only a double quote") << "\"" << "" << true;
+    QTest::newRow("double quotes typed open and close") << "He said \"hi\"" << "He said \u201Chi\u201D" << false;
+    QTest::newRow("only a double quote opens") << "\"" << "\u201C" << false;
+    QTest::newRow("a quote after a word closes") << "5\" tall" << "5\u201D tall" << false;
     QTest::newRow("Windows-1252 accents and euro") << "Café €" << "Café €" << false;
     QTest::newRow("character outside Windows-1252 kept, marked") << "Gdańsk" << "Gdańsk" << true;
 }
@@ -580,6 +592,142 @@ void EditorWindowTest::windowFitsItsScreen()
     QSettings().remove(QStringLiteral("windowGeometry"));
     // Fitted again once shown, when the window's borders are known.
     QTRY_VERIFY(window.screen()->availableGeometry().contains(window.frameGeometry()));
+}
+
+// On a 1366×768 screen (the test's own), where a window manager put the
+// first window 20 pixels down.
+void EditorWindowTest::firstWindowFitsTheScreen()
+{
+    QSettings().remove(QStringLiteral("windowGeometry"));
+    BankEditorWindow window;
+    QCOMPARE(window.screen()->size(), QSize(1366, 768));
+    window.winId();
+    window.windowHandle()->setFramePosition(QPoint(0, 20));
+    Activate(window);
+    QTRY_VERIFY2(window.screen()->availableGeometry().contains(window.frameGeometry()),
+                 qPrintable(QDebug::toString(window.frameGeometry())));
+}
+
+void EditorWindowTest::keysPastTheLastRow_data()
+{
+    QTest::addColumn<int>("column"); // of the last row, where the keys start
+    QTest::addColumn<bool>("typing"); // an "x" typed in the cell first
+    QTest::addColumn<QList<int>>("keys");
+    QTest::addColumn<int>("rows");
+    QTest::addColumn<int>("row"); // where the cursor ends
+    QTest::addColumn<int>("endColumn");
+    QTest::newRow("Down adds a row, a second one no more")
+        << 1 << false << QList<int>{Qt::Key_Down, Qt::Key_Down} << 4 << 3 << 1;
+    QTest::newRow("Down while typing commits and adds") << 0 << true << QList<int>{Qt::Key_Down} << 4 << 3 << 0;
+    QTest::newRow("Tab on the last cell goes to a new row's first") << 3 << false << QList<int>{Qt::Key_Tab} << 4 << 3 << 0;
+    QTest::newRow("Enter while typing in the last cell") << 3 << true << QList<int>{Qt::Key_Return} << 4 << 3 << 0;
+    QTest::newRow("Tab before the last cell adds nothing") << 2 << false << QList<int>{Qt::Key_Tab} << 3 << 2 << 3;
+}
+
+void EditorWindowTest::keysPastTheLastRow()
+{
+    QFETCH(int, column);
+    QFETCH(bool, typing);
+    QFETCH(QList<int>, keys);
+    QFETCH(int, rows);
+    QFETCH(int, row);
+    QFETCH(int, endColumn);
+    QTemporaryDir folder;
+    BankEditorWindow window;
+    QVERIFY(window.openFile(WriteBank(folder, ThreeLines)));
+    Activate(window);
+    QTableView *table = Table(window);
+    table->setFocus();
+    table->setCurrentIndex(window.model()->index(2, column));
+    const QString before = window.model()->index(2, column).data().toString();
+    if (typing) {
+        Key(Qt::Key_F2);
+        Key(Qt::Key_End);
+        Type(QStringLiteral("x"));
+    }
+    for (const int key : keys)
+        Key(key);
+    QCOMPARE(window.model()->rowCount(), rows);
+    QCOMPARE(table->currentIndex(), window.model()->index(row, endColumn));
+    QCOMPARE(window.model()->index(2, column).data().toString(), typing ? before + "x" : before);
+}
+
+// Fix All cuts nothing: the long answer stays whole and listed; Fix selects
+// what the game drops, for the author to reword.
+void EditorWindowTest::longFieldsLeftToTheAuthor()
+{
+    QTemporaryDir folder;
+    BankEditorWindow window;
+    const QByteArray line = "Young deer?\"A fawn, or sometimes a calf\"Kid\"Foal\"";
+    // The lone line feed gives Fix All something to mend.
+    QVERIFY(window.openFile(WriteBank(folder, ThreeLines + line + "\n")));
+    Activate(window);
+    auto *problems = window.findChild<QListWidget *>(QStringLiteral("problemList"));
+    problems->setFocus();
+    window.findChild<QAbstractButton *>(QStringLiteral("fixAllButton"))->click();
+    QCOMPARE(window.model()->bytes(), ThreeLines + line + "\r\n");
+    QList<QListWidgetItem *> found = problems->findItems(QStringLiteral("27 characters"), Qt::MatchContains);
+    QCOMPARE(found.size(), 1);
+
+    problems->setFocus();
+    problems->setCurrentItem(found.first());
+    Key(Qt::Key_F, Qt::ControlModifier | Qt::ShiftModifier);
+    auto *edit = qobject_cast<QLineEdit *>(QApplication::focusWidget());
+    QVERIFY(edit);
+    QCOMPARE(edit->selectedText(), QStringLiteral("f"));
+    Key(Qt::Key_Backspace);
+    Key(Qt::Key_Backspace);
+    Type(QStringLiteral("f"));
+    Key(Qt::Key_Return);
+    QTRY_COMPARE(window.model()->index(3, 1).data().toString(), QStringLiteral("A fawn, or sometimes a caf"));
+}
+
+void EditorWindowTest::guideTellsTheBasicsWithLiveLinks()
+{
+    BankEditorWindow window;
+    Activate(window);
+    Table(window)->setFocus();
+    Key(Qt::Key_F1);
+    auto *guide = window.findChild<QTextBrowser *>(QStringLiteral("guideText"));
+    QVERIFY(guide);
+    QTRY_VERIFY(guide->isVisible());
+    const QString text = guide->toPlainText();
+    for (const char *basic : {"Adding questions", "Importing a spreadsheet", "Printing a worksheet", "After a crash"})
+        QVERIFY2(text.contains(QLatin1String(basic)), basic);
+    // Every link leads somewhere: to a part of the guide, or to a manual page that is there.
+    const QString html = guide->toHtml();
+    QRegularExpressionMatchIterator links = QRegularExpression(QStringLiteral("href=\"([^\"]*)\"")).globalMatch(html);
+    QVERIFY(links.hasNext());
+    while (links.hasNext()) {
+        const QString target = links.next().captured(1);
+        if (target.startsWith(QLatin1Char('#')))
+            QVERIFY2(html.contains(QStringLiteral("name=\"%1\"").arg(target.mid(1))), qPrintable(target));
+        else
+            QVERIFY2(EditorGuide::manualInstalled(), qPrintable(target));
+    }
+}
+
+void EditorWindowTest::reorderFollowsTheQuestion_data()
+{
+    QTest::addColumn<QString>("action");
+    QTest::newRow("sort A to Z") << "actionSort";
+    QTest::newRow("sort Z to A") << "actionSortDescending";
+    QTest::newRow("shuffle") << "actionShuffle";
+}
+
+void EditorWindowTest::reorderFollowsTheQuestion()
+{
+    QFETCH(QString, action);
+    QTemporaryDir folder;
+    BankEditorWindow window;
+    QVERIFY(window.openFile(WriteBank(folder, ThreeLines)));
+    Activate(window);
+    QTableView *table = Table(window);
+    table->setFocus();
+    table->setCurrentIndex(window.model()->index(0, 1));
+    window.findChild<QAction *>(action)->trigger();
+    QCOMPARE(table->currentIndex().column(), 1);
+    QCOMPARE(table->currentIndex().siblingAtColumn(0).data().toString(), QStringLiteral("Capital of France?"));
 }
 
 void EditorWindowTest::csvImportPreview_data()

@@ -1148,7 +1148,8 @@ void LoseWorkTest::unprotectedIsShown()
 void LoseWorkTest::exportPdfPastFileSizeLimit()
 {
     // Any write but the two writers' once ended the editor, unsaved edit and all.
-    failUnderFileSizeLimit({QStringLiteral("trigger actionExportPdf"), QStringLiteral("choose exportPdfDialog %1/quiz.pdf")});
+    failUnderFileSizeLimit({QStringLiteral("trigger actionExportPdf"), QStringLiteral("accept quizSheetOptionsDialog"),
+                            QStringLiteral("choose exportPdfDialog %1/quiz.pdf")});
 }
 
 void LoseWorkTest::exportPdfFailureKeepsOldFile()
@@ -1157,6 +1158,7 @@ void LoseWorkTest::exportPdfFailureKeepsOldFile()
     const QString pdf = s.folder.filePath(QStringLiteral("quiz.pdf"));
     WriteFile(pdf, "%PDF the copies handed out");
     s.trigger("actionExportPdf");
+    s.window.findChild<QDialog *>(QStringLiteral("quizSheetOptionsDialog"))->accept();
     auto *dialog = s.window.findChild<QFileDialog *>(QStringLiteral("exportPdfDialog"));
     QVERIFY(dialog);
     const auto before = std::signal(SIGXFSZ, SIG_IGN);
