@@ -36,12 +36,34 @@ bool IsControl(char16_t ch)
     return ch < 0x20 || (ch >= 0x7F && ch <= 0x9F);
 }
 
+// Bytes as a message quotes them: as the game shows them, but a line break
+// as ↵ and another control character as its picture (␉ for a tab), which a
+// reader knows where \xNN is a programmer's notation. A byte the code page
+// leaves undefined has no picture and stays \xNN.
+std::string ShownInMessage(std::string_view bytes)
+{
+    std::string shown;
+    for (std::size_t at = 0; at < bytes.size(); ++at) {
+        const auto byte = static_cast<unsigned char>(bytes[at]);
+        if (byte == static_cast<unsigned char>(CarriageReturn) || byte == static_cast<unsigned char>(LineFeed)) {
+            shown += "↵";
+            if (byte == static_cast<unsigned char>(CarriageReturn) && at + 1 < bytes.size() && bytes[at + 1] == LineFeed)
+                ++at;
+        } else if (byte < 0x20 || byte == 0x7F) {
+            shown += QString(QChar(byte == 0x7F ? 0x2421 : 0x2400 + byte)).toStdString();
+        } else {
+            shown += ShownAsGame(bytes.substr(at, 1));
+        }
+    }
+    return shown;
+}
+
 // An excerpt in a message, in guillemets, as it may hold double quotes.
 std::string Quoted(std::string_view bytes)
 {
     if (bytes.size() > QuotedLength)
-        return "«" + ShownAsGame(bytes.substr(0, QuotedLength - 3)) + "...»";
-    return "«" + ShownAsGame(bytes) + "»";
+        return "«" + ShownInMessage(bytes.substr(0, QuotedLength - 3)) + "...»";
+    return "«" + ShownInMessage(bytes) + "»";
 }
 
 // Collects one line's problems.

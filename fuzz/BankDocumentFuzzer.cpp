@@ -7,7 +7,11 @@
 // other line must stay as they were, and so must whatever follows a Ctrl-Z;
 // the saved bytes must open as the same lines, and undoing the edit must
 // give back the original bytes. Lines inserted, deleted or moved must save as
-// the lines shown, and undo as the original bytes. At the crash point, after
+// the lines shown, and undo as the original bytes. Replace All, of text drawn
+// from a field by any UTF-16 from the input, changes the matches alone: the
+// rest of each field keeps its characters, no double quote, line break or
+// Ctrl-Z gets in, the other fields and lines stay, the bytes open as the
+// same lines, and undo gives them back. At the crash point, after
 // every edit of a run none of which is undone (typed fields holding any
 // UTF-16 included), the document read back from its recovery text must
 // equal the document row for row and save to the same bytes. Then another
@@ -19,6 +23,7 @@
 // or reads back as written. Any broken rule traps, so libFuzzer keeps the
 // input.
 #include "editor/document/BankDocument.h"
+#include "editor/document/FindReplace.h"
 #include "editor/document/RecoveryFile.h"
 
 #include "app/Windows1252.h"
@@ -245,6 +250,80 @@ void CheckCrashPoints(BankDocument &document, const std::uint8_t *data, std::siz
     }
 }
 
+// The characters that would end a field, a line or the bank early.
+qsizetype Enders(QStringView text)
+{
+    return text.count(QLatin1Char(FieldEnd)) + text.count(QLatin1Char(CarriageReturn))
+        + text.count(QLatin1Char(LineFeed)) + text.count(QLatin1Char(CtrlZ));
+}
+
+// The field with its matches replaced keeps the text between them, in order,
+// and gains no character that would end it.
+void CheckReplacedField(const QString &field, const QString &replaced, const QString &text,
+                        Qt::CaseSensitivity sensitivity)
+{
+    const QStringList kept = field.split(text, Qt::KeepEmptyParts, sensitivity);
+    Check(replaced.startsWith(kept.front()) && replaced.endsWith(kept.back()),
+          "Replace All changed the text before the first match or after the last");
+    qsizetype at = 0;
+    for (const QString &part : kept) {
+        const qsizetype found = replaced.indexOf(part, at);
+        Check(found >= at, "Replace All changed the text between the matches");
+        at = found + part.size();
+    }
+    Check(Enders(replaced) == Enders(kept.join(QString())), "Replace All let a quote or line break into a field");
+}
+
+void CheckReplaceAll(BankDocument &document, const std::uint8_t *data, std::size_t size, std::uint64_t hash)
+{
+    const auto draw = [&hash](std::size_t bound) {
+        const std::size_t drawn = std::size_t(hash % bound);
+        hash = hash / bound ^ (hash * 0x9E3779B97F4A7C15ull);
+        return drawn;
+    };
+    const QString source = document.field(int(draw(std::size_t(document.lineCount()))), int(draw(BankFieldCount)));
+    if (source.isEmpty())
+        return;
+    const qsizetype from = qsizetype(draw(std::size_t(source.size())));
+    const QString text = source.mid(from, 1 + qsizetype(draw(std::size_t(std::min<qsizetype>(4, source.size() - from)))));
+    const std::size_t start = size > 0 ? draw(size) : 0;
+    std::vector<char16_t> units(std::min<std::size_t>((size - start) / 2, draw(12)));
+    if (!units.empty())
+        std::memcpy(units.data(), data + start, units.size() * sizeof(char16_t));
+    const QString replacement = QString::fromUtf16(units.data(), qsizetype(units.size()));
+    const Qt::CaseSensitivity sensitivity = draw(2) ? Qt::CaseSensitive : Qt::CaseInsensitive;
+
+    const QByteArray before = document.bytes();
+    const BankDocument unchanged = document;
+    std::vector<BankLine> lines = document.lines();
+    for (const FindReplace::Cell &cell : FindReplace::CellsHolding(document, text, sensitivity)) {
+        const QString field = document.field(cell.row, cell.column);
+        const QString replaced = FindReplace::Replaced(field, text, replacement, sensitivity);
+        CheckReplacedField(field, replaced, text, sensitivity);
+        BankLine &line = lines[std::size_t(cell.row)];
+        line = BankLines::WithField(line, cell.column, replaced);
+    }
+    const BankSplice splice = document.planReplace(0, document.lineCount(), std::move(lines));
+    document.apply(splice);
+    Check(document.lineCount() == unchanged.lineCount(), "Replace All changed the number of lines");
+    for (int row = 0; row < document.lineCount(); ++row) {
+        bool touched = false;
+        for (int column = 0; column < int(BankFieldCount); ++column) {
+            const QString field = unchanged.field(row, column);
+            const bool holds = FindReplace::Holds(field, text, sensitivity);
+            touched = touched || holds;
+            Check(document.field(row, column)
+                      == (holds ? FindReplace::Replaced(field, text, replacement, sensitivity) : field),
+                  "a field reads back otherwise than Replace All made it");
+        }
+        // A line edited is written again as any field edit writes it.
+        Check(touched || document.line(row) == unchanged.line(row), "Replace All changed a line without the text");
+    }
+    CheckReopens(document, "the bank saved after Replace All opens with other lines");
+    document.apply(splice.reversed());
+    Check(document.bytes() == before, "undoing Replace All did not give back the bytes");
+}
+
 // Reload: another version of the file, drawn from the input, takes the
 // edited document's place whole, whatever differs, and one undo brings back
 // the version it replaced.
@@ -296,6 +375,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const std::uint64_t hash = Hash(data, size);
     CheckFieldEdit(document, original, hash);
     CheckRowEdit(document, original, hash * 0x9E3779B97F4A7C15ull + 1);
+    // On the bank as opened: the crash points' edits may hold what no edit
+    // through the editor can (a line break typed into a field).
+    CheckReplaceAll(document, data, size, hash * 0x27D4EB2F165667C5ull + 5);
     CheckCrashPoints(document, data, size, hash * 0xC2B2AE3D27D4EB4Full + 7);
     CheckReload(document, original, hash * 0x165667B19E3779F9ull + 3);
     CheckRecoveryText(original);

@@ -13,6 +13,7 @@ packages=(
   clang-14 libclang-rt-14-dev
   libbenchmark-dev
   poppler-utils
+  libacl1-dev acl
   dpkg-dev fakeroot file lintian desktop-file-utils appstream
 )
 

@@ -250,7 +250,7 @@ void TqzcheckTest::banks_data()
                                        << "100 entries, 1 problem, 0 warnings";
     QTest::newRow("file with LF line ends") << QByteArray(good).replace("\r\n", "\n") << 1
                                             << QStringList{"line 1: 100 lone line feeds (LF), the first at character 33",
-                                                           "line 1: text after the 4th double quote is not used: «\\x0AQuestion 2",
+                                                           "line 1: text after the 4th double quote is not used: «↵Question 2",
                                                            "slots 2 to 100 stay empty"}
                                             << "1 entry, 3 problems, 0 warnings";
 

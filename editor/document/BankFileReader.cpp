@@ -1,5 +1,6 @@
 #include "editor/document/BankFileReader.h"
 
+#include "editor/document/RecoveryFile.h"
 #include "forms/BankFile.h"
 
 #include <QCoreApplication>
@@ -47,8 +48,8 @@ QString SystemReason(int error)
 struct Expected {
     qint64 largest;
     QString kind;
-    QString tooLarge; // %1 the file's size, %2 the most lines it may hold
-    qsizetype lines;
+    QString tooLarge; // %1 the file's size, %2 the most it may hold (lines, bytes)
+    qint64 most;
 };
 
 BankFileRead ReadBytes(const QString &path, const Expected &expected)
@@ -66,7 +67,7 @@ BankFileRead ReadBytes(const QString &path, const Expected &expected)
     }
     if (file.size() > expected.largest)
         return {{}, Refusal(path, expected.tooLarge.arg(QLocale().formattedDataSize(file.size()),
-                                                                 QLocale().toString(expected.lines)))};
+                                                                 QLocale().toString(expected.most))), true};
     if (file.failure() == BankOpenFailure::Changed)
         return {{}, Refusal(path, Text::tr("it changed while it was being opened"))};
     if (!file.isOpen())
@@ -83,7 +84,7 @@ BankFileRead ReadBytes(const QString &path, const Expected &expected)
         bytes.append(buffer, got);
         if (bytes.size() > expected.largest)
             return {{}, Refusal(path, Text::tr("it grew past %1 while it was being read")
-                                           .arg(QLocale().formattedDataSize(expected.largest)))};
+                                           .arg(QLocale().formattedDataSize(expected.largest))), true};
     }
     return {bytes, {}};
 }
@@ -93,7 +94,7 @@ BankFileRead ReadBytes(const QString &path, const Expected &expected)
 BankFileRead ReadBankBytes(const QString &path)
 {
     return ReadBytes(path, {LargestBankFile, Text::tr("a question bank file"),
-                            Text::tr("it holds %1, far more than a question bank of %2 lines"), qsizetype(BankSlots)});
+                            Text::tr("it holds %1, far more than a question bank of %2 lines"), qint64(BankSlots)});
 }
 
 QString BankSizeRefusal(qint64 size)
@@ -108,4 +109,12 @@ BankFileRead ReadCsvBytes(const QString &path)
 {
     return ReadBytes(path, {LargestCsvFile, Text::tr("a CSV file"),
                             Text::tr("it holds %1, more than a CSV file of %2 rows"), LargestCsvRows});
+}
+
+BankFileRead ReadRecoveryBytes(const QString &path)
+{
+    return ReadBytes(path, {RecoveryFile::LargestText, Text::tr("a recovery file"),
+                            Text::tr("it holds %1, more than the unsaved changes to the largest bank the editor "
+                                     "opens (%2 bytes) can"),
+                            LargestBankFile});
 }

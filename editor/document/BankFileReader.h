@@ -14,6 +14,7 @@ inline constexpr qint64 LargestBankFile = 16 * 1024 * 1024;
 struct BankFileRead {
     QByteArray bytes;
     QString error; // empty when the bytes were read
+    bool tooLarge = false; // refused for its size, unread
 };
 
 // Reads a bank file for editing, never writing to it. A folder, pipe, device,
@@ -29,3 +30,8 @@ inline constexpr qint64 LargestCsvFile = 64 * 1024 * 1024;
 
 // Reads a CSV file to import, as ReadBankBytes reads a bank.
 BankFileRead ReadCsvBytes(const QString &path);
+
+// Reads a recovery file as ReadBankBytes reads a bank: a link to a pipe
+// cannot block the start, and one larger than RecoveryFile::LargestText is
+// refused unread.
+BankFileRead ReadRecoveryBytes(const QString &path);

@@ -1,5 +1,7 @@
 #include "editor/document/BankFileWriter.h"
 
+#include "editor/document/FileAccess.h"
+
 #include <QFile>
 #include <QSaveFile>
 
@@ -53,6 +55,12 @@ QString WriteBankFile(const QString &path, const QByteArray &bytes)
     // that group the change is refused and the user's own group stays.
     if (group && ::fchown(file.handle(), uid_t(-1), *group) != 0 && errno != EPERM)
         return QString::fromLocal8Bit(std::strerror(errno));
+    // Who else may read it or change it stays as it was; where that cannot
+    // be kept, the old file stays rather than the new one opening it wider.
+    if (const QString error = FileAccess::CopyTo(path, file); !error.isEmpty()) {
+        file.cancelWriting();
+        return error;
+    }
     if (!file.commit())
         return file.errorString();
     return {};

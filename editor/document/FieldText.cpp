@@ -65,26 +65,26 @@ QString CutTo(const QString &text, qsizetype width)
     return text.left(at);
 }
 
-QString Fitted(const QString &text)
-{
-    return FittedAfter({}, text);
-}
+namespace {
 
-QString FittedAfter(QStringView before, const QString &text)
+// Fitted() and Imported(): `keepSpacing` keeps a tab and a lone line feed.
+QString Fit(const QString &text, QChar before, bool keepSpacing)
 {
     QString fitted;
     fitted.reserve(text.size());
     for (qsizetype at = 0; at < text.size(); ++at) {
         const QChar ch = text[at];
+        const QChar previous = fitted.isEmpty() ? before : fitted.back();
+        const bool crLf = ch == QLatin1Char(CarriageReturn) && at + 1 < text.size() && text[at + 1] == QLatin1Char(LineFeed);
         if (ch == QLatin1Char(FieldEnd)) {
             // Opening at the start or after a space or an opening bracket, as typesetters do.
-            const QStringView previous = fitted.isEmpty() ? before : QStringView(fitted);
-            const bool opens = previous.isEmpty() || previous.back().isSpace() || previous.back() == QLatin1Char('(')
-                || previous.back() == QLatin1Char('[');
+            const bool opens = previous.isNull() || previous.isSpace() || previous == QLatin1Char('(')
+                || previous == QLatin1Char('[');
             fitted += opens ? OpeningQuote : ClosingQuote;
+        } else if (keepSpacing && (ch == QLatin1Char('\t') || ch == QLatin1Char(LineFeed))) {
+            fitted += ch;
         } else if (ch == QLatin1Char(CarriageReturn) || ch == QLatin1Char(LineFeed) || ch == QLatin1Char('\t')) {
-            if (ch == QLatin1Char(CarriageReturn) && at + 1 < text.size() && text[at + 1] == QLatin1Char(LineFeed))
-                ++at;
+            at += crLf ? 1 : 0;
             fitted += QLatin1Char(' ');
         } else if (ch != QLatin1Char(CtrlZ)) {
             fitted += ch;
@@ -93,9 +93,16 @@ QString FittedAfter(QStringView before, const QString &text)
     return fitted;
 }
 
+} // namespace
+
+QString Fitted(const QString &text, QChar before)
+{
+    return Fit(text, before, false);
+}
+
 QString Imported(const QString &text)
 {
-    return Fitted(text.trimmed());
+    return Fit(text.trimmed(), {}, true);
 }
 
 QString WithStraightQuotes(QString text)

@@ -29,18 +29,18 @@ qsizetype GameLength(QStringView text);
 // The text cut to at most `width` characters as the game counts them.
 QString CutTo(const QString &text, qsizetype width);
 
-// Text pasted or imported, made fit for a field: a straight double quote
-// becomes the opening or closing typographic one (both in Windows-1252),
-// line breaks and tabs become single spaces, Ctrl-Z is dropped.
-QString Fitted(const QString &text);
-
-// The text fitted as it would be standing after `before`, which decides
-// whether a straight double quote at its start opens or closes: how a
-// replacement fits in its place in a field.
-QString FittedAfter(QStringView before, const QString &text);
+// Text pasted or typed, made fit for a field: a straight double quote
+// becomes the opening or closing typographic one (both in Windows-1252), as
+// the character before it decides (`before`: the field's character the text
+// goes after, null at the field's start), line breaks and tabs become single
+// spaces, Ctrl-Z is dropped.
+QString Fitted(const QString &text, QChar before = {});
 
 // A field of an imported or pasted record: spaces and line breaks at either
-// end dropped, as they would only count toward the width, then fitted.
+// end dropped, as they would only count toward the width; then only what no
+// field can hold changes, as Fitted() changes it. A tab or a lone line feed
+// inside it, which a field opened from disk may hold, stays, so that an
+// export and import keeps the field's bytes.
 QString Imported(const QString &text);
 
 // The text with every typographic double quote as a straight one, so that

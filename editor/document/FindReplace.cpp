@@ -42,19 +42,16 @@ std::vector<Cell> CellsHolding(const BankDocument &document, const QString &text
 QString Replaced(const QString &field, const QString &text, const QString &replacement,
                  Qt::CaseSensitivity sensitivity)
 {
-    if (text.isEmpty())
-        return field;
-    // Each replacement is fitted where it stands, so a quote opens or closes
-    // by the text before it.
     QString result;
     qsizetype from = 0;
-    for (qsizetype at = field.indexOf(text, 0, sensitivity); at >= 0;
+    for (qsizetype at = field.indexOf(text, 0, sensitivity); !text.isEmpty() && at >= 0;
          at = field.indexOf(text, from, sensitivity)) {
         result += QStringView(field).sliced(from, at - from);
-        result += FieldText::FittedAfter(result, replacement);
+        result += FieldText::Fitted(replacement, result.isEmpty() ? QChar() : result.back());
         from = at + text.size();
     }
-    return result.append(QStringView(field).sliced(from));
+    result += QStringView(field).sliced(from);
+    return result;
 }
 
 } // namespace FindReplace

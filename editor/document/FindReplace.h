@@ -31,9 +31,10 @@ std::optional<Cell> Next(const BankDocument &document, Cell from, bool backward,
 // Every cell that holds `text`, in reading order.
 std::vector<Cell> CellsHolding(const BankDocument &document, const QString &text, Qt::CaseSensitivity sensitivity);
 
-// The field with each `text` in it replaced by `replacement` made fit for a
-// field as pasted text is, in its place: a double quote opens or closes by
-// the text before it, and no line break gets in.
+// The field with each `text` in it replaced by `replacement`, fitted in its
+// place as pasted text is (no double quote or line break gets in, a quote
+// turned by the character before it); the rest of the field keeps its
+// characters, a line feed or a tab included.
 QString Replaced(const QString &field, const QString &text, const QString &replacement,
                  Qt::CaseSensitivity sensitivity);
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "editor/document/BankDocument.h"
+#include "editor/document/BankFileReader.h"
 
 #include <QByteArray>
 #include <QByteArrayView>
@@ -25,6 +26,12 @@ struct RecoverySnapshot {
 // back; typed fields stand as typed, a character beyond the code page or the
 // BMP (even a lone surrogate) included. Qt Core only, so it can be fuzzed.
 namespace RecoveryFile {
+
+// The most text Written() gives for the largest bank the editor holds: a
+// byte stands as at most six characters (\u0000), and as many again in a
+// typed field; a line, one byte at least, adds at most its object's names
+// and a typed field's nulls. A larger file is no recovery file of it.
+inline constexpr qint64 LargestText = (6 + 6 + 64) * LargestBankFile + 65536;
 
 QByteArray Written(const RecoverySnapshot &snapshot);
 

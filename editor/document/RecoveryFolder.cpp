@@ -1,5 +1,8 @@
 #include "editor/document/RecoveryFolder.h"
 
+#include "editor/document/BankFileReader.h"
+#include "editor/document/RecoveryFile.h"
+
 #include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDir>
@@ -11,6 +14,8 @@
 #include <QStandardPaths>
 
 #include <algorithm>
+#include <filesystem>
+#include <optional>
 
 namespace {
 
@@ -54,6 +59,15 @@ QStringList Listed(const QString &pattern)
     for (const QFileInfo &file : found)
         files += file.filePath();
     return files;
+}
+
+// When the recovery file was written, or nothing when it is missing,
+// incomplete or damaged.
+std::optional<QDateTime> WrittenAt(const QString &file)
+{
+    const BankFileRead bytes = ReadRecoveryBytes(file);
+    const std::optional<RecoverySnapshot> read = bytes.error.isEmpty() ? RecoveryFile::Read(bytes.bytes) : std::nullopt;
+    return read ? std::optional(read->written) : std::nullopt;
 }
 
 bool ClaimedHere(const QString &file)
@@ -133,9 +147,33 @@ void DropStaleLocks()
     }
 }
 
+void SettleLeftovers()
+{
+    // A save file's temporary name: the file's own and six letters or digits.
+    for (const QString &leftover : Listed(u'*' + Suffix + QStringLiteral(".??????"))) {
+        const QString file = leftover.left(leftover.lastIndexOf(u'.'));
+        // Its editor runs, and may be writing it now.
+        const std::unique_ptr<RecoveryClaim> claim = RecoveryClaim::Take(file);
+        if (!claim)
+            continue;
+        const std::optional<QDateTime> written = WrittenAt(leftover);
+        const std::optional<QDateTime> kept = written ? WrittenAt(file) : std::nullopt;
+        std::error_code failed;
+        if (written && (!kept || *written > *kept))
+            std::filesystem::rename(leftover.toStdU16String(), file.toStdU16String(), failed); // else tried again next start
+        else
+            QFile::remove(leftover);
+    }
+}
+
+QString SetAsideName(const QString &file)
+{
+    return file + QStringLiteral(".set-aside");
+}
+
 } // namespace RecoveryFolder
 
-std::unique_ptr<RecoveryClaim> RecoveryClaim::Take(const QString &file)
+std::unique_ptr<RecoveryClaim> RecoveryClaim::Take(const QString &file, QString *error)
 {
     {
         const QMutexLocker locker(&claimsMutex);
@@ -143,14 +181,22 @@ std::unique_ptr<RecoveryClaim> RecoveryClaim::Take(const QString &file)
             return nullptr;
     }
     std::unique_ptr<RecoveryClaim> claim(new RecoveryClaim(file));
-    // Never stale by age alone: an editor may sit open with unsaved changes
-    // for days. A lock whose editor is gone is stale all the same.
-    claim->lock_.setStaleLockTime(0);
-    if (!claim->lock_.tryLock(0))
+    QString why;
+    if (claim->lock_.tryLock(&why) != FileLock::Outcome::Taken) {
+        if (error && !why.isEmpty())
+            *error = why;
         return nullptr;
+    }
     const QMutexLocker locker(&claimsMutex);
     claims.insert(file);
     return claim;
+}
+
+QString RecoveryClaim::Refusal(const QString &file, const QString &error)
+{
+    return error.isEmpty() ? Text::tr("%1 is locked by another editor").arg(QDir::toNativeSeparators(file))
+                           : Text::tr("its lock %1 cannot be made (%2)")
+                                 .arg(QDir::toNativeSeparators(file + LockSuffix), error);
 }
 
 RecoveryClaim::RecoveryClaim(const QString &file) : file_(file), lock_(file + LockSuffix) {}

@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QLockFile>
+#include "editor/document/FileLock.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -37,6 +38,14 @@ bool HeldElsewhere(const QString &bankPath);
 // Removes the locks that editors which ended without writing their recovery
 // file left behind.
 void DropStaleLocks();
+// The temporary files of recovery writes cut short (an editor killed while
+// writing), held by no running editor: one complete and newer than the
+// recovery file it was to replace takes that file's place, to be offered as
+// it; the others go.
+void SettleLeftovers();
+// The name a recovery file too large to read is moved aside to: one the
+// editor never reads.
+QString SetAsideName(const QString &file);
 
 } // namespace RecoveryFolder
 
@@ -44,9 +53,13 @@ void DropStaleLocks();
 // lives. Dropping the claim leaves the file where it is.
 class RecoveryClaim {
 public:
-    // Null when a running editor, this one included, holds the file. A lock
-    // left by an editor that is no longer running is taken over.
-    static std::unique_ptr<RecoveryClaim> Take(const QString &file);
+    // Null when a running editor, this one included, holds the file, or when
+    // the lock cannot be made: then `error` gives the system's reason (it is
+    // left alone when the file is held). A lock left by an editor that is no
+    // longer running is taken over.
+    static std::unique_ptr<RecoveryClaim> Take(const QString &file, QString *error = nullptr);
+    // Why a claim was not had, as Take() told it, for a message.
+    static QString Refusal(const QString &file, const QString &error);
     ~RecoveryClaim();
     RecoveryClaim(const RecoveryClaim &) = delete;
     RecoveryClaim &operator=(const RecoveryClaim &) = delete;
@@ -57,5 +70,5 @@ private:
     explicit RecoveryClaim(const QString &file);
 
     QString file_;
-    QLockFile lock_;
+    FileLock lock_;
 };

@@ -223,6 +223,11 @@ void BankEditorWindow::buildLayout()
     });
     connect(delegate_, &FieldDelegate::hint, this, [this](const QString &text) { statusBar()->showMessage(text, 8000); });
     connect(problems_->pastSlotsBox(), &QCheckBox::toggled, this, &BankEditorWindow::refreshProblems);
+    // A hint describes the text as it is: it goes once that no longer holds.
+    connect(delegate_, &FieldDelegate::hintEnded, this, [this](const QString &text) {
+        if (statusBar()->currentMessage() == text)
+            statusBar()->clearMessage();
+    });
 }
 
 void BankEditorWindow::buildCommands()
@@ -645,7 +650,8 @@ void BankEditorWindow::checkDisk()
         if (diskQuestion_)
             return;
         askAboutDiskChange([this](DiskChoice choice) {
-            if (choice == DiskChoice::KeepMine) {
+            // As through Save: the box promises to save it over the other.
+            if (choice == DiskChoice::KeepMine && !saveFile(currentFile_)) {
                 // The file no longer holds the table's questions: closing must ask.
                 undoStack_->resetClean();
                 updateTitle();

@@ -272,6 +272,14 @@ bool BankTableModel::setData(const QModelIndex &index, const QVariant &value, in
 
 void BankTableModel::setCells(const QList<CellText> &cells, const QString &name)
 {
+    QList<CellText> fitted = cells;
+    for (CellText &cell : fitted)
+        cell.text = FieldText::Fitted(cell.text);
+    setFittedCells(fitted, name);
+}
+
+void BankTableModel::setFittedCells(const QList<CellText> &cells, const QString &name)
+{
     if (cells.isEmpty())
         return;
     const auto [low, high] = std::minmax_element(cells.begin(), cells.end(),
@@ -288,10 +296,9 @@ void BankTableModel::setCells(const QList<CellText> &cells, const QString &name)
         if (cell.column < 0 || cell.column >= int(BankFieldCount))
             continue;
         BankLine &line = lines[std::size_t(cell.row - first)];
-        const QString text = FieldText::Fitted(cell.text);
-        if (BankLines::Field(line, cell.column) == text)
+        if (BankLines::Field(line, cell.column) == cell.text)
             continue;
-        line = BankLines::WithField(line, cell.column, text);
+        line = BankLines::WithField(line, cell.column, cell.text);
         changed = true;
     }
     if (changed)
@@ -311,7 +318,7 @@ int BankTableModel::replace(const QString &text, const QString &replacement, Qt:
     for (const FindReplace::Cell &at : cells) {
         const QString field = document_.field(at.row, at.column);
         const QString replaced = FindReplace::Replaced(field, text, replacement, sensitivity);
-        if (FieldText::Fitted(replaced) != field)
+        if (replaced != field)
             changed.append({at.row, at.column, replaced});
     }
     if (changed.isEmpty())
@@ -319,7 +326,7 @@ int BankTableModel::replace(const QString &text, const QString &replacement, Qt:
     const QString what = FieldText::Excerpt(text);
     const QString with = FieldText::Excerpt(FieldText::Fitted(replacement));
     const int count = int(changed.size());
-    setCells(changed, count == 1 ? tr("Replace %1 with %2 on line %3").arg(what, with).arg(changed.front().row + 1)
+    setFittedCells(changed, count == 1 ? tr("Replace %1 with %2 on line %3").arg(what, with).arg(changed.front().row + 1)
                                  : tr("Replace %1 with %2 in %3 cells").arg(what, with).arg(count));
     return count;
 }
@@ -409,13 +416,13 @@ QString BankTableModel::linesAsTabSeparated(const QList<int> &rows) const
     return lines.join(QLatin1Char('\n'));
 }
 
-std::vector<BankLine> BankTableModel::linesFromRecords(const QList<QStringList> &records) const
+std::vector<BankLine> BankTableModel::linesFromRecords(const QList<QStringList> &records, Fit fit) const
 {
     std::vector<BankLine> lines;
     for (const QStringList &record : records) {
         std::array<QString, BankFieldCount> fields;
         for (qsizetype field = 0; field < std::min(record.size(), qsizetype(BankFieldCount)); ++field)
-            fields[std::size_t(field)] = FieldText::Imported(record[field]);
+            fields[std::size_t(field)] = fit(record[field]);
         lines.push_back(BankLines::FromFields(fields));
     }
     return lines;
@@ -423,7 +430,8 @@ std::vector<BankLine> BankTableModel::linesFromRecords(const QList<QStringList> 
 
 bool BankTableModel::pasteTabSeparated(int row, const QString &text)
 {
-    const std::vector<BankLine> lines = linesFromRecords(DelimitedText::Parse(text, QLatin1Char('\t')));
+    const std::vector<BankLine> lines = linesFromRecords(DelimitedText::Parse(text, QLatin1Char('\t')),
+                                                           [](const QString &field) { return FieldText::Fitted(field); });
     if (lines.empty() || row < 0 || row > rowCount())
         return false;
     push(document_.planInsert(row, lines), Counted(int(lines.size()), "Paste a line", "Paste %1 lines"));
@@ -434,7 +442,7 @@ bool BankTableModel::importCsv(int row, const QList<QStringList> &records)
 {
     if (records.isEmpty() || row < 0 || row > rowCount())
         return false;
-    push(document_.planInsert(row, linesFromRecords(records)),
+    push(document_.planInsert(row, linesFromRecords(records, FieldText::Imported)),
          Counted(int(records.size()), "Import a line", "Import %1 lines"));
     return true;
 }
@@ -442,7 +450,7 @@ bool BankTableModel::importCsv(int row, const QList<QStringList> &records)
 qint64 BankTableModel::bytesWithImport(const QList<QStringList> &records) const
 {
     qint64 size = document_.bytes().size();
-    for (const BankLine &line : linesFromRecords(records))
+    for (const BankLine &line : linesFromRecords(records, FieldText::Imported))
         size += line.text.size() + 2;
     return size;
 }
@@ -493,7 +501,7 @@ void BankTableModel::replaceCharacters(CharacterReplacements::Kind kind)
                     replaced += character;
         }
     if (!cells.isEmpty())
-        setCells(cells, CharacterReplacements::StepName(kind, FieldText::Excerpt(replaced.join(QString()))));
+        setFittedCells(cells, CharacterReplacements::StepName(kind, FieldText::Excerpt(replaced.join(QString()))));
 }
 
 bool BankTableModel::hasLineFix(const BankProblem &problem) const

@@ -159,7 +159,11 @@ private:
     void fixKinds(std::span<const BankProblemKind> kinds);
     bool hasLineFix(const BankProblem &problem) const;
     QStringList fieldsOf(int row) const;
-    std::vector<BankLine> linesFromRecords(const QList<QStringList> &records) const;
+    // How a field from elsewhere is made to fit: FieldText::Fitted() or Imported().
+    using Fit = QString (*)(const QString &);
+    std::vector<BankLine> linesFromRecords(const QList<QStringList> &records, Fit fit) const;
+    // setCells() for text already fit for its field, as it stands.
+    void setFittedCells(const QList<CellText> &cells, const QString &name);
 
     QUndoStack *undoStack_;
     BankDocument document_;

@@ -176,7 +176,7 @@ void CsvImportDialog::refresh()
     for (int row = 0; row < int(shown); ++row) {
         const QStringList &record = read_.records[row];
         for (int column = 0; column < int(BankFieldCount); ++column) {
-            // As the bank will hold it: a missing field empty, ends trimmed, quotes and line breaks fitted.
+            // As the bank will hold it: a missing field empty, ends trimmed, quotes fitted.
             auto *item = new QTableWidgetItem(column < record.size() ? FieldText::Imported(record[column]) : QString());
             rows_->setItem(row, column, item);
         }

@@ -29,6 +29,7 @@ QWidget *FieldDelegate::createEditor(QWidget *parent, const QStyleOptionViewItem
     // createEditor is const, yet the delegate reports on the editor it made.
     auto *self = const_cast<FieldDelegate *>(this);
     connect(edit, &FieldEdit::hint, self, &FieldDelegate::hint);
+    connect(edit, &FieldEdit::hintEnded, self, &FieldDelegate::hintEnded);
     connect(edit, &QLineEdit::textEdited, self,
             [self, cell = QPersistentModelIndex(index)](const QString &text) { emit self->editing(cell, text); });
     editor_ = edit;

@@ -32,6 +32,7 @@ public:
 
 signals:
     void hint(const QString &text);
+    void hintEnded(const QString &text);
     // The open editor's text, for a preview that follows the typing.
     void editing(const QModelIndex &index, const QString &text);
     // The editor on the last row was left with a key that goes on to a new

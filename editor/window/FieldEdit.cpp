@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <utility>
 
 namespace {
 
@@ -123,10 +124,13 @@ void FieldEdit::markUnencodable()
     if (positions.size() > marked_) {
         const int at = positions.last();
         const bool pair = text()[at].isLowSurrogate() && at > 0;
-        explain(tr("“%1” is not in the game's character set (Windows-1252): "
-                   "the bank cannot be saved until it is replaced.")
-                    .arg(text().mid(pair ? at - 1 : at, pair ? 2 : 1)));
+        markHint_ = tr("“%1” is not in the game's character set (Windows-1252): "
+                       "the bank cannot be saved until it is replaced.")
+                        .arg(text().mid(pair ? at - 1 : at, pair ? 2 : 1));
+        explain(markHint_);
     }
+    if (positions.isEmpty() && !markHint_.isEmpty())
+        emit hintEnded(std::exchange(markHint_, {}));
     marked_ = int(positions.size());
     update();
 }

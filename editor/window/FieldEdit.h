@@ -21,6 +21,8 @@ public:
 signals:
     // A short explanation for the user: why a key was refused, what is marked.
     void hint(const QString &text);
+    // The hint no longer holds: what it marked is gone.
+    void hintEnded(const QString &text);
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
@@ -33,6 +35,7 @@ private:
 
     int width_;
     int marked_ = 0; // characters marked so far
+    QString markHint_; // what was said of the last mark
     bool typing_ = false;
     bool edited_ = false;
 };

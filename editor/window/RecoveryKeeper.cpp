@@ -80,9 +80,11 @@ std::unique_ptr<RecoveryClaim> WriteNew(const QString &folder, const RecoverySna
 {
     if (!RecoveryFolder::Make(error, folder))
         return nullptr;
-    std::unique_ptr<RecoveryClaim> claim = RecoveryClaim::Take(RecoveryFolder::NewFile(snapshot.bankPath, folder));
+    const QString name = RecoveryFolder::NewFile(snapshot.bankPath, folder);
+    QString why;
+    std::unique_ptr<RecoveryClaim> claim = RecoveryClaim::Take(name, &why);
     if (!claim) {
-        *error = RecoveryKeeper::tr("a new file there is locked by another editor");
+        *error = RecoveryClaim::Refusal(name, why);
         return nullptr;
     }
     QSaveFile file(claim->file());
@@ -202,9 +204,10 @@ void RecoveryKeeper::claim()
         std::shared_ptr<RecoveryClaim> claim;
         if (RecoveryFolder::Make(&error)) {
             // A fresh name has no lock, unless another editor took it just now.
-            claim = RecoveryClaim::Take(file);
+            QString why;
+            claim = RecoveryClaim::Take(file, &why);
             if (!claim)
-                error = tr("%1 is locked by another editor").arg(QDir::toNativeSeparators(file));
+                error = RecoveryClaim::Refusal(file, why);
         }
         {
             const QMutexLocker locker(&shared->mutex);

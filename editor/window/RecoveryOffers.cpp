@@ -1,5 +1,6 @@
 #include "editor/window/RecoveryOffers.h"
 
+#include "editor/document/BankFileReader.h"
 #include "editor/document/RecoveryFolder.h"
 
 #include <QDir>
@@ -48,6 +49,7 @@ RecoveryOffers::~RecoveryOffers() = default;
 void RecoveryOffers::offerAll()
 {
     RecoveryFolder::DropStaleLocks();
+    RecoveryFolder::SettleLeftovers();
     queue(RecoveryFolder::Files(), {});
 }
 
@@ -74,15 +76,17 @@ void RecoveryOffers::queue(const QStringList &files, const QString &bankPath)
         std::shared_ptr<RecoveryClaim> claim = RecoveryClaim::Take(file);
         if (!claim)
             continue;
-        Offer offer{std::move(claim), {}, {}};
-        QFile opened(file);
-        if (!opened.open(QIODevice::ReadOnly)) {
-            offer.error = opened.errorString();
-        } else if (std::optional<RecoverySnapshot> read = RecoveryFile::Read(opened.readAll(), &offer.error)) {
+        const BankFileRead bytes = ReadRecoveryBytes(file);
+        Offer offer{std::move(claim), {}, bytes.error, bytes.tooLarge};
+        QString damage;
+        if (!bytes.error.isEmpty()) {
+        } else if (std::optional<RecoverySnapshot> read = RecoveryFile::Read(bytes.bytes, &damage)) {
             offer.snapshot = std::move(*read);
             // Another bank whose name and path hash alike waits for its own.
             if (!bankPath.isEmpty() && offer.snapshot.bankPath != bankPath)
                 continue;
+        } else {
+            offer.error = tr("The recovery file %1 cannot be read: %2.").arg(QDir::toNativeSeparators(file), damage);
         }
         waiting_.push_back(std::move(offer));
     }
@@ -138,15 +142,23 @@ void RecoveryOffers::showOffer(Offer offer)
 
 void RecoveryOffers::showDamaged(Offer offer)
 {
-    const QString text = tr("The recovery file %1 cannot be read: %2.")
-                             .arg(QDir::toNativeSeparators(offer.claim->file()), offer.error);
+    const QString file = offer.claim->file();
+    const QString text = offer.error;
     QMessageBox *box = Box(window_, QMessageBox::Warning, "recoveryDamagedBox", text);
-    box->setInformativeText(tr("Not Now leaves it where it is."));
-    QPushButton *discard = box->addButton(tr("&Discard"), QMessageBox::DestructiveRole);
+    // Too large to look into, it may yet be someone's work: it is kept.
+    const QString aside = RecoveryFolder::SetAsideName(file);
+    box->setInformativeText(offer.tooLarge ? tr("Move Aside renames it %1, which the editor does not read at start. "
+                                                "Not Now leaves it where it is.")
+                                                 .arg(QDir::toNativeSeparators(aside))
+                                           : tr("Not Now leaves it where it is."));
+    QPushButton *act = offer.tooLarge ? box->addButton(tr("&Move Aside"), QMessageBox::ActionRole)
+                                      : box->addButton(tr("&Discard"), QMessageBox::DestructiveRole);
     box->setDefaultButton(box->addButton(tr("&Not Now"), QMessageBox::RejectRole));
-    connect(box, &QMessageBox::finished, this, [this, box, discard, offer = std::move(offer)]() mutable {
+    connect(box, &QMessageBox::finished, this, [this, box, act, aside, offer = std::move(offer)]() mutable {
         Offer taken = std::move(offer);
-        if (box->clickedButton() == discard)
+        if (box->clickedButton() == act && taken.tooLarge)
+            QFile::rename(taken.claim->file(), aside);
+        if (box->clickedButton() == act && !taken.tooLarge)
             confirmDiscard(std::move(taken));
         else
             done();

@@ -23,7 +23,7 @@ struct RecoveredBank {
 // Offers the recovery files no running editor holds, one message box at a
 // time, each naming its bank and when it was kept: Recover hands it to the
 // window, Discard deletes it once confirmed, Not Now leaves it for the next
-// start. After a Recover the rest wait for the next start, so no recovery
+// start. A file too large to be one is never read, and is only moved aside. After a Recover the rest wait for the next start, so no recovery
 // ever replaces unsaved changes.
 class RecoveryOffers : public QObject {
     Q_OBJECT
@@ -48,7 +48,8 @@ private:
     struct Offer {
         std::shared_ptr<RecoveryClaim> claim;
         RecoverySnapshot snapshot;
-        QString error; // why the file cannot be read, if it cannot
+        QString error; // that the file cannot be read and why, if it cannot
+        bool tooLarge = false; // refused unread: it can only be moved aside
     };
 
     void queue(const QStringList &files, const QString &bankPath);

@@ -424,6 +424,10 @@ private slots:
             << "\u03B1\u2032" << "\u03B1\u2019"
             << "Replace \u201C\u2032\u201D with the quotes, dashes and spaces the game has";
         QTest::newRow("an emoji has no stand-in") << "Sun \u2600" << "Sun \u2600" << "";
+        // A field opened from disk may hold a tab: only the stand-ins change.
+        QTest::newRow("a tab beside them stays")
+            << "5\t\u2212 3" << "5\t- 3"
+            << "Replace \u201C\u2212\u201D with the quotes, dashes and spaces the game has";
     }
     void replaceCharacters()
     {

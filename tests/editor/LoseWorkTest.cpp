@@ -26,6 +26,7 @@
 #include <QJsonObject>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
@@ -42,10 +43,12 @@
 #include <csignal>
 #include <grp.h>
 #include <pwd.h>
+#include <sys/mount.h>
 #include <sys/prctl.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <sys/stat.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 
 namespace {
@@ -318,6 +321,17 @@ private:
     void exportPdfFailureKeepsOldFile();
     void savedLargeBankOpens();
     void unreadableIsNotChanged();
+    void fullDiskIsNotALock();
+    void saveKeepsTheAcl();
+    void replaceAllKeepsTheRest();
+    void hugeRecoveryMovedAside();
+    void pipeInRecovery();
+    void leftoverWriteOffered();
+    void keepMineFromWatchSaves();
+    void lockIsPrivate();
+    void csvRoundTrip();
+    void hintGoesWithItsCause();
+    void lineBreakInMessage();
 
     // Edits a bank of 100 lines in an editor started under a file-size limit
     // of half its size, then sends the commands (%1: the editor's folder),
@@ -383,6 +397,22 @@ void LoseWorkTest::waysToLoseWork_data()
         << &LoseWorkTest::savedLargeBankOpens;
     QTest::newRow("17 an unreadable bank is said so, not taken for another program's change")
         << &LoseWorkTest::unreadableIsNotChanged;
+    QTest::newRow("18 a recovery lock that cannot be made on a full disk gives the system's reason")
+        << &LoseWorkTest::fullDiskIsNotALock;
+    QTest::newRow("19 saving keeps the bank's access list and attributes") << &LoseWorkTest::saveKeepsTheAcl;
+    QTest::newRow("20 Replace All changes the match alone, its quotes turned in place")
+        << &LoseWorkTest::replaceAllKeepsTheRest;
+    QTest::newRow("21 a recovery file too large for any bank is not read, and is moved aside, not deleted")
+        << &LoseWorkTest::hugeRecoveryMovedAside;
+    QTest::newRow("22 a recovery file that is a link to a pipe does not hang the start") << &LoseWorkTest::pipeInRecovery;
+    QTest::newRow("23 a complete write cut short by kill -9, newer than its file, is offered; others go")
+        << &LoseWorkTest::leftoverWriteOffered;
+    QTest::newRow("24 Keep Mine saves when the file watch asks") << &LoseWorkTest::keepMineFromWatchSaves;
+    QTest::newRow("25 recovery lock files are the user's alone (0600)") << &LoseWorkTest::lockIsPrivate;
+    QTest::newRow("26 Export CSV, then Import, keeps a tab and a line feed in a field") << &LoseWorkTest::csvRoundTrip;
+    QTest::newRow("27 the status bar's word on a character the game lacks goes with the character")
+        << &LoseWorkTest::hintGoesWithItsCause;
+    QTest::newRow("28 a message shows a line break as ↵, not \\x0A") << &LoseWorkTest::lineBreakInMessage;
 }
 
 void LoseWorkTest::waysToLoseWork()
@@ -1054,7 +1084,8 @@ void GiveToOrdinaryUser(const QString &folder)
     const passwd *nobody = ::getpwnam("nobody");
     QVERIFY(nobody);
     QStringList paths{folder};
-    for (QDirIterator it(folder, QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+    for (QDirIterator it(folder, QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot,
+                         QDirIterator::Subdirectories);
          it.hasNext();)
         paths += it.next();
     for (const QString &path : paths)
@@ -1216,6 +1247,241 @@ void LoseWorkTest::unreadableIsNotChanged()
     QCOMPARE(Text(boxes[0], "name"), QString());
     QVERIFY2(Text(boxes[0], "text").contains(QStringLiteral("cannot be opened")), qPrintable(Text(boxes[0], "text")));
     QVERIFY(editor.sendJson(QStringLiteral("state"))[QStringLiteral("modified")].toBool());
+}
+
+// A file system of its own at `folder`, as full as it gets: no file more can
+// be made in it. Needs root; unmounted with the object.
+struct FullDisk {
+    QByteArray path;
+    bool mounted = false;
+
+    explicit FullDisk(const QString &folder) : path(QFile::encodeName(folder))
+    {
+        QDir().mkpath(folder);
+        mounted = ::geteuid() == 0 && ::mount("tmpfs", path.constData(), "tmpfs", 0, "size=64k,nr_inodes=8,mode=0700") == 0;
+        for (int i = 0; mounted && i < 64; ++i)
+            if (!QFile(folder + QStringLiteral("/filler%1").arg(i)).open(QIODevice::WriteOnly))
+                break;
+    }
+    ~FullDisk()
+    {
+        if (mounted)
+            ::umount2(path.constData(), MNT_DETACH);
+    }
+};
+
+void LoseWorkTest::fullDiskIsNotALock()
+{
+    const FullDisk primary(RecoveryFolder::Path());
+    const FullDisk fallback(RecoveryFolder::FallbackPath());
+    if (!primary.mounted || !fallback.mounted)
+        QSKIP("making a full disk needs root");
+    Session s(ThreeLines);
+    auto *state = s.window.findChild<QLabel *>(QStringLiteral("recoveryState"));
+    Apply(s.window, {Edits[2]});
+    QTRY_VERIFY(state->isVisible() && state->text().startsWith(QStringLiteral("Your changes are not protected")));
+    QVERIFY2(state->text().contains(QStringLiteral("No space left on device")), qPrintable(state->text()));
+    QVERIFY2(!state->text().contains(QStringLiteral("locked")), qPrintable(state->text()));
+}
+
+// The file's access list and extended attributes as getfacl and getfattr
+// tell them, or a null string where the tools or the file system have none.
+QString AccessOf(const QString &path)
+{
+    QProcess getfacl;
+    getfacl.start(QStringLiteral("getfacl"), {QStringLiteral("--omit-header"), QStringLiteral("--numeric"), path});
+    if (!getfacl.waitForFinished(10000) || getfacl.exitCode() != 0)
+        return {};
+    char note[64] = {};
+    const ssize_t size = ::getxattr(QFile::encodeName(path).constData(), "user.korvane", note, sizeof note);
+    return QString::fromUtf8(getfacl.readAllStandardOutput()) + QString::fromUtf8(note, std::max<ssize_t>(size, 0));
+}
+
+void LoseWorkTest::saveKeepsTheAcl()
+{
+    QTemporaryDir home;
+    const QString bank = WriteBank(home);
+    QProcess setfacl;
+    setfacl.start(QStringLiteral("setfacl"), {QStringLiteral("-m"), QStringLiteral("u:4343:rw-,g::r--,m::rw-"), bank});
+    if (!setfacl.waitForFinished(10000) || setfacl.exitCode() != 0
+        || ::setxattr(QFile::encodeName(bank).constData(), "user.korvane", "class 4b", 8, 0) != 0)
+        QSKIP("no setfacl (the acl package), or no access lists or attributes here");
+    GiveToOrdinaryUser(home.path());
+    const QString before = AccessOf(bank);
+    QVERIFY2(before.contains(QStringLiteral("user:4343:rw-")) && before.contains(QStringLiteral("group::r--")),
+             qPrintable(before));
+    EditorProcess editor(home.path(), LongInterval, {bank}, true);
+    QVERIFY2(editor.isReady(), qPrintable(editor.failure()));
+    QVERIFY(!editor.send(SetCommand(Edits[2])).isNull());
+    QVERIFY2(!editor.send(QStringLiteral("trigger actionSave")).isNull(), qPrintable(editor.failure()));
+    QVERIFY(!editor.sendJson(QStringLiteral("state"))[QStringLiteral("modified")].toBool());
+    QVERIFY(ReadFile(bank).contains("Saturn"));
+    QCOMPARE(AccessOf(bank), before);
+}
+
+void LoseWorkTest::replaceAllKeepsTheRest()
+{
+    Session s("Line one\nstill one, 'so' it says\"a\"b\"c\"\r\n");
+    s.trigger("actionReplace");
+    auto *bar = s.window.findChild<QWidget *>(QStringLiteral("findBar"));
+    QVERIFY(bar && bar->isVisible());
+    const auto replaceAll = [&](const QString &text, const QString &replacement) {
+        bar->findChild<QLineEdit *>(QStringLiteral("findText"))->setText(text);
+        bar->findChild<QLineEdit *>(QStringLiteral("replaceText"))->setText(replacement);
+        bar->findChild<QPushButton *>(QStringLiteral("replaceAllButton"))->click();
+    };
+    replaceAll(QStringLiteral("one"), QStringLiteral("two"));
+    QCOMPARE(s.model()->bytes(), QByteArray("Line two\nstill two, 'so' it says\"a\"b\"c\"\r\n"));
+    // A quote in the replacement opens or closes by where it lands.
+    replaceAll(QStringLiteral("'"), QStringLiteral("\""));
+    QCOMPARE(s.model()->bytes(), QByteArray("Line two\nstill two, \x93so\x94 it says\"a\"b\"c\"\r\n"));
+}
+
+void LoseWorkTest::hugeRecoveryMovedAside()
+{
+    QVERIFY(RecoveryFolder::Make());
+    const QString huge = RecoveryFolder::NewFile({});
+    {
+        QFile file(huge);
+        // Sparse: as large as it says, at no cost to the disk.
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.resize(RecoveryFile::LargestText + 1));
+    }
+    BankEditorWindow window;
+    window.show();
+    window.offerRecovery();
+    QMessageBox *box = ShownBox(window, "recoveryDamagedBox");
+    QVERIFY(box);
+    QVERIFY2(box->text().contains(QLocale().formattedDataSize(RecoveryFile::LargestText + 1)), qPrintable(box->text()));
+    QVERIFY(!Press(box, QStringLiteral("Discard")));
+    QVERIFY(Press(box, QStringLiteral("Move Aside")));
+    QVERIFY(!QFileInfo::exists(huge));
+    QCOMPARE(QFileInfo(RecoveryFolder::SetAsideName(huge)).size(), RecoveryFile::LargestText + 1);
+    QCOMPARE(RecoveryFolder::Files(), QStringList());
+}
+
+void LoseWorkTest::pipeInRecovery()
+{
+    QTemporaryDir home;
+    QString folder;
+    {
+        EditorProcess first(home.path(), LongInterval);
+        QVERIFY2(first.isReady(), qPrintable(first.failure()));
+        folder = first.send(QStringLiteral("recovery-folder"));
+    }
+    QVERIFY(QDir().mkpath(folder));
+    const QByteArray pipe = QFile::encodeName(home.filePath(QStringLiteral("pipe")));
+    QVERIFY(::mkfifo(pipe.constData(), 0600) == 0);
+    QVERIFY(QFile::link(QString::fromLocal8Bit(pipe), folder + QStringLiteral("/untitled-1.json")));
+    GiveToOrdinaryUser(home.path());
+    EditorProcess second(home.path(), LongInterval, {}, true);
+    QVERIFY2(second.isReady(), qPrintable(second.failure()));
+    const QJsonArray boxes = second.sendJson(QStringLiteral("boxes")).toArray();
+    QCOMPARE(BoxNames(boxes), QStringList{QStringLiteral("recoveryDamagedBox")});
+    QVERIFY2(Text(boxes[0], "text").contains(QStringLiteral("a pipe")), qPrintable(Text(boxes[0], "text")));
+}
+
+void LoseWorkTest::leftoverWriteOffered()
+{
+    QTemporaryDir home;
+    const QString bank = WriteBank(home);
+    const QString kept = keptByDroppedWindow(bank, {Edits[2]});
+    const std::optional<RecoverySnapshot> older = RecoveryFile::Read(ReadFile(kept));
+    QVERIFY(older);
+    // What the killed editor was writing: every edit, a second later.
+    RecoverySnapshot newer = *older;
+    BankDocument edited;
+    edited.assign(older->lines, older->tail);
+    QUndoStack stack;
+    BankTableModel model(&stack);
+    model.load(edited.bytes());
+    for (const Edit &edit : Edits)
+        model.setData(model.index(edit.row, edit.column), edit.text);
+    newer.lines = model.document().lines();
+    newer.written = older->written.addSecs(1);
+    const QByteArray text = RecoveryFile::Written(newer);
+    // As QSaveFile names its file: the target's name and six characters.
+    WriteFile(kept + QStringLiteral(".Ab12Cd"), text);
+    WriteFile(kept + QStringLiteral(".Zz9Zz9"), text.left(text.size() / 2));
+    newer.written = older->written.addSecs(-1);
+    WriteFile(kept + QStringLiteral(".Old000"), RecoveryFile::Written(newer));
+
+    BankEditorWindow window;
+    window.show();
+    window.offerRecovery();
+    QVERIFY(Press(ShownBox(window, "recoveryBox"), QStringLiteral("Recover")));
+    QVERIFY(RecoveryFile::SameDocument(window.model()->document().lines(), window.model()->document().tail(),
+                                       model.document().lines(), model.document().tail()));
+    QCOMPARE(QDir(QFileInfo(kept).absolutePath()).entryList({QFileInfo(kept).fileName() + QStringLiteral(".*")}, QDir::Files),
+             QStringList{QFileInfo(kept).fileName() + QStringLiteral(".lock")});
+}
+
+void LoseWorkTest::keepMineFromWatchSaves()
+{
+    Session s(ThreeLines);
+    QVERIFY(s.model()->setData(s.model()->index(0, 1), QStringLiteral("Mine")));
+    WriteElsewhere(s.path, "Theirs?\"a\"b\"c\"\r\n");
+    QTRY_VERIFY(ShownBox(s.window, "diskChangedBox"));
+    ShownBox(s.window, "diskChangedBox")->findChild<QPushButton *>(QStringLiteral("keepMineButton"))->click();
+    QVERIFY(ReadFile(s.path).contains("Mine"));
+    QVERIFY(!s.window.isWindowModified());
+}
+
+void LoseWorkTest::lockIsPrivate()
+{
+    const mode_t mask = ::umask(0);
+    const auto restore = qScopeGuard([mask] { ::umask(mask); });
+    BankEditorWindow window;
+    Apply(window, {UntitledEdits[0]});
+    const QString kept = WaitKept(window);
+    QVERIFY(QFileInfo::exists(kept));
+    QCOMPARE(Mode(kept + QStringLiteral(".lock")), 0600);
+}
+
+void LoseWorkTest::csvRoundTrip()
+{
+    const QByteArray bytes = "Tab\there?\"Line\nfeed\"b\"c\"\r\n";
+    Session s(bytes);
+    const QString csv = s.folder.filePath(QStringLiteral("bank.csv"));
+    s.trigger("actionExportCsv");
+    auto *exported = s.window.findChild<QFileDialog *>(QStringLiteral("exportDialog"));
+    QVERIFY(exported);
+    emit exported->fileSelected(csv);
+    exported->reject();
+    s.trigger("actionImportCsv");
+    auto *files = s.window.findChild<QFileDialog *>(QStringLiteral("importDialog"));
+    QVERIFY(files);
+    emit files->fileSelected(csv);
+    files->reject();
+    QDialog *preview = nullptr;
+    QTRY_VERIFY((preview = s.window.findChild<QDialog *>(QStringLiteral("csvImportDialog"))));
+    preview->accept();
+    QCOMPARE(s.model()->rowCount(), 2);
+    QCOMPARE(s.model()->bytes(), bytes + bytes);
+}
+
+void LoseWorkTest::hintGoesWithItsCause()
+{
+    Session s(ThreeLines);
+    Key(Qt::Key_F2);
+    Key(Qt::Key_End);
+    QTest::sendKeyEvent(QTest::Click, QApplication::focusWidget(), Qt::Key_unknown, QStringLiteral("₂"), Qt::NoModifier);
+    QVERIFY2(s.window.statusBar()->currentMessage().contains(QStringLiteral("is not in the game's character set")),
+             qPrintable(s.window.statusBar()->currentMessage()));
+    Key(Qt::Key_Backspace);
+    QCOMPARE(s.window.statusBar()->currentMessage(), QString());
+}
+
+void LoseWorkTest::lineBreakInMessage()
+{
+    Session s("Legs?\"4\"3\"2\"\nHow many legs has a spider?\"8\"6\"4\"\r\n");
+    const std::vector<BankProblem> &problems = s.model()->report().problems;
+    const auto after = std::find_if(problems.begin(), problems.end(), [](const BankProblem &problem) {
+        return problem.kind == BankProblemKind::TextAfterLastQuote;
+    });
+    QVERIFY(after != problems.end());
+    const QString message = QString::fromStdString(after->message());
+    QVERIFY2(message.contains(QStringLiteral("«↵How many legs")), qPrintable(message));
+    QVERIFY2(!message.contains(QStringLiteral("\\x")), qPrintable(message));
 }
 
 QTEST_MAIN(LoseWorkTest)

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QFileDevice>
+#include <QString>
+
+// Who may use a file beyond its owner and mode bits: its access control list
+// and its other extended attributes. A bank saved as a new file renamed over
+// the old one keeps them, so that saving never widens (nor narrows) who may
+// read or change it. One platform's half each: FileAccessPosix.cpp (libacl
+// and xattrs); a Windows half gives the new file the old one's security
+// descriptor.
+namespace FileAccess {
+
+// Gives the new file, open as `replacement`, the access the file at
+// `original` has; why it could not, or an empty text. A missing original,
+// or a file system without them, has none to give.
+QString CopyTo(const QString &original, QFileDevice &replacement);
+
+} // namespace FileAccess
