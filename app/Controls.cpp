@@ -2,8 +2,8 @@
 
 #include <QFile>
 #include <QGuiApplication>
-#include <QIcon>
 #include <QImage>
+#include <QImageReader>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPixmapCache>
@@ -27,6 +27,15 @@ QString CacheKey(const QString &resource, qreal ratio)
     return QStringLiteral("korvane|%1|").arg(ratio) + resource;
 }
 
+// Every picture is a PNG, which Qt decodes itself. Named, and with detection
+// off, the format spares loading every image plugin to ask it about the file.
+QImage ReadPng(const QString &resource)
+{
+    QImageReader reader(resource, "png");
+    reader.setAutoDetectImageFormat(false);
+    return reader.read();
+}
+
 // A plain screen never reads the @2x drawings.
 QImage DecodePicture(const QString &resource, qreal ratio)
 {
@@ -34,7 +43,7 @@ QImage DecodePicture(const QString &resource, qreal ratio)
         QString denseName = resource;
         const qsizetype dot = denseName.lastIndexOf(QLatin1Char('.'));
         denseName.insert(dot < 0 ? denseName.size() : dot, QLatin1String("@2x"));
-        QImage dense(denseName);
+        QImage dense = ReadPng(denseName);
         if (!dense.isNull()) {
             // Brought to the screen's own ratio, so painting copies pixels
             // one for one instead of stretching them.
@@ -45,7 +54,7 @@ QImage DecodePicture(const QString &resource, qreal ratio)
             return dense;
         }
     }
-    return QImage(resource);
+    return ReadPng(resource);
 }
 
 } // namespace
@@ -60,6 +69,11 @@ QPixmap Picture(const QString &resource)
         QPixmapCache::insert(key, picture);
     }
     return picture;
+}
+
+QIcon PictureIcon(const QString &resource)
+{
+    return QIcon(Picture(resource));
 }
 
 QPixmap FittedPicture(const QString &resource, const QSize &frame)
@@ -151,6 +165,12 @@ void Image::setPicture(const QPixmap &picture)
     setPixmap(picture);
 }
 
+void Image::setFittedPicture(const QString &resource)
+{
+    pending_ = resource;
+    fitted_ = true;
+}
+
 void Image::showEvent(QShowEvent *event)
 {
     decodePending();
@@ -161,7 +181,7 @@ void Image::decodePending()
 {
     if (pending_.isEmpty())
         return;
-    setPixmap(Picture(pending_));
+    setPixmap(fitted_ ? FittedPicture(pending_, size()) : Picture(pending_));
     pending_.clear();
 }
 
@@ -230,7 +250,7 @@ QPushButton *MakeButton(QWidget *parent, const char *name, const QRect &geometry
     Place(button, name, geometry);
     button->setAutoDefault(true);
     if (!glyph.isEmpty())
-        button->setIcon(QIcon(glyph));
+        button->setIcon(PictureIcon(glyph));
     return button;
 }
 
@@ -242,7 +262,7 @@ QToolButton *MakeSpeedButton(QWidget *parent, const char *name, const QRect &geo
     button->setFocusPolicy(Qt::NoFocus);
     button->setText(caption);
     if (!glyph.isEmpty()) {
-        button->setIcon(QIcon(glyph));
+        button->setIcon(PictureIcon(glyph));
         button->setToolButtonStyle(caption.isEmpty() ? Qt::ToolButtonIconOnly : Qt::ToolButtonTextBesideIcon);
     }
     return button;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QFrame>
+#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
@@ -61,6 +62,9 @@ private:
 QPixmap Picture(const QString &resource);
 // A picture shrunk to fit a frame, its proportions kept.
 QPixmap FittedPicture(const QString &resource, const QSize &frame);
+// A picture as an icon. Built from the decoded picture rather than the file's
+// name, which would have Qt ask every image plugin what the file is.
+QIcon PictureIcon(const QString &resource);
 
 // A picture drawn from its top-left corner, unscaled.
 class Image : public ClickableLabel {
@@ -72,6 +76,8 @@ public:
     // window is built: most windows stay hidden long after start-up.
     QPixmap picture() const;
     void setPicture(const QPixmap &picture);
+    // Shows a picture shrunk to fit the control, decoded as lazily.
+    void setFittedPicture(const QString &resource);
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -80,6 +86,7 @@ private:
     void decodePending();
 
     QString pending_; // the resource not decoded yet
+    bool fitted_ = false;
 };
 
 // A rectangle with a white fill and a thin black outline.

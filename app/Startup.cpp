@@ -1,5 +1,6 @@
 #include "app/Startup.h"
 
+#include "app/Controls.h"
 #include "app/DesignFonts.h"
 #include "app/Random.h"
 #include "app/Roster.h"
@@ -12,7 +13,6 @@
 #include "forms/Title2.h"
 
 #include <QApplication>
-#include <QIcon>
 #include <QStyleFactory>
 
 namespace {
@@ -61,7 +61,7 @@ void StartUp(const std::optional<std::string> &bank)
     // Only the desktop's task list shows this name: it is deliberately not the
     // display name, which Qt would append to every window caption.
     QApplication::setApplicationName(QStringLiteral("Korvane for Windows"));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/piece4.png")));
+    QApplication::setWindowIcon(PictureIcon(QStringLiteral(":/piece4.png")));
     QApplication::setQuitOnLastWindowClosed(false);
     InstallFontSubstitutes();
     InstallClassicLook();

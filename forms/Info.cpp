@@ -26,7 +26,7 @@ Image *FittedImage(QWidget *parent, const char *name, const QRect &geometry, con
                    const QString &spokenName)
 {
     auto *image = new Image(parent, name, geometry, QString(), spokenName);
-    image->setPicture(FittedPicture(resource, geometry.size()));
+    image->setFittedPicture(resource);
     return image;
 }
 
