@@ -268,7 +268,7 @@ BankEditorWindow::WindowActions BankEditorWindow::buildWindowActions()
                                                                  : QKeySequence(QKeySequence::SaveAs)}),
         MakeAction(this, "actionImportCsv", tr("&Import CSV…"), {QKeySequence(QStringLiteral("Ctrl+Shift+I"))}),
         MakeAction(this, "actionExportCsv", tr("&Export CSV…"), {}),
-        MakeAction(this, "actionPlay", tr("&Play This Bank"),
+        MakeAction(this, "actionPlay", tr("P&lay This Bank"),
                    {QKeySequence(Qt::Key_F5), QKeySequence(QStringLiteral("Ctrl+R"))}),
         MakeAction(this, "actionQuit", tr("&Quit"), QKeySequence::keyBindings(QKeySequence::Quit)),
         undoStack_->createUndoAction(this, tr("&Undo")),

@@ -39,7 +39,7 @@ QuizPrintCommands::Actions QuizPrintCommands::buildActions()
         MakeAction(window_, "actionPrint", QCoreApplication::translate("BankEditorWindow", "&Print…"),
                    QKeySequence::keyBindings(QKeySequence::Print)),
         MakeAction(window_, "actionExportPdf", QCoreApplication::translate("BankEditorWindow", "E&xport PDF…"), {}),
-        MakeAction(window_, "actionNewAnswerOrder", QCoreApplication::translate("BankEditorWindow", "New Answer &Order"),
+        MakeAction(window_, "actionNewAnswerOrder", QCoreApplication::translate("BankEditorWindow", "New Answer Or&der"),
                    {}),
     };
     made.preview->setStatusTip(
