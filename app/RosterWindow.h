@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QWidget>
 
 // One of the program's eight windows. All are created hidden at start-up and

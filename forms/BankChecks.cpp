@@ -110,7 +110,7 @@ void CheckCharacters(int field, std::string_view text, LineProblems &problems)
             add(control, Format("0x%02X", unsigned(byte)));
         }
     }
-    const char *name = BankFieldNames[std::size_t(field)].inText;
+    const std::string name = FieldInText(std::size_t(field));
     if (!utf8.empty())
         problems.add(BankProblemKind::Utf8Text, 0, {name, JoinedNames(utf8)}, field);
     if (!undefined.empty())
@@ -126,7 +126,7 @@ void CheckWidths(const Fields &fields, LineProblems &problems)
         const std::string_view text = fields[field];
         if (text.size() > BankFieldWidths[field])
             problems.add(BankProblemKind::FieldTooLong, 0,
-                         {BankFieldNames[field].inText, std::to_string(text.size()),
+                         {FieldInText(field), std::to_string(text.size()),
                           std::to_string(BankFieldWidths[field]), Quoted(text.substr(BankFieldWidths[field]))},
                          int(field));
     }
@@ -166,7 +166,7 @@ void CheckLine(std::string_view raw, const BankEntry &entry, BankReading reading
         if (quotes.count < BankFieldCount && !wholeFields) {
             const bool restTaken = quotes.at[quotes.count - 1] + 1 < read.size();
             problems.add(BankProblemKind::MissingQuotes, within + (restTaken ? 2 : 0),
-                         {std::to_string(quotes.count), readLength, BankFieldNames[quotes.count].inText});
+                         {std::to_string(quotes.count), readLength, FieldInText(quotes.count)});
         }
         // Each field as written, up to its quote or the end of what is read.
         if (!byAuthor)
@@ -175,7 +175,7 @@ void CheckLine(std::string_view raw, const BankEntry &entry, BankReading reading
         int firstEmpty = -1;
         for (std::size_t field = 0; field < BankFieldCount; ++field) {
             if (loaded[field].empty()) {
-                empty.emplace_back(BankFieldNames[field].inText);
+                empty.emplace_back(FieldInText(field));
                 if (firstEmpty < 0)
                     firstEmpty = int(field);
             }

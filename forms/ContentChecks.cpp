@@ -36,7 +36,7 @@ std::string Names(const std::vector<int> &fields)
 {
     std::vector<std::string> names;
     for (const int field : fields)
-        names.emplace_back(BankFieldNames[std::size_t(field)].inText);
+        names.emplace_back(FieldInText(std::size_t(field)));
     return JoinedNames(names);
 }
 

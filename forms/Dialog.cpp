@@ -16,13 +16,13 @@ TfrmDialog::TfrmDialog()
     setFont(DesignFont(SansSerifFace, 11, true));
 
     // Every caller replaces this text before the dialog is seen.
-    lblDialog = new Label(this, "lblDialog", QRect(69, 29, 175, 16), QStringLiteral("Do you really want to Quit?"));
+    lblDialog = new Label(this, "lblDialog", QRect(69, 29, 175, 16), tr("Do you really want to Quit?"));
     lblDialog->setFont(DesignFont(SystemFace, 13, true));
     Image1 = new Image(this, "Image1", QRect(16, 8, 49, 57), QStringLiteral(":/warning.png"),
-                       QStringLiteral("Warning"));
-    btnOk = MakeButton(this, "btnOk", QRect(43, 79, 77, 27), QStringLiteral("OK"));
+                       tr("Warning"));
+    btnOk = MakeButton(this, "btnOk", QRect(43, 79, 77, 27), tr("OK"));
     btnOk->setDefault(true);
-    btnCancel = MakeButton(this, "btnCancel", QRect(140, 79, 77, 27), QStringLiteral("Cancel"));
+    btnCancel = MakeButton(this, "btnCancel", QRect(140, 79, 77, 27), tr("Cancel"));
     setTabOrder(btnOk, btnCancel);
     btnOk->setFocus();
 
@@ -33,7 +33,7 @@ TfrmDialog::TfrmDialog()
 void TfrmDialog::btnOkClick()
 {
     // Exactly the quit text, case and all, quits; any other text starts over.
-    if (lblDialog->caption() == QuitQuestion)
+    if (lblDialog->caption() == QuitQuestion())
         Form1->close();
     else
         ResetGame();
@@ -60,6 +60,16 @@ void TfrmDialog::FormDeactivate()
     QPushButton *dice = frmPlayingField->btnDice;
     if (dice->isEnabled() && frmPlayingField->isVisible())
         FocusControl(dice);
+}
+
+QString QuitQuestion()
+{
+    return TfrmDialog::tr("Do you really want to quit?");
+}
+
+QString StartOverQuestion()
+{
+    return TfrmDialog::tr("Do you really want to start over?");
 }
 
 void ResetGame()

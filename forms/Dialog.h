@@ -7,6 +7,8 @@
 // set by the board window, alone decides what OK does. It dismisses itself as
 // soon as another window of the program becomes active.
 class TfrmDialog : public RosterWindow {
+    Q_DECLARE_TR_FUNCTIONS(TfrmDialog)
+
 public:
     TfrmDialog();
 
@@ -26,9 +28,11 @@ private:
 
 extern TfrmDialog *frmDialog;
 
-// The two questions the board asks; OK tells them apart by their exact text.
-inline const QString QuitQuestion = QStringLiteral("Do you really want to quit?");
-inline const QString StartOverQuestion = QStringLiteral("Do you really want to start over?");
+// The two questions the board asks, in the player's language; OK tells them
+// apart by their exact text, so the board and the dialog both take them from
+// here.
+QString QuitQuestion();
+QString StartOverQuestion();
 
 // Starts a new game: the setup window again, the board as at the start, and
 // the question bank read anew.

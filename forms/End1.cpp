@@ -22,15 +22,15 @@ TfrmEnd::TfrmEnd() : RosterWindow("frmEnd", QStringLiteral("Korvane for Windows"
 
     Shape1 = new Shape(this, "Shape1", QRect(39, 29, 108, 70));
     Image9 = new Image(this, "Image9", QRect(40, 30, 113, 75), QStringLiteral(":/end_board.png"),
-                       QStringLiteral("Game board: click for About"));
-    Label1 = new Label(this, "Label1", QRect(177, 72, 189, 21), QStringLiteral("Thank you for playing!!!!"));
+                       tr("Game board: click for About"));
+    Label1 = new Label(this, "Label1", QRect(177, 72, 189, 21), tr("Thank you for playing!!!!"));
     Label1->setFont(DesignFont(TimesFace, 19));
-    Label2 = new Label(this, "Label2", QRect(188, 24, 150, 37), QStringLiteral("You Win!!!"));
+    Label2 = new Label(this, "Label2", QRect(188, 24, 150, 37), tr("You Win!!!"));
     Label2->setFont(DesignFont(SansSerifFace, 32));
-    lblGreat = new Label(this, "lblGreat", QRect(28, 144, 118, 19), QStringLiteral("Great Job!"));
+    lblGreat = new Label(this, "lblGreat", QRect(28, 144, 118, 19), tr("Great Job!"));
     lblGreat->setFont(DesignFont(TimesFace, 16));
-    icoplayer = new Image(this, "icoplayer", QRect(200, 140, 41, 45), QString(), QStringLiteral("Winner's piece"));
-    btnOk = MakeButton(this, "btnOk", QRect(147, 223, 77, 27), QStringLiteral("Ok"), QStringLiteral(":/tick.png"));
+    icoplayer = new Image(this, "icoplayer", QRect(200, 140, 41, 45), QString(), tr("Winner's piece"));
+    btnOk = MakeButton(this, "btnOk", QRect(147, 223, 77, 27), tr("Ok"), QStringLiteral(":/tick.png"));
     btnOk->setFocus();
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));

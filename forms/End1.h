@@ -9,6 +9,8 @@
 // The end-of-game window: congratulates the winner, whose piece bounces about
 // until "Ok" ends the program.
 class TfrmEnd : public RosterWindow {
+    Q_DECLARE_TR_FUNCTIONS(TfrmEnd)
+
 public:
     TfrmEnd();
 

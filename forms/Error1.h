@@ -6,6 +6,8 @@
 // The only failure report: the question bank cannot be read. It stays above
 // every other window and offers one way on, ending the program.
 class Tfrmerror : public RosterWindow {
+    Q_DECLARE_TR_FUNCTIONS(Tfrmerror)
+
 public:
     Tfrmerror();
 

@@ -57,11 +57,11 @@ TfrmPlayingField::TfrmPlayingField()
     // Pictures from the bottom of the drawing order up; the buttons and the
     // status bar lie over all of them.
     Image1 = new Image(this, "Image1", QRect(-3, 15, 641, 360), QStringLiteral(":/board.png"),
-                       QStringLiteral("Game board"));
+                       tr("Game board"));
     IcoPiece2 = new Image(this, "IcoPiece2", QRect(489, 303, 35, 39), QStringLiteral(":/piece2.png"),
-                          QStringLiteral("Player 2's piece"));
+                          tr("Player 2's piece"));
     IcoPiece1 = new Image(this, "IcoPiece1", QRect(142, 47, 35, 37), QStringLiteral(":/piece1.png"),
-                          QStringLiteral("Player 1's piece"));
+                          tr("Player 1's piece"));
     IcoDice = new Image(this, "IcoDice", QRect(358, 165, 35, 36));
     IcoSelect2 = new Image(this, "IcoSelect2", QRect(46, 261, 35, 36), QStringLiteral(":/select.png"));
     IcoSelect2->hide();
@@ -71,14 +71,14 @@ TfrmPlayingField::TfrmPlayingField()
     Panel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
     Panel1->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     lblPlayaz = new Label(Panel1, "lblPlayaz", QRect(464, 5, 92, 16), QString());
-    btnDice = MakeButton(this, "btnDice", QRect(230, 167, 91, 34), QStringLiteral(" Dice"),
+    btnDice = MakeButton(this, "btnDice", QRect(230, 167, 91, 34), tr(" Dice"),
                          QStringLiteral(":/dice_glyph.png"));
     btnDice->setIconSize(QSize(21, 21));
-    btnstartover = MakeButton(this, "btnstartover", QRect(0, 0, 76, 20), QStringLiteral("Start Over"));
-    Button2 = MakeButton(this, "Button2", QRect(75, 0, 76, 20), QStringLiteral("Quit"));
-    Button3 = MakeButton(this, "Button3", QRect(150, 0, 76, 20), QStringLiteral("Help"));
+    btnstartover = MakeButton(this, "btnstartover", QRect(0, 0, 76, 20), tr("Start Over"));
+    Button2 = MakeButton(this, "Button2", QRect(75, 0, 76, 20), tr("Quit"));
+    Button3 = MakeButton(this, "Button3", QRect(150, 0, 76, 20), tr("Help"));
     Button4 = MakeButton(this, "Button4", QRect(225, 0, 372, 20),
-                         QStringLiteral("Other Software from Halvorn Computers"));
+                         tr("Other Software from Halvorn Computers"));
 
     setTabOrder(btnDice, Button4);
     setTabOrder(Button4, btnstartover);
@@ -98,7 +98,7 @@ void TfrmPlayingField::FormShow()
 {
     PlayerNames[1] = ToWindows1252(Form1->lblplayer1->caption());
     PlayerNames[2] = ToWindows1252(Form1->lblplayer2->caption());
-    Panel1->setCaption(QStringLiteral("  Click on the Dice to Roll"));
+    Panel1->setCaption(tr("  Click on the Dice to Roll"));
     SetTurnLabel(1); // a game always opens with player 1
     FocusControl(btnDice);
     CurrentPlayer = 1;
@@ -110,7 +110,7 @@ void TfrmPlayingField::btnDiceClick()
 {
     const int roll = static_cast<int>(Random(6)) + 1;
     IcoDice->setPicture(frmHelp->DieFace(roll)->picture());
-    IcoDice->setAccessibleName(QStringLiteral("Die showing %1").arg(roll));
+    IcoDice->setAccessibleName(tr("Die showing %1").arg(roll));
     IcoDice->show();
     CurrentPlayer = CaptionNumber(frmQuestion->lblTurn->caption());
     const std::int8_t from = CurrentPlayer == 1 ? PieceSquare[1] : PieceSquare[2];
@@ -119,12 +119,12 @@ void TfrmPlayingField::btnDiceClick()
     ForwardPoint = BoardTrack[ForwardSquare];
     BackwardPoint = BoardTrack[BackwardSquare];
     Place(IcoSelect1, ForwardPoint);
-    IcoSelect1->setAccessibleName(QStringLiteral("Move forward to square %1").arg(ForwardSquare));
+    IcoSelect1->setAccessibleName(tr("Move forward to square %1").arg(ForwardSquare));
     IcoSelect1->show();
     Place(IcoSelect2, BackwardPoint);
-    IcoSelect2->setAccessibleName(QStringLiteral("Move backward to square %1").arg(BackwardSquare));
+    IcoSelect2->setAccessibleName(tr("Move backward to square %1").arg(BackwardSquare));
     IcoSelect2->show();
-    Panel1->setCaption(QStringLiteral("  Click on the square where you want to move.  "));
+    Panel1->setCaption(tr("  Click on the square where you want to move.  "));
     SetTurnLabel(CurrentPlayer);
     btnDice->setEnabled(false); // one roll per move, until the question hands the turn back
 }
@@ -159,10 +159,9 @@ void TfrmPlayingField::MoveTo(std::int8_t square, TrackPoint point)
     // in first; the name follows the showing.
     frmQuestion->lblcornerposit->setCaption(FromWindows1252(squareText.view()));
     frmQuestion->show();
-    BoundedText<17> nameLine(PlayerNames[CurrentPlayer].view());
-    nameLine.append("'s");
+    const BoundedText<17> nameLine(ToWindows1252(NameLine(FromWindows1252(PlayerNames[CurrentPlayer].view()))));
     frmQuestion->lblPlayername->setCaption(FromWindows1252(nameLine.view()));
-    Panel1->setCaption(QStringLiteral("  Click on the right answer"));
+    Panel1->setCaption(tr("  Click on the right answer"));
     lblPlayaz->hide();
 }
 
@@ -170,14 +169,14 @@ void TfrmPlayingField::btnstartoverClick()
 {
     frmDialog->show();
     frmDialog->lblDialog->move(69, frmDialog->lblDialog->y());
-    frmDialog->lblDialog->setCaption(StartOverQuestion);
+    frmDialog->lblDialog->setCaption(StartOverQuestion());
 }
 
 void TfrmPlayingField::Button2Click()
 {
     // The dialog's OK quits only on exactly this text.
     frmDialog->lblDialog->move(69, frmDialog->lblDialog->y());
-    frmDialog->lblDialog->setCaption(QuitQuestion);
+    frmDialog->lblDialog->setCaption(QuitQuestion());
     frmDialog->show();
 }
 
@@ -203,9 +202,18 @@ void TfrmPlayingField::FormClose()
     Form1->close();
 }
 
+QString TurnLine(const QString &name)
+{
+    return TfrmPlayingField::tr("%1's Turn").arg(name);
+}
+
+QString NameLine(const QString &name)
+{
+    return TfrmPlayingField::tr("%1's").arg(name);
+}
+
 void TfrmPlayingField::SetTurnLabel(std::uint8_t player)
 {
-    BoundedText<22> turnLine(PlayerNames[player].view());
-    turnLine.append("'s Turn");
+    const BoundedText<22> turnLine(ToWindows1252(TurnLine(FromWindows1252(PlayerNames[player].view()))));
     lblPlayaz->setCaption(FromWindows1252(turnLine.view()));
 }

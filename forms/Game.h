@@ -8,6 +8,8 @@
 // and hand over to the question window. Its die button is the turn token: it
 // is enabled exactly while the player on turn may roll.
 class TfrmPlayingField : public RosterWindow {
+    Q_DECLARE_TR_FUNCTIONS(TfrmPlayingField)
+
 public:
     TfrmPlayingField();
 
@@ -43,6 +45,12 @@ private:
 };
 
 extern TfrmPlayingField *frmPlayingField;
+
+// Whose turn it is, "Name's Turn", and the name over "Turn" on the question
+// window, "Name's": each a whole phrase of the player's language with the
+// name in it, never glued from pieces.
+QString TurnLine(const QString &name);
+QString NameLine(const QString &name);
 
 // How long the board stands still after a move before the question comes up,
 // in milliseconds. Tests may shorten it, then put the standard pause back.

@@ -10,11 +10,14 @@
 // Its About page also holds the six die faces the board shows after a roll.
 // It reopens on the page that was showing when it was hidden.
 class TfrmHelp : public RosterWindow {
+    Q_DECLARE_TR_FUNCTIONS(TfrmHelp)
+
 public:
     TfrmHelp();
 
-    // Switches the notebook to the page with this caption.
-    void ShowPage(const QString &caption);
+    // Switches the notebook to the page with this English caption, which
+    // names the page in every language.
+    void ShowPage(const QString &name);
     // The face with n pips, n from 1 to 6.
     Image *DieFace(int pips) const { return Dice[static_cast<std::size_t>(pips - 1)]; }
 

@@ -9,6 +9,8 @@
 // The catalogue of the maker's other titles: three pages leafed through with
 // two arrow buttons. It keeps its page from one showing to the next.
 class TfrmProductInfo : public RosterWindow {
+    Q_DECLARE_TR_FUNCTIONS(TfrmProductInfo)
+
 public:
     TfrmProductInfo();
 

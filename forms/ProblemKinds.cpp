@@ -5,15 +5,13 @@
 #include <algorithm>
 
 const std::array<BankFieldName, BankFieldCount> BankFieldNames = {{
-    {QT_TRANSLATE_NOOP("BankField", "Question"), "the question"},
-    {QT_TRANSLATE_NOOP("BankField", "Right answer"), "the right answer"},
-    {QT_TRANSLATE_NOOP("BankField", "Wrong answer 1"), "wrong answer 1"},
-    {QT_TRANSLATE_NOOP("BankField", "Wrong answer 2"), "wrong answer 2"},
+    {QT_TRANSLATE_NOOP("BankField", "Question"), QT_TRANSLATE_NOOP("BankField", "the question")},
+    {QT_TRANSLATE_NOOP("BankField", "Right answer"), QT_TRANSLATE_NOOP("BankField", "the right answer")},
+    {QT_TRANSLATE_NOOP("BankField", "Wrong answer 1"), QT_TRANSLATE_NOOP("BankField", "wrong answer 1")},
+    {QT_TRANSLATE_NOOP("BankField", "Wrong answer 2"), QT_TRANSLATE_NOOP("BankField", "wrong answer 2")},
 }};
 
 namespace {
-
-#define T(text) QT_TRANSLATE_NOOP("ProblemKinds", text)
 
 using enum BankProblemKind;
 constexpr BankSeverity Problem = BankSeverity::Problem, Warning = BankSeverity::Warning;
@@ -21,131 +19,129 @@ constexpr BankSeverity Problem = BankSeverity::Problem, Warning = BankSeverity::
 constexpr std::array<ProblemKindFacts, BankProblemKindCount> Kinds = {{
     {.kind = EmptyLine,
      .severity = Problem,
-     .messages = {T("empty line: the slot stays empty")},
-     .guideTerm = T("Empty line"),
-     .guideMeaning = T("the line holds nothing, so its slot in the game stays empty.")},
+     .messages = {QT_TRANSLATE_NOOP("ProblemKinds", "empty line: the slot stays empty")},
+     .guideTerm = QT_TRANSLATE_NOOP("ProblemKinds", "Empty line"),
+     .guideMeaning = QT_TRANSLATE_NOOP("ProblemKinds", "the line holds nothing, so its slot in the game stays empty.")},
     {.kind = FieldTooLong,
      .severity = Problem,
-     .messages = {T("%1 is %2 characters: the game keeps %3 and drops %4")},
+     .messages = {QT_TRANSLATE_NOOP("ProblemKinds", "%1 is %2 characters: the game keeps %3 and drops %4")},
      .fix = BankFix::Reword,
-     .fixOne = {T("Cut %2 from the end of the %3 on line %1")},
-     .guideTerm = T("Field too long"),
-     .guideMeaning = T("the game cuts the question to 73 characters and an answer to 26; the message says what "
+     .fixOne = {QT_TRANSLATE_NOOP("ProblemKinds", "Cut %2 from the end of the %3 on line %1")},
+     .guideTerm = QT_TRANSLATE_NOOP("ProblemKinds", "Field too long"),
+     .guideMeaning = QT_TRANSLATE_NOOP("ProblemKinds", "the game cuts the question to 73 characters and an answer to 26; the message says what "
                        "is dropped. Fix selects that part for you to reword; Cut Field to Its Width cuts it.")},
     {.kind = LineTooLong,
      .severity = Problem,
-     .messages = {T("the line is %1 characters: the game reads the first %2 and drops %3")},
-     .guideTerm = T("Line too long"),
-     .guideMeaning = T("the game reads only the first 140 characters of a line, whatever the fields hold.")},
+     .messages = {QT_TRANSLATE_NOOP("ProblemKinds", "the line is %1 characters: the game reads the first %2 and drops %3")},
+     .guideTerm = QT_TRANSLATE_NOOP("ProblemKinds", "Line too long"),
+     .guideMeaning = QT_TRANSLATE_NOOP("ProblemKinds", "the game reads only the first 140 characters of a line, whatever the fields hold.")},
     // %1 the quotes found, %2 the characters read, %3 the field that takes the rest.
     {.kind = MissingQuotes,
      .severity = Problem,
-     .messages = {T("only %1 of the 4 double quotes"), T("only %1 of the 4 double quotes in the first %2 characters"),
-                  T("only %1 of the 4 double quotes: %3 takes the rest of the line"),
-                  T("only %1 of the 4 double quotes in the first %2 characters: %3 takes the rest of the line")},
-     .guideTerm = T("Missing double quotes"),
-     .guideMeaning = T("a line needs four, one after each field; with fewer, fields run together or stay empty. "
+     .messages = {QT_TRANSLATE_NOOP("ProblemKinds", "only %1 of the 4 double quotes"), QT_TRANSLATE_NOOP("ProblemKinds", "only %1 of the 4 double quotes in the first %2 characters"),
+                  QT_TRANSLATE_NOOP("ProblemKinds", "only %1 of the 4 double quotes: %3 takes the rest of the line"),
+                  QT_TRANSLATE_NOOP("ProblemKinds", "only %1 of the 4 double quotes in the first %2 characters: %3 takes the rest of the line")},
+     .guideTerm = QT_TRANSLATE_NOOP("ProblemKinds", "Missing double quotes"),
+     .guideMeaning = QT_TRANSLATE_NOOP("ProblemKinds", "a line needs four, one after each field; with fewer, fields run together or stay empty. "
                        "With none at all, nothing loads from the line.")},
     {.kind = NoQuote,
      .severity = Problem,
-     .messages = {T("no double quote: the game loads nothing from this line"),
-                  T("no double quote in the first %1 characters: the game loads nothing from this line")}},
+     .messages = {QT_TRANSLATE_NOOP("ProblemKinds", "no double quote: the game loads nothing from this line"),
+                  QT_TRANSLATE_NOOP("ProblemKinds", "no double quote in the first %1 characters: the game loads nothing from this line")}},
     {.kind = TextAfterLastQuote,
      .severity = Problem,
-     .messages = {T("text after the 4th double quote is not used: %1")},
+     .messages = {QT_TRANSLATE_NOOP("ProblemKinds", "text after the 4th double quote is not used: %1")},
      .fix = BankFix::MendTextAfterFields,
-     .fixOne = {T("Drop %2 after the fourth double quote on line %1"), T("Split line %1 at its line feeds"),
-                T("Move the question run on after line %1 to a line of its own")},
-     .fixEvery = T("Mend the text after the fourth double quote on every line"),
-     .fixInList = T("mend the text after the fourth double quote"),
-     .guideTerm = T("Text after the fourth double quote"),
-     .guideMeaning = T("the game ignores it; often it is a further question that needs a line of its own.")},
+     .fixOne = {QT_TRANSLATE_NOOP("ProblemKinds", "Drop %2 after the fourth double quote on line %1"), QT_TRANSLATE_NOOP("ProblemKinds", "Split line %1 at its line feeds"),
+                QT_TRANSLATE_NOOP("ProblemKinds", "Move the question run on after line %1 to a line of its own")},
+     .fixEvery = QT_TRANSLATE_NOOP("ProblemKinds", "Mend the text after the fourth double quote on every line"),
+     .fixInList = QT_TRANSLATE_NOOP("ProblemKinds", "mend the text after the fourth double quote"),
+     .guideTerm = QT_TRANSLATE_NOOP("ProblemKinds", "Text after the fourth double quote"),
+     .guideMeaning = QT_TRANSLATE_NOOP("ProblemKinds", "the game ignores it; often it is a further question that needs a line of its own.")},
     {.kind = EmptyFields,
      .severity = Problem,
-     .messages = {T("%1 is empty"), T("%1 are empty")},
-     .guideTerm = T("Empty fields"),
-     .guideMeaning = T("the game shows an empty question or answer box.")},
+     .messages = {QT_TRANSLATE_NOOP("ProblemKinds", "%1 is empty"), QT_TRANSLATE_NOOP("ProblemKinds", "%1 are empty")},
+     .guideTerm = QT_TRANSLATE_NOOP("ProblemKinds", "Empty fields"),
+     .guideMeaning = QT_TRANSLATE_NOOP("ProblemKinds", "the game shows an empty question or answer box.")},
     // %1 the line feeds, %2 the character of the first.
     {.kind = LoneLineFeed,
      .severity = Problem,
-     .messages = {T("lone line feed (LF) at character %2: the game reads it as an ordinary character, not a line end"),
-                  T("%1 lone line feeds (LF), the first at character %2: the game reads them as ordinary "
+     .messages = {QT_TRANSLATE_NOOP("ProblemKinds", "lone line feed (LF) at character %2: the game reads it as an ordinary character, not a line end"),
+                  QT_TRANSLATE_NOOP("ProblemKinds", "%1 lone line feeds (LF), the first at character %2: the game reads them as ordinary "
                     "characters, not line ends")},
      .fix = BankFix::EndAtLineFeeds,
-     .fixOne = {T("End line %1 at its line feeds")},
-     .fixEvery = T("End every line at its line feeds"),
-     .fixInList = T("end lines at their line feeds"),
-     .guideTerm = T("Line feed without carriage return"),
-     .guideMeaning = T("the game does not end the line there but shows an odd character.")},
+     .fixOne = {QT_TRANSLATE_NOOP("ProblemKinds", "End line %1 at its line feeds")},
+     .fixEvery = QT_TRANSLATE_NOOP("ProblemKinds", "End every line at its line feeds"),
+     .fixInList = QT_TRANSLATE_NOOP("ProblemKinds", "end lines at their line feeds"),
+     .guideTerm = QT_TRANSLATE_NOOP("ProblemKinds", "Line feed without carriage return"),
+     .guideMeaning = QT_TRANSLATE_NOOP("ProblemKinds", "the game does not end the line there but shows an odd character.")},
     {.kind = Utf8Text,
      .severity = Problem,
-     .messages = {T("%1 holds UTF-8 text the game shows as other characters: %2")},
+     .messages = {QT_TRANSLATE_NOOP("ProblemKinds", "%1 holds UTF-8 text the game shows as other characters: %2")},
      .fix = BankFix::ReadUtf8,
-     .fixOne = {T("Read the UTF-8 text on line %1")},
-     .fixEvery = T("Read the UTF-8 text on every line"),
-     .fixInList = T("read the UTF-8 text"),
-     .guideTerm = T("UTF-8 text"),
-     .guideMeaning = T("the file was saved in another encoding; the game shows “ü” as “Ã¼”. Fix reads it as "
+     .fixOne = {QT_TRANSLATE_NOOP("ProblemKinds", "Read the UTF-8 text on line %1")},
+     .fixEvery = QT_TRANSLATE_NOOP("ProblemKinds", "Read the UTF-8 text on every line"),
+     .fixInList = QT_TRANSLATE_NOOP("ProblemKinds", "read the UTF-8 text"),
+     .guideTerm = QT_TRANSLATE_NOOP("ProblemKinds", "UTF-8 text"),
+     .guideMeaning = QT_TRANSLATE_NOOP("ProblemKinds", "the file was saved in another encoding; the game shows “ü” as “Ã¼”. Fix reads it as "
                        "intended.")},
     {.kind = Unencodable,
      .severity = Problem,
-     .messages = {T("%1 holds characters the game cannot show (Windows-1252 has none of them): %2")},
-     .guideTerm = T("Characters the game cannot show"),
-     .guideMeaning = T("typed or pasted characters Windows-1252 lacks; the bank is not saved until they are "
+     .messages = {QT_TRANSLATE_NOOP("ProblemKinds", "%1 holds characters the game cannot show (Windows-1252 has none of them): %2")},
+     .guideTerm = QT_TRANSLATE_NOOP("ProblemKinds", "Characters the game cannot show"),
+     .guideMeaning = QT_TRANSLATE_NOOP("ProblemKinds", "typed or pasted characters Windows-1252 lacks; the bank is not saved until they are "
                        "replaced.")},
     {.kind = UndefinedBytes,
      .severity = Problem,
-     .messages = {T("%1 holds bytes Windows-1252 does not define: %2")},
-     .guideTerm = T("Undefined bytes and control characters"),
-     .guideMeaning = T("characters the game shows as nothing or as boxes.")},
-    {.kind = ControlCharacters, .severity = Problem, .messages = {T("%1 holds control characters: %2")}},
+     .messages = {QT_TRANSLATE_NOOP("ProblemKinds", "%1 holds bytes Windows-1252 does not define: %2")},
+     .guideTerm = QT_TRANSLATE_NOOP("ProblemKinds", "Undefined bytes and control characters"),
+     .guideMeaning = QT_TRANSLATE_NOOP("ProblemKinds", "characters the game shows as nothing or as boxes.")},
+    {.kind = ControlCharacters, .severity = Problem, .messages = {QT_TRANSLATE_NOOP("ProblemKinds", "%1 holds control characters: %2")}},
     {.kind = CtrlZ,
      .severity = Problem,
-     .messages = {T("a Ctrl-Z in this line ends the data: the %1 bytes after it are not read"),
-                  T("a Ctrl-Z after this line ends the data: the %1 bytes after it are not read")},
-     .guideTerm = T("Ctrl-Z"),
-     .guideMeaning = T("the game stops reading the file there.")},
+     .messages = {QT_TRANSLATE_NOOP("ProblemKinds", "a Ctrl-Z in this line ends the data: the %1 bytes after it are not read"),
+                  QT_TRANSLATE_NOOP("ProblemKinds", "a Ctrl-Z after this line ends the data: the %1 bytes after it are not read")},
+     .guideTerm = QT_TRANSLATE_NOOP("ProblemKinds", "Ctrl-Z"),
+     .guideMeaning = QT_TRANSLATE_NOOP("ProblemKinds", "the game stops reading the file there.")},
     {.kind = CountMismatch,
      .severity = Problem,
-     .messages = {T("the checks count %1 lines where the game loads %2: please report this")},
-     .guideTerm = T("Lines counted differently"),
-     .guideMeaning = T("the checks and the game disagree on the number of lines: look at the line ends near it.")},
+     .messages = {QT_TRANSLATE_NOOP("ProblemKinds", "the checks count %1 lines where the game loads %2: please report this")},
+     .guideTerm = QT_TRANSLATE_NOOP("ProblemKinds", "Lines counted differently"),
+     .guideMeaning = QT_TRANSLATE_NOOP("ProblemKinds", "the checks and the game disagree on the number of lines: look at the line ends near it.")},
     // %1 the first empty slot, %2 the last, %3 the lines found.
     {.kind = SlotsEmpty,
      .severity = Problem,
-     .messages = {T("slot %1 stays empty: the game finds only %3 lines"),
-                  T("slots %1 to %2 stay empty: the game finds only %3 line"),
-                  T("slots %1 to %2 stay empty: the game finds only %3 lines")},
-     .guideTerm = T("Slots empty"),
-     .guideMeaning = T("the bank has fewer than 100 questions; the game draws an empty slot like any other, as a "
+     .messages = {QT_TRANSLATE_NOOP("ProblemKinds", "slot %1 stays empty: the game finds only %3 lines"),
+                  QT_TRANSLATE_NOOP("ProblemKinds", "slots %1 to %2 stay empty: the game finds only %3 line"),
+                  QT_TRANSLATE_NOOP("ProblemKinds", "slots %1 to %2 stay empty: the game finds only %3 lines")},
+     .guideTerm = QT_TRANSLATE_NOOP("ProblemKinds", "Slots empty"),
+     .guideMeaning = QT_TRANSLATE_NOOP("ProblemKinds", "the bank has fewer than 100 questions; the game draws an empty slot like any other, as a "
                        "blank question.")},
     // %1 the first line not read, %2 the last, %3 the entries held.
     {.kind = LinesNotRead,
      .severity = Problem,
-     .messages = {T("line %1 is not read: the game holds %3 entries"),
-                  T("lines %1 to %2 are not read: the game holds %3 entries")},
-     .guideTerm = T("Lines not read"),
-     .guideMeaning = T("lines after the 100th are never asked.")},
+     .messages = {QT_TRANSLATE_NOOP("ProblemKinds", "line %1 is not read: the game holds %3 entries"),
+                  QT_TRANSLATE_NOOP("ProblemKinds", "lines %1 to %2 are not read: the game holds %3 entries")},
+     .guideTerm = QT_TRANSLATE_NOOP("ProblemKinds", "Lines not read"),
+     .guideMeaning = QT_TRANSLATE_NOOP("ProblemKinds", "lines after the 100th are never asked.")},
     {.kind = SameQuestion,
      .severity = Warning,
-     .messages = {T("the same question as line %1 (case, spaces and punctuation aside)")},
-     .guideTerm = T("Duplicate question"),
-     .guideMeaning = T("the same question stands on two lines, so it may be asked twice in one game.")},
+     .messages = {QT_TRANSLATE_NOOP("ProblemKinds", "the same question as line %1 (case, spaces and punctuation aside)")},
+     .guideTerm = QT_TRANSLATE_NOOP("ProblemKinds", "Duplicate question"),
+     .guideMeaning = QT_TRANSLATE_NOOP("ProblemKinds", "the same question stands on two lines, so it may be asked twice in one game.")},
     {.kind = SameAnswers,
      .severity = Warning,
-     .messages = {T("%1 are the same answer (case, spaces and punctuation aside)")},
-     .guideTerm = T("Equal answers"),
-     .guideMeaning = T("two answers of one question read the same, so the player cannot tell them apart.")},
+     .messages = {QT_TRANSLATE_NOOP("ProblemKinds", "%1 are the same answer (case, spaces and punctuation aside)")},
+     .guideTerm = QT_TRANSLATE_NOOP("ProblemKinds", "Equal answers"),
+     .guideMeaning = QT_TRANSLATE_NOOP("ProblemKinds", "two answers of one question read the same, so the player cannot tell them apart.")},
     {.kind = SameAfterCut,
      .severity = Warning,
-     .messages = {T("%1 become the same answer once the game cuts them to %2 characters"),
-                  T("%1 become the same answer once the game cuts the line to %3 characters")},
-     .guideTerm = T("Answers equal after the cut"),
-     .guideMeaning = T("two answers differ only after their 26th character, or past the line's 140th, so the "
+     .messages = {QT_TRANSLATE_NOOP("ProblemKinds", "%1 become the same answer once the game cuts them to %2 characters"),
+                  QT_TRANSLATE_NOOP("ProblemKinds", "%1 become the same answer once the game cuts the line to %3 characters")},
+     .guideTerm = QT_TRANSLATE_NOOP("ProblemKinds", "Answers equal after the cut"),
+     .guideMeaning = QT_TRANSLATE_NOOP("ProblemKinds", "two answers differ only after their 26th character, or past the line's 140th, so the "
                        "game, which shows neither, shows them the same.")},
 }};
-
-#undef T
 
 // Where each kind's row stands.
 constexpr std::array<std::size_t, BankProblemKindCount> RowOf = [] {
@@ -234,13 +230,22 @@ std::string BankProblem::message() const
     return ProblemText(FactsOf(kind).messages[form], filling).toStdString();
 }
 
+std::string FieldInText(std::size_t field)
+{
+    return QCoreApplication::translate("BankField", BankFieldNames[field].inText).toStdString();
+}
+
 std::string JoinedNames(const std::vector<std::string> &names)
 {
-    std::string joined;
+    QString joined;
     for (std::size_t i = 0; i < names.size(); ++i) {
-        if (i > 0)
-            joined += i + 1 == names.size() ? " and " : ", ";
-        joined += names[i];
+        const QString name = QString::fromStdString(names[i]);
+        if (i == 0)
+            joined = name;
+        else if (i + 1 == names.size())
+            joined = ProblemText(QT_TRANSLATE_NOOP("ProblemKinds", "%1 and %2"), {joined, name});
+        else
+            joined = ProblemText(QT_TRANSLATE_NOOP("ProblemKinds", "%1, %2"), {joined, name});
     }
-    return joined;
+    return joined.toStdString();
 }

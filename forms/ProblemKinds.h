@@ -27,8 +27,8 @@ struct ProblemKindFacts {
     std::array<const char *, 4> messages; // the message's forms, as BankProblem::form picks them
     BankFix fix = BankFix::None;
     // The undo step of a fix, for one line: its forms, with %1 the line, %2
-    // the text removed and %3 the field (for Reword, the step of the cut the
-    // author may still choose). Then the step that mends every line, and the
+    // the text removed, %3 the field in lower case and %4 as its heading (for
+    // Reword, the step of the cut the author may still choose). Then the step that mends every line, and the
     // words for the kind among others in Fix All's step: none for Reword.
     std::array<const char *, 3> fixOne{};
     const char *fixEvery = nullptr;
@@ -58,5 +58,8 @@ struct BankFieldName {
 };
 extern const std::array<BankFieldName, BankFieldCount> BankFieldNames;
 
-// "a", "a and b", "a, b and c".
+// How a message names field 0..3, in the user's language, in UTF-8.
+std::string FieldInText(std::size_t field);
+
+// "a", "a and b", "a, b and c", in the user's language.
 std::string JoinedNames(const std::vector<std::string> &names);

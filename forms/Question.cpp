@@ -28,8 +28,8 @@ Label *LetterPlace(QWidget *parent, const char *name, const QRect &geometry)
 void ShowLetter(Label *place, std::uint8_t won, char letter)
 {
     place->setCaption(QString(QChar::fromLatin1(won == 1 ? letter : '*')));
-    place->setAccessibleName(won == 1 ? QStringLiteral("Letter %1 won").arg(letter)
-                                      : QStringLiteral("Letter %1 not won yet").arg(letter));
+    place->setAccessibleName(won == 1 ? TfrmQuestion::tr("Letter %1 won").arg(letter)
+                                      : TfrmQuestion::tr("Letter %1 not won yet").arg(letter));
 }
 
 } // namespace
@@ -51,15 +51,15 @@ TfrmQuestion::TfrmQuestion()
         connect(answer, &Label::clicked, this, [this, line] { AnswerClick(line); });
         AnswerLines[line - 1] = answer;
     }
-    lblQuestion = new Label(this, "lblQuestion", QuestionBox, QStringLiteral("Here comes the question."), Label::Fixed);
+    lblQuestion = new Label(this, "lblQuestion", QuestionBox, tr("Here comes the question."), Label::Fixed);
     lblQuestion->setFont(QuestionFont());
     lblQuestion->setWordWrap(true);
     Image1 = new Image(this, "Image1", QRect(113, 31, 32, 37), QString(),
-                       QStringLiteral("Piece of the player on turn"));
+                       tr("Piece of the player on turn"));
     Bevel4 = MakeBevel(this, "Bevel4", QRect(20, 18, 145, 63), BevelStyle::Lowered);
-    lblPlayername = new Label(this, "lblPlayername", QRect(34, 32, 52, 17), QStringLiteral("Player's"));
+    lblPlayername = new Label(this, "lblPlayername", QRect(34, 32, 52, 17), tr("Player's"));
     lblPlayername->setFont(DesignFont(TimesFace, 15));
-    Label1 = new Label(this, "Label1", QRect(34, 50, 28, 17), QStringLiteral("Turn"));
+    Label1 = new Label(this, "Label1", QRect(34, 50, 28, 17), tr("Turn"));
     Label1->setFont(DesignFont(TimesFace, 15));
     lblTurn = new Label(this, "lblTurn", QRect(45, 248, 8, 16), QStringLiteral("1"));
     lblTurn->hide();
@@ -67,7 +67,7 @@ TfrmQuestion::TfrmQuestion()
     lblcorner = new Label(this, "lblcorner", QRect(69, 248, 8, 16), QStringLiteral("F"));
     lblcorner->hide();
     lblLove = LetterPlace(this, "lblLove", QRect(277, 40, 10, 16));
-    Label2 = new Label(this, "Label2", QRect(275, 18, 42, 17), QStringLiteral("Pieces:"));
+    Label2 = new Label(this, "Label2", QRect(275, 18, 42, 17), tr("Pieces:"));
     Label2->setFont(DesignFont(TimesFace, 15));
     Bevel5 = MakeBevel(this, "Bevel5", QRect(268, 33, 53, 22), BevelStyle::Lowered);
     lblcornerposit = new Label(this, "lblcornerposit", QRect(93, 248, 4, 16), QString());
@@ -82,7 +82,7 @@ TfrmQuestion::TfrmQuestion()
     lbl4 = LetterPlace(this, "lbl4", QRect(301, 40, 8, 16));
     for (Label *place : {lbllove2, lblLove3, lbl4})
         place->setAutoFillBackground(false); // they overlap their left neighbours
-    btncontinue = MakeButton(this, "btncontinue", QRect(289, 56, 89, 33), QStringLiteral("Continue"));
+    btncontinue = MakeButton(this, "btncontinue", QRect(289, 56, 89, 33), tr("Continue"));
     btncontinue->hide();
 
     connect(btncontinue, &QPushButton::clicked, this, &TfrmQuestion::btncontinueClick);
@@ -113,11 +113,11 @@ void TfrmQuestion::FormShow()
     const std::uint8_t corner = CornerIndexOfSquare(square);
     if (corner != 0 && CornerLetter[QuestionPlayer][corner] == 0) {
         Label2->hide();
-        lblStatus->setCaption(QStringLiteral("This question is for the square!"));
+        lblStatus->setCaption(tr("This question is for the square!"));
         lblcorner->setCaption(QStringLiteral("T"));
         CornerIndex = corner;
         if (CornerCount[QuestionPlayer] == 3)
-            lblStatus->setCaption(QStringLiteral("This question is for the game!!!"));
+            lblStatus->setCaption(tr("This question is for the game!!!"));
     }
 
     // The letter places spell L, o, v, e; the corners along the track carry
@@ -150,7 +150,7 @@ void TfrmQuestion::AnswerClick(std::uint8_t line)
         hide();
         return;
     }
-    lblStatus->setCaption(QStringLiteral("Sorry, but that is incorrect!"));
+    lblStatus->setCaption(tr("Sorry, but that is incorrect!"));
     btncontinue->show();
     btncontinue->setFocus(); // from now on the answer keys reach the button, not the window
     for (Label *answer : AnswerLines)
@@ -217,15 +217,15 @@ void TfrmQuestion::FormHide()
             ++CornerCount[QuestionPlayer];
             if (CornerCount[QuestionPlayer] == 4) {
                 const Label *winner = lblTurn->caption() == QLatin1String("1") ? Form1->lblplayer1 : Form1->lblplayer2;
-                frmEnd->lblGreat->setCaption(QStringLiteral("Great Job, ") + winner->caption() + QStringLiteral("!"));
+                frmEnd->lblGreat->setCaption(tr("Great Job, %1!").arg(winner->caption()));
                 frmEnd->icoplayer->setPicture(Image1->picture());
                 board->hide();
                 frmEnd->show();
             }
             CornerLetter[QuestionPlayer][CornerIndex] = 1;
         }
-        board->Panel1->setCaption(QStringLiteral(" Good Job!!!  You get to roll again."));
-        board->lblPlayaz->setCaption(lblPlayername->caption() + QStringLiteral(" Turn"));
+        board->Panel1->setCaption(tr(" Good Job!!!  You get to roll again."));
+        board->lblPlayaz->setCaption(TurnLine(FromWindows1252(PlayerNames[QuestionPlayer].view())));
         board->btnDice->setEnabled(true);
         if (CornerCount[QuestionPlayer] != 4) // the board is hidden once the game is won
             FocusControl(board->btnDice);
@@ -233,9 +233,9 @@ void TfrmQuestion::FormHide()
         board->btnDice->setEnabled(true);
         FocusControl(board->btnDice);
         lblTurn->setCaption(lblTurn->caption() == QLatin1String("1") ? QStringLiteral("2") : QStringLiteral("1"));
-        board->Panel1->setCaption(QStringLiteral("  Click on the Dice to Roll"));
+        board->Panel1->setCaption(tr("  Click on the Dice to Roll"));
         const Label *next = lblTurn->caption() == QLatin1String("1") ? Form1->lblplayer1 : Form1->lblplayer2;
-        board->lblPlayaz->setCaption(next->caption() + QStringLiteral("'s Turn"));
+        board->lblPlayaz->setCaption(TurnLine(next->caption()));
     }
     lblcorner->setCaption(QString());
     board->lblPlayaz->show();

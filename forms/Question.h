@@ -11,6 +11,8 @@
 // the turn as it hides. Three hidden labels on it are the mailbox between
 // the board, this window and the dialog: lblTurn, lblcornerposit, lblcorner.
 class TfrmQuestion : public RosterWindow {
+    Q_DECLARE_TR_FUNCTIONS(TfrmQuestion)
+
 public:
     TfrmQuestion();
 

@@ -24,10 +24,11 @@ constexpr std::array<QRect, 8> PiecePlaces = {
 };
 
 // What each piece shows, for players who cannot see the pictures.
-const std::array<QString, 8> PieceNames = {
-    QStringLiteral("yellow star"), QStringLiteral("sailboat"), QStringLiteral("green frog"),
-    QStringLiteral("red heart"),   QStringLiteral("purple crown"), QStringLiteral("key"),
-    QStringLiteral("pink flower"), QStringLiteral("teddy bear"),
+constexpr std::array<const char *, 8> PieceNames = {
+    QT_TRANSLATE_NOOP("TForm1", "yellow star"), QT_TRANSLATE_NOOP("TForm1", "sailboat"),
+    QT_TRANSLATE_NOOP("TForm1", "green frog"),  QT_TRANSLATE_NOOP("TForm1", "red heart"),
+    QT_TRANSLATE_NOOP("TForm1", "purple crown"), QT_TRANSLATE_NOOP("TForm1", "key"),
+    QT_TRANSLATE_NOOP("TForm1", "pink flower"), QT_TRANSLATE_NOOP("TForm1", "teddy bear"),
 };
 
 } // namespace
@@ -43,31 +44,31 @@ TForm1::TForm1()
     for (int piece = 1; piece <= 8; ++piece) {
         const QByteArray name = "Image" + QByteArray::number(piece);
         Image *image = new Image(this, name.constData(), PiecePlaces[piece - 1], PiecePicture(piece));
-        image->setAccessibleName(QStringLiteral("Playing piece %1: %2").arg(piece).arg(PieceNames[piece - 1]));
+        image->setAccessibleName(tr("Playing piece %1: %2").arg(piece).arg(tr(PieceNames[piece - 1])));
         image->hide();
         connect(image, &Image::clicked, this, [this, piece] { ImageClick(piece); });
         Pieces[piece - 1] = image;
     }
-    lblEnter = new Label(this, "lblEnter", QRect(24, 136, 159, 16), QStringLiteral("Please enter your name:"));
+    lblEnter = new Label(this, "lblEnter", QRect(24, 136, 159, 16), tr("Please enter your name:"));
     Bevel1 = MakeBevel(this, "Bevel1", QRect(8, 344, 473, 25), BevelStyle::Lowered);
     lblbar = new Label(this, "lblbar", QRect(15, 348, 410, 16),
-                       QStringLiteral(" Player one, enter your name then press [Tab] or [Enter]."), Label::Fixed);
-    lblplayer1 = new Label(this, "lblplayer1", QRect(287, 202, 54, 16), QStringLiteral("Player 1"));
-    lblplayer2 = new Label(this, "lblplayer2", QRect(375, 202, 54, 16), QStringLiteral("Player 2"));
-    icop2 = new Image(this, "icop2", QRect(379, 230, 38, 43), QString(), QStringLiteral("Player 2's piece"));
-    icop1 = new Image(this, "icop1", QRect(291, 230, 38, 43), QString(), QStringLiteral("Player 1's piece"));
-    lblpieces = new Label(this, "lblpieces", QRect(32, 176, 97, 16), QStringLiteral("Playing Pieces"));
+                       tr(" Player one, enter your name then press [Tab] or [Enter]."), Label::Fixed);
+    lblplayer1 = new Label(this, "lblplayer1", QRect(287, 202, 54, 16), tr("Player 1"));
+    lblplayer2 = new Label(this, "lblplayer2", QRect(375, 202, 54, 16), tr("Player 2"));
+    icop2 = new Image(this, "icop2", QRect(379, 230, 38, 43), QString(), tr("Player 2's piece"));
+    icop1 = new Image(this, "icop1", QRect(291, 230, 38, 43), QString(), tr("Player 1's piece"));
+    lblpieces = new Label(this, "lblpieces", QRect(32, 176, 97, 16), tr("Playing Pieces"));
     bilevel = MakeBevel(this, "bilevel", QRect(272, 192, 185, 97), BevelStyle::Frame);
     Image9 = new Image(this, "Image9", QRect(18, 22, 447, 84), QStringLiteral(":/banner.png"),
-                       QStringLiteral("Korvane: a game of questions, corners and Love"));
+                       tr("Korvane: a game of questions, corners and Love"));
     // Edit2 lies wholly behind the name box and only gives the focus a place
     // to go when the name box is left while "Start Game" is disabled, so
     // that leaving the name box always runs Edit1Exit.
     Edit2 = new Edit(this, "Edit2", QRect(199, 134, 58, 24), QStringLiteral("Edit2"));
-    Edit2->setAccessibleName(QStringLiteral("Spare box: now click a playing piece"));
-    Edit1 = new Edit(this, "Edit1", QRect(195, 134, 121, 24), QStringLiteral("Player1"));
-    Edit1->setAccessibleName(QStringLiteral("Your name"));
-    btnStart = MakeButton(this, "btnStart", QRect(371, 304, 86, 33), QStringLiteral("Start Game"));
+    Edit2->setAccessibleName(tr("Spare box: now click a playing piece"));
+    Edit1 = new Edit(this, "Edit1", QRect(195, 134, 121, 24), tr("Player1"));
+    Edit1->setAccessibleName(tr("Your name"));
+    btnStart = MakeButton(this, "btnStart", QRect(371, 304, 86, 33), tr("Start Game"));
     btnStart->setEnabled(false);
 
     setTabOrder(Edit1, btnStart);
@@ -92,12 +93,12 @@ void TForm1::FormShow()
         return;
     frmPlayingField->hide();
     SetupStage = 1;
-    Edit1->setText(QStringLiteral("Player1"));
+    Edit1->setText(tr("Player1"));
     Edit1->takeFocus();
-    lblplayer1->setCaption(QStringLiteral("Player1"));
-    lblplayer2->setCaption(QStringLiteral("Player2"));
-    lblbar->setCaption(QStringLiteral("Player 1:  Enter your name."));
-    lblEnter->setCaption(QStringLiteral("Enter your name:"));
+    lblplayer1->setCaption(tr("Player1"));
+    lblplayer2->setCaption(tr("Player2"));
+    lblbar->setCaption(tr("Player 1:  Enter your name."));
+    lblEnter->setCaption(tr("Enter your name:"));
     icop1->hide();
     icop2->hide();
     ShowPieces(false);
@@ -145,8 +146,8 @@ bool TForm1::Edit1KeyPress(QKeyEvent *event)
 void TForm1::Edit1Exit()
 {
     (SetupStage == 1 ? lblplayer1 : lblplayer2)->setCaption(Edit1->text());
-    lblbar->setCaption(QStringLiteral(" Select a playing piece by clicking on one."));
-    lblEnter->setCaption(QStringLiteral("Click on a playing piece"));
+    lblbar->setCaption(tr(" Select a playing piece by clicking on one."));
+    lblEnter->setCaption(tr("Click on a playing piece"));
     ShowPieces(true);
 }
 
@@ -157,17 +158,17 @@ void TForm1::ImageClick(int piece)
     if (SetupStage == 2) {
         icop2->show();
         btnStart->setEnabled(true);
-        lblbar->setCaption(QStringLiteral("Click on the 'Start Game' button to play."));
+        lblbar->setCaption(tr("Click on the 'Start Game' button to play."));
     }
     // Tested after the branch above, so a single click runs only one of them.
     if (SetupStage == 1) {
         icop1->show();
         ShowPieces(false);
-        lblbar->setCaption(piece == 3 ? QStringLiteral("Player 2:  Enter your name.")
-                                      : QStringLiteral("Player two, enter your name."));
-        lblEnter->setCaption(QStringLiteral("Enter your name:"));
+        lblbar->setCaption(piece == 3 ? tr("Player 2:  Enter your name.")
+                                      : tr("Player two, enter your name."));
+        lblEnter->setCaption(tr("Enter your name:"));
         SetupStage = 2;
-        Edit1->setText(QStringLiteral("Player2")); // echoed into lblplayer2: the stage is 2 now
+        Edit1->setText(tr("Player2")); // echoed into lblplayer2: the stage is 2 now
         Edit1->takeFocus();
     }
 }

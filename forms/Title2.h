@@ -9,6 +9,8 @@
 // names and pick their pieces; "Start Game" opens the board. The names leave
 // this window only through the captions of lblplayer1 and lblplayer2.
 class TForm1 : public RosterWindow {
+    Q_DECLARE_TR_FUNCTIONS(TForm1)
+
 public:
     TForm1();
 

@@ -72,7 +72,7 @@ void AddUnencodable(const std::vector<BankLine> &lines, std::vector<BankProblem>
             for (const QString &character : characters)
                 quoted.push_back("«" + character.toStdString() + "»");
             found.push_back({row + 1, column, BankProblemKind::Unencodable, 0,
-                             {BankFieldNames[std::size_t(column)].inText, JoinedNames(quoted)}});
+                             {FieldInText(std::size_t(column)), JoinedNames(quoted)}});
         }
     }
     if (found.empty())

@@ -405,7 +405,7 @@ bool BankEditorWindow::checkEncodable(const QString &refused)
                    "Replace it, then try again.")
                     .arg(refused)
                     .arg(bad->row + 1)
-                    .arg(QString::fromUtf8(BankFieldNames[std::size_t(bad->column)].inText), QString(bad->character)));
+                    .arg(QString::fromStdString(FieldInText(std::size_t(bad->column))), QString(bad->character)));
     return false;
 }
 

@@ -79,10 +79,12 @@ QString FixName(const BankProblem &problem, const BankLine &line)
     std::size_t form = 0;
     if (facts.fix == BankFix::MendTextAfterFields && !removed)
         form = AfterFields(line).find(LineFeed) != std::string_view::npos ? 1 : 2;
+    // The field twice: lowered into an English phrase (%3), and as its
+    // heading (%4) for languages whose nouns keep their capital.
     const bool inField = problem.field >= 0 && problem.field < int(BankFieldCount);
-    return ProblemText(facts.fixOne[form],
-                       {QString::number(problem.line), FieldText::Excerpt(removed.value_or(QString())),
-                        inField ? Heading(problem.field).toLower() : QString()});
+    const QString heading = inField ? Heading(problem.field) : QString();
+    return ProblemText(facts.fixOne[form], {QString::number(problem.line),
+                                            FieldText::Excerpt(removed.value_or(QString())), heading.toLower(), heading});
 }
 
 QString FixAllName(BankProblemKind kind)
