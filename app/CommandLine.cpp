@@ -37,7 +37,8 @@ void PrintUsage(std::FILE *to)
                  KORVANE_BANK_FOLDER);
     for (const ShippedBankName &bank : ShippedBanks)
         std::fprintf(to, "  %-27s %s\n", bank.file, bank.title);
-    std::fprintf(to, "Qt's own options, such as -platform NAME, are accepted too.\n");
+    std::fprintf(to, "--language CODE plays in that language (de: German) rather than the system's.\n"
+                     "Qt's own options, such as -platform NAME, are accepted too.\n");
 }
 
 void PrintVersion(std::FILE *to)

@@ -4,7 +4,8 @@
 #include <optional>
 #include <string>
 
-// korvwin [BANK]: the one argument names the question bank to read instead
+// korvwin [BANK]: --language CODE is taken out of argv before (Language.h).
+// The one argument names the question bank to read instead
 // of quarl3.tqz from the current folder. Read from argv once Qt has taken
 // its own options out of it.
 struct CommandLine {

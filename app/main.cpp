@@ -1,4 +1,5 @@
 #include "app/CommandLine.h"
+#include "app/Language.h"
 #include "app/Startup.h"
 
 #include <QApplication>
@@ -28,6 +29,7 @@ std::optional<int> Answer(const CommandLine &command)
 
 int main(int argc, char **argv)
 {
+    const QString language = TakeLanguageOption(argc, argv);
     // Help and version are answered before Qt starts, so they need no display.
     if (argc == 2) {
         const CommandLine early = ParseCommandLine(argc, argv);
@@ -38,6 +40,7 @@ int main(int argc, char **argv)
     const CommandLine command = ParseCommandLine(argc, argv);
     if (const std::optional<int> status = Answer(command))
         return *status;
+    InstallLanguage({QStringLiteral("game")}, language);
 
     StartUp(command.bank);
     ShowMainWindow();

@@ -2,6 +2,7 @@
 #include "editor/window/RecoveryKeeper.h"
 #include "editor/document/TerminationSignal.h"
 #include "app/DesignFonts.h"
+#include "app/Language.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -9,19 +10,26 @@
 int main(int argc, char **argv)
 {
     TerminationSignal::IgnoreFileSizeLimit();
+    const QString language = TakeLanguageOption(argc, argv);
     QApplication app(argc, argv);
+    InstallLanguage({QStringLiteral("editor"), QStringLiteral("checks")}, language);
     QApplication::setOrganizationName(QStringLiteral("Korvane"));
     QApplication::setApplicationName(QStringLiteral("korvedit"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Korvane Question Editor"));
+    QApplication::setApplicationDisplayName(QCoreApplication::translate("main", "Korvane Question Editor"));
     QApplication::setApplicationVersion(QStringLiteral(KORVANE_VERSION));
     QApplication::setDesktopFileName(QStringLiteral("example.halvorn.KorvaneEditor"));
     InstallFontSubstitutes();
 
     QCommandLineParser options;
-    options.setApplicationDescription(QStringLiteral("Write, check and play question banks for Korvane."));
+    options.setApplicationDescription(
+        QCoreApplication::translate("main", "Write, check and play question banks for Korvane."));
     options.addHelpOption();
     options.addVersionOption();
-    options.addPositionalArgument(QStringLiteral("bank"), QStringLiteral("The question bank (.tqz) to open."),
+    // Taken out of argv before Qt started (Language.h); listed for --help.
+    options.addOption({QStringLiteral("language"),
+                       QCoreApplication::translate("main", "Speak this language (de: German) rather than the system's."),
+                       QStringLiteral("code")});
+    options.addPositionalArgument(QStringLiteral("bank"), QCoreApplication::translate("main", "The question bank (.tqz) to open."),
                                   QStringLiteral("[bank]"));
     options.process(app);
 

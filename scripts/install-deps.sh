@@ -5,6 +5,7 @@ set -euo pipefail
 packages=(
   build-essential cmake
   qt6-base-dev qt6-base-dev-tools libgl-dev libxcb1-dev
+  qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
   qt6-qpa-plugins
   fonts-liberation2 fonts-dejavu-core
   xvfb xauth imagemagick xdotool

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages that cross-build the game for Windows and
 # run it under Wine: MinGW-w64, Ninja, Wine, NSIS, and the host Qt whose
-# tools (moc, rcc, uic) the Windows build of Qt and of the game use.
+# tools (moc, rcc, uic, lupdate, lrelease) the Windows build of Qt and of the
+# game use, with Qt's own catalogues that the Windows build compiles in.
 set -euo pipefail
 
 packages=(
@@ -9,6 +10,7 @@ packages=(
   cmake ninja-build perl
   wine64 nsis
   qt6-base-dev qt6-base-dev-tools
+  qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
   dpkg-dev xz-utils
   xvfb xauth openbox imagemagick xdotool
   fonts-liberation2 fonts-dejavu-core

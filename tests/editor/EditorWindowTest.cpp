@@ -7,6 +7,7 @@
 #include "editor/window/QuestionPreview.h"
 #include "tests/editor/TestFiles.h"
 #include "tests/BankLines.h"
+#include "app/Language.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -93,7 +94,12 @@ class EditorWindowTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+    void initTestCase()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        // The access keys are checked in each language with a catalogue.
+        InstallLanguage({QStringLiteral("editor"), QStringLiteral("checks")}, qEnvironmentVariable("KORVANE_LANGUAGE"));
+    }
 
     void typingThroughFocus_data();
     void typingThroughFocus();

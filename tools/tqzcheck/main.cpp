@@ -2,6 +2,9 @@
 // bank: the fields the game's own loader returns, line by line, and under
 // each line what will not play as written.
 #include "forms/BankChecks.h"
+#include "app/Language.h"
+
+#include <QCoreApplication>
 
 #include <algorithm>
 #include <array>
@@ -11,19 +14,31 @@
 
 namespace {
 
+// Printed in UTF-8, whatever the language.
+void Print(std::FILE *to, const QString &text)
+{
+    std::fputs(text.toUtf8().constData(), to);
+}
+
+// A text marked with QT_TRANSLATE_NOOP, chosen at run time.
+QString Tr(const char *text)
+{
+    return QCoreApplication::translate("tqzcheck", text);
+}
+
 // Why the file could not be opened, in words.
-std::string WhyUnopened(const BankFileOpen &file)
+QString WhyUnopened(const BankFileOpen &file)
 {
     switch (file.failure()) {
     case BankOpenFailure::Folder:
-        return "it is a folder";
+        return QCoreApplication::translate("tqzcheck", "it is a folder");
     case BankOpenFailure::System:
     case BankOpenFailure::DanglingLink:
-        return std::strerror(file.error());
+        return QString::fromLocal8Bit(std::strerror(file.error()));
     case BankOpenFailure::None:
-        return "reading it failed";
+        return QCoreApplication::translate("tqzcheck", "reading it failed");
     default:
-        return "it is not a regular file";
+        return QCoreApplication::translate("tqzcheck", "it is not a regular file");
     }
 }
 
@@ -39,16 +54,23 @@ bool ReadAll(const BankFileOpen &file, std::string &bytes)
     }
 }
 
-int Unreadable(const char *path, const std::string &why)
+int Unreadable(const QString &path, const QString &why)
 {
-    std::printf("%s: cannot be read (%s): the game would show \"The File 'QUARL3.TQZ' is not found!\"\n", path,
-                why.c_str());
+    Print(stdout, QCoreApplication::translate(
+                      "tqzcheck", "%1: cannot be read (%2): the game would show \"The File 'QUARL3.TQZ' is not found!\"\n")
+                      .arg(path, why));
     return 2;
+}
+
+// A count and its noun: the singular and plural forms are whole templates.
+QString Counted(std::size_t count, const char *one, const char *many)
+{
+    return Tr(count == 1 ? one : many).arg(count);
 }
 
 void PrintUsage(std::FILE *to)
 {
-    std::fprintf(to,
+    Print(to, QCoreApplication::translate("tqzcheck",
                  "Usage: tqzcheck FILE\n"
                  "Shows, line by line, what Korvane will load from the question bank FILE\n"
                  "and every line that will not play as written.\n"
@@ -60,13 +82,17 @@ void PrintUsage(std::FILE *to)
                  "The game reads its bank as quarl3.tqz from the folder it starts in, or,\n"
                  "when there is none, under that name in any case of letters (QUARL3.TQZ).\n"
                  "Exit status: 0 when nothing was found, 1 when a problem or a warning was\n"
-                 "found, 2 when the file cannot be read.\n");
+                 "found, 2 when the file cannot be read.\n"
+                 "--language CODE speaks that language (de: German) rather than the system's.\n"));
 }
 
 } // namespace
 
 int main(int argc, char **argv)
 {
+    const QString language = TakeLanguageOption(argc, argv);
+    QCoreApplication app(argc, argv);
+    InstallLanguage({QStringLiteral("tqzcheck"), QStringLiteral("checks")}, language);
     if (argc == 2 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0)) {
         PrintUsage(stdout);
         return 0;
@@ -80,15 +106,16 @@ int main(int argc, char **argv)
         return 2;
     }
     const char *path = argv[1];
+    const QString shownPath = QString::fromLocal8Bit(path);
 
     // Opened as the game opens it: folders, pipes and devices are refused
     // without being read.
     const BankFileOpen file(path);
     if (!file.isOpen())
-        return Unreadable(path, WhyUnopened(file));
+        return Unreadable(shownPath, WhyUnopened(file));
     std::string bytes;
     if (!ReadAll(file, bytes))
-        return Unreadable(path, "reading it failed");
+        return Unreadable(shownPath, QCoreApplication::translate("tqzcheck", "reading it failed"));
 
     const BankReport report = CheckBank(bytes);
     auto problem = report.problems.begin();
@@ -98,8 +125,11 @@ int main(int argc, char **argv)
                     ShownAsGame(entry.answers[1].view()).c_str(), ShownAsGame(entry.answers[2].view()).c_str(),
                     ShownAsGame(entry.answers[3].view()).c_str());
         for (; problem != report.problems.end() && problem->line == slot; ++problem)
-            std::printf("      line %zu: %s%s\n", slot, problem->isWarning() ? "warning: " : "",
-                        problem->message().c_str());
+            Print(stdout, QStringLiteral("      ")
+                              + Tr(problem->isWarning() ? QT_TRANSLATE_NOOP("tqzcheck", "line %1: warning: %2\n")
+                                                         : QT_TRANSLATE_NOOP("tqzcheck", "line %1: %2\n"))
+                                    .arg(slot)
+                                    .arg(QString::fromStdString(problem->message())));
     }
     for (; problem != report.problems.end(); ++problem)
         std::printf("%s: %s\n", path, problem->message().c_str());
@@ -108,7 +138,12 @@ int main(int argc, char **argv)
     const auto warnings = std::size_t(std::count_if(report.problems.begin(), report.problems.end(),
                                                     [](const BankProblem &found) { return found.isWarning(); }));
     const std::size_t problems = findings - warnings;
-    std::printf("%s: %zu entr%s, %zu problem%s, %zu warning%s\n", path, entries, entries == 1 ? "y" : "ies",
-                problems, problems == 1 ? "" : "s", warnings, warnings == 1 ? "" : "s");
+    Print(stdout, QStringLiteral("%1: %2, %3, %4\n")
+                      .arg(shownPath, Counted(entries, QT_TRANSLATE_NOOP("tqzcheck", "%1 entry"),
+                                              QT_TRANSLATE_NOOP("tqzcheck", "%1 entries")),
+                           Counted(problems, QT_TRANSLATE_NOOP("tqzcheck", "%1 problem"),
+                                   QT_TRANSLATE_NOOP("tqzcheck", "%1 problems")),
+                           Counted(warnings, QT_TRANSLATE_NOOP("tqzcheck", "%1 warning"),
+                                   QT_TRANSLATE_NOOP("tqzcheck", "%1 warnings"))));
     return findings == 0 ? 0 : 1;
 }
