@@ -5,6 +5,7 @@
 
 #include "app/Windows1252.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <algorithm>
@@ -98,14 +99,18 @@ void CheckCharacters(int field, std::string_view text, LineProblems &problems)
         if (const std::size_t length = Utf8SequenceAt(text, at, codePoint)) {
             const std::string_view sequence = text.substr(at, length);
             // The mark's own rendering holds a guillemet, so it goes unquoted.
-            add(utf8, codePoint == 0xFEFF ? "a byte order mark (EF BB BF) shows as " + ShownAsGame(sequence)
-                                          : "«" + std::string(sequence) + "» shows as " + Quoted(sequence));
+            add(utf8, codePoint == 0xFEFF
+                          ? ProblemText(QT_TRANSLATE_NOOP("ProblemKinds", "a byte order mark (EF BB BF) shows as %1"),
+                                   {ShownAsGame(sequence)})
+                          : ProblemText(QT_TRANSLATE_NOOP("ProblemKinds", "%1 shows as %2"),
+                                   {"«" + std::string(sequence) + "»", Quoted(sequence)}));
             at += length - 1;
         } else if (byte >= 0x80) {
             // Letters and signs of the code page are the format's own; only
             // the bytes it leaves undefined show as nothing.
             if (IsControl(FromWindows1252(text.substr(at, 1)).at(0).unicode()))
-                add(undefined, Format("0x%02X (no character)", unsigned(byte)));
+                add(undefined, ProblemText(QT_TRANSLATE_NOOP("ProblemKinds", "%1 (no character)"),
+                                           {Format("0x%02X", unsigned(byte))}));
         } else if ((byte < 0x20 || byte == 0x7F) && byte != static_cast<unsigned char>(LineFeed)) {
             add(control, Format("0x%02X", unsigned(byte)));
         }

@@ -43,19 +43,6 @@ if(WIN32)
     FILES ${qt_catalogues})
 endif()
 
-# The game's help and catalogue pages in each language, in
-# assets/texts/LANGUAGE/, under the English pages' names: Qt's resource
-# system picks them by the default QLocale, which Language.h sets.
-file(GLOB page_folders LIST_DIRECTORIES true ${PROJECT_SOURCE_DIR}/assets/texts/*)
-foreach(folder IN LISTS page_folders)
-  if(IS_DIRECTORY ${folder})
-    get_filename_component(language ${folder} NAME)
-    file(GLOB pages CONFIGURE_DEPENDS ${folder}/*.txt)
-    qt_add_resources(korvane_app korvane_pages_${language} PREFIX /texts LANG ${language} BASE ${folder}
-      FILES ${pages})
-  endif()
-endforeach()
-
 if(BUILD_TESTING)
   set(catalogue_projects)
   foreach(target IN ITEMS korvane_core korvane_app tqzcheck korvane_editor)

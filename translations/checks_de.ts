@@ -350,5 +350,17 @@
         <source>%1, %2</source>
         <translation>%1, %2</translation>
     </message>
+    <message>
+        <source>a byte order mark (EF BB BF) shows as %1</source>
+        <translation>eine Byte-Order-Mark (EF BB BF) erscheint als %1</translation>
+    </message>
+    <message>
+        <source>%1 shows as %2</source>
+        <translation>%1 erscheint als %2</translation>
+    </message>
+    <message>
+        <source>%1 (no character)</source>
+        <translation>%1 (kein Zeichen)</translation>
+    </message>
 </context>
 </TS>

@@ -45,7 +45,7 @@
     </message>
     <message>
         <source> Player one, enter your name then press [Tab] or [Enter].</source>
-        <translation> Spieler 1, gib deinen Namen ein, dann [Tab] oder [Enter].</translation>
+        <translation> Spieler 1, gib deinen Namen ein und drücke [Tab] oder [Enter].</translation>
     </message>
     <message>
         <source>Player 1</source>
