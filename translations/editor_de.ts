@@ -523,6 +523,14 @@
         <source>Shuffle the rows</source>
         <translation>Die Zeilen mischen</translation>
     </message>
+    <message>
+        <source>Cut %1</source>
+        <translation>%1 ausschneiden</translation>
+    </message>
+    <message>
+        <source>Clear %1</source>
+        <translation>%1 leeren</translation>
+    </message>
 </context>
 <context>
     <name>BankFileReader</name>
@@ -648,6 +656,21 @@
     <message>
         <source>Top up with %1 questions from %2</source>
         <translation>Mit %1 Fragen aus %2 auffüllen</translation>
+    </message>
+</context>
+<context>
+    <name>CellClipboard</name>
+    <message>
+        <source>%1 and %2 more</source>
+        <translation>%1 und %2 weitere</translation>
+    </message>
+    <message>
+        <source>Paste over %1</source>
+        <translation>Über %1 einfügen</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Einfügen</translation>
     </message>
 </context>
 <context>
@@ -1100,6 +1123,37 @@
     <message>
         <source>the pages could not be drawn</source>
         <translation>die Seiten konnten nicht gezeichnet werden</translation>
+    </message>
+</context>
+<context>
+    <name>QuizPrinter</name>
+    <message>
+        <source>Write the letter of the right answer in the box beside each question.</source>
+        <translation>Schreibe den Buchstaben der richtigen Antwort in das Kästchen neben jeder Frage.</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Class</source>
+        <translation>Klasse</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>%1 — page %2 of %3 — Order %4 (check %5)</source>
+        <translation>%1 — Seite %2 von %3 — Reihenfolge %4 (Prüfzahl %5)</translation>
+    </message>
+    <message>
+        <source>Answer key: %1</source>
+        <translation>Lösungsschlüssel: %1</translation>
+    </message>
+    <message>
+        <source>%1, answer key — page %2 of %3 — Order %4 (check %5)</source>
+        <translation>%1, Lösungsschlüssel — Seite %2 von %3 — Reihenfolge %4 (Prüfzahl %5)</translation>
     </message>
 </context>
 <context>
