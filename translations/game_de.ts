@@ -73,7 +73,7 @@
     </message>
     <message>
         <source>Spare box: now click a playing piece</source>
-        <translation>Ersatzfeld: jetzt eine Spielfigur anklicken</translation>
+        <translation>Zusatzfeld: Klicke jetzt eine Spielfigur an</translation>
     </message>
     <message>
         <source>Player1</source>
@@ -97,7 +97,7 @@
     </message>
     <message>
         <source>Enter your name:</source>
-        <translation>Dein Name:</translation>
+        <translation>Gib deinen Namen ein:</translation>
     </message>
     <message>
         <source> Select a playing piece by clicking on one.</source>
@@ -163,7 +163,7 @@
     </message>
     <message>
         <source>Great Job!</source>
-        <translation>Super gemacht!</translation>
+        <translation>Bravo!</translation>
     </message>
     <message>
         <source>Winner&apos;s piece</source>
@@ -415,7 +415,7 @@
     </message>
     <message>
         <source>This question is for the square!</source>
-        <translation>Diese Frage zählt für das Feld!</translation>
+        <translation>Diese Frage gilt für das Eckfeld!</translation>
     </message>
     <message>
         <source>This question is for the game!!!</source>
@@ -427,7 +427,7 @@
     </message>
     <message>
         <source>Great Job, %1!</source>
-        <translation>Super gemacht, %1!</translation>
+        <translation>Bravo, %1!</translation>
     </message>
     <message>
         <source> Good Job!!!  You get to roll again.</source>
