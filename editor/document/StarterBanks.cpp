@@ -30,8 +30,10 @@ QList<StarterBank> StarterBanks()
         return banks;
     for (const ShippedBankName &bank : ShippedBanks) {
         const QString path = QDir(folder).absoluteFilePath(QString::fromLatin1(bank.file));
-        if (QFileInfo(path).isFile())
-            banks.append({QString::fromUtf8(bank.title), path});
+        if (!QFileInfo(path).isFile())
+            continue;
+        const BankLanguage *language = FindBankLanguage(bank.language);
+        banks.append({QString::fromUtf8(bank.title), path, language ? language : &AnyLanguage});
     }
     return banks;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "forms/BankLanguage.h"
+
 #include <QList>
 #include <QString>
 
@@ -8,6 +10,7 @@
 struct StarterBank {
     QString title;
     QString path;
+    const BankLanguage *language = &AnyLanguage; // the questions', for the duplicate rule
 };
 
 // The shipped banks found, in the order the game lists them. They are looked

@@ -508,16 +508,16 @@ private slots:
         QFETCH(QByteArray, saved);
         QFETCH(QString, step);
         if (!saved.isEmpty()) {
-            CheckEdit(bank, [&](BankTableModel &m) { m.topUp(source, QStringLiteral("Atlas")); }, saved);
+            CheckEdit(bank, [&](BankTableModel &m) { m.topUp(source, QStringLiteral("Atlas"), AnyLanguage); }, saved);
             if (QTest::currentTestFailed())
                 return;
             Editor editor(bank);
-            editor.model.topUp(source, QStringLiteral("Atlas"));
+            editor.model.topUp(source, QStringLiteral("Atlas"), AnyLanguage);
             QCOMPARE(editor.stack.undoText(), step);
             return;
         }
         Editor editor(bank);
-        QVERIFY(editor.model.topUp(source, QStringLiteral("Atlas")).lines.empty());
+        QVERIFY(editor.model.topUp(source, QStringLiteral("Atlas"), AnyLanguage).lines.empty());
         QCOMPARE(editor.stack.count(), 0);
         QCOMPARE(editor.model.bytes(), bank);
     }
