@@ -35,7 +35,16 @@ QList<StarterBank> StarterBanks()
         const BankLanguage *language = FindBankLanguage(bank.language);
         banks.append({QString::fromUtf8(bank.title), path, language ? language : &AnyLanguage});
     }
-    return banks;
+    return InLanguageFirst(banks, QLocale().language());
+}
+
+QList<StarterBank> InLanguageFirst(const QList<StarterBank> &banks, QLocale::Language language)
+{
+    const std::string code = QLocale::languageToCode(language).toStdString();
+    QList<StarterBank> first, others;
+    for (const StarterBank &bank : banks)
+        (bank.language->code == code ? first : others).append(bank);
+    return first + others;
 }
 
 QString StarterBankTitle(const QString &path)
