@@ -102,7 +102,9 @@ NumericAnswers PlaceOfRightValue(const std::array<std::string_view, 3> &answers,
     const std::optional<double> right = LeadingNumber(answers[0], language);
     const std::optional<double> wrong1 = LeadingNumber(answers[1], language);
     const std::optional<double> wrong2 = LeadingNumber(answers[2], language);
-    if (!right || !wrong1 || !wrong2)
+    // "Eight minutes", "Eight hours" and "Eight days" differ by what follows
+    // the number, which has no place to give away.
+    if (!right || !wrong1 || !wrong2 || (*right == *wrong1 && *right == *wrong2))
         return {};
     const double low = std::min(*wrong1, *wrong2), high = std::max(*wrong1, *wrong2);
     if (*right < low)

@@ -33,7 +33,7 @@ std::optional<double> LeadingNumber(std::string_view answer, const BankLanguage 
 
 // Where the right value sits among a question's three numeric answers.
 enum class RightValuePlace {
-    NotNumeric, // some answer does not start with a number
+    NotNumeric, // some answer does not start with a number, or all start with the same
     Lowest,
     Middle,     // between the two wrong values, or equal to one of them
     Highest,

@@ -180,6 +180,8 @@ void QuestionRulesTest::placeOfRightValue_data()
                                             << RightValuePlace::Middle << false << En;
     QTest::newRow("negative values") << QByteArray("-10") << QByteArray("-20") << QByteArray("5")
                                      << RightValuePlace::Middle << false << En;
+    QTest::newRow("all the same number") << QByteArray("Eight minutes") << QByteArray("Eight hours")
+                                         << QByteArray("8 days") << RightValuePlace::NotNumeric << false << En;
     QTest::newRow("one answer a word") << QByteArray("1492") << QByteArray("1392") << QByteArray("Never")
                                        << RightValuePlace::NotNumeric << false << En;
     QTest::newRow("right answer a word") << QByteArray("Many") << QByteArray("6") << QByteArray("8")
