@@ -8,11 +8,13 @@ set(KORVANE_BANK_LANGUAGES
   "es|Spanish"
 )
 
-# The question banks that ship with the game, each as "base name|title|language":
-# data/<base name>.tqz is the bank and data/checks/<base name>.md the record
-# of its blind check. The title is the bank's own, in its language (UTF-8). The install, the desktop entry's actions, the manual
-# page, korvwin --help and the bank tests all read this one list. The first
-# is the bank the game reads when started without one.
+# The question banks that ship with the game, each as
+# "base name|title|language": data/<base name>.tqz is the bank and
+# data/checks/<base name>.md the record of its blind check; the title is the
+# bank's own, in its language (UTF-8), and the language one of the codes
+# above. The install, the desktop entry's actions, the manual page, korvwin
+# --help, the editor and the bank tests all read this one list. The first is
+# the bank the game reads when started without one.
 set(KORVANE_SHIPPED_BANKS
   "quarl3|General Knowledge|en"
   "science-and-nature|Science and Nature|en"

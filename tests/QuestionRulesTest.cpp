@@ -62,7 +62,8 @@ void QuestionRulesTest::sameText_data()
                                                      << QByteArray("Who wrote 'Emma' - a novel?") << true << En;
     QTest::newRow("Windows-1252 capital") << QByteArray("Where is Z\xfcrich?") << QByteArray("WHERE IS Z\xdcRICH?")
                                           << true << En;
-    QTest::newRow("accent matters") << QByteArray("Where is Z\xfcrich?") << QByteArray("Where is Zurich?") << false << En;
+    QTest::newRow("accent matters") << QByteArray("Where is Z\xfcrich?") << QByteArray("Where is Zurich?") << false
+                                    << En;
     QTest::newRow("digits matter") << QByteArray("How many legs has an insect, 6?")
                                    << QByteArray("How many legs has an insect, 8?") << false << En;
     QTest::newRow("a word matters") << QByteArray("Which is the largest ocean?")

@@ -121,7 +121,8 @@ void ShippedBankTest::initTestCase()
         Bank bank;
         bank.file = QLatin1String(name.file);
         bank.language = FindBankLanguage(name.language);
-        QVERIFY2(bank.language, qPrintable(bank.file + QStringLiteral(" is in a language the question rules do not know")));
+        QVERIFY2(bank.language,
+                 qPrintable(bank.file + QStringLiteral(" is in a language the question rules do not know")));
         QFile file(DataFolder() + bank.file);
         bank.read = file.open(QIODevice::ReadOnly);
         bank.bytes = file.readAll();
