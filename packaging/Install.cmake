@@ -154,11 +154,11 @@ string(CONCAT CPACK_PACKAGE_DESCRIPTION
   "whole word wins.\n"
   "\n"
   "The package holds the game with ${KORVANE_BANK_COUNT} banks of 100 questions each, in\n"
-  "${KORVANE_BANKS_LANGUAGES_IN_WORDS}: general knowledge, science and nature, geography,\n"
-  "history and inventions, words, books and art, a children's quiz and a hard\n"
-  "quiz night. With them come the question editor korvedit, which writes,\n"
-  "checks and plays question banks of your own, and tqzcheck, which shows on\n"
-  "a terminal what the game will make of a bank.")
+  "${KORVANE_BANKS_LANGUAGES_IN_WORDS}: general knowledge, science and\n"
+  "nature, geography, history and inventions, words, books and art, a\n"
+  "children's quiz and a hard quiz night. With them come the question editor\n"
+  "korvedit, which writes, checks and plays question banks of your own, and\n"
+  "tqzcheck, which shows on a terminal what the game will make of a bank.")
 set(CPACK_PACKAGING_INSTALL_PREFIX ${CMAKE_INSTALL_PREFIX})
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
