@@ -23,6 +23,9 @@ set(KORVANE_SHIPPED_BANKS
   "words-books-and-art|Words, Books and Art|en"
   "childrens-quiz|Children's Quiz|en"
   "quiz-night|Quiz Night|en"
+  "allgemeinwissen|Allgemeinwissen|de"
+  "culture-generale|Culture générale|fr"
+  "cultura-general|Cultura general|es"
 )
 
 # The base names double as desktop action names, and the titles go into C++
