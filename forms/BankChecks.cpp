@@ -219,6 +219,11 @@ std::size_t Utf8SequenceAt(std::string_view bytes, std::size_t at, char32_t &cod
     }
     if (at + length > bytes.size())
         return 0;
+    // A letter, a no-break space and a sign is how French closes a quote
+    // ("Lakmé »"); as UTF-8 the same three bytes would be one CJK or
+    // Samaritan character, which no bank in this code page holds.
+    if (length == 3 && static_cast<unsigned char>(bytes[at + 1]) == 0xA0)
+        return 0;
     for (std::size_t i = 1; i < length; ++i) {
         const auto next = static_cast<unsigned char>(bytes[at + i]);
         if ((next & 0xC0) != 0x80)

@@ -317,7 +317,7 @@ void StartupTest::commandLine()
     // The help lists every bank that comes with the game, by file and title.
     if (out == UsageLine) {
         for (const ShippedBankName &bank : ShippedBanks) {
-            const QString row = QStringLiteral("  %1 %2\n").arg(QLatin1String(bank.file), -27).arg(QLatin1String(bank.title));
+            const QString row = QStringLiteral("  %1 %2\n").arg(QLatin1String(bank.file), -27).arg(QString::fromUtf8(bank.title));
             QVERIFY2(stdOut.contains(row), bank.file);
         }
     }
