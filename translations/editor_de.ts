@@ -1404,5 +1404,17 @@
         <source>The question bank (.tqz) to open.</source>
         <translation>Die Fragendatei (.tqz), die geöffnet werden soll.</translation>
     </message>
+    <message>
+        <source>code</source>
+        <translation>Code</translation>
+    </message>
+    <message>
+        <source>bank</source>
+        <translation>Fragendatei</translation>
+    </message>
+    <message>
+        <source>[bank]</source>
+        <translation>[Fragendatei]</translation>
+    </message>
 </context>
 </TS>
