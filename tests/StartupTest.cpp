@@ -281,7 +281,8 @@ void StartupTest::commandLine_data()
     QTest::newRow("two banks") << QStringList{"a.tqz", "b.tqz"} << true << 2 << QString() << usage;
     QTest::newRow("an unknown option") << QStringList{"--bank=a.tqz"} << true << 2 << QString() << usage;
     QTest::newRow("--help with a bank") << QStringList{"--help", "a.tqz"} << true << 2 << QString() << usage;
-    QTest::newRow("--help in German") << QStringList{"--language", "de", "--help"} << true << 0 << usage << QString();
+    QTest::newRow("--help in German") << QStringList{"--language", "de", "--help"} << false << 0
+                                      << QStringLiteral("Aufruf: korvwin [FRAGENDATEI]\n") << QString();
     QTest::newRow("--language without its code") << QStringList{"--language"} << true << 2 << QString() << usage;
 }
 
