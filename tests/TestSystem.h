@@ -41,6 +41,11 @@ bool MakeSymlink(const QByteArray &target, const QByteArray &path);
 // The device that reads as empty: /dev/null, or NUL on Windows.
 QByteArray NullDevice();
 
+// Why text measured in the editor's default font here is not what a user
+// sees, or empty when it is: under Wine the offscreen platform draws it in a
+// stand-in face, wider than the one Windows gives the editor.
+QString DefaultFontStandIn();
+
 // Makes the file unreadable to this process; returns why it cannot when it
 // cannot (running as root, or on a system where a test cannot deny itself),
 // empty once done.

@@ -48,6 +48,11 @@ QByteArray NullDevice()
     return "/dev/null";
 }
 
+QString DefaultFontStandIn()
+{
+    return {};
+}
+
 QString MakeUnreadable(const QByteArray &path)
 {
     if (::geteuid() == 0)

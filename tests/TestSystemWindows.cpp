@@ -68,6 +68,12 @@ QByteArray NullDevice()
     return "NUL";
 }
 
+QString DefaultFontStandIn()
+{
+    return QStringLiteral("the offscreen platform under Wine draws the editor's default font in a wider stand-in "
+                          "face; the windows platform fits it (see the Windows screenshots)");
+}
+
 QString MakeUnreadable(const QByteArray &)
 {
     return QStringLiteral("a process cannot deny itself reading a file it owns without rewriting its ACL, which Wine "
