@@ -2,6 +2,8 @@
 
 #include "generated/ShippedBanks.h"
 
+#include <QCoreApplication>
+
 #include <cstring>
 
 CommandLine ParseCommandLine(int argc, const char *const *argv)
@@ -25,20 +27,25 @@ CommandLine ParseCommandLine(int argc, const char *const *argv)
 
 void PrintUsage(std::FILE *to)
 {
-    std::fprintf(to,
-                 "Usage: korvwin [BANK]\n"
-                 "Starts Korvane, a quiz board game for two players on one computer.\n"
-                 "The game reads its questions from the question bank BANK when it starts\n"
-                 "and again at every new game. Without BANK it reads quarl3.tqz from the\n"
-                 "folder it starts in, or, when there is none, that name in any case of\n"
-                 "letters (QUARL3.TQZ). When the bank cannot be read, an error window says\n"
-                 "so and its OK ends the game.\n"
-                 "The banks that come with the game, in %s:\n",
-                 KORVANE_BANK_FOLDER);
+    const QString head = QCoreApplication::translate(
+        "CommandLine", "Usage: korvwin [BANK]\n"
+                       "Starts Korvane, a quiz board game for two players on one computer.\n"
+                       "The game reads its questions from the question bank BANK when it starts\n"
+                       "and again at every new game. Without BANK it reads quarl3.tqz from the\n"
+                       "folder it starts in, or, when there is none, that name in any case of\n"
+                       "letters (QUARL3.TQZ). When the bank cannot be read, an error window says\n"
+                       "so and its OK ends the game.\n"
+                       "The banks that come with the game, in %1:\n");
+    std::fputs(head.arg(QString::fromUtf8(KORVANE_BANK_FOLDER)).toUtf8().constData(), to);
     for (const ShippedBankName &bank : ShippedBanks)
         std::fprintf(to, "  %-27s %s\n", bank.file, bank.title);
-    std::fprintf(to, "--language CODE plays in that language (de: German) rather than the system's.\n"
-                     "Qt's own options, such as -platform NAME, are accepted too.\n");
+    std::fputs(QCoreApplication::translate("CommandLine",
+                                           "--language CODE plays in that language (de: German) rather than the "
+                                           "system's.\n"
+                                           "Qt's own options, such as -platform NAME, are accepted too.\n")
+                   .toUtf8()
+                   .constData(),
+               to);
 }
 
 void PrintVersion(std::FILE *to)

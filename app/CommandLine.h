@@ -16,7 +16,8 @@ struct CommandLine {
 
 CommandLine ParseCommandLine(int argc, const char *const *argv);
 
-// What --help prints, or, after a wrong command line, what goes to stderr.
+// What --help prints, or, after a wrong command line, what goes to stderr,
+// in the language installed (Language.h).
 void PrintUsage(std::FILE *to);
 
 // The line --version prints.

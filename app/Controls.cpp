@@ -4,6 +4,7 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <QImageReader>
+#include <QLocale>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPixmapCache>
@@ -298,7 +299,10 @@ QPlainTextEdit *MakeMemo(QWidget *parent, const char *name, const QRect &geometr
 
 QString ResourceText(const QString &path)
 {
-    QFile file(path);
+    // The page in the language of the default locale, where it has one.
+    const qsizetype folder = path.lastIndexOf(u'/') + 1;
+    const QString translated = path.left(folder) + QLocale().name().section(u'_', 0, 0) + u'/' + path.mid(folder);
+    QFile file(QFile::exists(translated) ? translated : path);
     if (!file.open(QIODevice::ReadOnly))
         qFatal("missing resource %s", qPrintable(path));
     return QString::fromUtf8(file.readAll()).trimmed();

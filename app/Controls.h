@@ -139,5 +139,6 @@ enum class MemoLook { Sunken, Flat };
 QPlainTextEdit *MakeMemo(QWidget *parent, const char *name, const QRect &geometry, const QString &text,
                          MemoLook look, bool scrollBar = false);
 
-// A text compiled into the program, such as the manual.
+// A text compiled into the program, such as the manual: its copy in the
+// default locale's language, FOLDER/LANGUAGE/NAME, where there is one.
 QString ResourceText(const QString &path);

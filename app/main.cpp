@@ -30,17 +30,21 @@ std::optional<int> Answer(const CommandLine &command)
 int main(int argc, char **argv)
 {
     const QString language = TakeLanguageOption(argc, argv);
-    // Help and version are answered before Qt starts, so they need no display.
+    // Help and version are answered before the windows' Qt starts, so they
+    // need no display.
     if (argc == 2) {
         const CommandLine early = ParseCommandLine(argc, argv);
-        if (early.action == CommandLine::Action::Help || early.action == CommandLine::Action::Version)
+        if (early.action == CommandLine::Action::Help || early.action == CommandLine::Action::Version) {
+            const QCoreApplication words(argc, argv);
+            InstallLanguage({QStringLiteral("game")}, language);
             return *Answer(early);
+        }
     }
     QApplication app(argc, argv); // takes Qt's own options out of argv
+    InstallLanguage({QStringLiteral("game")}, language);
     const CommandLine command = ParseCommandLine(argc, argv);
     if (const std::optional<int> status = Answer(command))
         return *status;
-    InstallLanguage({QStringLiteral("game")}, language);
 
     StartUp(command.bank);
     ShowMainWindow();

@@ -28,9 +28,10 @@ int main(int argc, char **argv)
     // Taken out of argv before Qt started (Language.h); listed for --help.
     options.addOption({QStringLiteral("language"),
                        QCoreApplication::translate("main", "Speak this language (de: German) rather than the system's."),
-                       QStringLiteral("code")});
-    options.addPositionalArgument(QStringLiteral("bank"), QCoreApplication::translate("main", "The question bank (.tqz) to open."),
-                                  QStringLiteral("[bank]"));
+                       QCoreApplication::translate("main", "code")});
+    options.addPositionalArgument(QCoreApplication::translate("main", "bank"),
+                                  QCoreApplication::translate("main", "The question bank (.tqz) to open."),
+                                  QCoreApplication::translate("main", "[bank]"));
     options.process(app);
 
     BankEditorWindow window;

@@ -5,6 +5,7 @@
 
 #include "app/Windows1252.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <algorithm>
@@ -98,14 +99,18 @@ void CheckCharacters(int field, std::string_view text, LineProblems &problems)
         if (const std::size_t length = Utf8SequenceAt(text, at, codePoint)) {
             const std::string_view sequence = text.substr(at, length);
             // The mark's own rendering holds a guillemet, so it goes unquoted.
-            add(utf8, codePoint == 0xFEFF ? "a byte order mark (EF BB BF) shows as " + ShownAsGame(sequence)
-                                          : "«" + std::string(sequence) + "» shows as " + Quoted(sequence));
+            add(utf8, codePoint == 0xFEFF
+                          ? ProblemText(QT_TRANSLATE_NOOP("ProblemKinds", "a byte order mark (EF BB BF) shows as %1"),
+                                   {ShownAsGame(sequence)})
+                          : ProblemText(QT_TRANSLATE_NOOP("ProblemKinds", "%1 shows as %2"),
+                                   {"«" + std::string(sequence) + "»", Quoted(sequence)}));
             at += length - 1;
         } else if (byte >= 0x80) {
             // Letters and signs of the code page are the format's own; only
             // the bytes it leaves undefined show as nothing.
             if (IsControl(FromWindows1252(text.substr(at, 1)).at(0).unicode()))
-                add(undefined, Format("0x%02X (no character)", unsigned(byte)));
+                add(undefined, ProblemText(QT_TRANSLATE_NOOP("ProblemKinds", "%1 (no character)"),
+                                           {Format("0x%02X", unsigned(byte))}));
         } else if ((byte < 0x20 || byte == 0x7F) && byte != static_cast<unsigned char>(LineFeed)) {
             add(control, Format("0x%02X", unsigned(byte)));
         }
@@ -213,6 +218,11 @@ std::size_t Utf8SequenceAt(std::string_view bytes, std::size_t at, char32_t &cod
         return 0;
     }
     if (at + length > bytes.size())
+        return 0;
+    // A letter, a no-break space and a sign is how French closes a quote
+    // ("Lakmé »"); as UTF-8 the same three bytes would be one CJK or
+    // Samaritan character, which no bank in this code page holds.
+    if (length == 3 && static_cast<unsigned char>(bytes[at + 1]) == 0xA0)
         return 0;
     for (std::size_t i = 1; i < length; ++i) {
         const auto next = static_cast<unsigned char>(bytes[at + i]);

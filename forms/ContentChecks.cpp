@@ -47,7 +47,7 @@ void ContentChecks::check(std::size_t line, const BankEntry &entry,
                           std::vector<BankProblem> &problems)
 {
     // The question as the game asks it, cut and all.
-    if (const QString question = ComparableText(entry.question.view()); !question.isEmpty()) {
+    if (const QString question = ComparableText(entry.question.view(), AnyLanguage); !question.isEmpty()) {
         if (const auto earlier = questions_.constFind(question); earlier != questions_.constEnd()) {
             problems.push_back({line, 0, BankProblemKind::SameQuestion, 0, {std::to_string(*earlier)}});
         } else {
@@ -60,9 +60,9 @@ void ContentChecks::check(std::size_t line, const BankEntry &entry,
     // mended to fit: cut to its width alone.
     std::array<QString, Answers> whole, loaded, fitted;
     for (std::size_t answer = 0; answer < Answers; ++answer) {
-        whole[answer] = ComparableText(written[answer + 1]);
-        loaded[answer] = ComparableText(entry.answers[answer + 1].view());
-        fitted[answer] = ComparableText(written[answer + 1].substr(0, BankFieldWidths[answer + 1]));
+        whole[answer] = ComparableText(written[answer + 1], AnyLanguage);
+        loaded[answer] = ComparableText(entry.answers[answer + 1].view(), AnyLanguage);
+        fitted[answer] = ComparableText(written[answer + 1].substr(0, BankFieldWidths[answer + 1]), AnyLanguage);
     }
     std::vector<std::vector<int>> told = EqualGroups(whole);
     for (const std::vector<int> &group : told)

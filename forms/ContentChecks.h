@@ -13,8 +13,9 @@
 // each matters once the game shuffles the answers. A question asked twice,
 // or two answers a player cannot tell apart, whole or as the game cuts them:
 // to their width, or by the line's 140 characters.
-// Texts compare as SameText compares them; fields with no letter or digit
-// ("€", "?") are left alone, as they would all compare equal.
+// Texts compare as SameText compares them in AnyLanguage, as a bank's
+// language is not known here; fields with no letter or digit ("€", "?") are
+// left alone, as they would all compare equal.
 class ContentChecks {
 public:
     // Checks one loaded line against the lines checked before it, adding its

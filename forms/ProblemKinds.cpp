@@ -222,12 +222,17 @@ bool BankProblem::isWarning() const
     return FactsOf(kind).severity == BankSeverity::Warning;
 }
 
-std::string BankProblem::message() const
+std::string ProblemText(const char *text, const std::vector<std::string> &args)
 {
     QStringList filling;
     for (const std::string &arg : args)
         filling += QString::fromStdString(arg);
-    return ProblemText(FactsOf(kind).messages[form], filling).toStdString();
+    return ProblemText(text, filling).toStdString();
+}
+
+std::string BankProblem::message() const
+{
+    return ProblemText(FactsOf(kind).messages[form], args);
 }
 
 std::string FieldInText(std::size_t field)

@@ -49,6 +49,8 @@ std::span<const BankProblemKind> FixedKinds();
 // A text of the table in the user's language, its %1, %2... filled with
 // `args` in one pass, so that an argument holding "%2" stays as it is.
 QString ProblemText(const char *text, const QStringList &args = {});
+// The same with the arguments and the result in UTF-8.
+std::string ProblemText(const char *text, const std::vector<std::string> &args);
 
 // Each field's names: the heading of its column, which the editor shows
 // through tr() in the "BankField" context, and how a message names it.

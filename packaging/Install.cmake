@@ -54,19 +54,35 @@ list(TRANSFORM KORVANE_SHIPPED_BANK_NAMES PREPEND data/ OUTPUT_VARIABLE korvane_
 list(TRANSFORM korvane_bank_files APPEND .tqz)
 install(FILES ${korvane_bank_files} DESTINATION ${KORVANE_INSTALL_BANKDIR})
 
-# One desktop action per bank on the game's entry, and the banks' list in
-# the manual page, both from the one list of data/ShippedBanks.cmake.
+# One desktop action per bank on the game's entry, the banks' list with
+# their languages in the manual page, and how many banks in which languages
+# in the package's description and metadata, all from the one list of
+# data/ShippedBanks.cmake.
 set(KORVANE_DESKTOP_ACTIONS "")
 set(KORVANE_DESKTOP_ACTION_GROUPS "")
 set(KORVANE_MANUAL_BANKS "")
-foreach(name title IN ZIP_LISTS KORVANE_SHIPPED_BANK_NAMES KORVANE_SHIPPED_BANK_TITLES)
+set(korvane_languages_shipped)
+foreach(name title language IN ZIP_LISTS KORVANE_SHIPPED_BANK_NAMES KORVANE_SHIPPED_BANK_TITLES
+    KORVANE_SHIPPED_BANK_LANGUAGES)
+  list(FIND KORVANE_BANK_LANGUAGE_CODES ${language} at)
+  list(GET KORVANE_BANK_LANGUAGE_NAMES ${at} language_name)
+  list(APPEND korvane_languages_shipped "${language_name}")
   string(APPEND KORVANE_DESKTOP_ACTIONS "${name};")
   string(APPEND KORVANE_DESKTOP_ACTION_GROUPS
     "\n[Desktop Action ${name}]\n"
     "Name=${title}\n"
     "Exec=${KORVANE_FULL_GAMESDIR}/korvwin ${KORVANE_FULL_BANKDIR}/${name}.tqz\n")
-  string(APPEND KORVANE_MANUAL_BANKS ".TP\n.I ${name}.tqz\n${title}\n")
+  string(APPEND KORVANE_MANUAL_BANKS ".TP\n.I ${name}.tqz\n${title}, in ${language_name}\n")
 endforeach()
+list(LENGTH KORVANE_SHIPPED_BANK_NAMES KORVANE_BANK_COUNT)
+# "English", "English and German", "English, German and French".
+list(REMOVE_DUPLICATES korvane_languages_shipped)
+list(POP_BACK korvane_languages_shipped korvane_last_language)
+list(JOIN korvane_languages_shipped ", " KORVANE_BANKS_LANGUAGES_IN_WORDS)
+if(KORVANE_BANKS_LANGUAGES_IN_WORDS)
+  string(APPEND KORVANE_BANKS_LANGUAGES_IN_WORDS " and ")
+endif()
+string(APPEND KORVANE_BANKS_LANGUAGES_IN_WORDS "${korvane_last_language}")
 # The templates end each placeholder's line themselves.
 string(REGEX REPLACE "\n$" "" KORVANE_DESKTOP_ACTION_GROUPS "${KORVANE_DESKTOP_ACTION_GROUPS}")
 string(REGEX REPLACE "\n$" "" KORVANE_MANUAL_BANKS "${KORVANE_MANUAL_BANKS}")
@@ -137,9 +153,10 @@ string(CONCAT CPACK_PACKAGE_DESCRIPTION
   "answer right on a corner to win its letter. The first player to spell the\n"
   "whole word wins.\n"
   "\n"
-  "The package holds the game with seven banks of 100 questions each (general\n"
-  "knowledge, science and nature, geography, history and inventions, words,\n"
-  "books and art, a children's quiz and a hard quiz night), the question editor\n"
+  "The package holds the game with ${KORVANE_BANK_COUNT} banks of 100 questions each, in\n"
+  "${KORVANE_BANKS_LANGUAGES_IN_WORDS}: general knowledge, science and\n"
+  "nature, geography, history and inventions, words, books and art, a\n"
+  "children's quiz and a hard quiz night. With them come the question editor\n"
   "korvedit, which writes, checks and plays question banks of your own, and\n"
   "tqzcheck, which shows on a terminal what the game will make of a bank.")
 set(CPACK_PACKAGING_INSTALL_PREFIX ${CMAKE_INSTALL_PREFIX})

@@ -6,6 +6,7 @@
 # picker and turn micro-benchmarks and the pause after a move.
 # The question editor is measured beside it: its start-up to an untitled
 # window and, in-process, opening, typing and committing on a large bank.
+# Both are measured again in German (--language de), against English.
 # Usage: scripts/benchmark.sh            (BENCH_RUNS=N for more runs; at least 15)
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -43,10 +44,10 @@ export XDG_RUNTIME_DIR="$work/runtime"
 unset QT_QPA_PLATFORM QT_SCALE_FACTOR
 
 watch="$build/bench/korvane_mapwatch"
-measure() { # name title folder program -> appends "map cpu hwm" to $work/name
+measure() { # name title folder program [args] -> appends "map cpu hwm" to $work/name
   local line
   for _ in 1 2 3; do
-    if line=$("$watch" -C "$3" -i 1000 "$2" "$4"); then
+    if line=$("$watch" -C "$3" -i 1000 "$2" "${@:4}"); then
       sed -E 's/map_ms=([^ ]*) cpu_ms=([^ ]*) hwm_kb=([^ ]*).*/\1 \2 \3/' <<<"$line" >>"$work/$1"
       return
     fi
@@ -61,13 +62,17 @@ for i in $(seq 0 "$runs"); do
   measure textwindow "Text window" "$work" "$build/bench/korvane_textwindow"
   measure korvwin "Korvane for Windows version 1.4" "$root/data" "$build/korvwin"
   measure korvedit "Untitled — Korvane Question Editor" "$work" "$build/korvedit"
-  if [ "$i" -eq 0 ]; then : >"$work/baseline"; : >"$work/textwindow"; : >"$work/korvwin"; : >"$work/korvedit"; fi # the warm-up run is dropped
+  measure korvwin-de "Korvane for Windows version 1.4" "$root/data" "$build/korvwin" --language de
+  measure korvedit-de "Unbenannt — Korvane-Fragen-Editor" "$work" "$build/korvedit" --language de
+  if [ "$i" -eq 0 ]; then # the warm-up run is dropped
+    for p in baseline textwindow korvwin korvedit korvwin-de korvedit-de; do : >"$work/$p"; done
+  fi
 done
 
 median() { sort -g | awk '{v[NR]=$1} END {print (NR%2 ? v[(NR+1)/2] : (v[NR/2]+v[NR/2+1])/2)}'; }
 column_of() { awk -v c="$2" '{print $c}' "$work/$1"; }
 declare -A fig
-for p in baseline textwindow korvwin korvedit; do
+for p in baseline textwindow korvwin korvedit korvwin-de korvedit-de; do
   fig[$p.map]=$(column_of $p 1 | median)
   fig[$p.mapmin]=$(column_of $p 1 | sort -g | head -1)
   fig[$p.mapmax]=$(column_of $p 1 | sort -g | tail -1)
@@ -89,13 +94,17 @@ mb() { awk -v k="$1" 'BEGIN {printf "%.1f", k / 1024}'; }
 one() { awk -v v="$1" 'BEGIN {printf "%.1f", v}'; }
 echo
 row program "to mapped, ms" "min - max, ms" "CPU to map, ms" "idle peak RSS, MB"
-for p in baseline textwindow korvwin korvedit; do
+for p in baseline textwindow korvwin korvedit korvwin-de korvedit-de; do
   row "$p" "$(one "${fig[$p.map]}")" "$(one "${fig[$p.mapmin]}") - $(one "${fig[$p.mapmax]}")" "$(one "${fig[$p.cpu]}")" "$(mb "${fig[$p.hwm]}")"
 done
 row "korvwin/baseline" "$map_ratio" "" "$cpu_ratio" "$hwm_ratio"
 row "korvedit/baseline" "$editor_map_ratio" "" "$editor_cpu_ratio" "$(ratio "${fig[korvedit.hwm]}" "${fig[baseline.hwm]}")"
 row "korvwin/textwindow" "${text[korvwin.map]}" "" "${text[korvwin.cpu]}" "${text[korvwin.hwm]}"
 row "korvedit/textwindow" "${text[korvedit.map]}" "" "${text[korvedit.cpu]}" "${text[korvedit.hwm]}"
+for p in korvwin korvedit; do
+  row "$p de/en" "$(ratio "${fig[$p-de.map]}" "${fig[$p.map]}")" "" "$(ratio "${fig[$p-de.cpu]}" "${fig[$p.cpu]}")" \
+    "$(ratio "${fig[$p-de.hwm]}" "${fig[$p.hwm]}")"
+done
 echo "(medians; wall time from exec to the MapNotify of the titled window)"
 
 echo

@@ -1,11 +1,14 @@
 // Every question bank that ships with the game, as data/ShippedBanks.cmake
 // lists them: the file layout, that the loader takes every line whole, and
-// the rules a machine can check on the questions: no question twice, within
-// a bank or across banks; no option set twice in a bank; numeric answers
-// that do not give the right one away; and that the levels each bank's
+// the rules a machine can check on the questions, read in the bank's
+// language: quotations as the language writes them; no question twice,
+// within a bank or across the banks of its language; no option set twice in
+// a bank; numeric answers that do not give the right one away; and that the
+// levels each bank's
 // record claims are its blind readers'. Truth and fairness are the blind
 // check's, whose record each bank keeps in data/checks/.
 #include "tests/BankLines.h"
+#include "app/Windows1252.h"
 #include "generated/ShippedBanks.h"
 #include "forms/BankFile.h"
 #include "forms/QuestionRules.h"
@@ -36,6 +39,7 @@ std::string_view View(const QByteArray &bytes)
 
 struct Bank {
     QString file;
+    const BankLanguage *language = nullptr;
     bool read = false;
     QByteArray bytes;
     QList<QByteArray> lines; // each without its CR LF
@@ -53,7 +57,8 @@ std::array<QByteArray, BankFieldCount> Fields(const QByteArray &line)
 
 // Printable ASCII, or a letter or sign of Windows-1252. Not control
 // characters, not the five bytes the code page leaves undefined, and not
-// the no-break space or soft hyphen, which look like a space or nothing.
+// the no-break space or soft hyphen, which look like a space or nothing
+// (but see QuotedInStyle for the places a language wants the former).
 bool Printable(unsigned char byte)
 {
     if (byte >= 0x20 && byte <= 0x7E)
@@ -115,6 +120,9 @@ void ShippedBankTest::initTestCase()
     for (const ShippedBankName &name : ShippedBanks) {
         Bank bank;
         bank.file = QLatin1String(name.file);
+        bank.language = FindBankLanguage(name.language);
+        QVERIFY2(bank.language,
+                 qPrintable(bank.file + QStringLiteral(" is in a language the question rules do not know")));
         QFile file(DataFolder() + bank.file);
         bank.read = file.open(QIODevice::ReadOnly);
         bank.bytes = file.readAll();
@@ -180,7 +188,7 @@ void ShippedBankTest::linesAreWellFormed()
         const QByteArray &text = bank->lines.at(n - 1);
         const QString where = Where(*bank, n);
         for (const char byte : text)
-            if (!Printable(static_cast<unsigned char>(byte)))
+            if (byte != '\xa0' && !Printable(static_cast<unsigned char>(byte)))
                 faults += QStringLiteral("%1: byte 0x%2").arg(where).arg(uchar(byte), 2, 16, QLatin1Char('0'));
         if (text.count('"') != 4 || !text.endsWith('"')) {
             faults += where + QStringLiteral(": four fields, each ended by a double quote, and nothing after");
@@ -195,10 +203,13 @@ void ShippedBankTest::linesAreWellFormed()
                               .arg(where).arg(field + 1).arg(value.size()).arg(width).arg(QString::fromLatin1(value));
             if (value.startsWith(' ') || value.endsWith(' '))
                 faults += QStringLiteral("%1: field %2 has a space at an end").arg(where).arg(field + 1);
+            if (!QuotedInStyle(View(value), *bank->language))
+                faults += QStringLiteral("%1: field %2 does not quote or space as its language does: %3")
+                              .arg(where).arg(field + 1).arg(FromWindows1252(View(value)));
         }
         for (std::size_t a = 1; a < BankFieldCount; ++a)
             for (std::size_t b = a + 1; b < BankFieldCount; ++b)
-                if (SameText(View(fields[a]), View(fields[b])))
+                if (SameText(View(fields[a]), View(fields[b]), *bank->language))
                     faults += QStringLiteral("%1: answers %2 and %3 are the same").arg(where).arg(a).arg(b);
     }
     QVERIFY2(faults.isEmpty(), Report(faults));
@@ -226,8 +237,9 @@ void ShippedBankTest::loadsEveryLineUncut()
 
 void ShippedBankTest::noQuestionTwiceInAnyBank()
 {
-    // Each bank against itself and every bank listed before it, so each pair
-    // of banks is compared once.
+    // Each bank against itself and every bank of its language listed before
+    // it, so each pair of banks is compared once. Banks in two languages may
+    // ask the same thing, each for its own players.
     QFETCH(int, bank);
     const Bank *checked = fetchBank();
     if (!checked)
@@ -236,8 +248,10 @@ void ShippedBankTest::noQuestionTwiceInAnyBank()
     QStringList faults;
     for (int other = 0; other <= bank; ++other) {
         const Bank &earlier = banks_.at(std::size_t(other));
+        if (earlier.language != checked->language)
+            continue;
         for (int n = 1; n <= earlier.lines.size(); ++n) {
-            const QString key = ComparableText(View(Fields(earlier.lines.at(n - 1))[0]));
+            const QString key = ComparableText(View(Fields(earlier.lines.at(n - 1))[0]), *checked->language);
             const QString where = Where(earlier, n);
             if (other == bank && seen.contains(key))
                 faults += QStringLiteral("%1 asks the question of %2").arg(where, seen.value(key));
@@ -257,8 +271,9 @@ void ShippedBankTest::noOptionSetTwice()
     QStringList faults;
     for (int n = 1; n <= bank->lines.size(); ++n) {
         const std::array<QByteArray, BankFieldCount> fields = Fields(bank->lines.at(n - 1));
-        QStringList options = {ComparableText(View(fields[1])), ComparableText(View(fields[2])),
-                               ComparableText(View(fields[3]))};
+        QStringList options = {ComparableText(View(fields[1]), *bank->language),
+                               ComparableText(View(fields[2]), *bank->language),
+                               ComparableText(View(fields[3]), *bank->language)};
         options.sort();
         if (seen.contains(options))
             faults += QStringLiteral("%1 offers the answers of line %2").arg(Where(*bank, n)).arg(seen.value(options));
@@ -277,7 +292,8 @@ void ShippedBankTest::numericAnswersGiveNothingAway()
     QStringList middle, symmetric; // line numbers
     for (int n = 1; n <= bank->lines.size(); ++n) {
         const std::array<QByteArray, BankFieldCount> fields = Fields(bank->lines.at(n - 1));
-        const NumericAnswers answers = PlaceOfRightValue({View(fields[1]), View(fields[2]), View(fields[3])});
+        const NumericAnswers answers
+            = PlaceOfRightValue({View(fields[1]), View(fields[2]), View(fields[3])}, *bank->language);
         spread.add(answers);
         if (answers.place == RightValuePlace::Middle)
             middle += QString::number(n);

@@ -281,6 +281,9 @@ void StartupTest::commandLine_data()
     QTest::newRow("two banks") << QStringList{"a.tqz", "b.tqz"} << true << 2 << QString() << usage;
     QTest::newRow("an unknown option") << QStringList{"--bank=a.tqz"} << true << 2 << QString() << usage;
     QTest::newRow("--help with a bank") << QStringList{"--help", "a.tqz"} << true << 2 << QString() << usage;
+    QTest::newRow("--help in German") << QStringList{"--language", "de", "--help"} << false << 0
+                                      << QStringLiteral("Aufruf: korvwin [FRAGENDATEI]\n") << QString();
+    QTest::newRow("--language without its code") << QStringList{"--language"} << true << 2 << QString() << usage;
 }
 
 void StartupTest::commandLine()
@@ -315,7 +318,7 @@ void StartupTest::commandLine()
     // The help lists every bank that comes with the game, by file and title.
     if (out == UsageLine) {
         for (const ShippedBankName &bank : ShippedBanks) {
-            const QString row = QStringLiteral("  %1 %2\n").arg(QLatin1String(bank.file), -27).arg(QLatin1String(bank.title));
+            const QString row = QStringLiteral("  %1 %2\n").arg(QLatin1String(bank.file), -27).arg(QString::fromUtf8(bank.title));
             QVERIFY2(stdOut.contains(row), bank.file);
         }
     }

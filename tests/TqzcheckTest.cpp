@@ -79,6 +79,8 @@ private slots:
     void unreadable_data();
     void unreadable();
     void wrongCommandLine();
+    void speaksTheChosenLanguage_data();
+    void speaksTheChosenLanguage();
 };
 
 void TqzcheckTest::initTestCase()
@@ -398,6 +400,44 @@ void TqzcheckTest::wrongCommandLine()
     const Run help = RunChecker({QStringLiteral("--help")});
     QCOMPARE(help.exitCode, 0);
     QVERIFY(help.out.startsWith(QStringLiteral("Usage: tqzcheck FILE")));
+}
+
+// --language picks a catalogue compiled into the program, for the checker's
+// own words and the checks' alike; without one, it stays English.
+void TqzcheckTest::speaksTheChosenLanguage_data()
+{
+    QTest::addColumn<QStringList>("option");
+    QTest::addColumn<QString>("finding");
+    QTest::addColumn<QString>("summary");
+
+    QTest::newRow("German") << QStringList{QStringLiteral("--language"), QStringLiteral("de")}
+                            << QStringLiteral("Platz 100 bleibt leer: das Spiel findet nur 99 Zeilen")
+                            << QStringLiteral("99 Einträge, 1 Problem, 0 Warnungen");
+    QTest::newRow("German, with =") << QStringList{QStringLiteral("--language=de")}
+                                    << QStringLiteral("Platz 100 bleibt leer") << QStringLiteral("99 Einträge, 1 Problem, 0 Warnungen");
+    QTest::newRow("a language without a catalogue")
+        << QStringList{QStringLiteral("--language"), QStringLiteral("xx")}
+        << QStringLiteral("slot 100 stays empty: the game finds only 99 lines")
+        << QStringLiteral("99 entries, 1 problem, 0 warnings");
+}
+
+void TqzcheckTest::speaksTheChosenLanguage()
+{
+    QFETCH(QStringList, option);
+    QFETCH(QString, finding);
+    QFETCH(QString, summary);
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("bank.tqz"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QVERIFY(file.write(Bank(99)) > 0);
+    file.close();
+
+    const Run run = RunChecker(option + QStringList{path});
+    QVERIFY2(run.out.contains(path + QStringLiteral(": ") + finding), qPrintable(run.out));
+    QCOMPARE(LastLine(run.out), path + QStringLiteral(": ") + summary);
+    QCOMPARE(run.exitCode, 1);
 }
 
 QTEST_GUILESS_MAIN(TqzcheckTest)

@@ -8,7 +8,9 @@ set(korvane_translations ${PROJECT_SOURCE_DIR}/translations)
 
 # Compiles the catalogues NAME_*.ts into TARGET, made from the sources of
 # TARGET and the further targets named. lupdate reads relative source paths
-# from this file's folder, so they are handed over whole.
+# from this file's folder, so they are handed over whole. Both systems'
+# halves of a module (NamePosix.cpp, NameWindows.cpp) are read, so that one
+# catalogue is complete for either build.
 function(korvane_catalogues name target)
   set(sources)
   foreach(scanned IN ITEMS ${target} ${ARGN})
@@ -16,8 +18,11 @@ function(korvane_catalogues name target)
     get_target_property(folder ${scanned} SOURCE_DIR)
     list(FILTER own INCLUDE REGEX "\\.cpp$")
     list(TRANSFORM own PREPEND ${folder}/ REGEX "^[^/]")
-    list(APPEND sources ${own})
+    list(TRANSFORM own REPLACE "(Posix|Windows)\\.cpp$" "Posix.cpp" OUTPUT_VARIABLE posix)
+    list(TRANSFORM own REPLACE "(Posix|Windows)\\.cpp$" "Windows.cpp" OUTPUT_VARIABLE windows)
+    list(APPEND sources ${own} ${posix} ${windows})
   endforeach()
+  list(REMOVE_DUPLICATES sources)
   file(GLOB catalogues CONFIGURE_DEPENDS ${korvane_translations}/${name}_*.ts)
   qt_add_translations(${target} TS_FILES ${catalogues} SOURCES ${sources} INCLUDE_DIRECTORIES ${PROJECT_SOURCE_DIR}
     LUPDATE_OPTIONS -locations none)
@@ -42,19 +47,6 @@ if(WIN32)
   qt_add_resources(korvane_core qt_catalogues PREFIX /i18n BASE ${KORVANE_QT_CATALOGUES}
     FILES ${qt_catalogues})
 endif()
-
-# The game's help and catalogue pages in each language, in
-# assets/texts/LANGUAGE/, under the English pages' names: Qt's resource
-# system picks them by the default QLocale, which Language.h sets.
-file(GLOB page_folders LIST_DIRECTORIES true ${PROJECT_SOURCE_DIR}/assets/texts/*)
-foreach(folder IN LISTS page_folders)
-  if(IS_DIRECTORY ${folder})
-    get_filename_component(language ${folder} NAME)
-    file(GLOB pages CONFIGURE_DEPENDS ${folder}/*.txt)
-    qt_add_resources(korvane_app korvane_pages_${language} PREFIX /texts LANG ${language} BASE ${folder}
-      FILES ${pages})
-  endif()
-endforeach()
 
 if(BUILD_TESTING)
   set(catalogue_projects)

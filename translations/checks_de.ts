@@ -192,15 +192,15 @@
     </message>
     <message>
         <source>Read the UTF-8 text on line %1</source>
-        <translation>Den UTF-8-Text in Zeile %1 einlesen</translation>
+        <translation>Den UTF-8-Text in Zeile %1 umwandeln</translation>
     </message>
     <message>
         <source>Read the UTF-8 text on every line</source>
-        <translation>Den UTF-8-Text in jeder Zeile einlesen</translation>
+        <translation>Den UTF-8-Text in jeder Zeile umwandeln</translation>
     </message>
     <message>
         <source>read the UTF-8 text</source>
-        <translation>den UTF-8-Text einlesen</translation>
+        <translation>den UTF-8-Text umwandeln</translation>
     </message>
     <message>
         <source>UTF-8 text</source>
@@ -340,7 +340,7 @@
     </message>
     <message>
         <source>two answers differ only after their 26th character, or past the line&apos;s 140th, so the game, which shows neither, shows them the same.</source>
-        <translation>Zwei Antworten unterscheiden sich erst nach ihrem 26. Zeichen oder nach dem 140. der Zeile, daher zeigt das Spiel, das beides nicht zeigt, sie gleich.</translation>
+        <translation>Zwei Antworten unterscheiden sich erst nach ihrem 26. Zeichen oder nach dem 140. Zeichen der Zeile; das Spiel zeigt diese Stellen nicht, also sehen die Antworten gleich aus.</translation>
     </message>
     <message>
         <source>%1 and %2</source>
@@ -349,6 +349,18 @@
     <message>
         <source>%1, %2</source>
         <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>a byte order mark (EF BB BF) shows as %1</source>
+        <translation>eine Byte-Order-Mark (EF BB BF) erscheint als %1</translation>
+    </message>
+    <message>
+        <source>%1 shows as %2</source>
+        <translation>%1 erscheint als %2</translation>
+    </message>
+    <message>
+        <source>%1 (no character)</source>
+        <translation>%1 (kein Zeichen)</translation>
     </message>
 </context>
 </TS>

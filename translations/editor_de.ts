@@ -65,7 +65,7 @@
     </message>
     <message>
         <source>&amp;Redo</source>
-        <translation>Wieder&amp;herstellen</translation>
+        <translation>Wieder&amp;holen</translation>
     </message>
     <message>
         <source>Question Editor &amp;Guide</source>
@@ -269,7 +269,7 @@
     </message>
     <message>
         <source>Add questions from another bank, leaving out those this one already asks, up to 100</source>
-        <translation>Fragen aus einer anderen Fragendatei hinzufügen, bis 100, ohne die, die diese schon stellt</translation>
+        <translation>Fragen aus einer anderen Fragendatei hinzufügen, bis 100; Fragen, die diese schon stellt, bleiben weg</translation>
     </message>
     <message>
         <source>Play &amp;Without Saving</source>
@@ -357,7 +357,7 @@
     </message>
     <message>
         <source>Play the bank as it stands from a temporary copy, leaving the file as it is and your changes unsaved here, or save it as another file.</source>
-        <translation>Die Fragendatei, wie sie gerade ist, aus einer vorübergehenden Kopie spielen, wobei die Datei unverändert bleibt und deine Änderungen hier ungespeichert, oder sie als andere Datei speichern.</translation>
+        <translation>Die Fragendatei, wie sie gerade ist, aus einer vorübergehenden Kopie spielen (die Datei bleibt unverändert, deine Änderungen bleiben hier ungespeichert) oder sie als andere Datei speichern.</translation>
     </message>
     <message>
         <source>The bank was not played</source>
@@ -523,6 +523,14 @@
         <source>Shuffle the rows</source>
         <translation>Die Zeilen mischen</translation>
     </message>
+    <message>
+        <source>Cut %1</source>
+        <translation>%1 ausschneiden</translation>
+    </message>
+    <message>
+        <source>Clear %1</source>
+        <translation>%1 leeren</translation>
+    </message>
 </context>
 <context>
     <name>BankFileReader</name>
@@ -552,7 +560,7 @@
     </message>
     <message>
         <source>it is a link to a file that no longer exists</source>
-        <translation>sie ist eine Verknüpfung auf eine Datei, die es nicht mehr gibt</translation>
+        <translation>sie ist eine Verknüpfung zu einer Datei, die es nicht mehr gibt</translation>
     </message>
     <message>
         <source>it is %1, not %2</source>
@@ -564,7 +572,7 @@
     </message>
     <message>
         <source>it grew past %1 while it was being read</source>
-        <translation>sie ist beim Lesen über %1 hinaus gewachsen</translation>
+        <translation>sie ist beim Lesen über %1 hinausgewachsen</translation>
     </message>
     <message>
         <source>a question bank file</source>
@@ -648,6 +656,21 @@
     <message>
         <source>Top up with %1 questions from %2</source>
         <translation>Mit %1 Fragen aus %2 auffüllen</translation>
+    </message>
+</context>
+<context>
+    <name>CellClipboard</name>
+    <message>
+        <source>%1 and %2 more</source>
+        <translation>%1 und %2 weitere</translation>
+    </message>
+    <message>
+        <source>Paste over %1</source>
+        <translation>Über %1 einfügen</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Einfügen</translation>
     </message>
 </context>
 <context>
@@ -930,7 +953,7 @@
     </message>
     <message>
         <source>%1 of %2: the game still draws from all %2 slots, so %3 of its questions come up blank, with empty answers</source>
-        <translation>%1 von %2: Das Spiel zieht weiter aus allen %2 Plätzen, also kommen %3 seiner Fragen leer, mit leeren Antworten</translation>
+        <translation>%1 von %2: Das Spiel zieht weiter aus allen %2 Plätzen, also erscheinen %3 seiner Fragen leer, mit leeren Antworten</translation>
     </message>
     <message>
         <source>%1: the game reads them all</source>
@@ -1103,6 +1126,37 @@
     </message>
 </context>
 <context>
+    <name>QuizPrinter</name>
+    <message>
+        <source>Write the letter of the right answer in the box beside each question.</source>
+        <translation>Schreibe den Buchstaben der richtigen Antwort in das Kästchen neben jeder Frage.</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Class</source>
+        <translation>Klasse</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>%1 — page %2 of %3 — Order %4 (check %5)</source>
+        <translation>%1 — Seite %2 von %3 — Reihenfolge %4 (Prüfzahl %5)</translation>
+    </message>
+    <message>
+        <source>Answer key: %1</source>
+        <translation>Lösungsschlüssel: %1</translation>
+    </message>
+    <message>
+        <source>%1, answer key — page %2 of %3 — Order %4 (check %5)</source>
+        <translation>%1, Lösungsschlüssel — Seite %2 von %3 — Reihenfolge %4 (Prüfzahl %5)</translation>
+    </message>
+</context>
+<context>
     <name>QuizSheetDialog</name>
     <message>
         <source>&amp;All questions (%1)</source>
@@ -1114,7 +1168,7 @@
     </message>
     <message>
         <source>&amp;Draw</source>
-        <translation>&amp;Ziehen</translation>
+        <translation>&amp;Zufällig</translation>
     </message>
     <message>
         <source>&amp;Compact: more questions on a page</source>
@@ -1142,7 +1196,7 @@
     </message>
     <message>
         <source>at random</source>
-        <translation>zufällig</translation>
+        <translation>ziehen</translation>
     </message>
     <message>
         <source>Layout:</source>
@@ -1349,6 +1403,18 @@
     <message>
         <source>The question bank (.tqz) to open.</source>
         <translation>Die Fragendatei (.tqz), die geöffnet werden soll.</translation>
+    </message>
+    <message>
+        <source>code</source>
+        <translation>Code</translation>
+    </message>
+    <message>
+        <source>bank</source>
+        <translation>Fragendatei</translation>
+    </message>
+    <message>
+        <source>[bank]</source>
+        <translation>[Fragendatei]</translation>
     </message>
 </context>
 </TS>

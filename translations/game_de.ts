@@ -2,6 +2,38 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de" sourcelanguage="en">
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Usage: korvwin [BANK]
+Starts Korvane, a quiz board game for two players on one computer.
+The game reads its questions from the question bank BANK when it starts
+and again at every new game. Without BANK it reads quarl3.tqz from the
+folder it starts in, or, when there is none, that name in any case of
+letters (QUARL3.TQZ). When the bank cannot be read, an error window says
+so and its OK ends the game.
+The banks that come with the game, in %1:
+</source>
+        <translation>Aufruf: korvwin [FRAGENDATEI]
+Startet Korvane, ein Quiz-Brettspiel für zwei Spieler an einem Computer.
+Das Spiel liest seine Fragen aus der Fragendatei FRAGENDATEI, wenn es
+startet, und bei jedem neuen Spiel wieder. Ohne FRAGENDATEI liest es
+quarl3.tqz aus dem Ordner, in dem es startet, oder, wenn es dort keine
+gibt, diesen Namen in beliebiger Groß- und Kleinschreibung (QUARL3.TQZ).
+Wenn die Fragendatei nicht gelesen werden kann, sagt das ein
+Fehlerfenster, und sein OK beendet das Spiel.
+Die Fragendateien, die mit dem Spiel kommen, in %1:
+</translation>
+    </message>
+    <message>
+        <source>--language CODE plays in that language (de: German) rather than the system&apos;s.
+Qt&apos;s own options, such as -platform NAME, are accepted too.
+</source>
+        <translation>--language CODE spielt in dieser Sprache (de: Deutsch) statt der des Systems.
+Auch Qts eigene Optionen wie -platform NAME werden angenommen.
+</translation>
+    </message>
+</context>
+<context>
     <name>TForm1</name>
     <message>
         <source>yellow star</source>
@@ -45,7 +77,7 @@
     </message>
     <message>
         <source> Player one, enter your name then press [Tab] or [Enter].</source>
-        <translation> Spieler 1, gib deinen Namen ein, dann [Tab] oder [Enter].</translation>
+        <translation> Spieler 1, gib deinen Namen ein und drücke [Tab] oder [Enter].</translation>
     </message>
     <message>
         <source>Player 1</source>
@@ -73,7 +105,7 @@
     </message>
     <message>
         <source>Spare box: now click a playing piece</source>
-        <translation>Ersatzfeld: jetzt eine Spielfigur anklicken</translation>
+        <translation>Zusatzfeld: Klicke jetzt eine Spielfigur an</translation>
     </message>
     <message>
         <source>Player1</source>
@@ -97,7 +129,7 @@
     </message>
     <message>
         <source>Enter your name:</source>
-        <translation>Dein Name:</translation>
+        <translation>Gib deinen Namen ein:</translation>
     </message>
     <message>
         <source> Select a playing piece by clicking on one.</source>
@@ -163,7 +195,7 @@
     </message>
     <message>
         <source>Great Job!</source>
-        <translation>Super gemacht!</translation>
+        <translation>Bravo!</translation>
     </message>
     <message>
         <source>Winner&apos;s piece</source>
@@ -415,7 +447,7 @@
     </message>
     <message>
         <source>This question is for the square!</source>
-        <translation>Diese Frage zählt für das Feld!</translation>
+        <translation>Diese Frage gilt für das Eckfeld!</translation>
     </message>
     <message>
         <source>This question is for the game!!!</source>
@@ -427,7 +459,7 @@
     </message>
     <message>
         <source>Great Job, %1!</source>
-        <translation>Super gemacht, %1!</translation>
+        <translation>Bravo, %1!</translation>
     </message>
     <message>
         <source> Good Job!!!  You get to roll again.</source>

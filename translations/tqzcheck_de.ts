@@ -18,7 +18,7 @@
     <message>
         <source>%1: cannot be read (%2): the game would show &quot;The File &apos;QUARL3.TQZ&apos; is not found!&quot;
 </source>
-        <translation>%1: kann nicht gelesen werden (%2): das Spiel würde "Datei „QUARL3.TQZ“ nicht gefunden!" zeigen
+        <translation>%1: kann nicht gelesen werden (%2): das Spiel würde &quot;Datei „QUARL3.TQZ“ nicht gefunden!&quot; zeigen
 </translation>
     </message>
     <message>

@@ -30,10 +30,21 @@ QList<StarterBank> StarterBanks()
         return banks;
     for (const ShippedBankName &bank : ShippedBanks) {
         const QString path = QDir(folder).absoluteFilePath(QString::fromLatin1(bank.file));
-        if (QFileInfo(path).isFile())
-            banks.append({QString::fromUtf8(bank.title), path});
+        if (!QFileInfo(path).isFile())
+            continue;
+        const BankLanguage *language = FindBankLanguage(bank.language);
+        banks.append({QString::fromUtf8(bank.title), path, language ? language : &AnyLanguage});
     }
-    return banks;
+    return InLanguageFirst(banks, QLocale().language());
+}
+
+QList<StarterBank> InLanguageFirst(const QList<StarterBank> &banks, QLocale::Language language)
+{
+    const std::string code = QLocale::languageToCode(language).toStdString();
+    QList<StarterBank> first, others;
+    for (const StarterBank &bank : banks)
+        (bank.language->code == code ? first : others).append(bank);
+    return first + others;
 }
 
 QString StarterBankTitle(const QString &path)

@@ -8,9 +8,10 @@
 
 namespace {
 
-QString QuestionKey(const BankLine &line)
+QString QuestionKey(const BankLine &line, const BankLanguage &language)
 {
-    return ComparableText(FieldsAsWritten(std::string_view(line.text.constData(), std::size_t(line.text.size())))[0]);
+    return ComparableText(FieldsAsWritten(std::string_view(line.text.constData(), std::size_t(line.text.size())))[0],
+                          language);
 }
 
 // A line with no text at all: nothing but field ends and spaces.
@@ -21,7 +22,7 @@ bool IsBlankLine(QByteArrayView text)
 
 } // namespace
 
-TopUpPlan PlanTopUp(const BankDocument &bank, QByteArrayView source)
+TopUpPlan PlanTopUp(const BankDocument &bank, QByteArrayView source, const BankLanguage &language)
 {
     TopUpPlan plan;
     int kept = bank.lineCount();
@@ -34,11 +35,11 @@ TopUpPlan PlanTopUp(const BankDocument &bank, QByteArrayView source)
 
     QSet<QString> asked;
     for (const BankLine &line : bank.lines())
-        asked.insert(QuestionKey(line));
+        asked.insert(QuestionKey(line, language));
     BankDocument other;
     other.load(source);
     for (const BankLine &line : other.lines()) {
-        const QString key = QuestionKey(line);
+        const QString key = QuestionKey(line, language);
         // A line without a question is an empty slot in the other bank too.
         if (key.isEmpty())
             continue;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "editor/document/BankDocument.h"
+#include "forms/BankLanguage.h"
 
 #include <QByteArrayView>
 
@@ -9,7 +10,7 @@
 // Topping a bank up to the game's 100 questions from another bank: which of
 // the other bank's lines to add and where. A question already in the bank,
 // or met earlier in the other one, is the same question by the duplicate
-// rule (SameText) and is left out.
+// rule (SameText) in the other bank's language, and is left out.
 struct TopUpPlan {
     // The new lines go after the bank's last line with any text, in place of
     // the blank lines after it, which are empty slots as far as players are
@@ -22,4 +23,4 @@ struct TopUpPlan {
     int leftOver = 0;   // new questions left out for want of room
 };
 
-TopUpPlan PlanTopUp(const BankDocument &bank, QByteArrayView source);
+TopUpPlan PlanTopUp(const BankDocument &bank, QByteArrayView source, const BankLanguage &language);

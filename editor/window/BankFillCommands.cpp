@@ -10,7 +10,6 @@
 #include "editor/window/GameLauncher.h"
 #include "editor/window/MenuCommands.h"
 #include "editor/document/PlayPlan.h"
-#include "editor/document/StarterBanks.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -50,8 +49,8 @@ BankFillCommands::Actions BankFillCommands::buildActions()
 
     connect(fill.newFromStarter, &QAction::triggered, this, [this] {
         window_.settleChanges([this] {
-            chooseStarterBank(tr("New from Starter Bank"), false, [this](const QString &path, const QString &) {
-                const BankFileRead read = ReadBankBytes(path);
+            chooseStarterBank(tr("New from Starter Bank"), false, [this](const StarterBank &starter) {
+                const BankFileRead read = ReadBankBytes(starter.path);
                 if (read.error.isEmpty())
                     window_.startUntitled(read.bytes);
                 else
@@ -73,12 +72,11 @@ BankFillCommands::Actions BankFillCommands::buildActions()
 void BankFillCommands::topUp()
 {
     if (window_.commitTyping())
-        chooseStarterBank(tr("Top Up from Bank"), true,
-                          [this](const QString &path, const QString &name) { topUpFrom(path, name); });
+        chooseStarterBank(tr("Top Up from Bank"), true, [this](const StarterBank &source) { topUpFrom(source); });
 }
 
 void BankFillCommands::chooseStarterBank(const QString &title, bool otherFile,
-                                         const std::function<void(const QString &, const QString &)> &then)
+                                         const std::function<void(const StarterBank &)> &then)
 {
     const QList<StarterBank> banks = StarterBanks();
     QStringList items;
@@ -104,7 +102,7 @@ void BankFillCommands::chooseStarterBank(const QString &title, bool otherFile,
     connect(dialog, &QInputDialog::textValueSelected, this, [this, banks, other, then](const QString &chosen) {
         for (const StarterBank &bank : banks)
             if (bank.title == chosen) {
-                then(bank.path, bank.title);
+                then(bank);
                 return;
             }
         if (chosen != other)
@@ -114,20 +112,21 @@ void BankFillCommands::chooseStarterBank(const QString &title, bool otherFile,
         files->setFileMode(QFileDialog::ExistingFile);
         files->setAttribute(Qt::WA_DeleteOnClose);
         connect(files, &QFileDialog::fileSelected, this,
-                [then](const QString &path) { then(path, QFileInfo(path).fileName()); });
+                [then](const QString &path) { then({QFileInfo(path).fileName(), path}); });
         files->open();
     });
     dialog->open();
 }
 
-void BankFillCommands::topUpFrom(const QString &path, const QString &name)
+void BankFillCommands::topUpFrom(const StarterBank &source)
 {
-    const BankFileRead read = ReadBankBytes(path);
+    const QString &name = source.title;
+    const BankFileRead read = ReadBankBytes(source.path);
     if (!read.error.isEmpty()) {
         window_.showMessage(QMessageBox::Warning, read.error);
         return;
     }
-    const TopUpPlan plan = model_->topUp(read.bytes, name);
+    const TopUpPlan plan = model_->topUp(read.bytes, name, *source.language);
     const int added = int(plan.lines.size());
     if (added > 0) {
         rows_->selectRows(plan.row, added);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "editor/document/StarterBanks.h"
+
 #include <QCoreApplication>
 #include <QMessageBox>
 #include <QObject>
@@ -61,11 +63,11 @@ public:
 private:
     Actions buildActions();
     // Asks for one of the shipped banks by title (or, with `otherFile`,
-    // another file) and hands over its path and name.
-    void chooseStarterBank(const QString &title, bool otherFile,
-                           const std::function<void(const QString &path, const QString &name)> &then);
+    // another file, named for its file and in no known language) and hands
+    // it over.
+    void chooseStarterBank(const QString &title, bool otherFile, const std::function<void(const StarterBank &)> &then);
     void topUp();
-    void topUpFrom(const QString &path, const QString &name);
+    void topUpFrom(const StarterBank &source);
     void startUnsavedGame();
 
     Window window_;

@@ -112,12 +112,12 @@ void BankRowCommands::copyCells()
 void BankRowCommands::cutCells()
 {
     copyCells();
-    CellClipboard::Clear(*model_, *table_->selectionModel(), tr("Cut"));
+    CellClipboard::Clear(*model_, *table_->selectionModel(), tr("Cut"), tr("Cut %1"));
 }
 
 void BankRowCommands::clearCells()
 {
-    CellClipboard::Clear(*model_, *table_->selectionModel(), tr("Clear"));
+    CellClipboard::Clear(*model_, *table_->selectionModel(), tr("Clear"), tr("Clear %1"));
 }
 
 void BankRowCommands::pasteCells()

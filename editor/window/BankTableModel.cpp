@@ -457,9 +457,9 @@ qint64 BankTableModel::bytesWithImport(const QList<QStringList> &records) const
     return size;
 }
 
-TopUpPlan BankTableModel::topUp(QByteArrayView source, const QString &sourceName)
+TopUpPlan BankTableModel::topUp(QByteArrayView source, const QString &sourceName, const BankLanguage &language)
 {
-    TopUpPlan plan = PlanTopUp(document_, source);
+    TopUpPlan plan = PlanTopUp(document_, source, language);
     const int added = int(plan.lines.size());
     if (added > 0)
         push(document_.planReplace(plan.row, plan.replaced, plan.lines),

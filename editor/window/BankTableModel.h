@@ -122,8 +122,8 @@ public:
 
     // Adds the questions of another bank that this one lacks, up to the
     // game's 100, as one undo step named for them and for `sourceName`;
-    // nothing when none fit.
-    TopUpPlan topUp(QByteArrayView source, const QString &sourceName);
+    // nothing when none fit. Questions compare in the source's language.
+    TopUpPlan topUp(QByteArrayView source, const QString &sourceName, const BankLanguage &language);
 
     // One-click fixes for a problem CheckBank reported on these bytes; a
     // field too long or a line over 140 characters has none, but is the

@@ -13,11 +13,6 @@ namespace CellClipboard {
 
 namespace {
 
-QString Tr(const char *text)
-{
-    return QCoreApplication::translate("CellClipboard", text);
-}
-
 // The selected cells top down, left to right; the current cell when none is selected.
 QModelIndexList Cells(const QItemSelectionModel &selection)
 {
@@ -48,14 +43,15 @@ QString Removed(const BankTableModel &model, const QList<CellText> &cells)
     if (texts.isEmpty())
         return {};
     const QString first = FieldText::Excerpt(texts.front());
-    return texts.size() == 1 ? first : Tr("%1 and %2 more").arg(first).arg(texts.size() - 1);
+    return texts.size() == 1 ? first
+                             : QCoreApplication::translate("CellClipboard", "%1 and %2 more").arg(first).arg(texts.size() - 1);
 }
 
-// "Clear “Paris”", or `bare` when no text goes.
-QString StepName(const BankTableModel &model, const QString &verb, const QString &bare, const QList<CellText> &cells)
+// `named` with the text that goes, "Clear “Paris”", or `bare` when none goes.
+QString StepName(const BankTableModel &model, const QString &named, const QString &bare, const QList<CellText> &cells)
 {
     const QString removed = Removed(model, cells);
-    return removed.isEmpty() ? bare : Tr("%1 %2").arg(verb, removed);
+    return removed.isEmpty() ? bare : named.arg(removed);
 }
 
 } // namespace
@@ -83,12 +79,12 @@ QString Copied(const BankTableModel &model, const QItemSelectionModel &selection
     return lines.join(QLatin1Char('\n'));
 }
 
-void Clear(BankTableModel &model, const QItemSelectionModel &selection, const QString &verb)
+void Clear(BankTableModel &model, const QItemSelectionModel &selection, const QString &bare, const QString &named)
 {
     QList<CellText> cells;
     for (const QModelIndex &cell : Cells(selection))
         cells.append({cell.row(), cell.column(), QString()});
-    model.setCells(cells, StepName(model, verb, verb, cells));
+    model.setCells(cells, StepName(model, named, bare, cells));
 }
 
 Pasted Paste(BankTableModel &model, const QItemSelectionModel &selection, const QString &text)
@@ -119,7 +115,8 @@ Pasted Paste(BankTableModel &model, const QItemSelectionModel &selection, const 
     }
     if (cells.isEmpty())
         return {};
-    model.setCells(cells, StepName(model, Tr("Paste over"), Tr("Paste"), cells));
+    model.setCells(cells, StepName(model, QCoreApplication::translate("CellClipboard", "Paste over %1"),
+                                   QCoreApplication::translate("CellClipboard", "Paste"), cells));
     return {cells.front().row, cells.back().row - cells.front().row + 1, false};
 }
 

@@ -15,8 +15,9 @@ namespace CellClipboard {
 // rows when whole rows are selected.
 QString Copied(const BankTableModel &model, const QItemSelectionModel &selection);
 
-// Empties the selected cells; `verb` names the step ("Clear", "Cut").
-void Clear(BankTableModel &model, const QItemSelectionModel &selection, const QString &verb);
+// Empties the selected cells; `bare` names the step ("Clear", "Cut"), and
+// `named` ("Clear %1") names it with the text removed.
+void Clear(BankTableModel &model, const QItemSelectionModel &selection, const QString &bare, const QString &named);
 
 // A single value fills every selected cell; a block of whole rows (four
 // columns a line) goes in as new rows below the current one; any other

@@ -19,6 +19,8 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
 
 void Select(QComboBox *box, const QVariant &value)
@@ -62,6 +64,11 @@ CsvImportDialog::CsvImportDialog(const QByteArray &bytes, const QString &fileNam
     rows_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     rows_->setWordWrap(false);
     rows_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+    // The answers' columns are at least as wide as their headings, which
+    // other languages word longer.
+    for (int column = 1; column < rows_->columnCount(); ++column)
+        rows_->setColumnWidth(column, std::max(rows_->columnWidth(column),
+                                               rows_->horizontalHeader()->sectionSizeHint(column)));
     summary_ = new QLabel(this);
     summary_->setObjectName(QStringLiteral("csvSummary"));
     summary_->setWordWrap(true);

@@ -14,11 +14,6 @@
 
 namespace {
 
-QString Tr(const char *text)
-{
-    return QCoreApplication::translate("QuizPrinter", text);
-}
-
 // Text wrapped to a width: at word boundaries, or anywhere in a word too
 // long for a line.
 class Paragraph {
@@ -188,14 +183,17 @@ Part Sheet(QPagedPaintDevice *printer, const QuizSheet &sheet, qreal width, qrea
         const Paragraph heading(title, titleFont, printer, w);
         const qreal fieldsAt = heading.height() + Mm(printer, 4);
         const QFontMetricsF metrics(small, printer);
-        const Paragraph hint(Tr("Write the letter of the right answer in the box beside each question."), small,
-                             printer, w);
+        const Paragraph hint(QCoreApplication::translate(
+                                 "QuizPrinter", "Write the letter of the right answer in the box beside each question."),
+                             small, printer, w);
         const qreal hintAt = fieldsAt + metrics.height() + Mm(printer, 4);
         const qreal ruleAt = hintAt + hint.height() + Mm(printer, 2);
         if (painter) {
             heading.draw(*painter, {0, 0});
             painter->setFont(small);
-            const QString fields[] = {Tr("Name"), Tr("Class"), Tr("Date")};
+            const QString fields[] = {QCoreApplication::translate("QuizPrinter", "Name"),
+                                      QCoreApplication::translate("QuizPrinter", "Class"),
+                                      QCoreApplication::translate("QuizPrinter", "Date")};
             const qreal shares[] = {0.5, 0.22, 0.28};
             const qreal baseline = fieldsAt + metrics.ascent();
             qreal x = 0;
@@ -271,7 +269,7 @@ Part Sheet(QPagedPaintDevice *printer, const QuizSheet &sheet, qreal width, qrea
                                    painter.drawRect(QRectF(at.x() + columnWidth - box, at.y(), box, box));
                                }});
     }
-    part.footer = Tr("%1 — page %2 of %3 — Order %4 (check %5)");
+    part.footer = QCoreApplication::translate("QuizPrinter", "%1 — page %2 of %3 — Order %4 (check %5)");
     return part;
 }
 
@@ -285,7 +283,7 @@ Part Key(QPagedPaintDevice *printer, const QuizSheet &sheet, qreal width, qreal 
     const QFont titleFont = Font(16, true);
     const QFont body = Font(10);
     const QFont bold = Font(10, true);
-    const QString heading = Tr("Answer key: %1").arg(sheet.title);
+    const QString heading = QCoreApplication::translate("QuizPrinter", "Answer key: %1").arg(sheet.title);
     part.heading = [=](QPainter *painter, qreal w) {
         const Paragraph text(heading, titleFont, printer, w);
         const qreal ruleAt = text.height() + Mm(printer, 2);
@@ -314,7 +312,7 @@ Part Key(QPagedPaintDevice *printer, const QuizSheet &sheet, qreal width, qreal 
                                    answer->draw(painter, at + QPointF(numberWidth + letterWidth, 0));
                                }});
     }
-    part.footer = Tr("%1, answer key — page %2 of %3 — Order %4 (check %5)");
+    part.footer = QCoreApplication::translate("QuizPrinter", "%1, answer key — page %2 of %3 — Order %4 (check %5)");
     return part;
 }
 

@@ -7,6 +7,7 @@
 #include "forms/BankChecks.h"
 #include "tests/BankLines.h"
 
+#include <algorithm>
 #include <QApplication>
 #include <QColor>
 #include <QTest>
@@ -214,6 +215,24 @@ private slots:
                               .arg(problem.field)
                               .arg(problem.isWarning() ? "warning" : "problem", QString::fromStdString(problem.message()));
         QCOMPARE(listed, found);
+    }
+
+    void codePageTextIsNotTakenForUtf8_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<bool>("utf8");
+        QTest::newRow("a French title closed after an accented letter")
+            << QByteArray("Qui a \xe9\x63rit \xab\xa0Lakm\xe9\xa0\xbb\xa0?\"a\"b\"c\"\r\n") << false;
+        QTest::newRow("a no-break space saved as UTF-8") << QByteArray("q\xc2\xa0?\"a\"b\"c\"\r\n") << true;
+    }
+    void codePageTextIsNotTakenForUtf8()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(bool, utf8);
+        const BankReport report = CheckBank({bytes.constData(), std::size_t(bytes.size())}, BankReading::Author);
+        QCOMPARE(std::any_of(report.problems.begin(), report.problems.end(),
+                             [](const BankProblem &problem) { return problem.kind == BankProblemKind::Utf8Text; }),
+                 utf8);
     }
 
     // Rows past 100 are checked on demand: their problems, then their

@@ -6,6 +6,7 @@
 #include "editor/document/CsvExport.h"
 #include "editor/document/CsvFormat.h"
 #include "editor/document/RowPick.h"
+#include "editor/document/StarterBanks.h"
 
 #include <QAbstractItemModelTester>
 #include <QScopeGuard>
@@ -477,6 +478,7 @@ private slots:
         QTest::addColumn<QByteArray>("source");
         QTest::addColumn<QByteArray>("saved"); // empty: nothing added
         QTest::addColumn<QString>("step");
+        QTest::addColumn<QByteArray>("language"); // the source's; empty when not known
         const QByteArray france = "Capital of France?\"Paris\"Lyon\"Nice\"\r\n";
         const QByteArray planet = "Largest planet?\"Jupiter\"Mars\"Venus\"\r\n";
         QByteArray fiveNew;
@@ -484,22 +486,28 @@ private slots:
             fiveNew += Line("New " + QByteArray::number(i), "a", "b", "c") + "\r\n";
         QTest::newRow("case and punctuation variants are the same question")
             << france << "CAPITAL OF FRANCE\"Lyon\"x\"y\"\r\ncapital, of france!\"a\"b\"c\"\r\n" + planet
-            << france + planet << "Top up with 1 question from Atlas";
+            << france + planet << "Top up with 1 question from Atlas" << QByteArray();
         QTest::newRow("the source's own duplicates go in once")
             << france << planet + "largest planet\"Saturn\"x\"y\"\r\n" << france + planet
-            << "Top up with 1 question from Atlas";
+            << "Top up with 1 question from Atlas" << QByteArray();
         QTest::newRow("never past 100 lines") << NumberedLines(98) << fiveNew
                                              << NumberedLines(98) + fiveNew.left(fiveNew.indexOf("New 3"))
-                                             << "Top up with 2 questions from Atlas";
+                                             << "Top up with 2 questions from Atlas" << QByteArray();
         QTest::newRow("blank lines at the end give way, those between stay")
             << france + Blank + "  \r\n" + planet + Blank + "\"\"\"\"" << fiveNew.left(fiveNew.indexOf("New 2"))
             << france + Blank + "  \r\n" + planet + fiveNew.left(fiveNew.indexOf("New 2"))
-            << "Top up with 1 question from Atlas";
+            << "Top up with 1 question from Atlas" << QByteArray();
         QTest::newRow("a last line without its end gets one")
-            << france.chopped(2) << planet.chopped(2) << france + planet << "Top up with 1 question from Atlas";
+            << france.chopped(2) << planet.chopped(2) << france + planet << "Top up with 1 question from Atlas"
+            << QByteArray();
         QTest::newRow("all duplicates: the blank lines stay")
-            << france + Blank << QByteArray("capital of france\"a\"b\"c\"\r\n\"\"\"\"\r\n") << QByteArray() << QString();
-        QTest::newRow("bank full") << NumberedLines(100) << planet << QByteArray() << QString();
+            << france + Blank << QByteArray("capital of france\"a\"b\"c\"\r\n\"\"\"\"\r\n") << QByteArray() << QString()
+            << QByteArray();
+        QTest::newRow("bank full") << NumberedLines(100) << planet << QByteArray() << QString() << QByteArray();
+        const QByteArray rhine = "Ist der Rhein 1233 km lang?\"Ja\"Nein\"Kaum\"\r\n";
+        QTest::newRow("the source's thousands mark groups in its language")
+            << rhine << "Ist der Rhein 1.233 km lang?\"Ja\"Nein\"Kaum\"\r\n" + planet << rhine + planet
+            << "Top up with 1 question from Atlas" << QByteArray("de");
     }
     void topUp()
     {
@@ -507,19 +515,44 @@ private slots:
         QFETCH(QByteArray, source);
         QFETCH(QByteArray, saved);
         QFETCH(QString, step);
+        QFETCH(QByteArray, language);
+        const BankLanguage &in = language.isEmpty() ? AnyLanguage : *FindBankLanguage(language.toStdString());
         if (!saved.isEmpty()) {
-            CheckEdit(bank, [&](BankTableModel &m) { m.topUp(source, QStringLiteral("Atlas")); }, saved);
+            CheckEdit(bank, [&](BankTableModel &m) { m.topUp(source, QStringLiteral("Atlas"), in); }, saved);
             if (QTest::currentTestFailed())
                 return;
             Editor editor(bank);
-            editor.model.topUp(source, QStringLiteral("Atlas"));
+            editor.model.topUp(source, QStringLiteral("Atlas"), in);
             QCOMPARE(editor.stack.undoText(), step);
             return;
         }
         Editor editor(bank);
-        QVERIFY(editor.model.topUp(source, QStringLiteral("Atlas")).lines.empty());
+        QVERIFY(editor.model.topUp(source, QStringLiteral("Atlas"), in).lines.empty());
         QCOMPARE(editor.stack.count(), 0);
         QCOMPARE(editor.model.bytes(), bank);
+    }
+
+    void startersInTheInterfaceLanguageFirst_data()
+    {
+        QTest::addColumn<QLocale::Language>("interface");
+        QTest::addColumn<QStringList>("order");
+        QTest::newRow("German") << QLocale::German << QStringList{"Allgemein", "Quiz", "Nature", "Culture"};
+        QTest::newRow("French") << QLocale::French << QStringList{"Culture", "Quiz", "Allgemein", "Nature"};
+        QTest::newRow("none in the language") << QLocale::Japanese
+                                              << QStringList{"Quiz", "Allgemein", "Nature", "Culture"};
+    }
+    void startersInTheInterfaceLanguageFirst()
+    {
+        QFETCH(QLocale::Language, interface);
+        QFETCH(QStringList, order);
+        const QList<StarterBank> shipped{{"Quiz", {}, FindBankLanguage("en")},
+                                         {"Allgemein", {}, FindBankLanguage("de")},
+                                         {"Nature", {}, FindBankLanguage("en")},
+                                         {"Culture", {}, FindBankLanguage("fr")}};
+        QStringList titles;
+        for (const StarterBank &bank : InLanguageFirst(shipped, interface))
+            titles += bank.title;
+        QCOMPARE(titles, order);
     }
 
     void nothingToAddIsNoUndoStep()

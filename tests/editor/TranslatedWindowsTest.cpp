@@ -19,6 +19,7 @@
 
 #include <QAbstractButton>
 #include <QDir>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -133,11 +134,21 @@ Findings Overflows(QWidget *window)
         const QWidget *parent = control->parentWidget();
         if (!parent->rect().contains(control->geometry()))
             found.crowded += QStringLiteral("%1 runs out of %2").arg(Name(control), parent->objectName());
+        // Pictures and frames count too: English lays some texts over them
+        // by design, which the English row records.
         for (const QWidget *other : parent->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
-            if (other != control && ShowsText(other) && other->geometry().intersects(control->geometry())
-                && Name(control) < Name(other))
+            if (other != control && other->isVisible() && other->geometry().intersects(control->geometry())
+                && !(ShowsText(other) && Name(other) < Name(control)))
                 found.crowded += QStringLiteral("%1 runs into %2").arg(Name(control), Name(other));
     }
+    for (const QHeaderView *header : window->findChildren<QHeaderView *>())
+        for (int section = 0; header->isVisible() && section < header->count(); ++section)
+            if (header->orientation() == Qt::Horizontal && header->sectionSize(section) < header->sectionSizeHint(section))
+                found.cut += QStringLiteral("%1 heading %2 is cut off: %3 pixels wide in %4")
+                                 .arg(Name(header))
+                                 .arg(section)
+                                 .arg(header->sectionSizeHint(section))
+                                 .arg(header->sectionSize(section));
     for (const QMenuBar *bar : window->findChildren<QMenuBar *>())
         if (bar->sizeHint().width() > window->width())
             found.cut += QStringLiteral("%1's menu bar needs %2 pixels of %3").arg(window->objectName())

@@ -1,10 +1,12 @@
 // Saves pictures of the question editor at work, for the README: a bank
 // with a few problems and a warning, one of them selected, and the preview
 // of its entry; then the preview of a spreadsheet's CSV file before import.
-// Usage: korvedit_screenshots SHIPPED_BANK OUTPUT_FOLDER
+// Usage: korvedit_screenshots [--language CODE] SHIPPED_BANK OUTPUT_FOLDER
 #include "editor/window/BankEditorWindow.h"
 #include "editor/window/CsvImportDialog.h"
 #include "app/DesignFonts.h"
+#include "app/Language.h"
+#include "forms/ProblemKinds.h"
 
 #include <QApplication>
 #include <QDir>
@@ -17,9 +19,11 @@
 
 int main(int argc, char **argv)
 {
+    const QString language = TakeLanguageOption(argc, argv);
     QApplication app(argc, argv);
     if (argc < 3)
-        qFatal("usage: korvedit_screenshots SHIPPED_BANK OUTPUT_FOLDER");
+        qFatal("usage: korvedit_screenshots [--language CODE] SHIPPED_BANK OUTPUT_FOLDER");
+    InstallLanguage({QStringLiteral("editor"), QStringLiteral("checks")}, language);
     QStandardPaths::setTestModeEnabled(true); // keep the user's recent files and window size out of it
     InstallFontSubstitutes();
 
@@ -47,7 +51,7 @@ int main(int argc, char **argv)
         qFatal("the editor did not open the sample bank");
     auto *problems = window.findChild<QListWidget *>(QStringLiteral("problemList"));
     for (int row = 0; row < problems->count(); ++row)
-        if (problems->item(row)->text().contains(QLatin1String("wrong answer 1 is")))
+        if (problems->item(row)->text().contains(QString::fromStdString(FieldInText(2)) + QLatin1Char(' ')))
             problems->setCurrentRow(row);
     auto *table = window.findChild<QTableView *>(QStringLiteral("entryTable"));
     table->setCurrentIndex(table->model()->index(13, 2));

@@ -1,6 +1,7 @@
 // Plays through the real program and saves a picture of every window in
 // each of its looks, for the README and for checking layouts by eye.
-// Usage: korvane_screenshots BANK_FOLDER OUTPUT_FOLDER
+// Usage: korvane_screenshots [--language CODE] BANK_FOLDER OUTPUT_FOLDER
+#include "app/Language.h"
 #include "app/Random.h"
 #include "app/Startup.h"
 #include "forms/Dialog.h"
@@ -44,9 +45,11 @@ int RightLine()
 
 int main(int argc, char **argv)
 {
+    const QString language = TakeLanguageOption(argc, argv);
     QApplication app(argc, argv);
     if (argc < 3)
-        qFatal("usage: korvane_screenshots BANK_FOLDER OUTPUT_FOLDER");
+        qFatal("usage: korvane_screenshots [--language CODE] BANK_FOLDER OUTPUT_FOLDER");
+    InstallLanguage({QStringLiteral("game")}, language);
     output = QDir(QString::fromLocal8Bit(argv[2]));
     output.mkpath(QStringLiteral("."));
     const QString bankFolder = QFileInfo(QString::fromLocal8Bit(argv[1])).absoluteFilePath();
