@@ -350,5 +350,17 @@
         <source>%1, %2</source>
         <translation>%1, %2</translation>
     </message>
+    <message>
+        <source>a byte order mark (EF BB BF) shows as %1</source>
+        <translation>una marca de orden de bytes (EF BB BF) se muestra como %1</translation>
+    </message>
+    <message>
+        <source>%1 shows as %2</source>
+        <translation>%1 se muestra como %2</translation>
+    </message>
+    <message>
+        <source>%1 (no character)</source>
+        <translation>%1 (ningún carácter)</translation>
+    </message>
 </context>
 </TS>

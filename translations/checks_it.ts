@@ -350,5 +350,17 @@
         <source>%1, %2</source>
         <translation>%1, %2</translation>
     </message>
+    <message>
+        <source>a byte order mark (EF BB BF) shows as %1</source>
+        <translation>un segno di ordine dei byte (EF BB BF) appare come %1</translation>
+    </message>
+    <message>
+        <source>%1 shows as %2</source>
+        <translation>%1 appare come %2</translation>
+    </message>
+    <message>
+        <source>%1 (no character)</source>
+        <translation>%1 (nessun carattere)</translation>
+    </message>
 </context>
 </TS>

@@ -350,5 +350,17 @@
         <source>%1, %2</source>
         <translation>%1, %2</translation>
     </message>
+    <message>
+        <source>a byte order mark (EF BB BF) shows as %1</source>
+        <translation>een byte-order-mark (EF BB BF) verschijnt als %1</translation>
+    </message>
+    <message>
+        <source>%1 shows as %2</source>
+        <translation>%1 verschijnt als %2</translation>
+    </message>
+    <message>
+        <source>%1 (no character)</source>
+        <translation>%1 (geen teken)</translation>
+    </message>
 </context>
 </TS>

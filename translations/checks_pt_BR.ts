@@ -350,5 +350,17 @@
         <source>%1, %2</source>
         <translation>%1, %2</translation>
     </message>
+    <message>
+        <source>a byte order mark (EF BB BF) shows as %1</source>
+        <translation>uma marca de ordem de bytes (EF BB BF) aparece como %1</translation>
+    </message>
+    <message>
+        <source>%1 shows as %2</source>
+        <translation>%1 aparece como %2</translation>
+    </message>
+    <message>
+        <source>%1 (no character)</source>
+        <translation>%1 (nenhum caractere)</translation>
+    </message>
 </context>
 </TS>

@@ -523,6 +523,14 @@
         <source>Shuffle the rows</source>
         <translation>Mezclar las filas</translation>
     </message>
+    <message>
+        <source>Cut %1</source>
+        <translation>Cortar %1</translation>
+    </message>
+    <message>
+        <source>Clear %1</source>
+        <translation>Vaciar %1</translation>
+    </message>
 </context>
 <context>
     <name>BankFileReader</name>
@@ -648,6 +656,21 @@
     <message>
         <source>Top up with %1 questions from %2</source>
         <translation>Completar con %1 preguntas de %2</translation>
+    </message>
+</context>
+<context>
+    <name>CellClipboard</name>
+    <message>
+        <source>%1 and %2 more</source>
+        <translation>%1 y %2 más</translation>
+    </message>
+    <message>
+        <source>Paste over %1</source>
+        <translation>Pegar sobre %1</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Pegar</translation>
     </message>
 </context>
 <context>
@@ -1103,6 +1126,37 @@
     </message>
 </context>
 <context>
+    <name>QuizPrinter</name>
+    <message>
+        <source>Write the letter of the right answer in the box beside each question.</source>
+        <translation>Escribe la letra de la respuesta correcta en la casilla junto a cada pregunta.</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Class</source>
+        <translation>Clase</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Fecha</translation>
+    </message>
+    <message>
+        <source>%1 — page %2 of %3 — Order %4 (check %5)</source>
+        <translation>%1 — página %2 de %3 — Orden %4 (control %5)</translation>
+    </message>
+    <message>
+        <source>Answer key: %1</source>
+        <translation>Soluciones: %1</translation>
+    </message>
+    <message>
+        <source>%1, answer key — page %2 of %3 — Order %4 (check %5)</source>
+        <translation>%1, soluciones — página %2 de %3 — Orden %4 (control %5)</translation>
+    </message>
+</context>
+<context>
     <name>QuizSheetDialog</name>
     <message>
         <source>&amp;All questions (%1)</source>
@@ -1349,6 +1403,18 @@
     <message>
         <source>The question bank (.tqz) to open.</source>
         <translation>El banco de preguntas (.tqz) que se va a abrir.</translation>
+    </message>
+    <message>
+        <source>code</source>
+        <translation>código</translation>
+    </message>
+    <message>
+        <source>bank</source>
+        <translation>banco</translation>
+    </message>
+    <message>
+        <source>[bank]</source>
+        <translation>[banco]</translation>
     </message>
 </context>
 </TS>

@@ -523,6 +523,14 @@
         <source>Shuffle the rows</source>
         <translation>Mescola le righe</translation>
     </message>
+    <message>
+        <source>Cut %1</source>
+        <translation>Taglia %1</translation>
+    </message>
+    <message>
+        <source>Clear %1</source>
+        <translation>Svuota %1</translation>
+    </message>
 </context>
 <context>
     <name>BankFileReader</name>
@@ -648,6 +656,21 @@
     <message>
         <source>Top up with %1 questions from %2</source>
         <translation>Completa con %1 domande da %2</translation>
+    </message>
+</context>
+<context>
+    <name>CellClipboard</name>
+    <message>
+        <source>%1 and %2 more</source>
+        <translation>%1 e altri %2</translation>
+    </message>
+    <message>
+        <source>Paste over %1</source>
+        <translation>Incolla su %1</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Incolla</translation>
     </message>
 </context>
 <context>
@@ -1103,6 +1126,37 @@
     </message>
 </context>
 <context>
+    <name>QuizPrinter</name>
+    <message>
+        <source>Write the letter of the right answer in the box beside each question.</source>
+        <translation>Scrivi la lettera della risposta giusta nella casella accanto a ogni domanda.</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>Class</source>
+        <translation>Classe</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>%1 — page %2 of %3 — Order %4 (check %5)</source>
+        <translation>%1 — pagina %2 di %3 — Ordine %4 (controllo %5)</translation>
+    </message>
+    <message>
+        <source>Answer key: %1</source>
+        <translation>Soluzioni: %1</translation>
+    </message>
+    <message>
+        <source>%1, answer key — page %2 of %3 — Order %4 (check %5)</source>
+        <translation>%1, soluzioni — pagina %2 di %3 — Ordine %4 (controllo %5)</translation>
+    </message>
+</context>
+<context>
     <name>QuizSheetDialog</name>
     <message>
         <source>&amp;All questions (%1)</source>
@@ -1349,6 +1403,18 @@
     <message>
         <source>The question bank (.tqz) to open.</source>
         <translation>La raccolta di domande (.tqz) da aprire.</translation>
+    </message>
+    <message>
+        <source>code</source>
+        <translation>codice</translation>
+    </message>
+    <message>
+        <source>bank</source>
+        <translation>raccolta</translation>
+    </message>
+    <message>
+        <source>[bank]</source>
+        <translation>[raccolta]</translation>
     </message>
 </context>
 </TS>

@@ -523,6 +523,14 @@
         <source>Shuffle the rows</source>
         <translation>De rijen schudden</translation>
     </message>
+    <message>
+        <source>Cut %1</source>
+        <translation>%1 knippen</translation>
+    </message>
+    <message>
+        <source>Clear %1</source>
+        <translation>%1 wissen</translation>
+    </message>
 </context>
 <context>
     <name>BankFileReader</name>
@@ -648,6 +656,21 @@
     <message>
         <source>Top up with %1 questions from %2</source>
         <translation>Aanvullen met %1 vragen uit %2</translation>
+    </message>
+</context>
+<context>
+    <name>CellClipboard</name>
+    <message>
+        <source>%1 and %2 more</source>
+        <translation>%1 en nog %2</translation>
+    </message>
+    <message>
+        <source>Paste over %1</source>
+        <translation>Plakken over %1</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Plakken</translation>
     </message>
 </context>
 <context>
@@ -1103,6 +1126,37 @@
     </message>
 </context>
 <context>
+    <name>QuizPrinter</name>
+    <message>
+        <source>Write the letter of the right answer in the box beside each question.</source>
+        <translation>Schrijf de letter van het goede antwoord in het vakje naast elke vraag.</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Naam</translation>
+    </message>
+    <message>
+        <source>Class</source>
+        <translation>Klas</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>%1 — page %2 of %3 — Order %4 (check %5)</source>
+        <translation>%1 — pagina %2 van %3 — Volgorde %4 (controle %5)</translation>
+    </message>
+    <message>
+        <source>Answer key: %1</source>
+        <translation>Antwoordsleutel: %1</translation>
+    </message>
+    <message>
+        <source>%1, answer key — page %2 of %3 — Order %4 (check %5)</source>
+        <translation>%1, antwoordsleutel — pagina %2 van %3 — Volgorde %4 (controle %5)</translation>
+    </message>
+</context>
+<context>
     <name>QuizSheetDialog</name>
     <message>
         <source>&amp;All questions (%1)</source>
@@ -1349,6 +1403,18 @@
     <message>
         <source>The question bank (.tqz) to open.</source>
         <translation>De vragenbank (.tqz) die geopend moet worden.</translation>
+    </message>
+    <message>
+        <source>code</source>
+        <translation>code</translation>
+    </message>
+    <message>
+        <source>bank</source>
+        <translation>vragenbank</translation>
+    </message>
+    <message>
+        <source>[bank]</source>
+        <translation>[vragenbank]</translation>
     </message>
 </context>
 </TS>

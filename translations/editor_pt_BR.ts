@@ -523,6 +523,14 @@
         <source>Shuffle the rows</source>
         <translation>Embaralhar as linhas</translation>
     </message>
+    <message>
+        <source>Cut %1</source>
+        <translation>Recortar %1</translation>
+    </message>
+    <message>
+        <source>Clear %1</source>
+        <translation>Limpar %1</translation>
+    </message>
 </context>
 <context>
     <name>BankFileReader</name>
@@ -648,6 +656,21 @@
     <message>
         <source>Top up with %1 questions from %2</source>
         <translation>Completar com %1 perguntas de %2</translation>
+    </message>
+</context>
+<context>
+    <name>CellClipboard</name>
+    <message>
+        <source>%1 and %2 more</source>
+        <translation>%1 e mais %2</translation>
+    </message>
+    <message>
+        <source>Paste over %1</source>
+        <translation>Colar sobre %1</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Colar</translation>
     </message>
 </context>
 <context>
@@ -930,7 +953,7 @@
     </message>
     <message>
         <source>%1 of %2: the game still draws from all %2 slots, so %3 of its questions come up blank, with empty answers</source>
-        <translation>%1 de %2: o jogo continua sorteando entre todas as %2 posições, então %3 das perguntas dele saem em branco, com respostas vazias</translation>
+        <translation>%1 de %2: o jogo ainda sorteia entre as %2 posições, então %3 perguntas saem em branco, com respostas vazias</translation>
     </message>
     <message>
         <source>%1: the game reads them all</source>
@@ -1100,6 +1123,37 @@
     <message>
         <source>the pages could not be drawn</source>
         <translation>não foi possível desenhar as páginas</translation>
+    </message>
+</context>
+<context>
+    <name>QuizPrinter</name>
+    <message>
+        <source>Write the letter of the right answer in the box beside each question.</source>
+        <translation>Escreva a letra da resposta certa no quadradinho ao lado de cada pergunta.</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>Class</source>
+        <translation>Turma</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>%1 — page %2 of %3 — Order %4 (check %5)</source>
+        <translation>%1 — página %2 de %3 — Ordem %4 (controle %5)</translation>
+    </message>
+    <message>
+        <source>Answer key: %1</source>
+        <translation>Gabarito: %1</translation>
+    </message>
+    <message>
+        <source>%1, answer key — page %2 of %3 — Order %4 (check %5)</source>
+        <translation>%1, gabarito — página %2 de %3 — Ordem %4 (controle %5)</translation>
     </message>
 </context>
 <context>
@@ -1349,6 +1403,18 @@
     <message>
         <source>The question bank (.tqz) to open.</source>
         <translation>O banco de perguntas (.tqz) a abrir.</translation>
+    </message>
+    <message>
+        <source>code</source>
+        <translation>código</translation>
+    </message>
+    <message>
+        <source>bank</source>
+        <translation>banco</translation>
+    </message>
+    <message>
+        <source>[bank]</source>
+        <translation>[banco]</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,37 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es" sourcelanguage="en">
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Usage: korvwin [BANK]
+Starts Korvane, a quiz board game for two players on one computer.
+The game reads its questions from the question bank BANK when it starts
+and again at every new game. Without BANK it reads quarl3.tqz from the
+folder it starts in, or, when there is none, that name in any case of
+letters (QUARL3.TQZ). When the bank cannot be read, an error window says
+so and its OK ends the game.
+The banks that come with the game, in %1:
+</source>
+        <translation>Uso: korvwin [BANCO]
+Inicia Korvane, un juego de tablero con preguntas para dos jugadores en
+un mismo ordenador. El juego lee sus preguntas del banco de preguntas
+BANCO al empezar y otra vez en cada partida nueva. Sin BANCO lee
+quarl3.tqz de la carpeta en la que empieza o, si no está, ese nombre
+escrito con mayúsculas o minúsculas (QUARL3.TQZ). Si el banco no se
+puede leer, una ventana de error lo dice y su botón OK cierra el juego.
+Los bancos que vienen con el juego, en %1:
+</translation>
+    </message>
+    <message>
+        <source>--language CODE plays in that language (de: German) rather than the system&apos;s.
+Qt&apos;s own options, such as -platform NAME, are accepted too.
+</source>
+        <translation>--language CÓDIGO juega en ese idioma (es: español) en lugar del del sistema.
+También se aceptan las opciones propias de Qt, como -platform NOMBRE.
+</translation>
+    </message>
+</context>
+<context>
     <name>TForm1</name>
     <message>
         <source>yellow star</source>

@@ -2,6 +2,38 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr" sourcelanguage="en">
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Usage: korvwin [BANK]
+Starts Korvane, a quiz board game for two players on one computer.
+The game reads its questions from the question bank BANK when it starts
+and again at every new game. Without BANK it reads quarl3.tqz from the
+folder it starts in, or, when there is none, that name in any case of
+letters (QUARL3.TQZ). When the bank cannot be read, an error window says
+so and its OK ends the game.
+The banks that come with the game, in %1:
+</source>
+        <translation>Utilisation&#xa0;: korvwin [BANQUE]
+Lance Korvane, un jeu de plateau et de questions pour deux joueurs sur un
+seul ordinateur. Le jeu lit ses questions dans la banque de questions
+BANQUE au démarrage, puis à chaque nouvelle partie. Sans BANQUE, il lit
+quarl3.tqz dans le dossier où il démarre ou, s&apos;il n&apos;y est pas, ce nom
+écrit en majuscules ou en minuscules (QUARL3.TQZ). Si la banque ne peut
+pas être lue, une fenêtre d&apos;erreur le dit et son bouton OK ferme le jeu.
+Les banques fournies avec le jeu, dans %1&#xa0;:
+</translation>
+    </message>
+    <message>
+        <source>--language CODE plays in that language (de: German) rather than the system&apos;s.
+Qt&apos;s own options, such as -platform NAME, are accepted too.
+</source>
+        <translation>--language CODE joue dans cette langue (fr&#xa0;: français, de&#xa0;: allemand)
+plutôt que celle du système. Les options propres à Qt, comme
+-platform NOM, sont aussi acceptées.
+</translation>
+    </message>
+</context>
+<context>
     <name>TForm1</name>
     <message>
         <source>yellow star</source>
@@ -37,11 +69,11 @@
     </message>
     <message>
         <source>Playing piece %1: %2</source>
-        <translation>Pion %1 : %2</translation>
+        <translation>Pion %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>Please enter your name:</source>
-        <translation>Merci d'écrire ton nom :</translation>
+        <translation>Merci d&apos;écrire ton nom&#xa0;:</translation>
     </message>
     <message>
         <source> Player one, enter your name then press [Tab] or [Enter].</source>
@@ -69,11 +101,11 @@
     </message>
     <message>
         <source>Korvane: a game of questions, corners and Love</source>
-        <translation>Korvane : un jeu de questions, de coins et de Love</translation>
+        <translation>Korvane&#xa0;: un jeu de questions, de coins et de Love</translation>
     </message>
     <message>
         <source>Spare box: now click a playing piece</source>
-        <translation>Case libre : clique maintenant sur un pion</translation>
+        <translation>Case libre&#xa0;: clique maintenant sur un pion</translation>
     </message>
     <message>
         <source>Player1</source>
@@ -93,11 +125,11 @@
     </message>
     <message>
         <source>Player 1:  Enter your name.</source>
-        <translation>Joueur 1 :  écris ton nom.</translation>
+        <translation>Joueur 1&#xa0;:  écris ton nom.</translation>
     </message>
     <message>
         <source>Enter your name:</source>
-        <translation>Ton nom :</translation>
+        <translation>Ton nom&#xa0;:</translation>
     </message>
     <message>
         <source> Select a playing piece by clicking on one.</source>
@@ -109,11 +141,11 @@
     </message>
     <message>
         <source>Click on the &apos;Start Game&apos; button to play.</source>
-        <translation>Clique sur « Commencer » pour jouer.</translation>
+        <translation>Clique sur «&#xa0;Commencer&#xa0;» pour jouer.</translation>
     </message>
     <message>
         <source>Player 2:  Enter your name.</source>
-        <translation>Joueur 2 :  écris ton nom.</translation>
+        <translation>Joueur 2&#xa0;:  écris ton nom.</translation>
     </message>
     <message>
         <source>Player two, enter your name.</source>
@@ -124,7 +156,7 @@
     <name>TfrmDialog</name>
     <message>
         <source>Do you really want to Quit?</source>
-        <translation>Veux-tu vraiment Quitter ?</translation>
+        <translation>Veux-tu vraiment Quitter&#xa0;?</translation>
     </message>
     <message>
         <source>Warning</source>
@@ -140,30 +172,30 @@
     </message>
     <message>
         <source>Do you really want to quit?</source>
-        <translation>Veux-tu vraiment quitter ?</translation>
+        <translation>Veux-tu vraiment quitter&#xa0;?</translation>
     </message>
     <message>
         <source>Do you really want to start over?</source>
-        <translation>Veux-tu vraiment recommencer ?</translation>
+        <translation>Veux-tu vraiment recommencer&#xa0;?</translation>
     </message>
 </context>
 <context>
     <name>TfrmEnd</name>
     <message>
         <source>Game board: click for About</source>
-        <translation>Plateau : clique pour « À propos »</translation>
+        <translation>Plateau&#xa0;: clique pour «&#xa0;À propos&#xa0;»</translation>
     </message>
     <message>
         <source>Thank you for playing!!!!</source>
-        <translation>Merci d'avoir joué !!!!</translation>
+        <translation>Merci d&apos;avoir joué&#xa0;!!!!</translation>
     </message>
     <message>
         <source>You Win!!!</source>
-        <translation>Gagné !!!</translation>
+        <translation>Gagné&#xa0;!!!</translation>
     </message>
     <message>
         <source>Great Job!</source>
-        <translation>Bravo !</translation>
+        <translation>Bravo&#xa0;!</translation>
     </message>
     <message>
         <source>Winner&apos;s piece</source>
@@ -194,11 +226,11 @@
     </message>
     <message>
         <source>The board&apos;s corners: L and O above, V and E below</source>
-        <translation>Les coins du plateau : L et O en haut, V et E en bas</translation>
+        <translation>Les coins du plateau&#xa0;: L et O en haut, V et E en bas</translation>
     </message>
     <message>
         <source>Correctly answer a question from each corner square to win.  Each corner represents a different letter.  Spell the word &apos;Love&apos; to win!</source>
-        <translation>Réponds bien à une question sur chaque coin.  Chaque coin a une lettre différente.  Forme le mot « Love » pour gagner !</translation>
+        <translation>Réponds bien à une question sur chaque coin.  Chaque coin a une lettre différente.  Forme le mot «&#xa0;Love&#xa0;» pour gagner&#xa0;!</translation>
     </message>
     <message>
         <source>Instructions</source>
@@ -253,7 +285,7 @@
     </message>
     <message>
         <source>Start Over</source>
-        <translation>Recommencer</translation>
+        <translation>Rejouer</translation>
     </message>
     <message>
         <source>Quit</source>
@@ -340,7 +372,7 @@
     </message>
     <message>
         <source>Brovell on screen</source>
-        <translation>Brovell à l'écran</translation>
+        <translation>Brovell à l&apos;écran</translation>
     </message>
     <message>
         <source>Quintarra icon</source>
@@ -364,11 +396,11 @@
     </message>
     <message>
         <source>A computer sending love</source>
-        <translation>Un ordinateur qui envoie de l'amour</translation>
+        <translation>Un ordinateur qui envoie de l&apos;amour</translation>
     </message>
     <message>
         <source>E-mail: korvane@halvorn.example</source>
-        <translation>Mail : korvane@halvorn.example</translation>
+        <translation>Mail&#xa0;: korvane@halvorn.example</translation>
     </message>
     <message>
         <source>&amp;Ok</source>
@@ -395,7 +427,7 @@
     </message>
     <message>
         <source>Piece of the player on turn</source>
-        <translation>Pion du joueur dont c'est le tour</translation>
+        <translation>Pion du joueur dont c&apos;est le tour</translation>
     </message>
     <message>
         <source>Player&apos;s</source>
@@ -407,7 +439,7 @@
     </message>
     <message>
         <source>Pieces:</source>
-        <translation>Pions :</translation>
+        <translation>Pions&#xa0;:</translation>
     </message>
     <message>
         <source>Continue</source>
@@ -415,23 +447,23 @@
     </message>
     <message>
         <source>This question is for the square!</source>
-        <translation>Cette question vaut la case !</translation>
+        <translation>Cette question vaut la case&#xa0;!</translation>
     </message>
     <message>
         <source>This question is for the game!!!</source>
-        <translation>Cette question vaut la partie !!!</translation>
+        <translation>Cette question vaut la partie&#xa0;!!!</translation>
     </message>
     <message>
         <source>Sorry, but that is incorrect!</source>
-        <translation>Désolé, c'est faux !</translation>
+        <translation>Désolé, c&apos;est faux&#xa0;!</translation>
     </message>
     <message>
         <source>Great Job, %1!</source>
-        <translation>Bravo, %1 !</translation>
+        <translation>Bravo, %1&#xa0;!</translation>
     </message>
     <message>
         <source> Good Job!!!  You get to roll again.</source>
-        <translation> Bien joué !!!  Tu peux relancer le dé.</translation>
+        <translation> Bien joué&#xa0;!!!  Tu peux relancer le dé.</translation>
     </message>
     <message>
         <source>  Click on the Dice to Roll</source>
@@ -446,7 +478,7 @@
     </message>
     <message>
         <source>The File &apos;QUARL3.TQZ&apos; is not found!</source>
-        <translation>Fichier QUARL3.TQZ introuvable !</translation>
+        <translation>Fichier QUARL3.TQZ introuvable&#xa0;!</translation>
     </message>
     <message>
         <source>It needs to be in the same directory as</source>

@@ -2,6 +2,38 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it" sourcelanguage="en">
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Usage: korvwin [BANK]
+Starts Korvane, a quiz board game for two players on one computer.
+The game reads its questions from the question bank BANK when it starts
+and again at every new game. Without BANK it reads quarl3.tqz from the
+folder it starts in, or, when there is none, that name in any case of
+letters (QUARL3.TQZ). When the bank cannot be read, an error window says
+so and its OK ends the game.
+The banks that come with the game, in %1:
+</source>
+        <translation>Uso: korvwin [RACCOLTA]
+Avvia Korvane, un gioco da tavolo a quiz per due giocatori su un solo
+computer. Il gioco legge le sue domande dalla raccolta di domande
+RACCOLTA all&apos;avvio e di nuovo a ogni nuova partita. Senza RACCOLTA legge
+quarl3.tqz dalla cartella in cui parte oppure, se non c&apos;è, quel nome
+scritto in maiuscole o minuscole (QUARL3.TQZ). Se la raccolta non si può
+leggere, una finestra di errore lo dice e il suo OK chiude il gioco.
+Le raccolte che vengono con il gioco, in %1:
+</translation>
+    </message>
+    <message>
+        <source>--language CODE plays in that language (de: German) rather than the system&apos;s.
+Qt&apos;s own options, such as -platform NAME, are accepted too.
+</source>
+        <translation>--language CODICE gioca in quella lingua (it: italiano, de: tedesco) invece
+di quella del sistema. Sono accettate anche le opzioni proprie di Qt,
+come -platform NOME.
+</translation>
+    </message>
+</context>
+<context>
     <name>TForm1</name>
     <message>
         <source>yellow star</source>
@@ -427,7 +459,7 @@
     </message>
     <message>
         <source>Great Job, %1!</source>
-        <translation>Ottimo lavoro, %1!</translation>
+        <translation>Bravo, %1!</translation>
     </message>
     <message>
         <source> Good Job!!!  You get to roll again.</source>

@@ -2,6 +2,39 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="nl" sourcelanguage="en">
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Usage: korvwin [BANK]
+Starts Korvane, a quiz board game for two players on one computer.
+The game reads its questions from the question bank BANK when it starts
+and again at every new game. Without BANK it reads quarl3.tqz from the
+folder it starts in, or, when there is none, that name in any case of
+letters (QUARL3.TQZ). When the bank cannot be read, an error window says
+so and its OK ends the game.
+The banks that come with the game, in %1:
+</source>
+        <translation>Gebruik: korvwin [VRAGENBANK]
+Start Korvane, een quizbordspel voor twee spelers op één computer.
+Het spel leest zijn vragen uit de vragenbank VRAGENBANK als het start
+en opnieuw bij elk nieuw spel. Zonder VRAGENBANK leest het quarl3.tqz
+uit de map waarin het start, of, als die er niet is, die naam in
+hoofdletters of kleine letters (QUARL3.TQZ). Als de vragenbank niet
+gelezen kan worden, zegt een foutvenster dat en sluit de OK ervan het
+spel af.
+De vragenbanken die bij het spel horen, in %1:
+</translation>
+    </message>
+    <message>
+        <source>--language CODE plays in that language (de: German) rather than the system&apos;s.
+Qt&apos;s own options, such as -platform NAME, are accepted too.
+</source>
+        <translation>--language CODE speelt in die taal (nl: Nederlands) in plaats van
+die van het systeem. Ook Qt&apos;s eigen opties, zoals -platform NAAM,
+worden aanvaard.
+</translation>
+    </message>
+</context>
+<context>
     <name>TForm1</name>
     <message>
         <source>yellow star</source>

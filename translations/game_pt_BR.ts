@@ -2,6 +2,38 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt_BR" sourcelanguage="en">
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Usage: korvwin [BANK]
+Starts Korvane, a quiz board game for two players on one computer.
+The game reads its questions from the question bank BANK when it starts
+and again at every new game. Without BANK it reads quarl3.tqz from the
+folder it starts in, or, when there is none, that name in any case of
+letters (QUARL3.TQZ). When the bank cannot be read, an error window says
+so and its OK ends the game.
+The banks that come with the game, in %1:
+</source>
+        <translation>Uso: korvwin [BANCO]
+Inicia o Korvane, um jogo de tabuleiro de perguntas para dois jogadores
+num mesmo computador. O jogo lê as perguntas do banco de perguntas
+BANCO ao começar e de novo a cada nova partida. Sem BANCO, ele lê
+quarl3.tqz da pasta onde começa ou, se não houver, esse nome escrito
+em maiúsculas ou minúsculas (QUARL3.TQZ). Se o banco não puder ser
+lido, uma janela de erro avisa e o OK dela fecha o jogo.
+Os bancos que vêm com o jogo, em %1:
+</translation>
+    </message>
+    <message>
+        <source>--language CODE plays in that language (de: German) rather than the system&apos;s.
+Qt&apos;s own options, such as -platform NAME, are accepted too.
+</source>
+        <translation>--language CÓDIGO joga nesse idioma (pt_BR: português) em vez do idioma
+do sistema. As opções próprias do Qt, como -platform NOME, também são
+aceitas.
+</translation>
+    </message>
+</context>
+<context>
     <name>TForm1</name>
     <message>
         <source>yellow star</source>

@@ -5,7 +5,7 @@
     <name>tqzcheck</name>
     <message>
         <source>it is a folder</source>
-        <translation>c'est un dossier</translation>
+        <translation>c&apos;est un dossier</translation>
     </message>
     <message>
         <source>reading it failed</source>
@@ -13,12 +13,12 @@
     </message>
     <message>
         <source>it is not a regular file</source>
-        <translation>ce n'est pas un fichier ordinaire</translation>
+        <translation>ce n&apos;est pas un fichier ordinaire</translation>
     </message>
     <message>
         <source>%1: cannot be read (%2): the game would show &quot;The File &apos;QUARL3.TQZ&apos; is not found!&quot;
 </source>
-        <translation>%1 : illisible (%2) : le jeu afficherait « Fichier QUARL3.TQZ introuvable ! »
+        <translation>%1&#xa0;: illisible (%2)&#xa0;: le jeu afficherait «&#xa0;Fichier QUARL3.TQZ introuvable&#xa0;!&#xa0;»
 </translation>
     </message>
     <message>
@@ -36,34 +36,34 @@ Exit status: 0 when nothing was found, 1 when a problem or a warning was
 found, 2 when the file cannot be read.
 --language CODE speaks that language (de: German) rather than the system&apos;s.
 </source>
-        <translation>Utilisation : tqzcheck FICHIER
+        <translation>Utilisation&#xa0;: tqzcheck FICHIER
 Montre, ligne par ligne, ce que Korvane chargera depuis la banque de questions
-FICHIER, et chaque ligne qui ne sera pas jouée telle qu'elle est écrite.
-Sous chaque ligne : « ligne N : ... » est un problème, quelque chose que le jeu
-laisse de côté, coupe ou affiche avec d'autres caractères ; « ligne N :
-avertissement : ... » concerne ce que dit la ligne une fois que le jeu mélange
-les réponses : une question posée deux fois, ou des réponses qu'un joueur ne
+FICHIER, et chaque ligne qui ne sera pas jouée telle qu&apos;elle est écrite.
+Sous chaque ligne&#xa0;: «&#xa0;ligne N&#xa0;: ...&#xa0;» est un problème, quelque chose que le jeu
+laisse de côté, coupe ou affiche avec d&apos;autres caractères&#xa0;; «&#xa0;ligne N&#xa0;:
+avertissement&#xa0;: ...&#xa0;» concerne ce que dit la ligne une fois que le jeu mélange
+les réponses&#xa0;: une question posée deux fois, ou des réponses qu&apos;un joueur ne
 peut pas distinguer, entières ou telles que le jeu les coupe (sans tenir
 compte des majuscules, des espaces et de la ponctuation).
 Le jeu lit sa banque sous le nom quarl3.tqz dans le dossier où il démarre,
-ou, s'il n'y en a pas, sous ce nom écrit en majuscules ou minuscules
+ou, s&apos;il n&apos;y en a pas, sous ce nom écrit en majuscules ou minuscules
 quelconques (QUARL3.TQZ).
-Code de sortie : 0 si rien n'a été trouvé, 1 si un problème ou un
+Code de sortie&#xa0;: 0 si rien n&apos;a été trouvé, 1 si un problème ou un
 avertissement a été trouvé, 2 si le fichier ne peut pas être lu.
---language CODE parle cette langue (fr : français, de : allemand) plutôt
+--language CODE parle cette langue (fr&#xa0;: français, de&#xa0;: allemand) plutôt
 que celle du système.
 </translation>
     </message>
     <message>
         <source>line %1: warning: %2
 </source>
-        <translation>ligne %1 : avertissement : %2
+        <translation>ligne %1&#xa0;: avertissement&#xa0;: %2
 </translation>
     </message>
     <message>
         <source>line %1: %2
 </source>
-        <translation>ligne %1 : %2
+        <translation>ligne %1&#xa0;: %2
 </translation>
     </message>
     <message>
