@@ -1,8 +1,10 @@
 #include "app/CommandLine.h"
 
+#include "app/ShippedBankFolder.h"
 #include "generated/ShippedBanks.h"
 
 #include <QCoreApplication>
+#include <QDir>
 
 #include <cstring>
 
@@ -36,7 +38,7 @@ void PrintUsage(std::FILE *to)
                        "letters (QUARL3.TQZ). When the bank cannot be read, an error window says\n"
                        "so and its OK ends the game.\n"
                        "The banks that come with the game, in %1:\n");
-    std::fputs(head.arg(QString::fromUtf8(KORVANE_BANK_FOLDER)).toUtf8().constData(), to);
+    std::fputs(head.arg(QDir::toNativeSeparators(ShippedBankFolder())).toUtf8().constData(), to);
     for (const ShippedBankName &bank : ShippedBanks)
         std::fprintf(to, "  %-27s %s\n", bank.file, bank.title);
     std::fputs(QCoreApplication::translate("CommandLine",

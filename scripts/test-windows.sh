@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
-# The Windows leg of the test command: cross-builds the game, tqzcheck and
-# their tests (building Qt for Windows first when its cache is empty), checks
-# that the DLLs beside the programs are complete, runs every test of the
-# game and the rules under Wine on the offscreen platform, and starts the
-# game on the real windows platform on a private X display.
+# The Windows leg of the test command: cross-builds the game, the question
+# editor, tqzcheck and their tests (building Qt for Windows first when its
+# cache is empty), checks that the DLLs beside the programs are complete,
+# runs every test under Wine on the offscreen platform, starts the game on
+# the real windows platform on a private X display, and ends a session under
+# the editor there.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 out=$root/build-windows
@@ -24,4 +25,8 @@ echo "Tests under Wine: $(minutes $((SECONDS - start)))"
 start=$SECONDS
 bash "$root/scripts/windows-smoke.sh"
 echo "Game on the windows platform: $(minutes $((SECONDS - start)))"
+
+start=$SECONDS
+bash "$root/scripts/windows-editor-smoke.sh"
+echo "Editor on the windows platform: $(minutes $((SECONDS - start)))"
 echo "Windows leg: $(minutes $((SECONDS - leg)))"

@@ -16,7 +16,8 @@ struct StarterBank {
 
 // The shipped banks found, those in the language of the interface (the
 // default QLocale's) first. They are looked for in KORVEDIT_BANK_DIR when it
-// is set, else in the game's installed bank folder, else in the source
+// is set, else in the game's bank folder (installed on Linux, beside the
+// program on Windows), else in the source
 // tree's data folder, for an editor run from its build folder.
 QList<StarterBank> StarterBanks();
 
