@@ -604,6 +604,17 @@
     </message>
 </context>
 <context>
+    <name>BankFileWriter</name>
+    <message>
+        <source>the file is read-only</source>
+        <translation>le fichier est en lecture seule</translation>
+    </message>
+    <message>
+        <source>%1; the bank is kept as %2</source>
+        <translation>%1&#xa0;; la banque est conservée sous le nom %2</translation>
+    </message>
+</context>
+<context>
     <name>BankTableModel</name>
     <message>
         <source>, removing %1 and %2 more</source>

@@ -604,6 +604,17 @@
     </message>
 </context>
 <context>
+    <name>BankFileWriter</name>
+    <message>
+        <source>the file is read-only</source>
+        <translation>il file è di sola lettura</translation>
+    </message>
+    <message>
+        <source>%1; the bank is kept as %2</source>
+        <translation>%1; la raccolta è conservata come %2</translation>
+    </message>
+</context>
+<context>
     <name>BankTableModel</name>
     <message>
         <source>, removing %1 and %2 more</source>
