@@ -213,8 +213,9 @@ void TranslatedWindowsTest::init()
     QFETCH_GLOBAL(QString, language);
     qDeleteAll(qApp->findChildren<QTranslator *>(Qt::FindDirectChildrenOnly));
     QLocale::setDefault(QLocale::system());
+    // "de" comes back as "de_DE", "pt_BR" as itself.
     QCOMPARE(InstallLanguage({QStringLiteral("game"), QStringLiteral("editor"), QStringLiteral("checks")}, language)
-                 .left(2),
+                 .left(language.size()),
              language);
 }
 
