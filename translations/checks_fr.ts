@@ -124,7 +124,7 @@
     </message>
     <message>
         <source>Move the question run on after line %1 to a line of its own</source>
-        <translation>Mettre sur sa propre ligne la question à la suite de la ligne %1</translation>
+        <translation>Mettre sur sa propre ligne la question au bout de la ligne %1</translation>
     </message>
     <message>
         <source>Mend the text after the fourth double quote on every line</source>

@@ -1156,7 +1156,7 @@
     </message>
     <message>
         <source>%1 — page %2 of %3 — Order %4 (check %5)</source>
-        <translation>%1 — page %2 sur %3 — Ordre %4 (contrôle %5)</translation>
+        <translation>%1 — page %2 sur %3 — Ordre %4 (code %5)</translation>
     </message>
     <message>
         <source>Answer key: %1</source>
@@ -1164,7 +1164,7 @@
     </message>
     <message>
         <source>%1, answer key — page %2 of %3 — Order %4 (check %5)</source>
-        <translation>%1, corrigé — page %2 sur %3 — Ordre %4 (contrôle %5)</translation>
+        <translation>%1, corrigé — page %2 sur %3 — Ordre %4 (code %5)</translation>
     </message>
 </context>
 <context>

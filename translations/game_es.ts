@@ -17,9 +17,9 @@ The banks that come with the game, in %1:
 Inicia Korvane, un juego de tablero con preguntas para dos jugadores en
 un mismo ordenador. El juego lee sus preguntas del banco de preguntas
 BANCO al empezar y otra vez en cada partida nueva. Sin BANCO lee
-quarl3.tqz de la carpeta en la que empieza o, si no está, ese nombre
-escrito con mayúsculas o minúsculas (QUARL3.TQZ). Si el banco no se
-puede leer, una ventana de error lo dice y su botón OK cierra el juego.
+quarl3.tqz de la carpeta en la que empieza o, si no está, ese nombre en
+cualquier mezcla de mayúsculas y minúsculas (QUARL3.TQZ). Si el banco no
+se puede leer, una ventana de error lo dice y su botón OK cierra el juego.
 Los bancos que vienen con el juego, en %1:
 </translation>
     </message>

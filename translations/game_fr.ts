@@ -18,7 +18,7 @@ Lance Korvane, un jeu de plateau et de questions pour deux joueurs sur un
 seul ordinateur. Le jeu lit ses questions dans la banque de questions
 BANQUE au démarrage, puis à chaque nouvelle partie. Sans BANQUE, il lit
 quarl3.tqz dans le dossier où il démarre ou, s&apos;il n&apos;y est pas, ce nom
-écrit en majuscules ou en minuscules (QUARL3.TQZ). Si la banque ne peut
+écrit avec n&apos;importe quelle casse (QUARL3.TQZ). Si la banque ne peut
 pas être lue, une fenêtre d&apos;erreur le dit et son bouton OK ferme le jeu.
 Les banques fournies avec le jeu, dans %1&#xa0;:
 </translation>
@@ -230,7 +230,7 @@ plutôt que celle du système. Les options propres à Qt, comme
     </message>
     <message>
         <source>Correctly answer a question from each corner square to win.  Each corner represents a different letter.  Spell the word &apos;Love&apos; to win!</source>
-        <translation>Réponds bien à une question sur chaque coin.  Chaque coin a une lettre différente.  Forme le mot «&#xa0;Love&#xa0;» pour gagner&#xa0;!</translation>
+        <translation>Réponds bien à une question à chaque coin.  Chaque coin a une lettre différente.  Forme le mot «&#xa0;Love&#xa0;» pour gagner&#xa0;!</translation>
     </message>
     <message>
         <source>Instructions</source>

@@ -17,9 +17,9 @@ The banks that come with the game, in %1:
 Avvia Korvane, un gioco da tavolo a quiz per due giocatori su un solo
 computer. Il gioco legge le sue domande dalla raccolta di domande
 RACCOLTA all&apos;avvio e di nuovo a ogni nuova partita. Senza RACCOLTA legge
-quarl3.tqz dalla cartella in cui parte oppure, se non c&apos;è, quel nome
-scritto in maiuscole o minuscole (QUARL3.TQZ). Se la raccolta non si può
-leggere, una finestra di errore lo dice e il suo OK chiude il gioco.
+quarl3.tqz dalla cartella in cui parte oppure, se non c&apos;è, lo stesso
+nome con maiuscole e minuscole qualsiasi (QUARL3.TQZ). Se la raccolta non
+si può leggere, una finestra di errore lo dice e il suo OK chiude il gioco.
 Le raccolte che vengono con il gioco, in %1:
 </translation>
     </message>
@@ -459,7 +459,7 @@ come -platform NOME.
     </message>
     <message>
         <source>Great Job, %1!</source>
-        <translation>Bravo, %1!</translation>
+        <translation>Forte, %1!</translation>
     </message>
     <message>
         <source> Good Job!!!  You get to roll again.</source>

@@ -17,10 +17,10 @@ The banks that come with the game, in %1:
 Start Korvane, een quizbordspel voor twee spelers op één computer.
 Het spel leest zijn vragen uit de vragenbank VRAGENBANK als het start
 en opnieuw bij elk nieuw spel. Zonder VRAGENBANK leest het quarl3.tqz
-uit de map waarin het start, of, als die er niet is, die naam in
-hoofdletters of kleine letters (QUARL3.TQZ). Als de vragenbank niet
-gelezen kan worden, zegt een foutvenster dat en sluit de OK ervan het
-spel af.
+uit de map waarin het start, of, als die er niet is, die naam met
+willekeurige hoofd- en kleine letters (QUARL3.TQZ). Als de vragenbank
+niet gelezen kan worden, meldt een foutvenster dat en sluit OK daarin
+het spel af.
 De vragenbanken die bij het spel horen, in %1:
 </translation>
     </message>

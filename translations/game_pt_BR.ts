@@ -27,8 +27,8 @@ Os bancos que vêm com o jogo, em %1:
         <source>--language CODE plays in that language (de: German) rather than the system&apos;s.
 Qt&apos;s own options, such as -platform NAME, are accepted too.
 </source>
-        <translation>--language CÓDIGO joga nesse idioma (pt_BR: português) em vez do idioma
-do sistema. As opções próprias do Qt, como -platform NOME, também são
+        <translation>--language CÓDIGO joga nesse idioma (de: alemão) em vez do idioma do
+sistema. As opções próprias do Qt, como -platform NOME, também são
 aceitas.
 </translation>
     </message>
