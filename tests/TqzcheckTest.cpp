@@ -62,6 +62,13 @@ QByteArray Repeated(char c, int n)
     return QByteArray(n, c);
 }
 
+// Writes the bytes whole to a new file at the path.
+bool WriteFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
 } // namespace
 
 class TqzcheckTest : public QObject {
@@ -120,10 +127,7 @@ void TqzcheckTest::listsTheFieldsTheLoaderReturns()
     }
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("quarl3.tqz"));
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-    file.close();
+    QVERIFY(WriteFile(path, bytes));
 
     QStringList expected;
     QVERIFY(ReadBankFile(QFile::encodeName(path).constData(), [&expected](std::size_t slot, const BankEntry &entry) {
@@ -306,10 +310,7 @@ void TqzcheckTest::banks()
 
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("bank.tqz"));
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(bytes), bytes.size());
-    file.close();
+    QVERIFY(WriteFile(path, bytes));
 
     const Run run = RunChecker({path});
     for (const QString &finding : findings)
@@ -429,10 +430,7 @@ void TqzcheckTest::speaksTheChosenLanguage()
 
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("bank.tqz"));
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QVERIFY(file.write(Bank(99)) > 0);
-    file.close();
+    QVERIFY(WriteFile(path, Bank(99)));
 
     const Run run = RunChecker(option + QStringList{path});
     QVERIFY2(run.out.contains(path + QStringLiteral(": ") + finding), qPrintable(run.out));
