@@ -25,6 +25,15 @@ export QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen}
 export QT_FORCE_STDERR_LOGGING=1
 export QT_QPA_FONTDIR=${QT_QPA_FONTDIR:-/usr/share/fonts/truetype/liberation2}
 
+# Wine shows the Unix root as drive Z:. Spelling the path out here, rather
+# than asking winepath, saves a Wine start per path; under load such a start
+# now and then failed silently and left the program's name empty.
+windows_path() {
+  local path
+  path=$(realpath -m -- "$1")
+  printf 'Z:%s' "${path//\//\\}"
+}
+
 # Each word goes to Wine on its own, so Wine quotes only the arguments that
 # hold spaces, in the form cmd reads; values must hold none. The paths the
 # tests are given go over as Windows paths, which still name the file once
@@ -32,10 +41,10 @@ export QT_QPA_FONTDIR=${QT_QPA_FONTDIR:-/usr/share/fonts/truetype/liberation2}
 words=()
 while IFS='=' read -r name value; do
   case $value in
-    /*) value=$("$wine" winepath -w "$value" 2>/dev/null) ;;
+    /*) value=$(windows_path "$value") ;;
   esac
   words+=(set "$name=$value&&")
 done < <(env | grep -E '^(QT_|KORVANE_SOURCE_DIR=|KORVWIN=|TQZCHECK=)')
-words+=("$("$wine" winepath -w "$1" 2>/dev/null)")
+words+=("$(windows_path "$1")")
 shift
 exec "$wine" cmd /c "${words[@]}" "$@"
