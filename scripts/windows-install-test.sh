@@ -50,26 +50,31 @@ diff <(cd "$stage" && find . -type f | sort) <(cd "$installed" && find . -type f
   fail "the installed files differ from the packaged ones"
 echo "Installed silently as $USER into $installed: $(seconds "$start")"
 
-# Opens a file as Explorer would and waits for a window whose title matches;
-# takes a picture when asked. A bank the game cannot read brings up the
-# error window beside the setup window, so that fails too.
-open_until_window() {
-  local file=$1 title=$2 picture=${3:-}
-  (cd "$(dirname "$file")" && "$wine" start /unix "$file") >/dev/null 2>&1
-  local window
+# Runs a command under Wine in a folder, as Explorer starts a program, and
+# waits for a window whose title matches; takes a picture when one is named.
+# A bank the game cannot read brings up the error window beside the setup
+# window, so that fails too. until_window FOLDER TITLE PICTURE COMMAND...
+until_window() {
+  local folder=$1 title=$2 picture=$3 window
+  shift 3
+  (cd "$folder" && "$wine" "$@") >/dev/null 2>&1 &
   window=$(timeout 120 xdotool search --sync --onlyvisible --name "$title" | head -n1) ||
-    fail "opening $file showed no window named $title"
+    fail "$* showed no window named $title"
   sleep 3 # the first paint follows the mapping
-  ! xdotool search --onlyvisible --name '^Program Error$' >/dev/null || fail "opening $file showed the error window"
+  ! xdotool search --onlyvisible --name '^Program Error$' >/dev/null || fail "$* showed the error window"
   [ -z "$picture" ] || import -frame -window "$window" "$work/$picture"
 }
+# Opens a file as a double-click does, in its own folder.
+open_file() { until_window "$(dirname "$1")" "$2" "${3:-}" start /unix "$1"; }
 stop_wine() { /usr/lib/wine/wineserver -k 2>/dev/null || true; /usr/lib/wine/wineserver -w; }
+# The default value of a key of the user's classes.
+user_class() { "$wine" reg query "HKCU\\Software\\Classes\\$1" /ve 2>/dev/null | tr -d '\r' | sed -n 's/^ *(Default) *REG_SZ *//p'; }
 setup_window='^Korvane for Windows version 1\.4$'
 
 start=$SECONDS
-open_until_window "$menu/Korvane.lnk" "$setup_window" installed-game.png
+open_file "$menu/Korvane.lnk" "$setup_window" installed-game.png
 stop_wine
-open_until_window "$menu/Korvane - Quiz Night.lnk" "$setup_window"
+open_file "$menu/Korvane - Quiz Night.lnk" "$setup_window"
 stop_wine
 echo "The Start-menu entries started the installed game with its banks: $(seconds "$start")"
 
@@ -78,7 +83,14 @@ if [ -f "$installed/korvedit.exe" ]; then
   bank=$profile/Documents/Class 4 quiz.tqz
   mkdir -p "$(dirname "$bank")"
   cp "$root/data/geography.tqz" "$bank"
-  open_until_window "$bank" '^Class 4 quiz\.tqz.* Korvane Question Editor$' installed-editor.png
+  # Wine looks file types up in the machine's classes alone, where Windows
+  # looks in the user's first, so the user's .tqz entries are followed here
+  # to the command Explorer runs.
+  command=$(user_class "$(user_class .tqz)\\shell\\open\\command")
+  [[ $command =~ ^\"([^\"]+)\"\ \"%1\"$ ]] || fail "the .tqz association runs '$command', not a program on the bank"
+  editor=${BASH_REMATCH[1]}
+  until_window "$(dirname "$bank")" '^Class 4 quiz\.tqz.* Korvane Question Editor$' installed-editor.png \
+    "$editor" "$("$wine" winepath -w "$bank" 2>/dev/null)"
   stop_wine
   echo "A bank opened the installed editor through the .tqz association: $(seconds "$start")"
 fi
@@ -97,6 +109,6 @@ start=$SECONDS
 folder="$work/USB stick/Quiz Café"
 mkdir -p "$folder"
 unzip -q "$out/korvane-$version-windows-x64.zip" -d "$folder"
-open_until_window "$folder/Korvane/korvwin.exe" "$setup_window"
+open_file "$folder/Korvane/korvwin.exe" "$setup_window"
 stop_wine
 echo "The zip, unpacked into \"$folder\", started the game with its bank: $(seconds "$start")"

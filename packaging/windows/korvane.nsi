@@ -22,6 +22,7 @@ Name "Korvane ${KORVANE_VERSION}"
 OutFile "${OUTFILE}"
 InstallDir "$LOCALAPPDATA\Programs\Korvane"
 InstallDirRegKey HKCU "${UNINSTALL_KEY}" "InstallLocation"
+BrandingText "Korvane ${KORVANE_VERSION}"
 
 VIProductVersion "${KORVANE_VERSION_QUAD}"
 VIAddVersionKey "ProductName" "Korvane"
