@@ -39,7 +39,8 @@ windows_path() { local path=${1:+\\$1}; echo "\$INSTDIR${path//\//\\}"; }
 
 setup=$out/korvane-$version-setup.exe
 zip=$out/korvane-$version-windows-x64.zip
-makensis -V2 -DPACKAGING="$packaging" -DOUTFILE="$setup" "$root/packaging/windows/korvane.nsi"
+# The banks' titles come from the build as UTF-8, whatever the locale.
+makensis -V2 -INPUTCHARSET UTF8 -DPACKAGING="$packaging" -DOUTFILE="$setup" "$root/packaging/windows/korvane.nsi"
 rm -f "$zip"
 (cd "$out/stage" && zip -q -r -9 -X "$zip" Korvane)
 size() { echo "$(( $(stat -c %s "$1") / 1024 )) KiB"; }
