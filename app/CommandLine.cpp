@@ -1,6 +1,9 @@
 #include "app/CommandLine.h"
 
+#include "app/ShippedBankFolder.h"
 #include "generated/ShippedBanks.h"
+
+#include <QDir>
 
 #include <cstring>
 
@@ -34,7 +37,7 @@ void PrintUsage(std::FILE *to)
                  "letters (QUARL3.TQZ). When the bank cannot be read, an error window says\n"
                  "so and its OK ends the game.\n"
                  "The banks that come with the game, in %s:\n",
-                 KORVANE_BANK_FOLDER);
+                 QDir::toNativeSeparators(ShippedBankFolder()).toLocal8Bit().constData());
     for (const ShippedBankName &bank : ShippedBanks)
         std::fprintf(to, "  %-27s %s\n", bank.file, bank.title);
     std::fprintf(to, "Qt's own options, such as -platform NAME, are accepted too.\n");

@@ -20,11 +20,10 @@ set(KORVANE_INSTALL_GAMESDIR games)
 set(KORVANE_INSTALL_BANKDIR ${CMAKE_INSTALL_DATADIR}/games/korvane)
 set(KORVANE_FULL_GAMESDIR ${CMAKE_INSTALL_PREFIX}/${KORVANE_INSTALL_GAMESDIR})
 set(KORVANE_FULL_BANKDIR ${CMAKE_INSTALL_PREFIX}/${KORVANE_INSTALL_BANKDIR})
-# korvwin --help names the folder the banks are installed in.
-set_property(SOURCE app/CommandLine.cpp APPEND PROPERTY COMPILE_DEFINITIONS KORVANE_BANK_FOLDER="${KORVANE_FULL_BANKDIR}")
-# The question editor offers the installed banks to start from.
-set_property(SOURCE ${PROJECT_SOURCE_DIR}/editor/document/StarterBanks.cpp DIRECTORY editor/document APPEND PROPERTY COMPILE_DEFINITIONS
-  KORVANE_INSTALLED_BANK_FOLDER="${KORVANE_FULL_BANKDIR}")
+# korvwin --help names the folder the banks are installed in, and the
+# question editor offers them to start from.
+set_property(SOURCE app/ShippedBankFolderPosix.cpp APPEND PROPERTY COMPILE_DEFINITIONS
+  KORVANE_BANK_FOLDER="${KORVANE_FULL_BANKDIR}")
 
 # The editor's guide links its manual page only where it is installed.
 set_property(SOURCE ${PROJECT_SOURCE_DIR}/editor/window/EditorGuide.cpp DIRECTORY editor/window APPEND PROPERTY COMPILE_DEFINITIONS

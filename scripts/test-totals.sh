@@ -6,5 +6,5 @@ log=$1 platform=$2
 grep -h '^SKIP ' "$log" | sed 's/^/  /' || true
 grep -h '^Totals:' "$log" | awk -v platform="$platform" '
   { programs++; passed += $2; failed += $4; skipped += $6 }
-  END { printf "%s: %d test programs, %d test cases passed, %d failed, %d skipped\n",
-        platform, programs, passed, failed, skipped }'
+  END { printf "%s: %d test programs, %d test cases ran (%d passed, %d failed), %d skipped\n",
+        platform, programs, passed + failed, passed, failed, skipped }'

@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
-# The Windows leg of the test command: cross-builds the game, tqzcheck and
-# their tests (building Qt for Windows first when its cache is empty), checks
-# that the DLLs beside the programs are complete, runs every test of the
-# game and the rules under Wine on the offscreen platform, starts the
-# game on the real windows platform on a private X display, and tries the
-# installer and the zip as a user would.
+# The Windows leg of the test command: cross-builds the game, the question
+# editor, tqzcheck and their tests (building Qt for Windows first when its
+# cache is empty), checks that the DLLs beside the programs are complete,
+# runs every test under Wine on the offscreen platform, starts the game on
+# the real windows platform on a private X display, ends a session under
+# the editor there, and tries the installer and the zip as a user would.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 out=$root/build-windows
@@ -26,6 +26,10 @@ echo "Tests under Wine: $(minutes $((SECONDS - start)))"
 start=$SECONDS
 bash "$root/scripts/windows-smoke.sh"
 echo "Game on the windows platform: $(minutes $((SECONDS - start)))"
+
+start=$SECONDS
+bash "$root/scripts/windows-editor-smoke.sh"
+echo "Editor on the windows platform: $(minutes $((SECONDS - start)))"
 
 start=$SECONDS
 bash "$root/scripts/windows-install-test.sh"

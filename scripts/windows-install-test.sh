@@ -58,6 +58,7 @@ until_window() {
   local folder=$1 title=$2 picture=$3 window
   shift 3
   (cd "$folder" && "$wine" "$@") >/dev/null 2>&1 &
+  disown # ended by stop_wine, unreported
   window=$(timeout 120 xdotool search --sync --onlyvisible --name "$title" | head -n1) ||
     fail "$* showed no window named $title"
   sleep 3 # the first paint follows the mapping
@@ -80,7 +81,7 @@ echo "The Start-menu entries started the installed game with its banks: $(second
 
 if [ -f "$installed/korvedit.exe" ]; then
   start=$SECONDS
-  bank=$profile/Documents/Class 4 quiz.tqz
+  bank="$profile/Documents/Class 4 quiz.tqz"
   mkdir -p "$(dirname "$bank")"
   cp "$root/data/geography.tqz" "$bank"
   # Wine looks file types up in the machine's classes alone, where Windows

@@ -46,6 +46,48 @@ QByteArray NullDevice();
 // empty once done.
 QString MakeUnreadable(const QByteArray &path);
 
+// Makes the file read-only (its mode, or on Windows its read-only mark);
+// returns why it cannot matter (root writes any file), empty once done.
+QString MakeReadOnly(const QByteArray &path);
+
+// Holds the file open sharing it with no one, as any program on Windows may:
+// meanwhile nothing else may read, write, replace or delete it, not even
+// this process through another handle. POSIX has no such lock: refusal()
+// then says so, as it says why the file could not be held.
+class ExclusiveHold {
+public:
+    explicit ExclusiveHold(const QByteArray &path);
+    ~ExclusiveHold();
+    ExclusiveHold(const ExclusiveHold &) = delete;
+    ExclusiveHold &operator=(const ExclusiveHold &) = delete;
+    QString refusal() const { return refusal_; }
+    // Writes the bytes over the file's start through the hold, so that a
+    // watcher sees it change while no one else can read it.
+    bool rewrite(const QByteArray &bytes);
+
+private:
+    qintptr handle_ = -1;
+    QString refusal_;
+};
+
+// A limit on the size of the files this process may write, for as long as
+// the object lives, with SIGXFSZ ignored, so that a write past it fails as
+// on a full disk, even for root. Windows has no such limit: refusal() says
+// so.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(qint64 bytes);
+    ~FileSizeLimit();
+    FileSizeLimit(const FileSizeLimit &) = delete;
+    FileSizeLimit &operator=(const FileSizeLimit &) = delete;
+    QString refusal() const { return refusal_; }
+
+private:
+    bool set_ = false;
+    quint64 before_ = 0; // the limit that was, to come back
+    QString refusal_;
+};
+
 // A file's modification time: whole seconds since 1970 and nanoseconds.
 struct FileTime {
     qint64 seconds = 0;

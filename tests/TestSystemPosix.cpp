@@ -1,6 +1,8 @@
 #include "tests/TestSystem.h"
 
+#include <csignal>
 #include <fcntl.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -51,6 +53,53 @@ QString MakeUnreadable(const QByteArray &path)
     if (::geteuid() == 0)
         return QStringLiteral("root reads any file");
     return ::chmod(path.constData(), 0) == 0 ? QString() : QStringLiteral("chmod failed");
+}
+
+QString MakeReadOnly(const QByteArray &path)
+{
+    if (::geteuid() == 0)
+        return QStringLiteral("root writes any file");
+    return ::chmod(path.constData(), 0444) == 0 ? QString() : QStringLiteral("chmod failed");
+}
+
+ExclusiveHold::ExclusiveHold(const QByteArray &)
+    : refusal_(QStringLiteral("POSIX has no mandatory locks: no program can keep another from a file"))
+{
+}
+
+ExclusiveHold::~ExclusiveHold() = default;
+
+bool ExclusiveHold::rewrite(const QByteArray &)
+{
+    return false;
+}
+
+FileSizeLimit::FileSizeLimit(qint64 bytes)
+{
+    rlimit limit{};
+    if (::getrlimit(RLIMIT_FSIZE, &limit) != 0) {
+        refusal_ = QStringLiteral("getrlimit failed");
+        return;
+    }
+    const rlimit small{rlim_t(bytes), limit.rlim_max};
+    std::signal(SIGXFSZ, SIG_IGN);
+    if (::setrlimit(RLIMIT_FSIZE, &small) != 0)
+        refusal_ = QStringLiteral("setrlimit failed");
+    else {
+        set_ = true;
+        before_ = quint64(limit.rlim_cur);
+    }
+}
+
+FileSizeLimit::~FileSizeLimit()
+{
+    if (!set_)
+        return;
+    rlimit limit{};
+    ::getrlimit(RLIMIT_FSIZE, &limit);
+    limit.rlim_cur = rlim_t(before_);
+    ::setrlimit(RLIMIT_FSIZE, &limit);
+    std::signal(SIGXFSZ, SIG_DFL);
 }
 
 std::optional<FileTime> ModificationTime(const QByteArray &path)

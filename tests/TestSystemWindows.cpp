@@ -74,6 +74,46 @@ QString MakeUnreadable(const QByteArray &)
                           "does not enforce");
 }
 
+QString MakeReadOnly(const QByteArray &path)
+{
+    const std::wstring name = Wide(path);
+    const DWORD attributes = ::GetFileAttributesW(name.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && ::SetFileAttributesW(name.c_str(), attributes | FILE_ATTRIBUTE_READONLY)
+               ? QString()
+               : QStringLiteral("SetFileAttributes failed");
+}
+
+ExclusiveHold::ExclusiveHold(const QByteArray &path)
+{
+    const HANDLE file = ::CreateFileW(Wide(path).c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+                                      FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        refusal_ = QStringLiteral("CreateFile failed (%1)").arg(::GetLastError());
+    else
+        handle_ = reinterpret_cast<qintptr>(file);
+}
+
+ExclusiveHold::~ExclusiveHold()
+{
+    if (handle_ != -1)
+        ::CloseHandle(reinterpret_cast<HANDLE>(handle_));
+}
+
+bool ExclusiveHold::rewrite(const QByteArray &bytes)
+{
+    const auto file = reinterpret_cast<HANDLE>(handle_);
+    DWORD written = 0;
+    return handle_ != -1 && ::SetFilePointer(file, 0, nullptr, FILE_BEGIN) == 0
+        && ::WriteFile(file, bytes.constData(), DWORD(bytes.size()), &written, nullptr) && written == DWORD(bytes.size())
+        && ::FlushFileBuffers(file);
+}
+
+FileSizeLimit::FileSizeLimit(qint64) : refusal_(QStringLiteral("Windows sets no limit on the size of a process's files"))
+{
+}
+
+FileSizeLimit::~FileSizeLimit() = default;
+
 std::optional<FileTime> ModificationTime(const QByteArray &path)
 {
     WIN32_FILE_ATTRIBUTE_DATA data {};

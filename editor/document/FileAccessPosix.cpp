@@ -1,5 +1,7 @@
 #include "editor/document/FileAccess.h"
 
+#include "editor/document/SystemReason.h"
+
 #include <QCoreApplication>
 #include <QFile>
 
@@ -15,11 +17,6 @@ struct Text {
     Q_DECLARE_TR_FUNCTIONS(FileAccess)
 };
 
-QString Reason(int error)
-{
-    return QString::fromLocal8Bit(std::strerror(error));
-}
-
 // Nothing to give: no such file, or none the file system keeps.
 bool NoneToGive(int error)
 {
@@ -30,10 +27,10 @@ QString CopyAcl(const QByteArray &original, int replacement)
 {
     const acl_t acl = ::acl_get_file(original.constData(), ACL_TYPE_ACCESS);
     if (!acl)
-        return NoneToGive(errno) ? QString() : Text::tr("its access list cannot be read (%1)").arg(Reason(errno));
+        return NoneToGive(errno) ? QString() : Text::tr("its access list cannot be read (%1)").arg(SystemReason(errno));
     const int failed = ::acl_set_fd(replacement, acl) != 0 ? errno : 0;
     ::acl_free(acl);
-    return failed == 0 ? QString() : Text::tr("its access list cannot be given to the new file (%1)").arg(Reason(failed));
+    return failed == 0 ? QString() : Text::tr("its access list cannot be given to the new file (%1)").arg(SystemReason(failed));
 }
 
 // The names of the file's extended attributes, each ended by a zero byte.
@@ -66,7 +63,7 @@ QString CopyAttribute(const QByteArray &original, const char *name, int replacem
         || ::fsetxattr(replacement, name, value.constData(), std::size_t(value.size()), 0) != 0)
         return NoneToGive(errno) ? QString()
                                  : Text::tr("its attribute %1 cannot be given to the new file (%2)")
-                                       .arg(QString::fromLocal8Bit(name), Reason(errno));
+                                       .arg(QString::fromLocal8Bit(name), SystemReason(errno));
     return {};
 }
 
@@ -83,7 +80,7 @@ QString CopyTo(const QString &original, QFileDevice &replacement)
     int listError = 0;
     const QByteArray names = AttributeNames(path, &listError);
     if (listError != 0)
-        return Text::tr("its attributes cannot be read (%1)").arg(Reason(listError));
+        return Text::tr("its attributes cannot be read (%1)").arg(SystemReason(listError));
     for (qsizetype at = 0; at < names.size(); at = names.indexOf('\0', at) + 1) {
         const char *name = names.constData() + at;
         // The access list went with the ACL, which keeps the mode bits in step.

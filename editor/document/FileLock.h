@@ -6,8 +6,8 @@
 // lets go of the lock when its process ends, however it ends (kill -9
 // included), so a lock is never taken for held by an editor that is gone.
 // The file is the user's alone (0600). One platform's half each:
-// FileLockPosix.cpp (flock); a Windows half opens the file for itself alone
-// (no sharing), readable by the user only.
+// FileLockPosix.cpp (flock); FileLockWindows.cpp opens the file for itself
+// alone (no sharing), in a folder only the user may read.
 class FileLock {
 public:
     enum class Outcome { Taken, Held, Failed };

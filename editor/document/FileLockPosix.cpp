@@ -1,5 +1,7 @@
 #include "editor/document/FileLock.h"
 
+#include "editor/document/SystemReason.h"
+
 #include <QFile>
 
 #include <cerrno>
@@ -10,11 +12,6 @@
 #include <unistd.h>
 
 namespace {
-
-QString Reason(int error)
-{
-    return QString::fromLocal8Bit(std::strerror(error));
-}
 
 bool SameFile(int descriptor, const QByteArray &path)
 {
@@ -40,7 +37,7 @@ FileLock::Outcome FileLock::tryLock(QString *error)
     for (int attempt = 0; attempt < 8; ++attempt) {
         const int descriptor = ::open(path.constData(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK, 0600);
         if (descriptor < 0) {
-            *error = Reason(errno);
+            *error = SystemReason(errno);
             return Outcome::Failed;
         }
         if (::flock(descriptor, LOCK_EX | LOCK_NB) != 0) {
@@ -48,7 +45,7 @@ FileLock::Outcome FileLock::tryLock(QString *error)
             ::close(descriptor);
             if (why == EWOULDBLOCK)
                 return Outcome::Held;
-            *error = Reason(why);
+            *error = SystemReason(why);
             return Outcome::Failed;
         }
         if (!SameFile(descriptor, path)) {
@@ -57,14 +54,14 @@ FileLock::Outcome FileLock::tryLock(QString *error)
         }
         // Whatever the umask, and for a file an older editor left.
         if (::fchmod(descriptor, 0600) != 0) {
-            *error = Reason(errno);
+            *error = SystemReason(errno);
             ::close(descriptor);
             return Outcome::Failed;
         }
         handle_ = descriptor;
         return Outcome::Taken;
     }
-    *error = Reason(EAGAIN);
+    *error = SystemReason(EAGAIN);
     return Outcome::Failed;
 }
 

@@ -42,15 +42,19 @@ std::vector<int> Sorted(const BankDocument &document, int column, Qt::SortOrder 
     QCollator collator(locale);
     collator.setCaseSensitivity(Qt::CaseInsensitive);
     collator.setNumericMode(true);
-    std::vector<QCollatorSortKey> keys;
-    keys.reserve(filled.size());
+    // Folded, and compared whole rather than through sort keys: under Wine
+    // the sort keys of two fields equal but for case differ, and such fields
+    // must keep their order.
+    std::vector<QString> fields;
+    fields.reserve(filled.size());
     for (const int row : filled)
-        keys.push_back(collator.sortKey(document.field(row, column)));
+        fields.push_back(document.field(row, column).toCaseFolded());
     std::vector<std::size_t> at(filled.size());
     for (std::size_t i = 0; i < at.size(); ++i)
         at[i] = i;
     std::stable_sort(at.begin(), at.end(), [&](std::size_t a, std::size_t b) {
-        return order == Qt::AscendingOrder ? keys[a].compare(keys[b]) < 0 : keys[b].compare(keys[a]) < 0;
+        return order == Qt::AscendingOrder ? collator.compare(fields[a], fields[b]) < 0
+                                           : collator.compare(fields[b], fields[a]) < 0;
     });
     std::vector<int> sorted;
     sorted.reserve(at.size());

@@ -1,5 +1,6 @@
 #include "editor/document/StarterBanks.h"
 
+#include "app/ShippedBankFolder.h"
 #include "generated/ShippedBanks.h"
 
 #include <QDir>
@@ -14,7 +15,7 @@ QString BankFolder()
         return chosen;
     // The folder holding the bank the game reads by default holds them all.
     const QString first = QString::fromLatin1(ShippedBanks[0].file);
-    for (const QString &folder : {QStringLiteral(KORVANE_INSTALLED_BANK_FOLDER), QStringLiteral(KORVANE_SOURCE_BANK_FOLDER)})
+    for (const QString &folder : {ShippedBankFolder(), QStringLiteral(KORVANE_SOURCE_BANK_FOLDER)})
         if (QFileInfo(QDir(folder).filePath(first)).isFile())
             return folder;
     return {};

@@ -11,9 +11,9 @@ struct StarterBank {
 };
 
 // The shipped banks found, in the order the game lists them. They are looked
-// for in KORVEDIT_BANK_DIR when it is set, else in the game's installed bank
-// folder, else in the source tree's data folder, for an editor run from its
-// build folder.
+// for in KORVEDIT_BANK_DIR when it is set, else in the game's bank folder
+// (installed on Linux, beside the program on Windows), else in the source
+// tree's data folder, for an editor run from its build folder.
 QList<StarterBank> StarterBanks();
 
 // The title of the shipped bank at `path`, or empty for any other file.

@@ -1,5 +1,6 @@
 #include "editor/window/RecoveryKeeper.h"
 
+#include "editor/document/DirectWrite.h"
 #include "editor/document/RecoveryFolder.h"
 #include "editor/document/TerminationSignal.h"
 
@@ -12,10 +13,7 @@
 #include <QTimer>
 #include <QUndoStack>
 
-#include <cerrno>
-#include <cstring>
 #include <utility>
-#include <unistd.h>
 
 namespace {
 
@@ -58,18 +56,9 @@ QString WriteSnapshot(QSaveFile &file, const RecoverySnapshot &snapshot)
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)
         || !file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner))
         return file.errorString();
-    // Straight to the descriptor, so that a failure is told by its own errno
-    // ("No space left on device", "File too large").
-    for (qsizetype done = 0; done < text.size();) {
-        const ssize_t written = ::write(file.handle(), text.constData() + done, std::size_t(text.size() - done));
-        if (written < 0 && errno == EINTR)
-            continue;
-        if (written <= 0) {
-            const int error = written < 0 ? errno : EIO;
-            file.cancelWriting();
-            return QString::fromLocal8Bit(std::strerror(error));
-        }
-        done += written;
+    if (QString error = WriteAll(file, text); !error.isEmpty()) {
+        file.cancelWriting();
+        return error;
     }
     return {};
 }

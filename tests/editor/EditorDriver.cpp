@@ -35,11 +35,11 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QMessageBox>
-#include <QSocketNotifier>
 #include <QTest>
 
 #include <cstdio>
-#include <unistd.h>
+#include <thread>
+#include <utility>
 
 namespace {
 
@@ -50,35 +50,43 @@ QByteArray Json(const QJsonValue &value)
     return text.sliced(1, text.size() - 2);
 }
 
+// Reads the commands on a thread of its own, as no event notifier watches
+// a console's or a pipe's input on every system, and runs them on the GUI
+// thread, one at a time.
 class Driver : public QObject {
 public:
-    explicit Driver(BankEditorWindow &window) : window_(window), input_(STDIN_FILENO, QSocketNotifier::Read)
+    explicit Driver(BankEditorWindow &window) : window_(window)
     {
-        connect(&input_, &QSocketNotifier::activated, this, &Driver::read);
+        std::thread([this] {
+            QByteArray line;
+            char chunk[4096];
+            while (std::fgets(chunk, sizeof chunk, stdin)) {
+                line += chunk;
+                if (!line.endsWith('\n'))
+                    continue;
+                line.chop(1);
+                QMetaObject::invokeMethod(this, [this, line] { received(QString::fromUtf8(line)); }, Qt::QueuedConnection);
+                line.clear();
+            }
+            // The test is gone: so is its editor.
+            QMetaObject::invokeMethod(qApp, [] { QCoreApplication::exit(0); }, Qt::QueuedConnection);
+        }).detach();
     }
 
 private:
-    void read()
+    void received(const QString &line)
     {
-        char chunk[4096];
-        const ssize_t count = ::read(STDIN_FILENO, chunk, sizeof chunk);
-        if (count <= 0) {
-            // The test is gone: so is its editor.
-            QCoreApplication::exit(0);
-            return;
-        }
-        pending_.append(chunk, qsizetype(count));
+        pending_.append(line);
         // A command may wait in an event loop of its own: no other starts meanwhile.
-        input_.setEnabled(false);
-        for (qsizetype end; (end = pending_.indexOf('\n')) >= 0;) {
-            const QString line = QString::fromUtf8(pending_.left(end));
-            pending_.remove(0, end + 1);
-            const QByteArray answer = run(line);
+        if (std::exchange(busy_, true))
+            return;
+        while (!pending_.isEmpty()) {
+            const QByteArray answer = run(pending_.takeFirst());
             std::fwrite(answer.constData(), 1, std::size_t(answer.size()), stdout);
             std::fputc('\n', stdout);
             std::fflush(stdout);
         }
-        input_.setEnabled(true);
+        busy_ = false;
     }
 
     QByteArray run(const QString &line)
@@ -207,8 +215,8 @@ private:
     }
 
     BankEditorWindow &window_;
-    QSocketNotifier input_;
-    QByteArray pending_;
+    QStringList pending_;
+    bool busy_ = false;
 };
 
 } // namespace
@@ -220,7 +228,9 @@ int main(int argc, char **argv)
     // The application's name stays the program's own: a lock names its
     // program, and one whose name differs from the running program's is
     // taken for a dead editor's.
-    QApplication::setOrganizationName(QStringLiteral("Korvane"));
+    // Where the system's folders follow no environment (Windows), each test
+    // gives its editors an organization, and so a data folder, of their own.
+    QApplication::setOrganizationName(qEnvironmentVariable("KORVEDIT_DRIVER_ORGANIZATION", QStringLiteral("Korvane")));
 
     BankEditorWindow window;
     RecoveryKeeper::EndOnTermination();

@@ -4,19 +4,18 @@
 #include "editor/window/BankEditorWindow.h"
 #include "editor/window/BankTableModel.h"
 #include "tests/editor/TestFiles.h"
+#include "tests/TestSystem.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QRandomGenerator>
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <csignal>
-#include <sys/resource.h>
-#include <sys/stat.h>
-#include <unistd.h>
+#include <optional>
 
 namespace {
 
@@ -126,6 +125,8 @@ void EditorFileTest::failedSaveKeepsOldFile_data()
     QTest::addColumn<QString>("failure");
     QTest::newRow("disk full while writing") << QStringLiteral("full");
     QTest::newRow("read-only folder") << QStringLiteral("read-only");
+    QTest::newRow("read-only file") << QStringLiteral("read-only file");
+    QTest::newRow("file held open without sharing") << QStringLiteral("held");
 }
 
 void EditorFileTest::failedSaveKeepsOldFile()
@@ -144,23 +145,31 @@ void EditorFileTest::failedSaveKeepsOldFile()
     bool saved = true;
     if (failure == QLatin1String("full")) {
         // A file size limit fails the write as a full disk does, even for root.
-        const auto before = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit{};
-        QVERIFY(::getrlimit(RLIMIT_FSIZE, &limit) == 0);
-        const rlimit small{rlim_t(old.size() / 2), limit.rlim_max};
-        QVERIFY(::setrlimit(RLIMIT_FSIZE, &small) == 0);
+        const FileSizeLimit limit(old.size() / 2);
+        if (!limit.refusal().isEmpty())
+            QSKIP(qPrintable(limit.refusal()));
         saved = window.saveFile(path);
-        QVERIFY(::setrlimit(RLIMIT_FSIZE, &limit) == 0);
-        std::signal(SIGXFSZ, before);
+    } else if (failure == QLatin1String("read-only file")) {
+        if (const QString cannot = MakeReadOnly(QFile::encodeName(path)); !cannot.isEmpty())
+            QSKIP(qPrintable(cannot));
+        saved = window.saveFile(path);
+    } else if (failure == QLatin1String("held")) {
+        const ExclusiveHold other(QFile::encodeName(path));
+        if (!other.refusal().isEmpty())
+            QSKIP(qPrintable(other.refusal()));
+        saved = window.saveFile(path);
     } else {
-        if (::geteuid() == 0)
-            QSKIP("root writes into any folder");
-        QVERIFY(QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::ExeOwner));
+        if (!QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::ExeOwner) || QFileInfo(folder.path()).isWritable())
+            QSKIP("the folder cannot be made read-only for this user (root, or Windows, which keeps no such mark on "
+                  "a folder)");
         saved = window.saveFile(path);
         QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     }
     QVERIFY(!saved);
     QCOMPARE(messages.count(), 1);
+    // In the system's words, never a bare number.
+    QVERIFY2(!messages.first().first().toString().contains(QStringLiteral("system error")),
+             qPrintable(messages.first().first().toString()));
     QCOMPARE(ReadFile(path), old);
     QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{QStringLiteral("bank.tqz")});
     QVERIFY(window.isWindowModified());
@@ -187,26 +196,30 @@ void EditorFileTest::badInputs()
     QTemporaryDir folder;
     QString path = folder.filePath(QStringLiteral("bank.tqz"));
     const QByteArray name = QFile::encodeName(path);
+    std::optional<TestFifo> fifo;
     if (kind == QLatin1String("folder"))
         QVERIFY(QDir().mkdir(path));
-    else if (kind == QLatin1String("fifo"))
-        QVERIFY(::mkfifo(name.constData(), 0600) == 0);
-    else if (kind == QLatin1String("device"))
+    else if (kind == QLatin1String("fifo")) {
+        if (!TestFifo::InFolders())
+            QSKIP("Windows keeps no pipe in a folder");
+        fifo.emplace(name, false);
+        QVERIFY(fifo->made());
+    } else if (kind == QLatin1String("device"))
         path = QStringLiteral("/dev/zero");
-    else if (kind == QLatin1String("dangling"))
-        QVERIFY(QFile::link(folder.filePath(QStringLiteral("gone.tqz")), path));
-    else if (kind == QLatin1String("unreadable")) {
-        if (::geteuid() == 0)
-            QSKIP("root reads any file");
+    else if (kind == QLatin1String("dangling")) {
+        if (!SymlinksSupported())
+            QSKIP("no symbolic links here");
+        QVERIFY(MakeSymlink(QFile::encodeName(folder.filePath(QStringLiteral("gone.tqz"))), name));
+    } else if (kind == QLatin1String("unreadable")) {
         WriteFile(path, Lines(3, "\r\n"));
-        QVERIFY(::chmod(name.constData(), 0) == 0);
+        if (const QString cannot = MakeUnreadable(name); !cannot.isEmpty())
+            QSKIP(qPrintable(cannot));
     } else if (kind == QLatin1String("huge")) {
         QFile file(path);
         QVERIFY(file.open(QIODevice::WriteOnly) && file.resize(300LL * 1024 * 1024));
     } else if (kind == QLatin1String("random"))
         WriteFile(path, RandomBytes(100000));
-    struct stat before {};
-    const bool existed = ::lstat(name.constData(), &before) == 0;
+    const std::optional<PathStatus> before = StatusOf(QFile::encodeName(path));
 
     // A bank already open stays open, untouched, when another cannot be.
     const QString good = folder.filePath(QStringLiteral("good.tqz"));
@@ -221,13 +234,10 @@ void EditorFileTest::badInputs()
         QCOMPARE(window.currentFile(), good);
         QCOMPARE(window.model()->rowCount(), 2);
     }
-    struct stat after {};
-    QCOMPARE(::lstat(name.constData(), &after) == 0, existed);
-    if (existed) {
-        QCOMPARE(after.st_size, before.st_size);
-        QCOMPARE(after.st_mtim.tv_sec, before.st_mtim.tv_sec);
-        QCOMPARE(after.st_mtim.tv_nsec, before.st_mtim.tv_nsec);
-    }
+    const std::optional<PathStatus> after = StatusOf(QFile::encodeName(path));
+    QCOMPARE(after.has_value(), before.has_value());
+    if (before)
+        QCOMPARE(after->print, before->print);
 }
 
 QTEST_MAIN(EditorFileTest)

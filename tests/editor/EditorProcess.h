@@ -5,19 +5,23 @@
 // live in the folder given, never the user's; it runs offscreen. Commands
 // and answers are EditorDriver's.
 
+#include "tests/TestSystem.h"
+
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonValue>
 #include <QProcess>
 #include <QProcessEnvironment>
+#include <QStandardPaths>
 #include <QString>
 #include <QStringList>
 
-#include <csignal>
-#include <grp.h>
-#include <pwd.h>
-#include <unistd.h>
+// Gives the editor its data, settings and home folder in `home`, and, with
+// `ordinaryUser`, runs it as nobody when the test runs as root: what differs
+// by system, in EditorProcessPosix.cpp and EditorProcessWindows.cpp.
+void PrepareEditorChild(QProcess &process, QProcessEnvironment &environment, const QString &home, bool ordinaryUser);
 
 class EditorProcess {
 public:
@@ -28,25 +32,15 @@ public:
     EditorProcess(const QString &home, int recoveryIntervalMs, const QStringList &arguments = {},
                   bool ordinaryUser = false)
     {
-        const bool drop = ordinaryUser && ::geteuid() == 0;
-        const passwd *nobody = drop ? ::getpwnam("nobody") : nullptr;
-        const uid_t user = nobody ? nobody->pw_uid : 65534;
-        const gid_t group = nobody ? nobody->pw_gid : 65534;
-        process_.setChildProcessModifier([drop, user, group] {
-            // As from a shell: what the editor ignores, it ignores itself.
-            ::signal(SIGXFSZ, SIG_DFL);
-            if (drop && (::setgroups(0, nullptr) != 0 || ::setgid(group) != 0 || ::setuid(user) != 0))
-                ::_exit(127);
-        });
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QStringLiteral("HOME"), home);
+        PrepareEditorChild(process_, environment, home, ordinaryUser);
         environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-        environment.insert(QStringLiteral("XDG_DATA_HOME"), home + QStringLiteral("/data"));
-        environment.insert(QStringLiteral("XDG_CONFIG_HOME"), home + QStringLiteral("/config"));
         environment.insert(QStringLiteral("KORVEDIT_RECOVERY_INTERVAL_MS"), QString::number(recoveryIntervalMs));
         process_.setProcessEnvironment(environment);
         process_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        process_.start(QStringLiteral(EDITOR_DRIVER), arguments);
+        // Built beside the test.
+        process_.start(QStandardPaths::findExecutable(QStringLiteral("EditorDriver"), {QCoreApplication::applicationDirPath()}),
+                       arguments);
         ready_ = process_.waitForStarted(30000) && answer() == QLatin1String("ready");
     }
 
@@ -91,14 +85,14 @@ public:
         return text.isNull() || !json.isArray() ? QJsonValue() : json.array().first();
     }
 
-    // SIGKILL, as a crash or `kill -9` ends it: nothing runs after.
+    // SIGKILL (TerminateProcess on Windows), as a crash or `kill -9` ends it: nothing runs after.
     void kill()
     {
         process_.kill();
         process_.waitForFinished(10000);
     }
 
-    // SIGTERM, as a log-out or `kill` asks it to end; its exit code, or -1
+    // SIGTERM, as a log-out or `kill` asks it to end on Linux; its exit code, or -1
     // when it did not end.
     int terminate()
     {
@@ -117,7 +111,8 @@ private:
                 return {};
             }
         }
-        return QString::fromUtf8(process_.readLine()).chopped(1);
+        // Printed in text mode: on Windows each line ends in CR LF.
+        return QString::fromUtf8(process_.readLine().chopped(PrintedLineEnd().size()));
     }
 
     QProcess process_;

@@ -1,349 +1,8 @@
-// Ways to lose work: each row is a path by which the editor once dropped,
-// overwrote or deleted what an author had, driven as the author drives it.
-// Where a real process is needed (killed, ended, started again) the editor
-// runs as one, through the EditorDriver program, its data in a folder of
-// the test's own.
-#include "editor/window/BankEditorWindow.h"
-#include "editor/window/BankTableModel.h"
-#include "tests/editor/EditorProcess.h"
-#include "editor/document/RecoveryFile.h"
-#include "editor/document/RecoveryFolder.h"
-#include "editor/window/RecoveryKeeper.h"
-#include "editor/document/TerminationSignal.h"
-#include "tests/editor/TestFiles.h"
+// The table of ways to lose work, and the scenarios every system drives
+// alike; LoseWorkPosix.cpp and LoseWorkWindows.cpp hold the ones that need
+// the system's own calls.
+#include "tests/editor/LoseWorkTest.h"
 
-#include "forms/BankChecks.h"
-
-#include <QAbstractButton>
-#include <QAction>
-#include <QApplication>
-#include <QClipboard>
-#include <QDir>
-#include <QDirIterator>
-#include <QFileDialog>
-#include <QFileInfo>
-#include <QJsonArray>
-#include <QJsonObject>
-#include <QLabel>
-#include <QLineEdit>
-#include <QLocale>
-#include <QMessageBox>
-#include <QProcess>
-#include <QPushButton>
-#include <QScopeGuard>
-#include <QSignalSpy>
-#include <QStandardPaths>
-#include <QStatusBar>
-#include <QTableView>
-#include <QTemporaryDir>
-#include <QTest>
-#include <QTimer>
-#include <QUndoStack>
-
-#include <csignal>
-#include <grp.h>
-#include <pwd.h>
-#include <sys/mount.h>
-#include <sys/prctl.h>
-#include <sys/resource.h>
-#include <sys/wait.h>
-#include <sys/stat.h>
-#include <sys/xattr.h>
-#include <unistd.h>
-
-namespace {
-
-const QByteArray ThreeLines = "Capital of France?\"Paris\"Lyon\"Nice\"\r\n"
-                              "Largest planet?\"Jupiter\"Mars\"Venus\"\r\n"
-                              "Smallest prime?\"2\"1\"3\"\r\n";
-
-QByteArray Lines(int count, const QByteArray &end)
-{
-    QByteArray bytes;
-    for (int i = 1; i <= count; ++i)
-        bytes += "Question number " + QByteArray::number(i) + "?\"Right\"Wrong\"Also wrong\"" + end;
-    return bytes;
-}
-
-void Key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
-{
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), modifiers);
-}
-
-// The editor with a bank open, active, the table holding the focus on `cell`.
-struct Session {
-    QTemporaryDir folder;
-    QString path = folder.filePath(QStringLiteral("bank.tqz"));
-    BankEditorWindow window;
-    QTableView *table = window.findChild<QTableView *>(QStringLiteral("entryTable"));
-    QSignalSpy messages{&window, &BankEditorWindow::messageShown};
-
-    explicit Session(const QByteArray &bytes, QModelIndex cell = {})
-    {
-        WriteFile(path, bytes);
-        if (!window.openFile(path))
-            qFatal("cannot open the test bank");
-        window.show();
-        window.activateWindow();
-        if (!QTest::qWaitForWindowActive(&window))
-            qFatal("the editor did not become active");
-        table->setFocus();
-        table->setCurrentIndex(cell.isValid() ? cell : model()->index(0, 0));
-    }
-
-    BankTableModel *model() const { return window.model(); }
-    QString field(int row, int column) const { return model()->index(row, column).data().toString(); }
-    void trigger(const char *action) { window.findChild<QAction *>(QString::fromLatin1(action))->trigger(); }
-    QString undoText() const { return window.findChild<QUndoStack *>()->undoText(); }
-    QMessageBox *box(const char *name) const { return window.findChild<QMessageBox *>(QString::fromLatin1(name)); }
-};
-
-// Whatever another program writes, done the way most editors save: a new
-// file renamed over the old one.
-void WriteElsewhere(const QString &path, const QByteArray &bytes)
-{
-    WriteFile(path + QStringLiteral(".other"), bytes);
-    QVERIFY(::rename(QFile::encodeName(path + QStringLiteral(".other")).constData(), QFile::encodeName(path).constData())
-            == 0);
-}
-
-// The recovery of unsaved work.
-
-// Short enough that a test waits little, long enough that the editor's
-// work between writes is seen as a user's would be.
-constexpr int ShortInterval = 200;
-// Longer than any test: the recovery file comes only when asked for.
-constexpr int LongInterval = 600000;
-
-struct Edit {
-    int row = 0;
-    int column = 0;
-    QString text;
-};
-
-// Edits to ThreeLines: one holds characters the bank's code page lacks, one
-// beyond the BMP, which only the document's typed fields keep.
-const QList<Edit> Edits = {
-    {0, 1, QStringLiteral("Gdańsk 🙂")},
-    {2, 0, QStringLiteral("Smallest prime, café?")},
-    {1, 3, QStringLiteral("Saturn")},
-};
-// What makes the bank savable again: its one field the code page lacks, replaced.
-const Edit Encodable = {0, 1, QStringLiteral("Gdansk")};
-// Edits to a new bank's one line.
-const QList<Edit> UntitledEdits = {
-    {0, 0, QStringLiteral("Which city is Gdańsk?")},
-    {0, 1, QStringLiteral("🙂")},
-};
-
-QString SetCommand(const Edit &edit)
-{
-    const QByteArray text = QJsonDocument(QJsonArray{edit.text}).toJson(QJsonDocument::Compact);
-    return QStringLiteral("set %1 %2 %3").arg(edit.row).arg(edit.column).arg(QString::fromUtf8(text.sliced(1, text.size() - 2)));
-}
-
-// The same edits in this process, on the editor's own model: the fields
-// they show, and the bytes saved once the bank is savable.
-struct Expected {
-    QList<QStringList> rows;
-    QByteArray saved;
-};
-
-Expected ExpectedAfterEdits()
-{
-    QUndoStack stack;
-    BankTableModel model(&stack);
-    model.load(ThreeLines);
-    for (const Edit &edit : Edits)
-        model.setData(model.index(edit.row, edit.column), edit.text);
-    Expected expected;
-    for (int row = 0; row < model.rowCount(); ++row) {
-        QStringList fields;
-        for (int column = 0; column < model.columnCount(); ++column)
-            fields += model.index(row, column).data(Qt::EditRole).toString();
-        expected.rows += fields;
-    }
-    model.setData(model.index(Encodable.row, Encodable.column), Encodable.text);
-    expected.saved = model.bytes();
-    return expected;
-}
-
-QList<QStringList> Rows(const QJsonValue &json)
-{
-    QList<QStringList> rows;
-    for (const QJsonValue &row : json.toArray()) {
-        QStringList fields;
-        for (const QJsonValue &field : row.toArray())
-            fields += field.toString();
-        rows += fields;
-    }
-    return rows;
-}
-
-QString Text(const QJsonValue &object, const char *key)
-{
-    return object.toObject().value(QLatin1String(key)).toString();
-}
-
-QStringList BoxNames(const QJsonValue &boxes)
-{
-    QStringList names;
-    for (const QJsonValue &box : boxes.toArray())
-        names += Text(box, "name");
-    return names;
-}
-
-QString WriteBank(const QTemporaryDir &folder)
-{
-    const QString path = folder.filePath(QStringLiteral("bank.tqz"));
-    WriteFile(path, ThreeLines);
-    return path;
-}
-
-RecoveryKeeper *Keeper(BankEditorWindow &window)
-{
-    return window.findChild<RecoveryKeeper *>();
-}
-
-// The window's recovery file once it holds the document as it is, or a
-// null string when none comes.
-QString WaitKept(BankEditorWindow &window)
-{
-    RecoveryKeeper *keeper = Keeper(window);
-    if (!keeper)
-        return {};
-    return QTest::qWaitFor([keeper] { return keeper->isCurrent(); }, 20000) ? keeper->filePath() : QString();
-}
-
-void Apply(BankEditorWindow &window, const QList<Edit> &edits)
-{
-    for (const Edit &edit : edits)
-        QVERIFY(window.model()->setData(window.model()->index(edit.row, edit.column), edit.text));
-}
-
-QMessageBox *ShownBox(BankEditorWindow &window, const char *name)
-{
-    for (QMessageBox *box : window.findChildren<QMessageBox *>(QString::fromLatin1(name)))
-        if (box->isVisible())
-            return box;
-    return nullptr;
-}
-
-bool Press(QMessageBox *box, const QString &text)
-{
-    if (!box)
-        return false;
-    for (QAbstractButton *button : box->buttons()) {
-        if (button->text().remove(u'&') == text) {
-            button->click();
-            return true;
-        }
-    }
-    return false;
-}
-
-int Mode(const QString &path)
-{
-    struct stat status {};
-    return ::stat(QFile::encodeName(path).constData(), &status) == 0 ? int(status.st_mode & 0777) : -1;
-}
-
-} // namespace
-
-class LoseWorkTest;
-using Scenario = void (LoseWorkTest::*)();
-
-class LoseWorkTest : public QObject {
-    Q_OBJECT
-
-private slots:
-    void initTestCase()
-    {
-        // Data and settings of this run's own, so that no other run of the
-        // suite, nor the user, shares its recovery files.
-        QVERIFY(home_.isValid());
-        qputenv("XDG_DATA_HOME", QFile::encodeName(home_.filePath(QStringLiteral("data"))));
-        qputenv("XDG_CONFIG_HOME", QFile::encodeName(home_.filePath(QStringLiteral("config"))));
-        qputenv("KORVEDIT_RECOVERY_INTERVAL_MS", QByteArray::number(ShortInterval));
-        // The recovery's fallback folder is in the home folder.
-        qputenv("HOME", QFile::encodeName(home_.path()));
-    }
-    // No row sees another's recovery files.
-    void init()
-    {
-        for (const QString &folder : {RecoveryFolder::Path(), RecoveryFolder::FallbackPath()}) {
-            QFile::remove(folder);
-            QDir(folder).removeRecursively();
-        }
-    }
-    void waysToLoseWork_data();
-    void waysToLoseWork();
-
-private:
-    QTemporaryDir home_;
-
-    void editBesideALineFeed();
-    void fixLinuxLineEnds();
-    void fixRunOnQuestion();
-    void saveOverAnotherChange();
-    void playAfterAnotherChange();
-    void reloadIsUndone();
-    void bankDeletedWhileOpen();
-    void killedWhileEditing();
-    void terminatedWhileEditing();
-    void heldByRunningEditor();
-    void bankOpenedOffersItsRecovery();
-    void untitledOfferedAtStart();
-    void offerDiscardAndNotNow();
-    void savedRemovesRecovery();
-    void discardedOnNewRemovesRecovery();
-    void discardedOnCloseRemovesRecovery();
-    void undoneRemovesRecovery();
-    void recoveryIsPrivate();
-    void typingDoesNotPutOffRecovery();
-    void recoveryPastFileSizeLimit();
-    void fileSizeLimit();
-    void deleteKeyClearsACell();
-    void cutClearsACell();
-    void pasteOneValueFillsCells();
-    void pasteBlockFillsCells();
-    void pasteRowsGoBelow();
-    void pasteQuoteIntoCell();
-    void stalePlayFolders();
-    void closeWhileEditingALineFeed();
-    void saveKeepsTheGroup();
-    void reloadOverCtrlZTail();
-    void fixKeepsRunOnMissingQuote();
-    void discardThenCancel();
-    void terminatedWithRecoveryUnwritable();
-    void unprotectedIsShown();
-    void exportPdfPastFileSizeLimit();
-    void exportPdfFailureKeepsOldFile();
-    void savedLargeBankOpens();
-    void unreadableIsNotChanged();
-    void fullDiskIsNotALock();
-    void saveKeepsTheAcl();
-    void replaceAllKeepsTheRest();
-    void hugeRecoveryMovedAside();
-    void pipeInRecovery();
-    void leftoverWriteOffered();
-    void keepMineFromWatchSaves();
-    void lockIsPrivate();
-    void csvRoundTrip();
-    void hintGoesWithItsCause();
-    void lineBreakInMessage();
-
-    // Edits a bank of 100 lines in an editor started under a file-size limit
-    // of half its size, then sends the commands (%1: the editor's folder),
-    // which must fail with "File too large", the edit still unsaved.
-    void failUnderFileSizeLimit(const QStringList &commands);
-    // Recovers the Edits in an editor started in `home` after the one that
-    // kept them ended, and saves them.
-    void recoverInNewStart(const QString &home, const QString &bank, const QString &kept);
-    // Edits made to the bank (empty: a new one), kept in a recovery file by
-    // a window then dropped unsaved; the file's path.
-    QString keptByDroppedWindow(const QString &bank, const QList<Edit> &edits, std::vector<BankLine> *lines = nullptr);
-};
 
 void LoseWorkTest::waysToLoseWork_data()
 {
@@ -522,36 +181,6 @@ void LoseWorkTest::bankDeletedWhileOpen()
     QCOMPARE(ReadFile(s.path), ThreeLines);
 }
 
-void LoseWorkTest::fileSizeLimit()
-{
-    failUnderFileSizeLimit({QStringLiteral("trigger actionSave")});
-}
-
-void LoseWorkTest::failUnderFileSizeLimit(const QStringList &commands)
-{
-    QTemporaryDir home;
-    const QString bank = home.filePath(QStringLiteral("bank.tqz"));
-    WriteFile(bank, Lines(100, "\r\n"));
-    // The limit passes to the editor started under it; the test itself writes nothing meanwhile.
-    rlimit limit{};
-    QVERIFY(::getrlimit(RLIMIT_FSIZE, &limit) == 0);
-    const rlimit small{rlim_t(Lines(100, "\r\n").size() / 2), limit.rlim_max};
-    QVERIFY(::setrlimit(RLIMIT_FSIZE, &small) == 0);
-    EditorProcess editor(home.path(), LongInterval, {bank});
-    QVERIFY(::setrlimit(RLIMIT_FSIZE, &limit) == 0);
-    QVERIFY2(editor.isReady(), qPrintable(editor.failure()));
-
-    QVERIFY(!editor.send(QStringLiteral("set 0 0 \"%1\"").arg(QString(300, QLatin1Char('q')))).isNull());
-    for (const QString &command : commands)
-        QVERIFY2(!editor.send(QString(command).replace(QStringLiteral("%1"), home.path())).isNull(), qPrintable(editor.failure()));
-    const QJsonArray boxes = editor.sendJson(QStringLiteral("boxes")).toArray();
-    QCOMPARE(boxes.size(), 1);
-    QVERIFY2(boxes.first()[QStringLiteral("text")].toString().contains(QStringLiteral("File too large")),
-             qPrintable(boxes.first()[QStringLiteral("text")].toString()));
-    QCOMPARE(ReadFile(bank), Lines(100, "\r\n"));
-    QVERIFY(editor.sendJson(QStringLiteral("state"))[QStringLiteral("modified")].toBool());
-}
-
 void LoseWorkTest::deleteKeyClearsACell()
 {
     Session s(ThreeLines, {});
@@ -628,91 +257,12 @@ void LoseWorkTest::pasteQuoteIntoCell()
     QTRY_COMPARE(s.field(0, 0), QStringLiteral("He said \u201Cyes\u201D twice"));
 }
 
-void LoseWorkTest::stalePlayFolders()
-{
-    // The game outlives the editor killed under it; as its new parent, the
-    // test can end it and reap it.
-    QVERIFY(::prctl(PR_SET_CHILD_SUBREAPER, 1) == 0);
-    // A stand-in game that plays until it is ended, found on the PATH.
-    QTemporaryDir home;
-    const QDir folder(home.path());
-    QVERIFY(folder.mkpath(QStringLiteral("bin")) && folder.mkpath(QStringLiteral("tmp")));
-    const QString game = folder.filePath(QStringLiteral("bin/korvwin"));
-    WriteFile(game, "#!/bin/sh\nexec sleep 60\n");
-    QVERIFY(QFile::setPermissions(game, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
-    const QString bank = folder.filePath(QStringLiteral("class.tqz"));
-    WriteFile(bank, ThreeLines);
-    const QByteArray oldPath = qgetenv("PATH"), oldTemp = qgetenv("TMPDIR");
-    qputenv("PATH", QFile::encodeName(folder.filePath(QStringLiteral("bin"))) + ':' + oldPath);
-    qputenv("TMPDIR", QFile::encodeName(folder.filePath(QStringLiteral("tmp"))));
-    const auto playFolders = [&] {
-        return QDir(folder.filePath(QStringLiteral("tmp"))).entryList({QStringLiteral("korvedit-play-*")}, QDir::Dirs);
-    };
-    {
-        EditorProcess editor(home.path(), 3600 * 1000, {bank});
-        QVERIFY2(editor.isReady(), qPrintable(editor.failure()));
-        QVERIFY2(!editor.send(QStringLiteral("trigger actionPlay")).isNull(), qPrintable(editor.failure()));
-        QVERIFY2(!editor.send(QStringLiteral("press emptySlotsBox Play Anyway")).isNull(), qPrintable(editor.failure()));
-        QTRY_COMPARE(playFolders().size(), 1);
-        // Killed once the game is playing: the folder notes both.
-        QTRY_COMPARE(ReadFile(folder.filePath(QStringLiteral("tmp/") + playFolders().value(0) + QStringLiteral("/holders")))
-                         .count('\n'),
-                     2);
-        editor.kill();
-    }
-    const QString played = QDir(folder.filePath(QStringLiteral("tmp"))).filePath(playFolders().value(0));
-    const qint64 gamePid = ReadFile(played + QStringLiteral("/holders")).split('\n').value(1).toLongLong();
-    {
-        // The game still plays from the folder: the next start leaves it.
-        EditorProcess editor(home.path(), 3600 * 1000);
-        QVERIFY2(editor.isReady(), qPrintable(editor.failure()));
-        QCOMPARE(playFolders().size(), 1);
-    }
-    QVERIFY(gamePid > 0 && ::kill(pid_t(gamePid), SIGKILL) == 0);
-    QCOMPARE(::waitpid(pid_t(gamePid), nullptr, 0), pid_t(gamePid));
-    // Once the game is gone, the next start removes what the killed editor left.
-    {
-        EditorProcess editor(home.path(), 3600 * 1000);
-        QVERIFY2(editor.isReady(), qPrintable(editor.failure()));
-        QCOMPARE(playFolders(), QStringList());
-    }
-    qputenv("PATH", oldPath);
-    qputenv("TMPDIR", oldTemp);
-    if (oldTemp.isNull())
-        qunsetenv("TMPDIR");
-}
-
 void LoseWorkTest::closeWhileEditingALineFeed()
 {
     auto *s = new Session("Line one\nstill one\"a\"b\"c\"\r\n");
     Key(Qt::Key_F2);
     QVERIFY(qobject_cast<QLineEdit *>(QApplication::focusWidget()));
     delete s;
-}
-
-void LoseWorkTest::saveKeepsTheGroup()
-{
-    // A group other than the file's own that this user may give it.
-    const gid_t own = ::getegid();
-    gid_t other = own;
-    if (::geteuid() == 0) {
-        other = own == 0 ? 1 : 0;
-    } else {
-        gid_t groups[64];
-        const int count = ::getgroups(64, groups);
-        for (int i = 0; i < count; ++i)
-            if (groups[i] != own)
-                other = groups[i];
-    }
-    if (other == own)
-        QSKIP("the user belongs to one group only");
-    Session s(ThreeLines);
-    QVERIFY(::chown(QFile::encodeName(s.path).constData(), uid_t(-1), other) == 0);
-    QVERIFY(s.model()->setData(s.model()->index(0, 1), QStringLiteral("Mine")));
-    QVERIFY(s.window.saveFile(s.path));
-    struct stat status {};
-    QVERIFY(::stat(QFile::encodeName(s.path).constData(), &status) == 0);
-    QCOMPARE(status.st_gid, other);
 }
 
 void LoseWorkTest::killedWhileEditing()
@@ -728,24 +278,6 @@ void LoseWorkTest::killedWhileEditing()
         kept = first.send(QStringLiteral("wait-recovery"));
         QVERIFY2(!kept.isNull(), qPrintable(first.failure()));
         first.kill();
-    }
-    recoverInNewStart(home.path(), bank, kept);
-}
-
-void LoseWorkTest::terminatedWhileEditing()
-{
-    QTemporaryDir home;
-    const QString bank = WriteBank(home);
-    QString kept;
-    {
-        EditorProcess first(home.path(), LongInterval, {bank});
-        QVERIFY2(first.isReady(), qPrintable(first.failure()));
-        for (const Edit &edit : Edits)
-            QVERIFY2(!first.send(SetCommand(edit)).isNull(), qPrintable(first.failure()));
-        kept = Text(first.sendJson(QStringLiteral("state")), "recovery");
-        QVERIFY(!kept.isEmpty());
-        QVERIFY2(!QFileInfo::exists(kept), "the recovery file came before the interval or the signal");
-        QCOMPARE(first.terminate(), 128 + SIGTERM);
     }
     recoverInNewStart(home.path(), bank, kept);
 }
@@ -951,24 +483,6 @@ void LoseWorkTest::undoneRemovesRecovery()
     QVERIFY(QFileInfo::exists(again));
 }
 
-void LoseWorkTest::recoveryIsPrivate()
-{
-    // Under the most open mask, where only the editor's own care keeps it private.
-    const mode_t mask = ::umask(0);
-    const auto restore = qScopeGuard([mask] { ::umask(mask); });
-    QDir(RecoveryFolder::Path()).removeRecursively();
-    BankEditorWindow window;
-    Apply(window, {UntitledEdits[0]});
-    const QString kept = WaitKept(window);
-    QVERIFY(QFileInfo::exists(kept));
-    QCOMPARE(Mode(kept), 0600);
-    QCOMPARE(Mode(RecoveryFolder::Path()), 0700);
-    // A new write replaces the file, and is as private.
-    Apply(window, {UntitledEdits[1]});
-    QVERIFY(!WaitKept(window).isEmpty());
-    QCOMPARE(Mode(kept), 0600);
-}
-
 void LoseWorkTest::typingDoesNotPutOffRecovery()
 {
     qputenv("KORVEDIT_RECOVERY_INTERVAL_MS", "10000");
@@ -985,27 +499,6 @@ void LoseWorkTest::typingDoesNotPutOffRecovery()
     // change would wait as long as the typing goes on.
     QVERIFY(timer->isActive());
     QVERIFY2(timer->remainingTime() <= first - 90, qPrintable(QString::number(timer->remainingTime())));
-}
-
-void LoseWorkTest::recoveryPastFileSizeLimit()
-{
-    Session s(Lines(100, "\r\n"));
-    QVERIFY(s.model()->setData(s.model()->index(0, 0), QStringLiteral("Mine")));
-    // As korvedit's main() does; the rows after this one start as before.
-    TerminationSignal::IgnoreFileSizeLimit();
-    const auto restore = qScopeGuard([] { std::signal(SIGXFSZ, SIG_DFL); });
-    rlimit limit{};
-    QVERIFY(::getrlimit(RLIMIT_FSIZE, &limit) == 0);
-    const rlimit small{rlim_t(Lines(100, "\r\n").size() / 2), limit.rlim_max};
-    QVERIFY(::setrlimit(RLIMIT_FSIZE, &small) == 0);
-    Keeper(s.window)->keepNow();
-    QVERIFY(::setrlimit(RLIMIT_FSIZE, &limit) == 0);
-    const QString told = s.window.findChild<QLabel *>(QStringLiteral("recoveryState"))->text();
-    QVERIFY2(told.contains(QStringLiteral("File too large")), qPrintable(told));
-    QVERIFY(!Keeper(s.window)->isCurrent());
-    // With room again, the next write lands.
-    Keeper(s.window)->keepNow();
-    QVERIFY(Keeper(s.window)->isCurrent());
 }
 
 void LoseWorkTest::reloadOverCtrlZTail()
@@ -1075,49 +568,6 @@ void LoseWorkTest::discardThenCancel()
     QCOMPARE(WaitKept(s.window), kept);
 }
 
-// Gives the folder and all in it to the user the editor runs as, when the
-// test runs as root.
-void GiveToOrdinaryUser(const QString &folder)
-{
-    if (::geteuid() != 0)
-        return;
-    const passwd *nobody = ::getpwnam("nobody");
-    QVERIFY(nobody);
-    QStringList paths{folder};
-    for (QDirIterator it(folder, QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot,
-                         QDirIterator::Subdirectories);
-         it.hasNext();)
-        paths += it.next();
-    for (const QString &path : paths)
-        QVERIFY(::lchown(QFile::encodeName(path).constData(), nobody->pw_uid, nobody->pw_gid) == 0);
-}
-
-void LoseWorkTest::terminatedWithRecoveryUnwritable()
-{
-    QTemporaryDir home;
-    const QString bank = WriteBank(home);
-    GiveToOrdinaryUser(home.path());
-    QString primary;
-    {
-        EditorProcess first(home.path(), LongInterval, {bank}, true);
-        QVERIFY2(first.isReady(), qPrintable(first.failure()));
-        primary = first.send(QStringLiteral("recovery-folder"));
-        // The folder the recovery folder goes in, which this user cannot write to.
-        const QString parent = QFileInfo(primary).absolutePath();
-        QVERIFY(QDir().mkpath(parent));
-        QVERIFY(QFile::setPermissions(parent, QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther));
-        for (const Edit &edit : Edits)
-            QVERIFY2(!first.send(SetCommand(edit)).isNull(), qPrintable(first.failure()));
-        QCOMPARE(first.terminate(), 128 + SIGTERM);
-        QVERIFY(QFile::setPermissions(parent, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
-    }
-    QVERIFY(!QFileInfo::exists(primary));
-    const QDir fallback(home.filePath(QStringLiteral(".EditorDriver-recovery")));
-    const QStringList kept = fallback.entryList({QStringLiteral("*.json")}, QDir::Files);
-    QCOMPARE(kept.size(), 1);
-    recoverInNewStart(home.path(), bank, fallback.filePath(kept.front()));
-}
-
 void LoseWorkTest::unprotectedIsShown()
 {
     // Files where the folders would be: neither can be made, even by root.
@@ -1143,43 +593,6 @@ void LoseWorkTest::unprotectedIsShown()
     QVERIFY(RecoveryFolder::IsFallback(Keeper(s.window)->filePath()));
     QVERIFY2(!state->text().contains(QStringLiteral("not protected")), qPrintable(state->text()));
     QVERIFY(QFile::remove(RecoveryFolder::Path()));
-}
-
-void LoseWorkTest::exportPdfPastFileSizeLimit()
-{
-    // Any write but the two writers' once ended the editor, unsaved edit and all.
-    failUnderFileSizeLimit({QStringLiteral("trigger actionExportPdf"), QStringLiteral("accept quizSheetOptionsDialog"),
-                            QStringLiteral("choose exportPdfDialog %1/quiz.pdf")});
-}
-
-void LoseWorkTest::exportPdfFailureKeepsOldFile()
-{
-    Session s(Lines(100, "\r\n"));
-    const QString pdf = s.folder.filePath(QStringLiteral("quiz.pdf"));
-    WriteFile(pdf, "%PDF the copies handed out");
-    s.trigger("actionExportPdf");
-    s.window.findChild<QDialog *>(QStringLiteral("quizSheetOptionsDialog"))->accept();
-    auto *dialog = s.window.findChild<QFileDialog *>(QStringLiteral("exportPdfDialog"));
-    QVERIFY(dialog);
-    const auto before = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit limit{};
-    QVERIFY(::getrlimit(RLIMIT_FSIZE, &limit) == 0);
-    const rlimit small{rlim_t(4096), limit.rlim_max};
-    QVERIFY(::setrlimit(RLIMIT_FSIZE, &small) == 0);
-    // As the dialog's Save does once the author confirms the old file goes.
-    emit dialog->fileSelected(pdf);
-    QVERIFY(::setrlimit(RLIMIT_FSIZE, &limit) == 0);
-    std::signal(SIGXFSZ, before);
-    dialog->reject();
-    QCOMPARE(ReadFile(pdf), QByteArray("%PDF the copies handed out"));
-    QMessageBox *box = nullptr;
-    for (QMessageBox *shown : s.window.findChildren<QMessageBox *>())
-        if (shown->isVisible())
-            box = shown;
-    QVERIFY(box);
-    QVERIFY2(box->text().contains(QStringLiteral("File too large")), qPrintable(box->text()));
-    QVERIFY(!s.window.statusBar()->currentMessage().startsWith(QStringLiteral("Exported")));
-    QCOMPARE(QDir(s.folder.path()).entryList({QStringLiteral("quiz.pdf*")}, QDir::Files), QStringList{QStringLiteral("quiz.pdf")});
 }
 
 // Records of four fields, each line of the bank they make about `width` bytes.
@@ -1233,92 +646,6 @@ void LoseWorkTest::savedLargeBankOpens()
              qPrintable(s.messages.back().front().toString()));
 }
 
-void LoseWorkTest::unreadableIsNotChanged()
-{
-    QTemporaryDir home;
-    const QString bank = WriteBank(home);
-    GiveToOrdinaryUser(home.path());
-    EditorProcess editor(home.path(), LongInterval, {bank}, true);
-    QVERIFY2(editor.isReady(), qPrintable(editor.failure()));
-    QVERIFY(!editor.send(SetCommand(Edits[2])).isNull());
-    QVERIFY(::chmod(QFile::encodeName(bank).constData(), 0) == 0);
-    QJsonArray boxes;
-    QTRY_VERIFY((boxes = editor.sendJson(QStringLiteral("boxes")).toArray()).size() == 1);
-    QCOMPARE(Text(boxes[0], "name"), QString());
-    QVERIFY2(Text(boxes[0], "text").contains(QStringLiteral("cannot be opened")), qPrintable(Text(boxes[0], "text")));
-    QVERIFY(editor.sendJson(QStringLiteral("state"))[QStringLiteral("modified")].toBool());
-}
-
-// A file system of its own at `folder`, as full as it gets: no file more can
-// be made in it. Needs root; unmounted with the object.
-struct FullDisk {
-    QByteArray path;
-    bool mounted = false;
-
-    explicit FullDisk(const QString &folder) : path(QFile::encodeName(folder))
-    {
-        QDir().mkpath(folder);
-        mounted = ::geteuid() == 0 && ::mount("tmpfs", path.constData(), "tmpfs", 0, "size=64k,nr_inodes=8,mode=0700") == 0;
-        for (int i = 0; mounted && i < 64; ++i)
-            if (!QFile(folder + QStringLiteral("/filler%1").arg(i)).open(QIODevice::WriteOnly))
-                break;
-    }
-    ~FullDisk()
-    {
-        if (mounted)
-            ::umount2(path.constData(), MNT_DETACH);
-    }
-};
-
-void LoseWorkTest::fullDiskIsNotALock()
-{
-    const FullDisk primary(RecoveryFolder::Path());
-    const FullDisk fallback(RecoveryFolder::FallbackPath());
-    if (!primary.mounted || !fallback.mounted)
-        QSKIP("making a full disk needs root");
-    Session s(ThreeLines);
-    auto *state = s.window.findChild<QLabel *>(QStringLiteral("recoveryState"));
-    Apply(s.window, {Edits[2]});
-    QTRY_VERIFY(state->isVisible() && state->text().startsWith(QStringLiteral("Your changes are not protected")));
-    QVERIFY2(state->text().contains(QStringLiteral("No space left on device")), qPrintable(state->text()));
-    QVERIFY2(!state->text().contains(QStringLiteral("locked")), qPrintable(state->text()));
-}
-
-// The file's access list and extended attributes as getfacl and getfattr
-// tell them, or a null string where the tools or the file system have none.
-QString AccessOf(const QString &path)
-{
-    QProcess getfacl;
-    getfacl.start(QStringLiteral("getfacl"), {QStringLiteral("--omit-header"), QStringLiteral("--numeric"), path});
-    if (!getfacl.waitForFinished(10000) || getfacl.exitCode() != 0)
-        return {};
-    char note[64] = {};
-    const ssize_t size = ::getxattr(QFile::encodeName(path).constData(), "user.korvane", note, sizeof note);
-    return QString::fromUtf8(getfacl.readAllStandardOutput()) + QString::fromUtf8(note, std::max<ssize_t>(size, 0));
-}
-
-void LoseWorkTest::saveKeepsTheAcl()
-{
-    QTemporaryDir home;
-    const QString bank = WriteBank(home);
-    QProcess setfacl;
-    setfacl.start(QStringLiteral("setfacl"), {QStringLiteral("-m"), QStringLiteral("u:4343:rw-,g::r--,m::rw-"), bank});
-    if (!setfacl.waitForFinished(10000) || setfacl.exitCode() != 0
-        || ::setxattr(QFile::encodeName(bank).constData(), "user.korvane", "class 4b", 8, 0) != 0)
-        QSKIP("no setfacl (the acl package), or no access lists or attributes here");
-    GiveToOrdinaryUser(home.path());
-    const QString before = AccessOf(bank);
-    QVERIFY2(before.contains(QStringLiteral("user:4343:rw-")) && before.contains(QStringLiteral("group::r--")),
-             qPrintable(before));
-    EditorProcess editor(home.path(), LongInterval, {bank}, true);
-    QVERIFY2(editor.isReady(), qPrintable(editor.failure()));
-    QVERIFY(!editor.send(SetCommand(Edits[2])).isNull());
-    QVERIFY2(!editor.send(QStringLiteral("trigger actionSave")).isNull(), qPrintable(editor.failure()));
-    QVERIFY(!editor.sendJson(QStringLiteral("state"))[QStringLiteral("modified")].toBool());
-    QVERIFY(ReadFile(bank).contains("Saturn"));
-    QCOMPARE(AccessOf(bank), before);
-}
-
 void LoseWorkTest::replaceAllKeepsTheRest()
 {
     Session s("Line one\nstill one, 'so' it says\"a\"b\"c\"\r\n");
@@ -1357,27 +684,6 @@ void LoseWorkTest::hugeRecoveryMovedAside()
     QVERIFY(!QFileInfo::exists(huge));
     QCOMPARE(QFileInfo(RecoveryFolder::SetAsideName(huge)).size(), RecoveryFile::LargestText + 1);
     QCOMPARE(RecoveryFolder::Files(), QStringList());
-}
-
-void LoseWorkTest::pipeInRecovery()
-{
-    QTemporaryDir home;
-    QString folder;
-    {
-        EditorProcess first(home.path(), LongInterval);
-        QVERIFY2(first.isReady(), qPrintable(first.failure()));
-        folder = first.send(QStringLiteral("recovery-folder"));
-    }
-    QVERIFY(QDir().mkpath(folder));
-    const QByteArray pipe = QFile::encodeName(home.filePath(QStringLiteral("pipe")));
-    QVERIFY(::mkfifo(pipe.constData(), 0600) == 0);
-    QVERIFY(QFile::link(QString::fromLocal8Bit(pipe), folder + QStringLiteral("/untitled-1.json")));
-    GiveToOrdinaryUser(home.path());
-    EditorProcess second(home.path(), LongInterval, {}, true);
-    QVERIFY2(second.isReady(), qPrintable(second.failure()));
-    const QJsonArray boxes = second.sendJson(QStringLiteral("boxes")).toArray();
-    QCOMPARE(BoxNames(boxes), QStringList{QStringLiteral("recoveryDamagedBox")});
-    QVERIFY2(Text(boxes[0], "text").contains(QStringLiteral("a pipe")), qPrintable(Text(boxes[0], "text")));
 }
 
 void LoseWorkTest::leftoverWriteOffered()
@@ -1424,17 +730,6 @@ void LoseWorkTest::keepMineFromWatchSaves()
     ShownBox(s.window, "diskChangedBox")->findChild<QPushButton *>(QStringLiteral("keepMineButton"))->click();
     QVERIFY(ReadFile(s.path).contains("Mine"));
     QVERIFY(!s.window.isWindowModified());
-}
-
-void LoseWorkTest::lockIsPrivate()
-{
-    const mode_t mask = ::umask(0);
-    const auto restore = qScopeGuard([mask] { ::umask(mask); });
-    BankEditorWindow window;
-    Apply(window, {UntitledEdits[0]});
-    const QString kept = WaitKept(window);
-    QVERIFY(QFileInfo::exists(kept));
-    QCOMPARE(Mode(kept + QStringLiteral(".lock")), 0600);
 }
 
 void LoseWorkTest::csvRoundTrip()
@@ -1485,4 +780,3 @@ void LoseWorkTest::lineBreakInMessage()
 }
 
 QTEST_MAIN(LoseWorkTest)
-#include "LoseWorkTest.moc"

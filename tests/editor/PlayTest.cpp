@@ -2,28 +2,18 @@
 // started on a copy finds the bank under the game's name and that the copy
 // goes when the game ends.
 #include "editor/window/GameLauncher.h"
+#include "editor/document/PlayFolders.h"
 #include "editor/document/PlayPlan.h"
+#include "tests/editor/StandInGame.h"
 #include "tests/editor/TestFiles.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QProcess>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
-
-namespace {
-
-// A stand-in for the game: records the folder it ran in and the bank it found.
-void MakeGame(const QString &folder, const QString &log = QStringLiteral("/dev/null"))
-{
-    QVERIFY(QDir().mkpath(folder));
-    const QString game = folder + QStringLiteral("/korvwin");
-    const QByteArray quotedLog = "'" + QFile::encodeName(log) + "'";
-    WriteFile(game, "#!/bin/sh\npwd > " + quotedLog + "\ncat quarl3.tqz >> " + quotedLog + "\n");
-    QVERIFY(QFile::setPermissions(game, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
-}
-
-} // namespace
 
 class PlayTest : public QObject {
     Q_OBJECT
@@ -33,6 +23,8 @@ private slots:
     void plan();
     void runsOnTheBank_data();
     void runsOnTheBank();
+    void staleFolders_data();
+    void staleFolders();
 };
 
 void PlayTest::plan_data()
@@ -61,14 +53,13 @@ void PlayTest::plan()
     const QString editorFolder = root.filePath(QStringLiteral("editor"));
     const QString pathFolder = root.filePath(QStringLiteral("bin"));
     QVERIFY(QDir().mkpath(editorFolder) && QDir().mkpath(pathFolder));
-    if (besideEditor)
-        MakeGame(editorFolder);
-    if (onPath)
-        MakeGame(pathFolder);
+    const QString log = root.filePath(QStringLiteral("game.log"));
+    const QString editorGame = besideEditor ? MakeStandInGame(editorFolder, log) : QString();
+    const QString pathGame = onPath ? MakeStandInGame(pathFolder, log) : QString();
 
     const PlayPlan plan = PlanPlay(root.filePath(bank), editorFolder, {pathFolder});
     const QString expected = expectedGame.isEmpty() ? QString()
-                             : (expectedGame == QLatin1String("editor") ? editorFolder : pathFolder) + QStringLiteral("/korvwin");
+                             : expectedGame == QLatin1String("editor") ? editorGame : pathGame;
     QCOMPARE(plan.game, expected);
     QCOMPARE(plan.copyBank, copy);
     QCOMPARE(plan.folder, copy ? QString() : root.filePath(QStringLiteral("class")));
@@ -86,7 +77,7 @@ void PlayTest::runsOnTheBank()
     QFETCH(QString, bankName);
     QTemporaryDir root;
     const QString log = root.filePath(QStringLiteral("game.log"));
-    MakeGame(root.filePath(QStringLiteral("bin")), log);
+    MakeStandInGame(root.filePath(QStringLiteral("bin")), log);
     const QString bankFolder = root.filePath(QStringLiteral("banks"));
     QVERIFY(QDir().mkpath(bankFolder));
     const QString bank = bankFolder + QLatin1Char('/') + bankName;
@@ -102,11 +93,8 @@ void PlayTest::runsOnTheBank()
     QVERIFY(!launcher.isRunning());
     QCOMPARE(failed.count(), 0);
 
-    // The stand-in wrote its folder on the first line, then the bank it found.
-    const QByteArray record = ReadFile(log);
-    const qsizetype firstLineEnd = record.indexOf('\n');
-    const QString folder = QString::fromLocal8Bit(record.left(firstLineEnd));
-    QCOMPARE(record.mid(firstLineEnd + 1), QByteArray("Q?\"A\"B\"C\"\r\n"));
+    const QString folder = PlayedFolder(log);
+    QCOMPARE(ReadFile(PlayedBankFile(log)), QByteArray("Q?\"A\"B\"C\"\r\n"));
     if (plan.copyBank) {
         QVERIFY(folder != bankFolder);
         QVERIFY2(!QFileInfo::exists(folder), "the copy outlived the game");
@@ -114,6 +102,38 @@ void PlayTest::runsOnTheBank()
         QCOMPARE(folder, bankFolder);
         QVERIFY(QFileInfo::exists(bank));
     }
+}
+
+void PlayTest::staleFolders_data()
+{
+    QTest::addColumn<QString>("holders"); // "running", "ended" or "none"
+    QTest::addColumn<bool>("removed");
+    QTest::newRow("a holder still running keeps it") << "running" << false;
+    QTest::newRow("a holder that ended lets it go") << "ended" << true;
+    QTest::newRow("one running among ended keeps it") << "both" << false;
+    QTest::newRow("no holder noted: not known to be a play folder's") << "none" << false;
+}
+
+void PlayTest::staleFolders()
+{
+    QFETCH(QString, holders);
+    QFETCH(bool, removed);
+    // A process that ran and ended: this test program, asked for its list.
+    QProcess ended;
+    ended.start(QCoreApplication::applicationFilePath(), {QStringLiteral("-functions")});
+    QVERIFY(ended.waitForStarted());
+    const qint64 endedPid = ended.processId();
+    QVERIFY(ended.waitForFinished());
+    QTemporaryDir parent;
+    const QString name = QFileInfo(PlayFolders::Template()).fileName();
+    const QString folder = parent.filePath(name.chopped(6) + QStringLiteral("abc123"));
+    QVERIFY(QDir().mkpath(folder));
+    if (holders != QLatin1String("none"))
+        QVERIFY(PlayFolders::Claim(folder, holders == QLatin1String("running") ? QCoreApplication::applicationPid() : endedPid));
+    if (holders == QLatin1String("both"))
+        QVERIFY(PlayFolders::Claim(folder, QCoreApplication::applicationPid()));
+    QCOMPARE(PlayFolders::RemoveStale(parent.path()), removed ? 1 : 0);
+    QCOMPARE(QFileInfo::exists(folder), !removed);
 }
 
 QTEST_MAIN(PlayTest)

@@ -1,0 +1,8 @@
+#include "editor/document/SystemReason.h"
+
+#include <cstring>
+
+QString SystemReason(int error)
+{
+    return QString::fromLocal8Bit(std::strerror(error));
+}
