@@ -3,8 +3,9 @@
 # both GUI programs, tqzcheck.exe (a console program) and their tests for
 # 64-bit Windows into build-windows/bin, with the
 # DLLs they need beside them, after installing the toolchain and building Qt
-# for Windows into its cache (once; later runs find it there). Tests run
-# under Wine through scripts/wine-run.sh: see scripts/test-windows.sh.
+# for Windows into its cache (once; later runs find it there), then makes the
+# installer and the portable zip from them. Tests run under Wine through
+# scripts/wine-run.sh: see scripts/test-windows.sh.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 out=$root/build-windows
@@ -21,3 +22,7 @@ cmake -S "$root" -B "$out" -G Ninja \
 cmake --build "$out" --parallel "$(nproc)" --target all korvane_screenshots
 bash "$root/scripts/windows-deploy.sh" "$out/bin" "$qt_prefix"
 echo "Windows cross-build: $(( (SECONDS - start) / 60 )) min $(( (SECONDS - start) % 60 )) s"
+
+start=$SECONDS
+bash "$root/scripts/windows-package.sh" "$qt_prefix"
+echo "Installer and zip: $(( SECONDS - start )) s"
