@@ -55,12 +55,16 @@ echo "Installed silently as $USER into $installed: $(seconds "$start")"
 # A bank the game cannot read brings up the error window beside the setup
 # window, so that fails too. until_window FOLDER TITLE PICTURE COMMAND...
 until_window() {
-  local folder=$1 title=$2 picture=$3 window
+  local folder=$1 title=$2 picture=$3 window try
   shift 3
-  (cd "$folder" && "$wine" "$@") >/dev/null 2>&1 &
-  disown # ended by stop_wine, unreported
-  window=$(timeout 120 xdotool search --sync --onlyvisible --name "$title" | head -n1) ||
-    fail "$* showed no window named $title"
+  # A start that follows a server's shutdown now and then ends unseen, so a
+  # start that shows nothing within a minute is made once more.
+  for try in 1 2; do
+    (cd "$folder" && "$wine" "$@") >/dev/null 2>&1 &
+    disown # ended by stop_wine, unreported
+    window=$(timeout 60 xdotool search --sync --onlyvisible --name "$title" | head -n1) && break
+    [ "$try" = 1 ] || fail "$* showed no window named $title"
+  done
   sleep 3 # the first paint follows the mapping
   ! xdotool search --onlyvisible --name '^Program Error$' >/dev/null || fail "$* showed the error window"
   [ -z "$picture" ] || import -frame -window "$window" "$work/$picture"
