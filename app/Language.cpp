@@ -44,8 +44,10 @@ QString InstallLanguage(const QStringList &catalogues, const QString &requested)
         // the system has none (Windows).
         if (!Install(QStringLiteral("qtbase"), locale, QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
             Install(QStringLiteral("qtbase"), locale, folder);
-        if (locale.language() != QLocale::system().language())
-            QLocale::setDefault(locale);
+        // Always the language's own data: the system locale may bear its name
+        // yet take dates from elsewhere (LANGUAGE=fr with LANG=C.UTF-8 is a
+        // French system locale with English month names).
+        QLocale::setDefault(locale);
         return locale.name();
     }
     if (!IsEnglish(QLocale::system()))

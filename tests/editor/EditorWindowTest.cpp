@@ -144,6 +144,7 @@ private slots:
     void reorderFollowsTheQuestion_data();
     void reorderFollowsTheQuestion();
     void mnemonicsAreUnique();
+    void datesSpeakTheInterfaceLanguage();
     void everyCommandIsInAMenu();
     void csvImportPreview_data();
     void csvImportPreview();
@@ -923,6 +924,15 @@ QStringList SharedMnemonics(const QStringList &texts)
 // Two controls with the same Alt letter make it only move the focus between
 // them: the Problems menu once lost Alt+P to the panel's label this way. In
 // an open menu, two entries with one letter make it only move the highlight.
+// Run by EditorDates_fr with a French LANGUAGE over an English LC_TIME: the
+// recovery offer's date must not name an English month in a French sentence.
+void EditorWindowTest::datesSpeakTheInterfaceLanguage()
+{
+    if (QLocale().language() != QLocale::French)
+        QSKIP("run in French by EditorDates_fr");
+    QCOMPARE(QLocale().toString(QDate(2026, 12, 8), QStringLiteral("d MMMM")), QStringLiteral("8 d\u00e9cembre"));
+}
+
 void EditorWindowTest::mnemonicsAreUnique()
 {
     BankEditorWindow window;
