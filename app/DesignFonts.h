@@ -2,11 +2,9 @@
 
 #include <QFont>
 
-// The windows are designed with three Windows faces. The desktop rarely has
-// them, so each is mapped to a free face of close metrics.
-void InstallFontSubstitutes();
-
-// A font by its design face, character height in pixels and style.
+// A font by its design face, character height in pixels and style. The
+// windows are designed with three Windows faces; where the system lacks one,
+// a free face of close metrics stands in.
 QFont DesignFont(const QString &face, int pixelHeight, bool bold = false, bool italic = false);
 
 // The faces the designs name.

@@ -1,7 +1,6 @@
 #include "editor/window/BankEditorWindow.h"
 #include "editor/window/RecoveryKeeper.h"
 #include "editor/document/TerminationSignal.h"
-#include "app/DesignFonts.h"
 #include "app/Language.h"
 
 #include <QApplication>
@@ -18,7 +17,6 @@ int main(int argc, char **argv)
     QApplication::setApplicationDisplayName(QCoreApplication::translate("main", "Korvane Question Editor"));
     QApplication::setApplicationVersion(QStringLiteral(KORVANE_VERSION));
     QApplication::setDesktopFileName(QStringLiteral("example.halvorn.KorvaneEditor"));
-    InstallFontSubstitutes();
 
     QCommandLineParser options;
     options.setApplicationDescription(

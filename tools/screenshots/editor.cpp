@@ -4,7 +4,6 @@
 // Usage: korvedit_screenshots [--language CODE] SHIPPED_BANK OUTPUT_FOLDER
 #include "editor/window/BankEditorWindow.h"
 #include "editor/window/CsvImportDialog.h"
-#include "app/DesignFonts.h"
 #include "app/Language.h"
 #include "forms/ProblemKinds.h"
 
@@ -25,7 +24,6 @@ int main(int argc, char **argv)
         qFatal("usage: korvedit_screenshots [--language CODE] SHIPPED_BANK OUTPUT_FOLDER");
     InstallLanguage({QStringLiteral("editor"), QStringLiteral("checks")}, language);
     QStandardPaths::setTestModeEnabled(true); // keep the user's recent files and window size out of it
-    InstallFontSubstitutes();
 
     // A teacher's bank in the making: a dozen questions from the shipped
     // bank, one pasted as UTF-8, one with an answer too long and one whose
