@@ -35,6 +35,10 @@ void InstallClassicLook()
     palette.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(0x80, 0x80, 0x80));
     palette.setColor(QPalette::Disabled, QPalette::Text, QColor(0x80, 0x80, 0x80));
     QApplication::setPalette(palette);
+    // The face and size most of the design's controls use. As the program's
+    // own, no control is first laid out in the desktop's font, which would
+    // load a font never shown.
+    QApplication::setFont(DesignFont(SystemFace, 13));
 }
 
 // Puts every unit-level variable of every window back to its start value, as
@@ -63,7 +67,6 @@ void StartUp(const std::optional<std::string> &bank)
     QApplication::setApplicationName(QStringLiteral("Korvane for Windows"));
     QApplication::setWindowIcon(PictureIcon(QStringLiteral(":/piece4.png")));
     QApplication::setQuitOnLastWindowClosed(false);
-    InstallFontSubstitutes();
     InstallClassicLook();
 
     CreateRoster();
