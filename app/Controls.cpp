@@ -28,15 +28,6 @@ QString CacheKey(const QString &resource, qreal ratio)
     return QStringLiteral("korvane|%1|").arg(ratio) + resource;
 }
 
-// Every picture is a PNG, which Qt decodes itself. Named, and with detection
-// off, the format spares loading every image plugin to ask it about the file.
-QImage ReadPng(const QString &resource)
-{
-    QImageReader reader(resource, "png");
-    reader.setAutoDetectImageFormat(false);
-    return reader.read();
-}
-
 // A plain screen never reads the @2x drawings.
 QImage DecodePicture(const QString &resource, qreal ratio)
 {
@@ -59,6 +50,15 @@ QImage DecodePicture(const QString &resource, qreal ratio)
 }
 
 } // namespace
+
+QImage ReadPng(const QString &resource)
+{
+    // Named, and with detection off, the format spares loading every image
+    // plugin to ask it about the file.
+    QImageReader reader(resource, "png");
+    reader.setAutoDetectImageFormat(false);
+    return reader.read();
+}
 
 QPixmap Picture(const QString &resource)
 {
@@ -277,13 +277,47 @@ void FocusControl(QWidget *control)
         window->activateWindow();
 }
 
+namespace {
+
+// A text box that takes its text and font when first shown: laying text out
+// loads its font, and most boxes are built long before their window is shown.
+class Memo : public QPlainTextEdit {
+public:
+    Memo(QWidget *parent, const QString &text) : QPlainTextEdit(parent), pending_(text) {}
+
+protected:
+    void changeEvent(QEvent *event) override
+    {
+        // Even an empty box lays its one line out again in a new font.
+        if (event->type() == QEvent::FontChange && !pending_.isNull())
+            QAbstractScrollArea::changeEvent(event);
+        else
+            QPlainTextEdit::changeEvent(event);
+    }
+
+    void showEvent(QShowEvent *event) override
+    {
+        if (!pending_.isNull()) {
+            QEvent fontChange(QEvent::FontChange);
+            QPlainTextEdit::changeEvent(&fontChange);
+            setPlainText(pending_);
+            pending_ = QString();
+        }
+        QPlainTextEdit::showEvent(event);
+    }
+
+private:
+    QString pending_;
+};
+
+} // namespace
+
 QPlainTextEdit *MakeMemo(QWidget *parent, const char *name, const QRect &geometry, const QString &text,
                          MemoLook look, bool scrollBar)
 {
-    auto *memo = new QPlainTextEdit(parent);
+    auto *memo = new Memo(parent, text);
     Place(memo, name, geometry);
     memo->setReadOnly(true);
-    memo->setPlainText(text);
     memo->setVerticalScrollBarPolicy(scrollBar ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
     memo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     if (look == MemoLook::Flat) {

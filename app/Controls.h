@@ -2,6 +2,7 @@
 
 #include <QFrame>
 #include <QIcon>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
@@ -55,6 +56,9 @@ private:
     Sizing sizing_;
 };
 
+// A PNG compiled into the program, decoded as it is. Every picture is a PNG,
+// which Qt decodes without a plugin.
+QImage ReadPng(const QString &resource);
 // Pictures compiled into the program. Each is decoded once, at the size it is
 // shown, and shared by every control that shows it. On a screen of more than
 // one device pixel per pixel the sharper "@2x" drawing is used, brought to the
@@ -134,7 +138,8 @@ QToolButton *MakeSpeedButton(QWidget *parent, const char *name, const QRect &geo
 void FocusControl(QWidget *control);
 
 // A multi-line text box the player reads but cannot edit: sunken, or flat
-// without a border on the window's own colour.
+// without a border on the window's own colour. It takes its text and font
+// when first shown.
 enum class MemoLook { Sunken, Flat };
 QPlainTextEdit *MakeMemo(QWidget *parent, const char *name, const QRect &geometry, const QString &text,
                          MemoLook look, bool scrollBar = false);

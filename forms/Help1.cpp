@@ -33,7 +33,6 @@ TfrmHelp::TfrmHelp() : RosterWindow("frmHelp", tr("Korvane Help"), Frame::Dialog
     Tabbedbook = new QTabWidget(this);
     Tabbedbook->setObjectName(QStringLiteral("Tabbedbook"));
     Tabbedbook->setGeometry(0, 0, 429, 384);
-    Tabbedbook->tabBar()->setFont(DesignFont(SansSerifFace, 12));
 
     QWidget *license = AddPage(Tabbedbook, QT_TR_NOOP("License"));
     Memo1 = MakeMemo(license, "Memo1", QRect(16, 25, 385, 296), ResourceText(QStringLiteral(":/texts/license.txt")),
@@ -88,6 +87,9 @@ TfrmHelp::TfrmHelp() : RosterWindow("frmHelp", tr("Korvane Help"), Frame::Dialog
     connect(Button1, &QPushButton::clicked, this, &TfrmHelp::Button1Click);
 
     Tabbedbook->setCurrentWidget(playing);
+    // Last: a hidden tab bar measures its tabs in a new font only when shown,
+    // but adding or choosing a tab measures them at once.
+    Tabbedbook->tabBar()->setFont(DesignFont(SansSerifFace, 12));
 }
 
 void TfrmHelp::ShowPage(const QString &name)

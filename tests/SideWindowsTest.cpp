@@ -128,9 +128,12 @@ QString ActiveWindowName()
     return active ? active->objectName() : QString();
 }
 
-// The manual as the player reads it, its lines run together.
+// The manual as the player reads it, on the help window's Instructions page,
+// its lines run together.
 QString Manual()
 {
+    frmHelp->ShowPage(QStringLiteral("Instructions"));
+    frmHelp->show();
     return frmHelp->Memo3->toPlainText().simplified();
 }
 
