@@ -10,7 +10,7 @@ packages=(
   fonts-liberation2 fonts-dejavu-core
   xvfb xauth imagemagick xdotool
   clang-14 libclang-rt-14-dev
-  libbenchmark-dev valgrind
+  libbenchmark-dev valgrind libxdamage-dev
   poppler-utils
   libacl1-dev acl
   dpkg-dev fakeroot file lintian desktop-file-utils appstream

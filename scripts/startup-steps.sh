@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Breaks start-up into its steps by instructions executed, which unlike wall
 # time do not depend on how busy the machine is: each program runs under
-# callgrind on the offscreen platform, its profile is cut at the end of its
+# callgrind (on the X display when there is one, where window icons and icon
+# themes come into play; else offscreen), its profile is cut at the end of its
 # first paint (later ones, such as a blinking caret, depend on timing), and the
 # inclusive count of the function that does each step is printed.
 # Usage: scripts/startup-steps.sh BUILD_DIR   (a build with korvwin, korvedit
@@ -12,7 +13,7 @@ build=$(cd "${1:?build directory}" && pwd)
 settle=${STEPS_SECONDS:-40} # under callgrind, on a busy machine, the first paint can take a while
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-export QT_QPA_PLATFORM=offscreen
+if [ -n "${DISPLAY:-}" ]; then export QT_QPA_PLATFORM=xcb; else export QT_QPA_PLATFORM=offscreen; fi
 unset QT_SCALE_FACTOR
 
 # name folder program: leaves the inclusive profile to the first paint in $work/name.
@@ -29,13 +30,13 @@ step() {
     /^-- / { exit }
     { f = $0; sub(/^[^:]*:/, "", f); sub(/ \[.*$/, "", f) }
     re != "TOTAL" && f ~ re && !(f in seen) { seen[f] = 1; n = $1; gsub(/,/, "", n); sum += n; found = 1 }
-    END { printf "  %-44s %8.1f M\n", label, (found ? sum / 1e6 : 0) }' "$work/$1"
+    END { printf "  %-52s %8.1f M\n", label, (found ? sum / 1e6 : 0) }' "$work/$1"
 }
 premain() { # everything not under main(): the loader, relocations, libraries' initialisers
   local total below
   total=$(awk '/PROGRAM TOTALS/ {gsub(/,/, "", $1); print $1; exit}' "$work/$1")
   below=$(awk '/libc_start_call_main.h:\(below main\)/ {gsub(/,/, "", $1); print $1; exit}' "$work/$1")
-  awk -v t="$total" -v b="$below" 'BEGIN {printf "  %-44s %8.1f M\n", "process start to main()", (t - b) / 1e6}'
+  awk -v t="$total" -v b="$below" 'BEGIN {printf "  %-52s %8.1f M\n", "process start to main()", (t - b) / 1e6}'
 }
 
 profile textwindow "$work" "$build/bench/korvane_textwindow"
@@ -43,13 +44,18 @@ profile baseline "$work" "$build/bench/korvane_baseline"
 profile korvwin "$root/data" "$build/korvwin"
 profile korvedit "$work" "$build/korvedit"
 
-echo "Start-up steps, instructions (callgrind, offscreen; a step's count includes the steps inside it)"
+echo "Start-up steps, instructions (callgrind, $QT_QPA_PLATFORM; a step's count includes the steps inside it)"
+fonts() { # name indent
+  step "$1" "$2fonts: the font list, fontconfig's start included" '^QFontconfigDatabase::populateFontDatabase\(\)$'
+  step "$1" "$2  of which fontconfig's start (FcInit)" '^FcInit$'
+  step "$1" "$2fonts: faces loaded (loadEngine)" '^QFontDatabasePrivate::loadEngine\('
+}
 for p in baseline textwindow; do
   echo "$p"
   step $p "exec to the end of the first paint" TOTAL
   premain $p
   step $p "QApplication" '^QApplication::QApplication\('
-  step $p "fonts: fontconfig's start (FcInit)" '^FcInit$'
+  fonts $p ""
   step $p "first paint (paintAndFlush)" '^QWidgetRepaintManager::paintAndFlush\(\)$'
 done
 echo "korvwin"
@@ -57,7 +63,7 @@ step korvwin "exec to the end of the first paint" TOTAL
 premain korvwin
 step korvwin "QApplication" '^QApplication::QApplication\('
 step korvwin "StartUp: settings, fonts, the roster" '^StartUp\('
-step korvwin "  fonts: fontconfig's start (FcInit)" '^FcInit$'
+fonts korvwin "  "
 step korvwin "  the roster: every window built" '^CreateRoster\(\)$'
 while read -r window; do
   step korvwin "    $window" "^${window//\(/\\(}$"
@@ -70,7 +76,11 @@ echo "korvedit"
 step korvedit "exec to the end of the first paint" TOTAL
 premain korvedit
 step korvedit "QApplication" '^QApplication::QApplication\('
-step korvedit "fonts: fontconfig's start (FcInit)" '^FcInit$'
+fonts korvedit ""
 step korvedit "the window built" '^BankEditorWindow::BankEditorWindow\('
+step korvedit "  the window icon (EditorIcon)" '^EditorIcon\(\)$'
+step korvedit "  the table (QTableView)" '^QTableView::QTableView\('
+step korvedit "  the problems listed (ProblemPanel::setProblems)" '^ProblemPanel::setProblems\('
+step korvedit "    of which the icons, from the icon theme" '^QIcon::fromTheme\('
 step korvedit "first show (QWidget::show)" '^QWidget::show\(\)$'
 step korvedit "first paint (paintAndFlush)" '^QWidgetRepaintManager::paintAndFlush\(\)$'
